@@ -1,0 +1,61 @@
+#include "app/dialog.h"
+
+#include "app/application.h"
+#include "platform/platform.h"
+
+#include <QPushButton>
+#include <QShortcut>
+#include <QShowEvent>
+
+void openHelp(const QString &keyword)
+{
+    if (platform().help)
+        platform().help->show(keyword);
+}
+
+void bindF1(QWidget *window, const QString &keyword)
+{
+    auto *shortcut = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, window, [keyword] { openHelp(keyword); });
+}
+
+Dialog::Dialog(Application &app, const QString &className, const QString &caption, const QString &f1Keyword)
+    : QDialog(app.mainWindowWidget()), m_app(app)
+{
+    setObjectName(className);
+    setWindowTitle(caption);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModal(true);
+    if (!f1Keyword.isEmpty())
+        bindF1(this, f1Keyword);
+}
+
+TournamentState &Dialog::state()
+{
+    return m_app.state();
+}
+
+void Dialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        activated();
+}
+
+QPushButton *Dialog::helpButton(const QString &keyword, const QString &text)
+{
+    auto *button = new QPushButton(text, this);
+    button->setObjectName(QStringLiteral("HelpBtn"));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [keyword] {
+        if (!keyword.isEmpty())
+            openHelp(keyword);
+    });
+    return button;
+}
+
+void Dialog::setClientSize(int width, int height)
+{
+    setFixedSize(width, height);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+
+class Application;
+struct TournamentState;
+class QPushButton;
+
+// Base of every dialog: created once at start-up, hidden between uses. Its "activation" is its
+// being shown: activated() refills it then, not when focus comes back from a message box.
+class Dialog : public QDialog
+{
+    Q_OBJECT
+public:
+    // className is the window's objectName; f1Keyword, when given, is the help topic of F1.
+    Dialog(Application &app, const QString &className, const QString &caption, const QString &f1Keyword = {});
+
+protected:
+    virtual void activated() {}
+    void showEvent(QShowEvent *event) override;
+
+    // A button that opens help at keyword (a keyword of "" makes a button that does nothing).
+    QPushButton *helpButton(const QString &keyword, const QString &text = QStringLiteral("&Aide"));
+    void setClientSize(int width, int height);
+
+    Application &m_app;
+    TournamentState &state();
+};
+
+// Opens help at keyword through the platform.
+void openHelp(const QString &keyword);
+// F1 anywhere in window opens keyword.
+void bindF1(QWidget *window, const QString &keyword);

@@ -1,0 +1,7 @@
+#include "incidents/incidentcommands.h"
+
+#include "app/application.h"
+
+void installIncidentCommands(Application &)
+{
+}

@@ -1,0 +1,7 @@
+#include "movements/movementcommands.h"
+
+#include "app/application.h"
+
+void installMovementCommands(Application &)
+{
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The standard open and save dialogs. Both return an empty string on Cancel.
+class FileDialogs
+{
+public:
+    virtual ~FileDialogs() = default;
+    // filter in the Windows form "description|*.ext".
+    virtual QString openFile(const QString &title, const QString &filter, const QString &defaultSuffix,
+                             const QString &initialName) = 0;
+    // Asks before overwriting an existing file.
+    virtual QString saveFile(const QString &title, const QString &filter, const QString &defaultSuffix,
+                             const QString &initialName) = 0;
+};

@@ -1,0 +1,44 @@
+#include "platform/platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace {
+Platform g_platform;
+bool g_installed = false;
+
+bool writable(const QString &directory)
+{
+    QTemporaryFile probe(directory + QStringLiteral("/verlandis-XXXXXX.probe"));
+    return probe.open();
+}
+} // namespace
+
+Platform &platform()
+{
+    return g_platform;
+}
+
+bool platformInstalled()
+{
+    return g_installed;
+}
+
+void installPlatform(const Platform &services)
+{
+    g_platform = services;
+    g_installed = true;
+}
+
+QString defaultWorkingDirectory()
+{
+    const QString own = QCoreApplication::applicationDirPath();
+    if (writable(own))
+        return own;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(data);
+    return data;
+}

@@ -1,0 +1,160 @@
+#include "platform/workingfiles.h"
+
+#include "platform/cp1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+WorkingFiles::WorkingFiles(const QString &directory)
+    : m_directory(QDir::cleanPath(QDir(directory).absolutePath()) + QLatin1Char('/'))
+{
+}
+
+QString WorkingFiles::path(const QString &name) const
+{
+    return m_directory + name;
+}
+
+namespace {
+
+// On a case-sensitive file system, finds the existing file whose name matches without case,
+// as the Windows file system the files come from would.
+QString resolve(const QString &directory, const QString &name)
+{
+    const QString exact = directory + name;
+    if (QFileInfo::exists(exact))
+        return exact;
+    const QStringList entries = QDir(directory).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return directory + entry;
+    return exact;
+}
+
+QString reasonOf(const QFileDevice &file)
+{
+    return file.errorString();
+}
+
+} // namespace
+
+bool WorkingFiles::exists(const QString &name) const
+{
+    return QFileInfo(resolve(m_directory, name)).isFile();
+}
+
+QStringList splitLines(const QByteArray &bytes)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = bytes.size();
+    while (start < n) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = n;
+        qsizetype stop = end;
+        if (stop > start && bytes.at(stop - 1) == '\r')
+            --stop;
+        lines.append(cp1252::decode(bytes.mid(start, stop - start)));
+        start = end + 1;
+    }
+    return lines;
+}
+
+QByteArray joinLines(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        bytes += cp1252::encode(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+Outcome WorkingFiles::read(const QString &name, QStringList &lines) const
+{
+    QFile file(resolve(m_directory, name));
+    if (!file.open(QIODevice::ReadOnly))
+        return Outcome::failure(QStringLiteral("Impossible de lire le fichier « %1 » : %2")
+                                    .arg(file.fileName(), reasonOf(file)));
+    lines = splitLines(file.readAll());
+    return Outcome::success();
+}
+
+Outcome WorkingFiles::readIfPresent(const QString &name, QStringList &lines) const
+{
+    lines.clear();
+    if (!exists(name))
+        return Outcome::success();
+    return read(name, lines);
+}
+
+Outcome WorkingFiles::write(const QString &name, const QStringList &lines) const
+{
+    QSaveFile file(resolve(m_directory, name));
+    if (!file.open(QIODevice::WriteOnly))
+        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2")
+                                    .arg(file.fileName(), reasonOf(file)));
+    const QByteArray bytes = joinLines(lines);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2")
+                                    .arg(file.fileName(), reasonOf(file)));
+    return Outcome::success();
+}
+
+Outcome WorkingFiles::append(const QString &name, const QString &line) const
+{
+    QFile file(resolve(m_directory, name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2")
+                                    .arg(file.fileName(), reasonOf(file)));
+    const QByteArray bytes = cp1252::encode(line) + "\r\n";
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2")
+                                    .arg(file.fileName(), reasonOf(file)));
+    return Outcome::success();
+}
+
+Outcome WorkingFiles::remove(const QString &name) const
+{
+    QFile file(resolve(m_directory, name));
+    if (!file.exists() || file.remove())
+        return Outcome::success();
+    return Outcome::failure(QStringLiteral("Impossible de supprimer le fichier « %1 » : %2")
+                                .arg(file.fileName(), reasonOf(file)));
+}
+
+Outcome WorkingFiles::removeMatching(const QString &pattern) const
+{
+    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
+                                QRegularExpression::CaseInsensitiveOption);
+    QStringList failures;
+    const QStringList entries = QDir(m_directory).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &entry : entries) {
+        if (!re.match(entry).hasMatch())
+            continue;
+        QFile file(m_directory + entry);
+        if (!file.remove())
+            failures << QStringLiteral("« %1 » : %2").arg(file.fileName(), reasonOf(file));
+    }
+    if (failures.isEmpty())
+        return Outcome::success();
+    return Outcome::failure(QStringLiteral("Impossible de supprimer le fichier de travail %1")
+                                .arg(failures.join(QStringLiteral(", "))));
+}
+
+QString WorkingFiles::tourFile(int n)
+{
+    return QStringLiteral("tour%1.tmp").arg(n);
+}
+
+int WorkingFiles::countTourFiles() const
+{
+    int n = 0;
+    while (exists(tourFile(n + 1)))
+        ++n;
+    return n;
+}

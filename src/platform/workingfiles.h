@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/outcome.h"
+
+#include <QString>
+#include <QStringList>
+
+// The working files: small Windows-1252, CR LF text files in the working directory.
+// Every path is the working directory plus the name, whatever the process's current directory.
+class WorkingFiles
+{
+public:
+    WorkingFiles() = default;
+    explicit WorkingFiles(const QString &directory);
+
+    QString directory() const { return m_directory; }
+    QString path(const QString &name) const;
+
+    bool exists(const QString &name) const;
+
+    // Reads the whole file; lines end with CR LF or LF. A missing file is an error here:
+    // callers that accept absence test exists() first or use readIfPresent().
+    Outcome read(const QString &name, QStringList &lines) const;
+    // Absent file: empty list and success.
+    Outcome readIfPresent(const QString &name, QStringList &lines) const;
+
+    // Replaces the file atomically: a crash never leaves half a file.
+    Outcome write(const QString &name, const QStringList &lines) const;
+    // Appends one line (creating the file) and flushes it to disk.
+    Outcome append(const QString &name, const QString &line) const;
+
+    Outcome remove(const QString &name) const;
+    // Deletes every file matching the wildcard (case-insensitive); tries them all and reports
+    // each one it could not delete.
+    Outcome removeMatching(const QString &pattern) const;
+
+    // "tour" n ".tmp", counted from 1 to the first missing number.
+    static QString tourFile(int n);
+    int countTourFiles() const;
+
+private:
+    QString m_directory;
+};
+
+// The lines of raw file content, CR LF or LF, a last line without end included.
+QStringList splitLines(const QByteArray &bytes);
+// Lines joined with CR LF after each one, encoded in Windows-1252.
+QByteArray joinLines(const QStringList &lines);

@@ -1,0 +1,171 @@
+#include "players/entries.h"
+
+#include "platform/cp1252.h"
+
+#include <QCollator>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace entries {
+
+QString emptyChair(int i)
+{
+    return QStringLiteral(" CHAISE VIDE %1 = N%1").arg(i);
+}
+
+bool isEmptyChair(const QString &line)
+{
+    return line.startsWith(emptyChairPrefix);
+}
+
+namespace {
+const QCollator &collator()
+{
+    static const QCollator c = [] {
+        QCollator col(QLocale(QLocale::French, QLocale::France));
+        col.setCaseSensitivity(Qt::CaseInsensitive);
+        col.setIgnorePunctuation(false);
+        return col;
+    }();
+    return c;
+}
+bool leadingBlank(const QString &s)
+{
+    return !s.isEmpty() && s.front() == QLatin1Char(' ');
+}
+} // namespace
+
+int compare(const QString &a, const QString &b)
+{
+    const bool ba = leadingBlank(a), bb = leadingBlank(b);
+    if (ba != bb)
+        return ba ? -1 : 1;
+    return collator().compare(a, b);
+}
+
+bool less(const QString &a, const QString &b)
+{
+    return compare(a, b) < 0;
+}
+
+void sort(QStringList &lines)
+{
+    std::stable_sort(lines.begin(), lines.end(), less);
+}
+
+qsizetype sortedIndex(const QStringList &lines, const QString &line)
+{
+    return std::upper_bound(lines.begin(), lines.end(), line, less) - lines.begin();
+}
+
+void insertSorted(QStringList &lines, const QString &line)
+{
+    lines.insert(sortedIndex(lines, line), line);
+}
+
+qint64 playerNumber(const QString &seatCode)
+{
+    if (seatCode.size() < 2)
+        return 0;
+    bool ok = false;
+    const qint64 t = seatCode.mid(1).toLongLong(&ok);
+    if (!ok)
+        return 0;
+    static const QString letters = QStringLiteral("NSEO");
+    const int r = int(letters.indexOf(seatCode.front())) + 1;
+    if (r == 0)
+        return 0;
+    return 4 * (t - 1) + r;
+}
+
+QString seatCodeOfPlayer(qint64 k)
+{
+    static const QString letters = QStringLiteral("ONSE"); // k mod 4 = 0, 1, 2, 3
+    const qint64 table = (k + 3) / 4;
+    return letters.at(int(((k % 4) + 4) % 4)) + QString::number(table);
+}
+
+QString numerojoueur(const QString &line)
+{
+    static const char *markers[] = {"= N", "= S", "= E", "= O"};
+    QString result = line;
+    for (int r = 0; r < 4; ++r) {
+        const QString marker = QString::fromLatin1(markers[r]);
+        const qsizetype p = result.indexOf(marker);
+        if (p < 0)
+            continue;
+        const qint64 t = result.mid(p + 3).trimmed().toLongLong();
+        const qint64 k = 4 * t - 3 + r;
+        result = result.left(p) + QStringLiteral("Joueur n° ") + QString::number(k);
+    }
+    return result;
+}
+
+QString displayed(const QString &line)
+{
+    static const char *markers[] = {"= N", "= S", "= O", "= E"};
+    static const char *words[] = {"NORD ", "SUD ", "OUEST ", "EST "};
+    for (int i = 0; i < 4; ++i) {
+        const qsizetype p = line.indexOf(QString::fromLatin1(markers[i]));
+        if (p >= 0)
+            return line.left(p) + QString::fromLatin1(words[i]) + line.mid(p + 3);
+    }
+    return line;
+}
+
+QString seatCodeOfDisplayed(const QString &displayedEntry)
+{
+    static const char *markers[] = {" NORD ", " SUD ", " EST ", " OUEST "};
+    static const char *letters[] = {"N", "S", "E", "O"};
+    QString text = displayedEntry;
+    for (int i = 0; i < 4; ++i) {
+        const QString marker = QString::fromLatin1(markers[i]);
+        const qsizetype p = text.indexOf(marker);
+        if (p >= 0)
+            text = QString::fromLatin1(letters[i]) + text.mid(p + marker.size());
+    }
+    return text;
+}
+
+QString placenumero(const QString &displayedSeat)
+{
+    const QString marker = QStringLiteral(" Joueur n°");
+    const qsizetype p = displayedSeat.indexOf(marker);
+    const QString number = p >= 0 ? displayedSeat.mid(p + marker.size()) : displayedSeat;
+    const qint64 k = number.trimmed().toLongLong();
+    qint64 a = k % 4;
+    if (a <= 0)
+        a += 4;
+    const qint64 t = (k - a) / 4 + 1;
+    static const char *keys[] = {" = N", " = S", " = E", " = O"};
+    return QString::fromLatin1(keys[a - 1]) + QString::number(t);
+}
+
+QString refusalOfText(const QString &text, const QString &what)
+{
+    if (text.contains(QLatin1Char('=')))
+        return QStringLiteral("%1 ne peut pas contenir le signe « = ».").arg(what);
+    if (text.startsWith(QLatin1Char('[')))
+        return QStringLiteral("%1 ne peut pas commencer par « [ ».").arg(what);
+    const QChar bad = cp1252::firstUnencodable(text);
+    if (!bad.isNull())
+        return QStringLiteral("%1 contient le caractère « %2 », que les fichiers du tournoi ne peuvent pas "
+                              "enregistrer.")
+            .arg(what, QString(bad));
+    return {};
+}
+
+QString refusalOfName(const QString &surname, const QString &firstName)
+{
+    if (surname.trimmed().isEmpty())
+        return QStringLiteral("Le nom du joueur est vide : tapez au moins une lettre.");
+    QString why = refusalOfText(surname, QStringLiteral("Le nom"));
+    if (why.isEmpty())
+        why = refusalOfText(firstName, QStringLiteral("Le prénom"));
+    if (why.isEmpty() && firstName.startsWith(QLatin1Char('[')))
+        why = QStringLiteral("Le prénom ne peut pas commencer par « [ ».");
+    return why;
+}
+
+} // namespace entries

@@ -1,0 +1,7 @@
+#include "players/playercommands.h"
+
+#include "app/application.h"
+
+void installPlayerCommands(Application &)
+{
+}

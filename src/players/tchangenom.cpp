@@ -1,0 +1,6 @@
+#include "players/tchangenom.h"
+
+Tchangenom::Tchangenom(Application &app)
+    : Dialog(app, QStringLiteral("Tchangenom"), QStringLiteral("Changement d'un nom"))
+{
+}

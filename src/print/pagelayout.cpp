@@ -1,0 +1,74 @@
+#include "print/pagelayout.h"
+
+PageLayout::PageLayout(Canvas &canvas, const PrintFont &font, const QString &measure)
+    : m_canvas(canvas), m_font(font)
+{
+    m_canvas.setFont(m_font.family, m_font.size);
+    m_w = m_canvas.pageWidth() - 20;
+    m_h = m_canvas.pageHeight() - 20;
+    m_slots = (m_h - 10) / (m_canvas.textHeight(measure) + 10);
+    m_rowHeight = m_canvas.textHeight(QStringLiteral("Ljste")) + 10;
+}
+
+bool PageLayout::begin()
+{
+    if (!m_canvas.begin())
+        return false;
+    m_canvas.setFont(m_font.family, m_font.size);
+    m_canvas.setPenWidth(10);
+    frame();
+    return true;
+}
+
+void PageLayout::frame()
+{
+    m_canvas.drawLine(10, 10, 10, m_h);
+    m_canvas.drawLine(10, m_h, m_w, m_h);
+    m_canvas.drawLine(m_w, m_h, m_w, 10);
+    m_canvas.drawLine(m_w, 10, 10, 10);
+}
+
+void PageLayout::title(const QString &text, const QString &measure, int yDivisor)
+{
+    m_canvas.setFontSize(m_font.size * 2);
+    const int h = m_canvas.textHeight(measure);
+    m_canvas.drawText((m_w - m_canvas.textWidth(text)) / 2, h / yDivisor + 10, text);
+    m_canvas.drawLine(10, 2 * h + 10, m_w, 2 * h + 10);
+    m_canvas.setFontSize(m_font.size);
+}
+
+int PageLayout::nextRow()
+{
+    ++m_slot;
+    return m_slot * m_rowHeight;
+}
+
+bool PageLayout::breakIfFull()
+{
+    if (m_slot < m_slots - 1)
+        return false;
+    footer();
+    m_canvas.newPage();
+    frame();
+    m_slot = 0;
+    return true;
+}
+
+QString PageLayout::pageText() const
+{
+    return QStringLiteral("Page %1").arg(m_canvas.pageNumber());
+}
+
+void PageLayout::footer(const QString &text)
+{
+    const QString shown = text.isEmpty() ? pageText() : text;
+    m_canvas.setFontSize(8);
+    m_canvas.drawText(m_w - m_canvas.textWidth(shown) - 100, m_h - 50, shown);
+    m_canvas.setFontSize(m_font.size);
+}
+
+void PageLayout::finish(const QString &lastFooter)
+{
+    footer(lastFooter);
+    m_canvas.end();
+}

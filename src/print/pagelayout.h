@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/state.h"
+#include "platform/canvas.h"
+
+// The page conventions shared by every printout: the frame, the double-size centred title and
+// its rule, the row slots, the page-full test and the "Page n" footer.
+class PageLayout
+{
+public:
+    // measure: the text whose height, plus 10, sets the number of row slots per page.
+    PageLayout(Canvas &canvas, const PrintFont &font, const QString &measure);
+
+    // Sets the font, begins the document and draws the first frame.
+    bool begin();
+    // Prints the last page's footer (default "Page n") and ends the document.
+    void finish(const QString &lastFooter = {});
+
+    int width() const { return m_w; }   // W: page width - 20
+    int height() const { return m_h; }  // H: page height - 20
+    int rowSlots() const { return m_slots; } // L
+    int fontSize() const { return m_font.size; }
+    Canvas &canvas() { return m_canvas; }
+
+    // Title at double size, centred; y = (height of measure at double size) / yDivisor + 10,
+    // rule at twice that height + 10.
+    void title(const QString &text, const QString &measure, int yDivisor);
+
+    // Row slots: the counter starts at `first` on the first page.
+    void startRows(int first) { m_slot = first; }
+    int slot() const { return m_slot; }
+    // Advances to the next slot and returns its y.
+    int nextRow();
+    // When the page is full, prints its footer, starts a new page with its frame and restarts
+    // the slots at 0. A page too short to reach the test still breaks.
+    bool breakIfFull();
+
+    void footer(const QString &text = {});
+    QString pageText() const;
+
+private:
+    void frame();
+
+    Canvas &m_canvas;
+    PrintFont m_font;
+    int m_w = 0;
+    int m_h = 0;
+    int m_slots = 0;
+    int m_rowHeight = 0;
+    int m_slot = 0;
+};

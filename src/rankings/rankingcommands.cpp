@@ -1,0 +1,7 @@
+#include "rankings/rankingcommands.h"
+
+#include "app/application.h"
+
+void installRankingCommands(Application &)
+{
+}

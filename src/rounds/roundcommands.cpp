@@ -1,0 +1,7 @@
+#include "rounds/roundcommands.h"
+
+#include "app/application.h"
+
+void installRoundCommands(Application &)
+{
+}

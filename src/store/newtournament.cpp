@@ -1,0 +1,36 @@
+#include "store/newtournament.h"
+
+#include "app/state.h"
+#include "platform/cp1252.h"
+#include "platform/platform.h"
+
+Outcome startNewTournament(TournamentState &state)
+{
+    state.modified = true;
+    const Outcome deleted = platform().files.removeMatching(QStringLiteral("*.tmp"));
+    state.playerRegisterList.clear();
+    state.scoreList.clear();
+    state.movementList.clear();
+    state.currentRound = 1;
+    state.tournamentFile.clear();
+    state.generalRanking = {};
+
+    state.menus = MenuState::initial();
+    state.menus.enable(Cmd::Ouvrir);
+    state.menus.enable(Cmd::Enregistrer);
+    state.menus.enable(Cmd::MenuJoueurs);
+    state.menus.disable(Cmd::MenuTables);
+    state.menus.disable(Cmd::MenuClassements);
+    return deleted;
+}
+
+QString refusalOfDescription(const QString &text, const QString &what)
+{
+    if (text.startsWith(QLatin1Char('[')))
+        return QStringLiteral("%1 ne peut pas commencer par « [ ».").arg(what);
+    const QChar bad = cp1252::firstUnencodable(text);
+    if (!bad.isNull())
+        return QStringLiteral("%1 contient le caractère « %2 », que le fichier du tournoi ne peut pas enregistrer.")
+            .arg(what, QString(bad));
+    return {};
+}

@@ -1,0 +1,94 @@
+#include "store/tbtnbottomdlg10.h"
+
+#include "app/application.h"
+#include "platform/platform.h"
+#include "store/newtournament.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+QString today()
+{
+    return QLocale(QLocale::French, QLocale::France).toString(platform().clock->now().date(), QLocale::ShortFormat);
+}
+} // namespace
+
+TBtnBottomDlg10::TBtnBottomDlg10(Application &app)
+    : Dialog(app, QStringLiteral("TBtnBottomDlg10"), QStringLiteral("Initialisation d'un tournoi"),
+             QStringLiteral("sommaire"))
+{
+    m_date = new QLineEdit(this);
+    m_date->setObjectName(QStringLiteral("Edit1"));
+    m_place = new QLineEdit(this);
+    m_place->setObjectName(QStringLiteral("Edit2"));
+    auto *grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("Date : "), this), 0, 0);
+    grid->addWidget(m_date, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Lieu :"), this), 1, 0);
+    grid->addWidget(m_place, 1, 1);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setDefault(true);
+    auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    cancel->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &TBtnBottomDlg10::okClicked);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(helpButton(QStringLiteral("deroulement")));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    setClientSize(258, 132);
+
+    // The creation-time values; a tournament taken up without "Nouveau" carries them.
+    m_date->setText(today());
+    m_place->setText(QStringLiteral("rubrique non servie"));
+    keepFields();
+}
+
+bool TBtnBottomDlg10::ask()
+{
+    m_date->setText(today());
+    m_place->setText(QStringLiteral("Rubrique non servie"));
+    const bool confirmed = exec() == QDialog::Accepted;
+    keepFields();
+    return confirmed;
+}
+
+void TBtnBottomDlg10::activated()
+{
+    m_place->selectAll();
+    m_place->setFocus();
+}
+
+void TBtnBottomDlg10::okClicked()
+{
+    QString why = refusalOfDescription(m_date->text(), QStringLiteral("La date"));
+    if (why.isEmpty())
+        why = refusalOfDescription(m_place->text(), QStringLiteral("Le lieu"));
+    if (!why.isEmpty()) {
+        platform().messages->warning(QStringLiteral("Saisie refusée"), why);
+        return;
+    }
+    accept();
+}
+
+void TBtnBottomDlg10::keepFields()
+{
+    // A text the tournament file could not hold back is not kept.
+    if (refusalOfDescription(m_date->text(), {}).isEmpty())
+        state().date = m_date->text();
+    if (refusalOfDescription(m_place->text(), {}).isEmpty())
+        state().place = m_place->text();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/dialog.h"
+
+class QLineEdit;
+
+// "Initialisation d'un tournoi": the tournament's date and place.
+class TBtnBottomDlg10 : public Dialog
+{
+    Q_OBJECT
+public:
+    explicit TBtnBottomDlg10(Application &app);
+
+    // "Nouveau": today's date, "Rubrique non servie", then the dialog. True when confirmed.
+    bool ask();
+
+protected:
+    void activated() override;
+
+private:
+    void okClicked();
+    void keepFields(); // the fields are the tournament's date and place
+
+    QLineEdit *m_date = nullptr;
+    QLineEdit *m_place = nullptr;
+};

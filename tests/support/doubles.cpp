@@ -1,0 +1,114 @@
+#include "support/doubles.h"
+
+Messages::Button ScriptedMessages::show(const QString &title, const QString &text, Icon icon, int buttons)
+{
+    const Box box{title, text, icon, buttons};
+    boxes << box;
+    if (onShow)
+        onShow(box);
+    if (buttons == Ok)
+        return Ok;
+    Button answer = answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+    if (!(buttons & answer))
+        answer = (buttons & Cancel) ? Cancel : (buttons & No) ? No : Ok;
+    return answer;
+}
+
+QStringList ScriptedMessages::texts() const
+{
+    QStringList out;
+    for (const Box &b : boxes)
+        out << b.text;
+    return out;
+}
+
+QString ScriptedFileDialogs::openFile(const QString &title, const QString &filter, const QString &suffix,
+                                      const QString &initial)
+{
+    calls << Call{false, title, filter, suffix, initial};
+    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+}
+
+QString ScriptedFileDialogs::saveFile(const QString &title, const QString &filter, const QString &suffix,
+                                      const QString &initial)
+{
+    calls << Call{true, title, filter, suffix, initial};
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+bool RecordingCanvas::begin()
+{
+    if (refuse)
+        return false;
+    m_page = 1;
+    ops << Op{QStringLiteral("begin"), m_page, 0, 0, 0, 0, {}, m_size, m_pen};
+    return true;
+}
+
+void RecordingCanvas::newPage()
+{
+    ++m_page;
+    ops << Op{QStringLiteral("page"), m_page, 0, 0, 0, 0, {}, m_size, m_pen};
+}
+
+void RecordingCanvas::end()
+{
+    ops << Op{QStringLiteral("end"), m_page, 0, 0, 0, 0, {}, m_size, m_pen};
+}
+
+void RecordingCanvas::setFont(const QString &f, int pointSize)
+{
+    family = f;
+    m_size = pointSize;
+}
+
+void RecordingCanvas::setPenWidth(int w)
+{
+    m_pen = w;
+    ops << Op{QStringLiteral("pen"), m_page, 0, 0, 0, 0, {}, m_size, m_pen};
+}
+
+void RecordingCanvas::drawText(int x, int y, const QString &text)
+{
+    ops << Op{QStringLiteral("text"), m_page, x, y, 0, 0, text, m_size, m_pen};
+}
+
+void RecordingCanvas::drawLine(int x1, int y1, int x2, int y2)
+{
+    ops << Op{QStringLiteral("line"), m_page, x1, y1, x2, y2, {}, m_size, m_pen};
+}
+
+QList<RecordingCanvas::Op> RecordingCanvas::texts() const
+{
+    QList<Op> out;
+    for (const Op &op : ops)
+        if (op.kind == QLatin1String("text"))
+            out << op;
+    return out;
+}
+
+QList<RecordingCanvas::Op> RecordingCanvas::textsOnPage(int page) const
+{
+    QList<Op> out;
+    for (const Op &op : texts())
+        if (op.page == page)
+            out << op;
+    return out;
+}
+
+RecordingCanvas::Op RecordingCanvas::find(const QString &t) const
+{
+    for (const Op &op : texts())
+        if (op.text == t)
+            return op;
+    return {};
+}
+
+Canvas *RecordingPrinting::canvas(const QString &documentName)
+{
+    documents << documentName;
+    last = RecordingCanvas();
+    last.width = width;
+    last.height = height;
+    return &last;
+}

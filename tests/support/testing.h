@@ -1,0 +1,33 @@
+#pragma once
+
+#include "support/doubles.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+class QAction;
+class QWidget;
+
+// Every double installed, over a fresh temporary working directory.
+struct TestPlatform
+{
+    TestPlatform();
+
+    ScriptedMessages messages;
+    ScriptedFileDialogs fileDialogs;
+    RecordingPrinting printing;
+    RecordingHelp help;
+    SeededRandom random;
+    FixedClock clock;
+    QTemporaryDir directory;
+
+    QString path(const QString &name) const;
+    void write(const QString &name, const QStringList &lines) const;
+    QStringList read(const QString &name) const; // CR LF lines; fails the test on a bare LF
+    QByteArray bytes(const QString &name) const;
+    bool exists(const QString &name) const;
+    QStringList files() const; // the names in the working directory, sorted
+};
+
+// The main window's action whose caption is text (with its '&').
+QAction *findAction(QWidget *mainWindow, const QString &text);

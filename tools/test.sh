@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test, headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup.sh
+cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug
+cmake --build build-tests -j"$(nproc)"
+cd build-tests
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure
