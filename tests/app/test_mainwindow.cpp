@@ -1,9 +1,13 @@
 #include "app/application.h"
+#include "app/taboutbox.h"
+#include "platform/helpwindow.h"
 #include "app/tform1.h"
 #include "store/tbtnbottomdlg10.h"
 #include "support/testing.h"
 
 #include <QAction>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -151,6 +155,25 @@ private slots:
         Application app;
         act(app, "Aide")->trigger();
         QCOMPARE(p.help.keywords, QStringList{QStringLiteral("sommaire")});
+        // Every topic the windows open is bundled; an unknown one is reported by the help window.
+        for (const char *keyword : {"sommaire", "index", "deroulement", "incident", "depltour", "deplace", "imposit",
+                                    "tournoi"})
+            QVERIFY2(!HelpWindow::pageFor(QString::fromLatin1(keyword)).contains(QStringLiteral("Rubrique introuvable")),
+                     keyword);
+        QVERIFY(HelpWindow::pageFor(QStringLiteral("inconnu")).contains(QStringLiteral("Rubrique introuvable")));
+    }
+
+    void aboutBoxShowsTheWorkingDirectory()
+    {
+        TestPlatform p;
+        Application app;
+        QTimer::singleShot(0, [&] {
+            auto &about = app.window<TAboutBox>();
+            const QString shown = about.findChild<QLabel *>(QStringLiteral("WorkingDirectory"))->text();
+            QVERIFY(shown.contains(QDir::toNativeSeparators(p.directory.path())));
+            about.accept();
+        });
+        act(app, "A propos de...")->trigger();
     }
 };
 
