@@ -57,5 +57,6 @@ QPushButton *Dialog::helpButton(const QString &keyword, const QString &text)
 
 void Dialog::setClientSize(int width, int height)
 {
-    setFixedSize(width, height);
+    // The given size is the least the dialog takes; a larger screen font makes it grow to fit.
+    setFixedSize(sizeHint().expandedTo(QSize(width, height)));
 }
