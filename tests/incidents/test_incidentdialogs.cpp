@@ -4,6 +4,7 @@
 #include "incidents/tbtnbottomdlg16.h"
 #include "incidents/tbtnbottomdlg17.h"
 #include "incidents/tbtnbottomdlg9.h"
+#include "rankings/ranking.h"
 #include "support/testing.h"
 
 #include <QAction>
@@ -48,6 +49,22 @@ QStringList items(QComboBox *box)
         list << box->itemText(i);
     return list;
 }
+
+// The SCORE cell of the player named name ("DUPONT Jean"); "absent" when he has no row.
+QString scoreOf(const RankingTable &table, const QString &name)
+{
+    for (const QStringList &row : table.rows)
+        if (row.at(0).trimmed() == name)
+            return row.at(2);
+    return QStringLiteral("absent");
+}
+
+// Every round the same scores, each table summing to zero.
+const QStringList roundScores = {
+    QStringLiteral("N1=0"),  QStringLiteral("S1=20"),  QStringLiteral("E1=-10"), QStringLiteral("O1=-10"),
+    QStringLiteral("N2=0"),  QStringLiteral("S2=30"),  QStringLiteral("E2=-20"), QStringLiteral("O2=-10"),
+    QStringLiteral("N3=40"), QStringLiteral("S3=-20"), QStringLiteral("E3=-10"), QStringLiteral("O3=-10"),
+    QStringLiteral("N4=10"), QStringLiteral("S4=10"),  QStringLiteral("E4=-30"), QStringLiteral("O4=10")};
 
 } // namespace
 
@@ -371,6 +388,77 @@ private slots:
         });
         QCOMPARE(p.messages.boxes.size(), boxes + 1); // the question only
         QCOMPARE(p.read(QStringLiteral("exclu.tmp")), QStringList{QStringLiteral("O4")});
+    }
+
+    void incidentsInBothRankings()
+    {
+        TestPlatform p;
+        Application app;
+        seat(p, app);
+        // Two rounds finished, the third entered.
+        p.write(QStringLiteral("tour1.tmp"), roundScores);
+        p.write(QStringLiteral("tour2.tmp"), roundScores);
+        p.write(QStringLiteral("tour.tmp"), roundScores);
+        app.state().scoreList = roundScores;
+        app.state().currentRound = 3;
+        auto penalise = [&](const char *entry, int value) {
+            run<TBtnBottomDlg15>(app, "&Pénaliser un joueur", [&](TBtnBottomDlg15 &d) {
+                pick(child<QComboBox>(d, "ComboBox1"), QString::fromUtf8(entry));
+                child<QSpinBox>(d, "SpinEdit1")->setValue(value);
+                child<QPushButton>(d, "OKBtn")->click();
+            });
+        };
+        penalise("DUPONT Jean SUD 2", 50);
+        penalise("SIMON Hugo EST 4", -20);
+        penalise("LEROY Paul SUD 3", -150);
+        penalise("LEROY Paul SUD 3", -150);
+
+        RankingTable general = prepareletab(app.state());
+        QCOMPARE(scoreOf(general, QStringLiteral("DUPONT Jean")), QStringLiteral("140")); // 3 × 30 + 50
+        QCOMPARE(general.rows.at(0).at(0).trimmed(), QStringLiteral("DUPONT Jean")); // the bonus puts him first
+        QCOMPARE(scoreOf(general, QStringLiteral("SIMON Hugo")), QStringLiteral("-110"));
+        QCOMPARE(scoreOf(general, QStringLiteral("LEROY Paul")), QStringLiteral("-360")); // both penalties
+        QCOMPARE(scoreOf(general, QStringLiteral("GIRARD Eric")), QStringLiteral("120"));
+        for (int round = 1; round <= 3; ++round) {
+            const RankingTable ofRound = roundRanking(app.state(), round);
+            QCOMPARE(scoreOf(ofRound, QStringLiteral("DUPONT Jean")), QStringLiteral("30"));
+            QCOMPARE(scoreOf(ofRound, QStringLiteral("LEROY Paul")), QStringLiteral("-20"));
+        }
+
+        // Excluded during round 3: "EXCLU" in the general ranking and in every round, the first included.
+        run<TBtnBottomDlg17>(app, "&Exclure un joueur", [&](TBtnBottomDlg17 &d) {
+            pick(child<QComboBox>(d, "ComboBox1"), QStringLiteral("DURAND Marie EST 2"));
+            child<QPushButton>(d, "OKBtn")->click();
+        });
+        general = prepareletab(app.state());
+        QCOMPARE(scoreOf(general, QStringLiteral("DURAND Marie")), QStringLiteral("EXCLU"));
+        QCOMPARE(scoreOf(general, QStringLiteral("DUPONT Jean")), QStringLiteral("140"));
+        for (int round = 1; round <= 3; ++round)
+            QCOMPARE(scoreOf(roundRanking(app.state(), round), QStringLiteral("DURAND Marie")), QStringLiteral("EXCLU"));
+        QCOMPARE(p.read(QStringLiteral("tour1.tmp")), roundScores); // his scores stay
+
+        // Swapped in round 3 only.
+        run<TBtnBottomDlg9>(app, "intervertir &deux joueurs", [&](TBtnBottomDlg9 &reminder) {
+            auto &swap = app.window<TBtnBottomDlg16>();
+            QTimer::singleShot(0, [&] {
+                pick(child<QComboBox>(swap, "ComboBox1"), QStringLiteral("DUPONT Jean SUD 2"));
+                pick(child<QComboBox>(swap, "ComboBox2"), QStringLiteral("LEROY Paul SUD 3"));
+                child<QPushButton>(swap, "OKBtn")->click();
+            });
+            child<QPushButton>(reminder, "OKBtn")->click();
+        });
+        QCOMPARE(scoreOf(roundRanking(app.state(), 3), QStringLiteral("DUPONT Jean")), QStringLiteral("-20"));
+        QCOMPARE(scoreOf(roundRanking(app.state(), 2), QStringLiteral("DUPONT Jean")), QStringLiteral("30"));
+        general = prepareletab(app.state());
+        QCOMPARE(scoreOf(general, QStringLiteral("DUPONT Jean")), QStringLiteral("90")); // 30 + 30 - 20 + 50
+        QCOMPARE(scoreOf(general, QStringLiteral("LEROY Paul")), QStringLiteral("-310")); // -20 - 20 + 30 - 300
+
+        // "Récupérer les exclus": the totals are back everywhere.
+        run<TBtnBottomDlg17>(app, "&Exclure un joueur",
+                             [&](TBtnBottomDlg17 &d) { child<QPushButton>(d, "RecupererBtn")->click(); });
+        QCOMPARE(scoreOf(prepareletab(app.state()), QStringLiteral("DURAND Marie")), QStringLiteral("-60"));
+        for (int round = 1; round <= 3; ++round)
+            QCOMPARE(scoreOf(roundRanking(app.state(), round), QStringLiteral("DURAND Marie")), QStringLiteral("-20"));
     }
 };
 
