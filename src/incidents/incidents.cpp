@@ -42,11 +42,12 @@ Question penaltyQuestion(const QString &displayedEntry, int value)
     const QString v = QString::number(value);
     if (value > 0)
         return {QStringLiteral("Attention pénalité positive !"),
-                QStringLiteral("Etes-vous sûr de vouloir AVANTAGER ") + displayedEntry + QStringLiteral(" de ") + v
-                    + QStringLiteral(" points."),
+                QStringLiteral("Etes-vous sûr de vouloir AVANTAGER ") + displayedEntry + QStringLiteral(" de ") + v +
+                    QStringLiteral(" points."),
                 Messages::Icon::Warning};
     return {QStringLiteral("pénalité pour faute de jeu"),
-            QStringLiteral("Vous pénalisez ") + displayedEntry + QStringLiteral(" de ") + v + QStringLiteral(" points."),
+            QStringLiteral("Vous pénalisez ") + displayedEntry + QStringLiteral(" de ") + v +
+                QStringLiteral(" points."),
             Messages::Icon::Question};
 }
 

@@ -51,6 +51,11 @@ QFrame *frame(QWidget *parent, QBoxLayout *&inside)
     return f;
 }
 
+void fixSize(QDialog *dialog, int width, int height)
+{
+    dialog->setFixedSize(dialog->sizeHint().expandedTo(QSize(width, height)));
+}
+
 QBoxLayout *okCancelHelp(QDialog *dialog, QPushButton *help, const std::function<void()> &onOk)
 {
     auto *ok = new QPushButton(QStringLiteral("OK"), dialog);

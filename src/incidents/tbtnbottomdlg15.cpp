@@ -34,11 +34,12 @@ TBtnBottomDlg15::TBtnBottomDlg15(Application &app)
     valueRow->addWidget(m_value);
     valueRow->addStretch();
     inside->addLayout(valueRow);
+    inside->addStretch();
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(picklist::okCancelHelp(this, helpButton(QStringLiteral("incident")), [this] { OKBtnClick(); }));
-    setClientSize(317, 171);
+    picklist::fixSize(this, 317, 171);
 }
 
 void TBtnBottomDlg15::activated()

@@ -26,11 +26,12 @@ TBtnBottomDlg16::TBtnBottomDlg16(Application &app)
     inside->addWidget(new QLabel(QStringLiteral("Sélectionnez le second joueur"), frame));
     m_second = picklist::create(frame, QStringLiteral("ComboBox2"));
     inside->addWidget(m_second);
+    inside->addStretch();
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(picklist::okCancelHelp(this, helpButton(QStringLiteral("incident")), [this] { OKBtnClick(); }));
-    setClientSize(317, 187);
+    picklist::fixSize(this, 317, 187);
 }
 
 void TBtnBottomDlg16::activated()

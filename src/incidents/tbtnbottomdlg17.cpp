@@ -34,11 +34,12 @@ TBtnBottomDlg17::TBtnBottomDlg17(Application &app)
     recuperer->setAutoDefault(false);
     connect(recuperer, &QPushButton::clicked, this, &TBtnBottomDlg17::recupererClick);
     inside->addWidget(recuperer, 0, Qt::AlignHCenter);
+    inside->addStretch();
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(picklist::okCancelHelp(this, helpButton(QStringLiteral("incident")), [this] { OKBtnClick(); }));
-    setClientSize(317, 270);
+    picklist::fixSize(this, 317, 270);
 }
 
 void TBtnBottomDlg17::activated()

@@ -4,7 +4,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
-// The bundled help: every link leads to a page and a place that exist, and the contents and the index lead to every page.
+// The bundled help: every link leads to a page and a place that exist, and the contents and the index lead to every
+// page.
 class TestHelpTopics : public QObject
 {
     Q_OBJECT
@@ -30,7 +31,8 @@ private slots:
         for (const char *guide : {"sommaire", "index"}) {
             const QString html = HelpWindow::pageFor(QString::fromLatin1(guide));
             for (const QString &page : pages)
-                if (page != QString::fromLatin1(guide) + QStringLiteral(".html") && page != QStringLiteral("sommaire.html"))
+                if (page != QString::fromLatin1(guide) + QStringLiteral(".html") &&
+                    page != QStringLiteral("sommaire.html"))
                     QVERIFY2(html.contains(QStringLiteral("href=\"%1").arg(page)), qPrintable(guide + (" → " + page)));
         }
     }

@@ -26,8 +26,7 @@ const QStringList seated = {
     QStringLiteral("PETIT Claire = N4"),   QStringLiteral("ROUX Emma = S4"),      QStringLiteral("SIMON Hugo = E4"),
     QStringLiteral("VINCENT Rose = O4")};
 
-template<class T>
-T *child(QWidget &window, const char *name)
+template <class T> T *child(QWidget &window, const char *name)
 {
     T *w = window.findChild<T *>(QString::fromLatin1(name));
     if (!w)
@@ -73,7 +72,10 @@ class TestIncidentDialogs : public QObject
 {
     Q_OBJECT
 
-    QAction *act(Application &app, const char *caption) { return findAction(&app.mainWindow(), QString::fromUtf8(caption)); }
+    QAction *act(Application &app, const char *caption)
+    {
+        return findAction(&app.mainWindow(), QString::fromUtf8(caption));
+    }
 
     // A seated tournament of four tables, as recovery leaves it.
     void seat(TestPlatform &p, Application &app)
@@ -85,8 +87,7 @@ class TestIncidentDialogs : public QObject
     }
 
     // Runs the command; while its dialog is up, drive() plays the director.
-    template<class D>
-    void run(Application &app, const char *caption, std::function<void(D &)> drive)
+    template <class D> void run(Application &app, const char *caption, std::function<void(D &)> drive)
     {
         D &dialog = app.window<D>();
         bool driven = false;
@@ -225,8 +226,8 @@ private slots:
         TestPlatform p;
         Application app;
         seat(p, app);
-        app.state().scoreList = {QStringLiteral("N2=40"), QStringLiteral("S2=-10"), QStringLiteral("E2=-20"),
-                                 QStringLiteral("O2=-10"), QStringLiteral("N3=5"),  QStringLiteral("S3=25"),
+        app.state().scoreList = {QStringLiteral("N2=40"),  QStringLiteral("S2=-10"), QStringLiteral("E2=-20"),
+                                 QStringLiteral("O2=-10"), QStringLiteral("N3=5"),   QStringLiteral("S3=25"),
                                  QStringLiteral("E3=-15"), QStringLiteral("O3=-15")};
         auto &swap = app.window<TBtnBottomDlg16>();
         run<TBtnBottomDlg9>(app, "intervertir &deux joueurs", [&](TBtnBottomDlg9 &reminder) {
@@ -238,8 +239,7 @@ private slots:
                                          QStringLiteral("Cette option vous permet d'inverser deux scores"),
                                          QStringLiteral("lorsque deux joueurs ont permuté  leur  position."),
                                          QStringLiteral("Par exemple,  si Sud 2 s'est installé à la table où"),
-                                         QStringLiteral("devait jouer  Sud   3   et  inversement."),
-                                         QString(),
+                                         QStringLiteral("devait jouer  Sud   3   et  inversement."), QString(),
                                          QStringLiteral("Vous devez  donc  d'abord  saisir les scores de "),
                                          QStringLiteral("chacune des tables  puis  utiliser cette option.")}));
             QVERIFY(!reminder.findChild<QPushButton *>(QStringLiteral("HelpBtn")));
@@ -258,8 +258,8 @@ private slots:
             QVERIFY(!swap.isVisible());
             QVERIFY(!reminder.isVisible()); // closes with the swap
         });
-        const QStringList swapped = {QStringLiteral("N2=40"), QStringLiteral("S3=-10"), QStringLiteral("E2=-20"),
-                                     QStringLiteral("O2=-10"), QStringLiteral("N3=5"),  QStringLiteral("S2=25"),
+        const QStringList swapped = {QStringLiteral("N2=40"),  QStringLiteral("S3=-10"), QStringLiteral("E2=-20"),
+                                     QStringLiteral("O2=-10"), QStringLiteral("N3=5"),   QStringLiteral("S2=25"),
                                      QStringLiteral("E3=-15"), QStringLiteral("O3=-15")};
         QCOMPARE(p.read(QStringLiteral("tour.tmp")), swapped);
         QCOMPARE(app.state().scoreList, swapped);
@@ -415,7 +415,7 @@ private slots:
 
         RankingTable general = prepareletab(app.state());
         QCOMPARE(scoreOf(general, QStringLiteral("DUPONT Jean")), QStringLiteral("140")); // 3 × 30 + 50
-        QCOMPARE(general.rows.at(0).at(0).trimmed(), QStringLiteral("DUPONT Jean")); // the bonus puts him first
+        QCOMPARE(general.rows.at(0).at(0).trimmed(), QStringLiteral("DUPONT Jean"));      // the bonus puts him first
         QCOMPARE(scoreOf(general, QStringLiteral("SIMON Hugo")), QStringLiteral("-110"));
         QCOMPARE(scoreOf(general, QStringLiteral("LEROY Paul")), QStringLiteral("-360")); // both penalties
         QCOMPARE(scoreOf(general, QStringLiteral("GIRARD Eric")), QStringLiteral("120"));
@@ -434,7 +434,8 @@ private slots:
         QCOMPARE(scoreOf(general, QStringLiteral("DURAND Marie")), QStringLiteral("EXCLU"));
         QCOMPARE(scoreOf(general, QStringLiteral("DUPONT Jean")), QStringLiteral("140"));
         for (int round = 1; round <= 3; ++round)
-            QCOMPARE(scoreOf(roundRanking(app.state(), round), QStringLiteral("DURAND Marie")), QStringLiteral("EXCLU"));
+            QCOMPARE(scoreOf(roundRanking(app.state(), round), QStringLiteral("DURAND Marie")),
+                     QStringLiteral("EXCLU"));
         QCOMPARE(p.read(QStringLiteral("tour1.tmp")), roundScores); // his scores stay
 
         // Swapped in round 3 only.
@@ -450,7 +451,7 @@ private slots:
         QCOMPARE(scoreOf(roundRanking(app.state(), 3), QStringLiteral("DUPONT Jean")), QStringLiteral("-20"));
         QCOMPARE(scoreOf(roundRanking(app.state(), 2), QStringLiteral("DUPONT Jean")), QStringLiteral("30"));
         general = prepareletab(app.state());
-        QCOMPARE(scoreOf(general, QStringLiteral("DUPONT Jean")), QStringLiteral("90")); // 30 + 30 - 20 + 50
+        QCOMPARE(scoreOf(general, QStringLiteral("DUPONT Jean")), QStringLiteral("90"));  // 30 + 30 - 20 + 50
         QCOMPARE(scoreOf(general, QStringLiteral("LEROY Paul")), QStringLiteral("-310")); // -20 - 20 + 30 - 300
 
         // "Récupérer les exclus": the totals are back everywhere.
