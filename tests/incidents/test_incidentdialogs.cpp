@@ -8,6 +8,7 @@
 #include "support/testing.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -47,6 +48,14 @@ QStringList items(QComboBox *box)
     for (int i = 0; i < box->count(); ++i)
         list << box->itemText(i);
     return list;
+}
+
+// F1 where the director would press it, once the dialog has the keyboard.
+void pressF1(QDialog &d)
+{
+    d.activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == &d);
+    QTest::keyClick(d.focusWidget() ? d.focusWidget() : &d, Qt::Key_F1);
 }
 
 // The SCORE cell of the player named name ("DUPONT Jean"); "absent" when he has no row.
@@ -123,9 +132,7 @@ private slots:
             QCOMPARE(value->maximum(), 5000);
             value->setValue(-75);
             child<QPushButton>(d, "HelpBtn")->click();
-            d.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&d));
-            QTest::keyClick(d.focusWidget(), Qt::Key_F1);
+            pressF1(d);
         });
         QCOMPARE(p.help.keywords, (QStringList{QStringLiteral("incident"), QStringLiteral("sommaire")}));
         QVERIFY(!p.exists(QStringLiteral("penal.tmp")));
@@ -276,6 +283,29 @@ private slots:
             child<QPushButton>(reminder, "OKBtn")->click();
         });
         QCOMPARE(p.read(QStringLiteral("tour.tmp")), swapped);
+    }
+
+    void helpOfTheSwapAndExclusion()
+    {
+        TestPlatform p;
+        Application app;
+        seat(p, app);
+        run<TBtnBottomDlg9>(app, "intervertir &deux joueurs", [&](TBtnBottomDlg9 &reminder) {
+            pressF1(reminder);
+            auto &swap = app.window<TBtnBottomDlg16>();
+            QTimer::singleShot(0, [&] {
+                child<QPushButton>(swap, "HelpBtn")->click();
+                pressF1(swap);
+                swap.reject();
+            });
+            child<QPushButton>(reminder, "OKBtn")->click();
+        });
+        run<TBtnBottomDlg17>(app, "&Exclure un joueur", [&](TBtnBottomDlg17 &d) {
+            child<QPushButton>(d, "HelpBtn")->click();
+            pressF1(d);
+        });
+        QCOMPARE(p.help.keywords.join(QLatin1Char(' ')),
+                 QStringLiteral("sommaire incident sommaire incident sommaire"));
     }
 
     void swapRefused()
