@@ -16,12 +16,14 @@ struct Override
 };
 
 // Rounds whose automatic values differ from the base ones at the special table counts.
+// clang-format off
 constexpr Override overrides[] = {
     {6, 3, 0, 3, -1, 1},  {6, 4, 0, 2, -2, 1},  {8, 5, 0, 4, -1, 2},  {8, 6, 0, 4, -1, 1},
     {9, 4, 0, 3, -3, 1},  {9, 5, 0, 3, -3, 1},  {10, 6, 0, 3, -2, 1}, {12, 4, 0, 2, -3, 1},
     {14, 5, 0, 2, -3, 1}, {16, 5, 0, 2, -3, 1}, {16, 6, 0, 2, -3, 1}, {18, 6, 0, 2, -3, 1},
     {20, 6, 0, 2, -3, 1},
 };
+// clang-format on
 
 const Override *overrideFor(qint64 tables, int round)
 {
@@ -40,14 +42,17 @@ struct Correction
 };
 
 // What the overrides add up to, from their round on, over the base values.
+// clang-format off
 constexpr Correction corrections[] = {
     {{16, 18, 20}, 6, 'O', -2}, {{9, 14, 16}, 5, 'O', -2}, {{9, 12, 0}, 4, 'O', -2}, {{10, 0, 0}, 6, 'E', +1},
     {{10, 0, 0}, 6, 'O', -1},   {{9, 0, 0}, 4, 'E', +1},   {{9, 0, 0}, 5, 'E', +1},  {{8, 0, 0}, 5, 'E', +2},
     {{8, 0, 0}, 6, 'E', +2},    {{8, 0, 0}, 5, 'S', +1},   {{6, 0, 0}, 3, 'E', +1},  {{6, 0, 0}, 4, 'O', -1},
 };
+// clang-format on
 
 using Row = std::array<int, 16>;
 
+// clang-format off
 constexpr Row fourTables[6] = {
     {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16},
     {1, 8, 10, 15, 16, 9, 7, 2, 6, 3, 13, 12, 11, 14, 4, 5},
@@ -66,6 +71,7 @@ constexpr Row threeTables[6] = {
     {1, 8, 6, 11, 5, 2, 4, 10, 9, 3, 12, 7, 13, 14, 15, 16},
     {1, 9, 7, 2, 5, 11, 4, 12, 10, 6, 3, 8, 13, 14, 15, 16},
 };
+// clang-format on
 
 int seatIndex(QChar seat)
 {
@@ -115,11 +121,16 @@ qint64 totalise(const QStringList &movementList, QChar seat, int round)
 QString seatName(QChar seat)
 {
     switch (seat.unicode()) {
-    case 'N': return QStringLiteral("Nord");
-    case 'S': return QStringLiteral("Sud");
-    case 'E': return QStringLiteral("Est");
-    case 'O': return QStringLiteral("Ouest");
-    default: return {};
+    case 'N':
+        return QStringLiteral("Nord");
+    case 'S':
+        return QStringLiteral("Sud");
+    case 'E':
+        return QStringLiteral("Est");
+    case 'O':
+        return QStringLiteral("Ouest");
+    default:
+        return {};
     }
 }
 
@@ -181,8 +192,18 @@ SeatedTable tableInRound(const TournamentState &state, qint64 table, int round)
 bool isSpecialTableCount(qint64 tables)
 {
     switch (tables) {
-    case 6: case 8: case 9: case 10: case 12: case 14: case 16: case 18: case 20: return true;
-    default: return false;
+    case 6:
+    case 8:
+    case 9:
+    case 10:
+    case 12:
+    case 14:
+    case 16:
+    case 18:
+    case 20:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -211,7 +232,8 @@ QStringList startRoundMovements(TournamentState &state, int round)
                                          QStringLiteral("Au prochain tour, le déplacement change."));
     QStringList lines;
     for (const char seat : {'N', 'E', 'O', 'S'})
-        lines << QStringLiteral("%1%2=%3").arg(QLatin1Char(seat)).arg(round).arg(state.movement.value(QLatin1Char(seat)));
+        lines
+            << QStringLiteral("%1%2=%3").arg(QLatin1Char(seat)).arg(round).arg(state.movement.value(QLatin1Char(seat)));
     return lines;
 }
 
@@ -255,8 +277,8 @@ qint64 position(const MovementSettings &settings, const QString &seatCode, int r
     qint64 x = table + v * (qint64(round) - 1);
     if (special)
         for (const Correction &c : corrections)
-            if (QLatin1Char(c.seat) == seat && round >= c.fromRound
-                && std::find(c.tables.begin(), c.tables.end(), tables) != c.tables.end())
+            if (QLatin1Char(c.seat) == seat && round >= c.fromRound &&
+                std::find(c.tables.begin(), c.tables.end(), tables) != c.tables.end())
                 x += c.shift;
     return wrapTable(x, tables);
 }

@@ -55,8 +55,8 @@ private slots:
         QCOMPARE(wrapTable(2'000'000'001, 3), 3);
         QCOMPARE(wrapTable(-2'000'000'000, 3), 1);
 
-        const QStringList lines = {"N2=0", "E2=2", "O2=-2", "S2=1", "N3=0", "E3=3", "O3=-1", "S3=+1",
-                                   "E10=4", "Ebad", "X2=7", "E=1", "E4=2000000000", "E5=99999999999"};
+        const QStringList lines = {"N2=0",  "E2=2",  "O2=-2", "S2=1", "N3=0", "E3=3",          "O3=-1",
+                                   "S3=+1", "E10=4", "Ebad",  "X2=7", "E=1",  "E4=2000000000", "E5=99999999999"};
         QCOMPARE(totalise(lines, 'E', 1), 1); // "E=1" has round 0, so it always counts
         QCOMPARE(totalise(lines, 'E', 2), 3);
         QCOMPARE(totalise(lines, 'E', 3), 6);
@@ -134,7 +134,7 @@ private slots:
 
     void warningExactlyBeforeAnOverride()
     {
-        const std::set<std::pair<int, int>> warned = {{6, 2}, {6, 3}, {8, 4}, {8, 5}, {9, 3}, {9, 4}, {10, 5},
+        const std::set<std::pair<int, int>> warned = {{6, 2},  {6, 3},  {8, 4},  {8, 5},  {9, 3},  {9, 4}, {10, 5},
                                                       {12, 3}, {14, 4}, {16, 4}, {16, 5}, {18, 5}, {20, 5}};
         for (int t = 1; t <= 30; ++t)
             for (int r = 2; r <= 12; ++r) {
