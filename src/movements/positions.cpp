@@ -320,3 +320,17 @@ std::array<QString, 4> viewLabels(const SeatedTable &seated)
                                       : seatName(QLatin1Char(seatLetters[i])) + QLatin1Char(' ') + seated.shown[i];
     return labels;
 }
+
+QPoint viewLabelOrigin(QChar seat, int w, int h, int tw, int th)
+{
+    switch (seat.unicode()) {
+    case 'N':
+        return {(w - tw) / 2, 0};
+    case 'O':
+        return {0, (h - th) / 2};
+    case 'E':
+        return {w - tw, (h - th) / 2};
+    default:
+        return {(w - tw) / 2, h - th};
+    }
+}
