@@ -78,7 +78,8 @@ bool printPositions(Canvas &canvas, const TournamentState &state, qint64 tables,
             for (int d = 1; d <= rounds; ++d) {
                 const QString cell = smallField ? troisquatreCell(tables, k, d)
                                                 : QString::number(position(state.movement, line.seatCode, d, tables));
-                canvas.drawText(c.centre(d), y, cell);
+                if (!cell.isEmpty())
+                    canvas.drawText(c.centre(d), y, cell);
             }
         }
         if (page.slot() % 5 == 4 && page.slot() > 5) {
