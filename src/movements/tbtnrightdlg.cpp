@@ -129,10 +129,12 @@ void TBtnRightDlg::showSettings()
     for (size_t i = 0; i < 4; ++i) {
         const QSignalBlocker blocker(m_values[i]);
         m_values[i]->setValue(s.value(QLatin1Char(spinSeats[i])));
-        // Locked values look inactive: the colour of an inactive border, not of an edit field.
+        // Locked values look inactive (no edit-field colour) yet stay readable.
         QPalette palette = QApplication::palette(m_values[i]);
-        if (locked)
-            palette.setColor(QPalette::Base, palette.color(QPalette::Inactive, QPalette::Mid));
+        if (locked) {
+            palette.setColor(QPalette::Base, palette.color(QPalette::Inactive, QPalette::Window));
+            palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Dark));
+        }
         m_values[i]->setPalette(palette);
     }
     m_fft->setChecked(s.fft);
