@@ -111,7 +111,7 @@ qint64 totalise(const QStringList &movementList, QChar seat, int round)
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq < 0)
             continue;
-        // Values beyond 32 bits count as 0, so no sum of lines can overflow.
+        // A value that does not fit an int counts as 0, so no sum of lines can overflow.
         if (line.mid(1, eq - 1).trimmed().toLongLong() <= round)
             sum += line.mid(eq + 1).trimmed().toInt();
     }

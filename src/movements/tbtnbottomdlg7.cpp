@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -101,10 +102,14 @@ void TBtnBottomDlg7::activated()
 {
     TournamentState &s = state();
     m_table->setMaximum(qMax(1, s.tableCount()));
+    // Once the view is on screen: a box opened while it is being shown leaves it unsized.
     if (isSpecialTableCount(s.tableCount()))
-        platform().messages->show(QStringLiteral("Attention"),
-                                  QStringLiteral("Pour les déplacements spéciaux, utilisez seulement l'impression !"),
-                                  Messages::Icon::Warning, Messages::Ok);
+        QTimer::singleShot(0, this, [] {
+            platform().messages->show(
+                QStringLiteral("Attention"),
+                QStringLiteral("Pour les déplacements spéciaux, utilisez seulement l'impression !"),
+                Messages::Icon::Warning, Messages::Ok);
+        });
     QStringList movements;
     if (Application::report(platform().files.readIfPresent(QStringLiteral("depl.tmp"), movements)))
         s.movementList = movements;

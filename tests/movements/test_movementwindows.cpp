@@ -183,6 +183,7 @@ private slots:
         for (int opening = 0; opening < 2; ++opening) {
             whileOpen(view, [&] { click(view, "OKBtn"); });
             act(app, "V&oir la position des joueurs")->trigger();
+            QCoreApplication::processEvents(); // the warning follows the view's showing
         }
         QCOMPARE(p.messages.texts(),
                  QStringList(2, "Pour les déplacements spéciaux, utilisez seulement l'impression !"));
