@@ -1,5 +1,5 @@
 #include "rounds/rounds.h"
-#include "seating.h"
+#include "helpers.h"
 
 #include <QTest>
 
