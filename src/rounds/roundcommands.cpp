@@ -15,9 +15,9 @@ void SaisieClick(Application &app)
     TournamentState &state = app.state();
     if (rounds::refuseWithoutSeats(state))
         return;
-    if (rounds::roundComplete(state)
-        && platform().messages->question(QStringLiteral("Attention"), rounds::newRoundQuestion(state.currentRound + 1))
-        && !Application::report(rounds::startRound(state)))
+    if (rounds::roundComplete(state) &&
+        platform().messages->question(QStringLiteral("Attention"), rounds::newRoundQuestion(state.currentRound + 1)) &&
+        !Application::report(rounds::startRound(state)))
         return;
     app.syncMenus();
     app.window<TBtnRightDlg1>().exec();

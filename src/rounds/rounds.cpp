@@ -236,8 +236,9 @@ QString previousRoundLine(const QString &seatedEntry, const QString &scoreLine)
     const qsizetype eq = scoreLine.indexOf(QLatin1Char('='));
     const QString score = eq < 0 ? QString() : scoreLine.mid(eq + 1);
     const QString seat = key.isEmpty() ? QString() : seatName(key[0]);
-    const QString seatText = seat.isEmpty() ? QLatin1Char(' ') + key + QLatin1Char(' ')
-                                            : QLatin1Char(' ') + seat + QLatin1Char(' ') + key.mid(1) + QLatin1Char(' ');
+    const QString seatText = seat.isEmpty()
+                                 ? QLatin1Char(' ') + key + QLatin1Char(' ')
+                                 : QLatin1Char(' ') + seat + QLatin1Char(' ') + key.mid(1) + QLatin1Char(' ');
     return name.leftJustified(25) + seatText.leftJustified(20) + score.rightJustified(17);
 }
 

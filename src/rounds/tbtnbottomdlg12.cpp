@@ -18,8 +18,8 @@ TBtnBottomDlg12::TBtnBottomDlg12(Application &app)
     frame->setFrameShape(QFrame::Box);
     auto *lines = new QVBoxLayout(frame);
     lines->setSpacing(0);
-    for (const char *text : {"Cette option vous permet de supprimer le tour", "en cours de saisie lorsque vous avez oublié de",
-                             "modifier les déplacements."}) {
+    for (const char *text : {"Cette option vous permet de supprimer le tour",
+                             "en cours de saisie lorsque vous avez oublié de", "modifier les déplacements."}) {
         auto *label = new QLabel(QString::fromUtf8(text), frame);
         label->setStyleSheet(QStringLiteral("background: red; color: white; padding: 1px 4px;"));
         lines->addWidget(label);

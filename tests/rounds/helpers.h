@@ -7,9 +7,9 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
-#include <QStringList>
 
 #include <functional>
 
@@ -54,8 +54,7 @@ inline void seat(const TestPlatform &p, Application &app, const QStringList &sea
 
 // Chooses the command and, once its modal dialog is up, runs steps on it; a dialog still open
 // afterwards is closed by its close box. Returns whether the dialog opened.
-template<class D>
-bool drive(Application &app, const char *caption, const std::function<void(D &)> &steps)
+template <class D> bool drive(Application &app, const char *caption, const std::function<void(D &)> &steps)
 {
     D &dialog = app.window<D>();
     bool opened = false;
@@ -76,8 +75,7 @@ bool drive(Application &app, const char *caption, const std::function<void(D &)>
     return opened;
 }
 
-template<class T = QLineEdit>
-T *control(QWidget &dialog, const char *name)
+template <class T = QLineEdit> T *control(QWidget &dialog, const char *name)
 {
     T *child = dialog.findChild<T *>(QString::fromLatin1(name));
     if (!child)

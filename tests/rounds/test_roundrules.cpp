@@ -1,5 +1,5 @@
-#include "rounds/rounds.h"
 #include "helpers.h"
+#include "rounds/rounds.h"
 
 #include <QTest>
 
@@ -110,7 +110,8 @@ private slots:
         record(state, 1, {"0", "0", "0", "0"});
         QCOMPARE(rounds::progressText(state), QStringLiteral("Il reste 11 tables à saisir."));
         record(state, 5, {"0", "0", "0", "0"});
-        QCOMPARE(rounds::progressText(state), QStringLiteral("tables restant à saisir : 2  3  4  6  7  8  9  10  11  12 "));
+        QCOMPARE(rounds::progressText(state),
+                 QStringLiteral("tables restant à saisir : 2  3  4  6  7  8  9  10  11  12 "));
         for (int t : {2, 3, 4, 6, 7, 8, 9, 10, 12})
             record(state, t, {"0", "0", "0", "0"});
         QCOMPARE(rounds::progressText(state), QStringLiteral("Il reste la table 11 à saisir."));
@@ -213,9 +214,9 @@ private slots:
 
     void previousRoundColumns()
     {
-        QCOMPARE(rounds::previousRoundLine("DUPONT Jean = S3", "S3=-40"),
-                 QStringLiteral("DUPONT Jean              ") + QStringLiteral(" Sud 3              ") +
-                     QStringLiteral("              -40"));
+        QCOMPARE(rounds::previousRoundLine("DUPONT Jean = S3", "S3=-40"), QStringLiteral("DUPONT Jean              ") +
+                                                                              QStringLiteral(" Sud 3              ") +
+                                                                              QStringLiteral("              -40"));
         const QString longName = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY Abcd"); // 30 characters
         const QString line = rounds::previousRoundLine(longName + " = O12", "O12=1234567");
         QCOMPARE(line.indexOf(QStringLiteral(" Ouest 12 ")), 31);

@@ -223,7 +223,8 @@ private slots:
             p.write("tour1.tmp", {"N1=10", "O1=-10", "E1=0", "S1=0", "N7=4"}); // read again, never cached
             round->setValue(1);
             QCOMPARE(listLines(d).size(), 5);
-            QCOMPARE(listLines(d).at(2), QStringLiteral("COLIN Guy                 Nord 1                            10"));
+            QCOMPARE(listLines(d).at(2),
+                     QStringLiteral("COLIN Guy                 Nord 1                            10"));
             QCOMPARE(listLines(d).at(4), QStringLiteral("N7=4"));
             QFile::remove(p.path("tour1.tmp"));
             QFile::remove(p.path("tour.tmp"));
@@ -277,9 +278,8 @@ private slots:
 
         // The round can be started again at once.
         p.messages.answers = {Messages::Yes};
-        drive<TBtnRightDlg1>(app, saisie, [&](TBtnRightDlg1 &d) {
-            QCOMPARE(control(d, "tour")->text(), QStringLiteral("2"));
-        });
+        drive<TBtnRightDlg1>(app, saisie,
+                             [&](TBtnRightDlg1 &d) { QCOMPARE(control(d, "tour")->text(), QStringLiteral("2")); });
         QCOMPARE(p.read("tour1.tmp"), round1);
         QCOMPARE(p.messages.texts().last(), QStringLiteral("Voulez-vous entamer un nouveau tour (tour n° 2) ?"));
     }

@@ -14,10 +14,10 @@
 namespace {
 
 // 22 players on 6 tables, the empty chairs at Nord of tables 1 and 2.
-const char *names[] = {"LEFEBVRE Anne",   "MOREAU Bruno",    "GARNIER Claire", "FAURE Denis",    "ROUSSEAU Emma",
-                       "BLANC Fabien",    "GUERIN Gilles",   "MULLER Hélène",  "HENRY Ines",     "ROUSSEL Jacques",
-                       "NICOLAS Karine",  "PERRIN Louis",    "MORIN Manon",    "MATHIEU Nathan", "CLEMENT Odile",
-                       "GAUTHIER Pierre", "DUMONT Quentin",  "LOPEZ Rose",     "FONTAINE Simon", "CHEVALIER Thomas",
+const char *names[] = {"LEFEBVRE Anne",   "MOREAU Bruno",   "GARNIER Claire", "FAURE Denis",    "ROUSSEAU Emma",
+                       "BLANC Fabien",    "GUERIN Gilles",  "MULLER Hélène",  "HENRY Ines",     "ROUSSEL Jacques",
+                       "NICOLAS Karine",  "PERRIN Louis",   "MORIN Manon",    "MATHIEU Nathan", "CLEMENT Odile",
+                       "GAUTHIER Pierre", "DUMONT Quentin", "LOPEZ Rose",     "FONTAINE Simon", "CHEVALIER Thomas",
                        "ROBIN Ursule",    "MASSON Victor"};
 const char seats[] = {'N', 'S', 'E', 'O'};
 constexpr int tables = 6;
@@ -30,9 +30,8 @@ const std::map<char, std::array<int, 7>> displacement = {
     {'E', {0, 0, 2, 5, 7, 9, 11}},
     {'O', {0, 0, -1, -2, -4, -5, -6}},
 };
-const QStringList movementLines = {"N2=0", "E2=2", "O2=-1", "S2=1", "N3=0", "E3=3", "O3=-1", "S3=1",
-                                   "N4=0", "E4=2", "O4=-2", "S4=1", "N5=0", "E5=2", "O5=-1", "S5=1",
-                                   "N6=0", "E6=2", "O6=-1", "S6=1"};
+const QStringList movementLines = {"N2=0",  "E2=2", "O2=-1", "S2=1", "N3=0",  "E3=3", "O3=-1", "S3=1", "N4=0",  "E4=2",
+                                   "O4=-2", "S4=1", "N5=0",  "E5=2", "O5=-1", "S5=1", "N6=0",  "E6=2", "O6=-1", "S6=1"};
 
 QStringList seatedEntries()
 {
@@ -119,7 +118,8 @@ QList<QStringList> expectedRanking(int rounds, const QStringList &reg)
             if (line.endsWith(QStringLiteral(" = ") + code))
                 name = line.left(line.indexOf('='));
         rows << QStringList{name, seatName.at(code[0]) + code.mid(1),
-                            name.startsWith(" CHAISE VIDE") ? QStringLiteral("SANS OBJET") : QString::number(total[code])};
+                            name.startsWith(" CHAISE VIDE") ? QStringLiteral("SANS OBJET")
+                                                            : QString::number(total[code])};
     }
     return rows;
 }
@@ -206,7 +206,8 @@ private slots:
             p.messages.clear();
             playRound(p, app, round);
             QCOMPARE(p.messages.texts(),
-                     QStringList({QStringLiteral("Voulez-vous entamer un nouveau tour (tour n° %1) ?").arg(round), warning}));
+                     QStringList(
+                         {QStringLiteral("Voulez-vous entamer un nouveau tour (tour n° %1) ?").arg(round), warning}));
             checkAfterRound(p, app, round);
         }
 
