@@ -14,10 +14,14 @@
 TBtnBottomDlg12::TBtnBottomDlg12(Application &app)
     : Dialog(app, QStringLiteral("TBtnBottomDlg12"), QStringLiteral("SUPPRESSION DU TOUR EN COURS"))
 {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
     auto *frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);
     auto *lines = new QVBoxLayout(frame);
     lines->setSpacing(0);
+    lines->setContentsMargins(6, 6, 6, 6);
     for (const char *text : {"Cette option vous permet de supprimer le tour",
                              "en cours de saisie lorsque vous avez oublié de", "modifier les déplacements."}) {
         auto *label = new QLabel(QString::fromUtf8(text), frame);
@@ -31,6 +35,7 @@ TBtnBottomDlg12::TBtnBottomDlg12(Application &app)
     m_round->setObjectName(QStringLiteral("Edit1"));
     m_round->setReadOnly(true);
     m_round->setFrame(false);
+    m_round->setStyleSheet(QStringLiteral("background: transparent;"));
     m_round->setFocusPolicy(Qt::NoFocus);
     lines->addWidget(m_round);
 
@@ -47,6 +52,7 @@ TBtnBottomDlg12::TBtnBottomDlg12(Application &app)
     buttons->addWidget(helpButton(QStringLiteral("depltour"), QStringLiteral("Aide")));
 
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(frame);
     layout->addLayout(buttons);
     setClientSize(317, 214);

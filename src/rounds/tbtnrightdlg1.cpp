@@ -41,10 +41,12 @@ TBtnRightDlg1::TBtnRightDlg1(Application &app)
     auto *grid = new QGridLayout;
     m_tour = displayField(this, QStringLiteral("tour"), 50);
     m_tour->setFrame(false);
+    m_tour->setStyleSheet(QStringLiteral("background: transparent;"));
     m_tour->setText(QStringLiteral("1"));
     m_table = new QSpinBox(this);
     m_table->setObjectName(QStringLiteral("SpinEdit1"));
     m_table->setRange(1, 1);
+    m_table->setMinimumWidth(60);
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("TOUR"), this));
     top->addWidget(m_tour);
