@@ -111,7 +111,7 @@ qint64 totalise(const QStringList &movementList, QChar seat, int round)
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq < 0)
             continue;
-        // Values beyond 32 bits count as 0, so no sum of lines can overflow.
+        // A value that does not fit an int counts as 0, so no sum of lines can overflow.
         if (line.mid(1, eq - 1).trimmed().toLongLong() <= round)
             sum += line.mid(eq + 1).trimmed().toInt();
     }
@@ -319,4 +319,18 @@ std::array<QString, 4> viewLabels(const SeatedTable &seated)
         labels[i] = seated.smallField ? QStringLiteral("n° ") + seated.shown[i]
                                       : seatName(QLatin1Char(seatLetters[i])) + QLatin1Char(' ') + seated.shown[i];
     return labels;
+}
+
+QPoint viewLabelOrigin(QChar seat, int w, int h, int tw, int th)
+{
+    switch (seat.unicode()) {
+    case 'N':
+        return {(w - tw) / 2, 0};
+    case 'O':
+        return {0, (h - th) / 2};
+    case 'E':
+        return {w - tw, (h - th) / 2};
+    default:
+        return {(w - tw) / 2, h - th};
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "app/state.h"
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -93,3 +94,6 @@ QString troisquatreCell(qint64 tables, qint64 playerNumber, int round);
 // The label of each side, in the order Nord, Sud, Est, Ouest: "Nord 5", or "n° 7" in
 // small-field mode.
 std::array<QString, 4> viewLabels(const SeatedTable &seated);
+// The top-left corner of a side's label, tw × th, on the picture w × h: Nord centred at the
+// top, Ouest at the left, Est at the right, Sud centred at the bottom.
+QPoint viewLabelOrigin(QChar seat, int w, int h, int tw, int th);

@@ -1,5 +1,6 @@
 #include "movements/positions.h"
 #include "players/entries.h"
+#include "seatedregister.h"
 #include "support/testing.h"
 
 #include <QTest>
@@ -7,20 +8,6 @@
 #include <set>
 
 namespace {
-
-// A seated register of `tables` tables whose first `chairs` tables have an empty chair at Nord.
-QStringList seatedRegister(int tables, int chairs = 0)
-{
-    QStringList lines;
-    for (int t = 1; t <= tables; ++t)
-        for (const char seat : seatLetters) {
-            if (seat == 'N' && t <= chairs)
-                lines << entries::emptyChair(t);
-            else
-                lines << QStringLiteral("JOUEUR %1%2 = %1%2").arg(QLatin1Char(seat)).arg(t);
-        }
-    return lines;
-}
 
 TournamentState tournament(int tables, int chairs = 0)
 {
