@@ -11,7 +11,7 @@ struct Printout
     QString title;
     QString measure;
     std::function<QList<int>(int w)> columnsX; // NOM, POSITION, SCORE (, PCN) from W
-    QString lastFooterTail;                     // after "Page n" on the last page
+    QString lastFooterTail;                    // after "Page n" on the last page
 };
 
 bool print(Canvas &canvas, const PrintFont &font, const RankingTable &table, const Printout &printout)
@@ -48,7 +48,9 @@ bool printGeneralRanking(Canvas &canvas, const TournamentState &state, const Ran
 {
     const Printout printout{QStringLiteral("Classement Général") + tournament(state),
                             QStringLiteral("Classement Général"),
-                            [](int w) { return QList<int>{100, w / 3, (w / 3) * 2, (w / 5) * 4}; },
+                            [](int w) {
+                                return QList<int>{100, w / 3, (w / 3) * 2, (w / 5) * 4};
+                            },
                             QStringLiteral(" Tour ") + QString::number(state.currentRound)};
     return print(canvas, state.printFont, table, printout);
 }
@@ -57,6 +59,9 @@ bool printRoundRanking(Canvas &canvas, const TournamentState &state, const Ranki
 {
     const Printout printout{QStringLiteral("Classement du tour n°") + QString::number(round) + tournament(state),
                             QStringLiteral("Classement du tour n° 1"),
-                            [](int w) { return QList<int>{100, w / 2, (w / 4) * 3}; }, QString()};
+                            [](int w) {
+                                return QList<int>{100, w / 2, (w / 4) * 3};
+                            },
+                            QString()};
     return print(canvas, state.printFont, table, printout);
 }

@@ -1,7 +1,7 @@
+#include "fields.h"
 #include "players/entries.h"
 #include "rankings/ranking.h"
 #include "support/testing.h"
-#include "fields.h"
 
 #include <QTest>
 
@@ -97,8 +97,14 @@ private slots:
         QCOMPARE(columnOf(t, 0), (QStringList{"B", "D", "C", "A"}));
 
         // -32767 and below never move up, and keep their order at the bottom.
-        t = table({{"A", "p1", "-32767"}, {"B", "p2", "-50000"}, {"C", "p3", "-32766"}, {"D", "p4", "EXCLU"},
-                   {"E", "p5", "-40000"}, {"F", "p6", "5"}, {"G", "p7", "SANS OBJET"}, {"H", "p8", "-3"}});
+        t = table({{"A", "p1", "-32767"},
+                   {"B", "p2", "-50000"},
+                   {"C", "p3", "-32766"},
+                   {"D", "p4", "EXCLU"},
+                   {"E", "p5", "-40000"},
+                   {"F", "p6", "5"},
+                   {"G", "p7", "SANS OBJET"},
+                   {"H", "p8", "-3"}});
         retrie(t, 2);
         QCOMPARE(columnOf(t, 0), (QStringList{"F", "D", "G", "H", "C", "A", "B", "E"}));
         // Sorting again changes nothing.
@@ -152,8 +158,7 @@ private slots:
         for (const QString &code : some)
             t.rows << QStringList{code, label(code, 20), code};
         retrie(t, 1);
-        QCOMPARE(columnOf(t, 2),
-                 (QStringList{"N1", "N2", "N4", "S1", "S2", "S5", "E2", "E3", "E5", "O1", "O3", "O5"}));
+        QCOMPARE(columnOf(t, 2), (QStringList{"N1", "N2", "N4", "S1", "S2", "S5", "E2", "E3", "E5", "O1", "O3", "O5"}));
     }
 
     // The fast sort gives the very tables of the literal procedure.
@@ -191,8 +196,8 @@ private slots:
 
     void namesByCherchenom()
     {
-        const QStringList list = {"DUPONT Jean = N12", "MARTIN Anne = N1", "LEROY Paul = S1", "PETIT Luc = N1",
-                                  "SANS SIEGE", " CHAISE VIDE 2 = N2"};
+        const QStringList list = {"DUPONT Jean = N12", "MARTIN Anne = N1", "LEROY Paul = S1",
+                                  "PETIT Luc = N1",    "SANS SIEGE",       " CHAISE VIDE 2 = N2"};
         QCOMPARE(cherchenom(list, QStringLiteral("N1")), QStringLiteral("PETIT Luc "));
         QCOMPARE(cherchenom(list, QStringLiteral("N12")), QStringLiteral("DUPONT Jean "));
         QCOMPARE(cherchenom(list, QStringLiteral("N2")), QStringLiteral(" CHAISE VIDE 2 "));

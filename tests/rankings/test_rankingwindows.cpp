@@ -53,8 +53,7 @@ void clickCell(QWidget *w, int row)
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(row, 0)).center());
 }
 
-template<class T>
-T *child(QWidget *w, const char *name)
+template <class T> T *child(QWidget *w, const char *name)
 {
     return w->findChild<T *>(QString::fromLatin1(name));
 }
@@ -157,7 +156,8 @@ private slots:
         QCOMPARE(headers(&w), (QStringList{"NOM", "POSITION", "SCORE", "PCN"}));
         const QStringList scores = column(&w, 2);
         QStringList sorted = scores;
-        std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) { return a.toInt() > b.toInt(); });
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const QString &a, const QString &b) { return a.toInt() > b.toInt(); });
         QCOMPARE(scores, sorted);
         QCOMPARE(column(&w, 3).mid(0, 6), (QStringList{"200", "170", "140", "120", "100", ""}));
 
