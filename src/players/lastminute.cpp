@@ -36,14 +36,6 @@ QString positionText(const QString &seatCode)
     return entries::seatWord(seatCode.front()) + QLatin1Char(' ') + seatCode.mid(1);
 }
 
-QString seatCodeOfPosition(const QString &position)
-{
-    const qsizetype blank = position.indexOf(QLatin1Char(' '));
-    if (position.isEmpty() || blank < 0)
-        return {};
-    return position.front() + position.mid(blank + 1);
-}
-
 Notice placesNotice(qsizetype k)
 {
     if (k == 1)

@@ -17,9 +17,8 @@ qsizetype emptyChairCount(const QStringList &list);
 qsizetype firstEmptyChair(const QStringList &list);
 // The seat code of a seated line: what follows its first " = " (N1, S12).
 QString seatCodeOf(const QString &line);
-// "NORD 1" for N1, and back.
+// "NORD 1" for N1.
 QString positionText(const QString &seatCode);
-QString seatCodeOfPosition(const QString &position);
 
 // The message before "Compléter une table": its title and text for k free places (k >= 1).
 struct Notice
