@@ -14,7 +14,7 @@
 #include <functional>
 
 // Players seated as the draw leaves them, written to the files and loaded in the register.
-namespace seating {
+namespace seats {
 
 // A register of `tables` tables: "JOUEUR <seat code>" at every seat, an empty chair at Nord of
 // the first `chairs` tables; sorted as the register keeps it.
@@ -50,7 +50,7 @@ inline void seat(const TestPlatform &p, Application &app, const QStringList &sea
     app.syncMenus();
 }
 
-} // namespace seating
+} // namespace seats
 
 // Chooses the command and, once its modal dialog is up, runs steps on it; a dialog still open
 // afterwards is closed by its close box. Returns whether the dialog opened.
