@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,8 +18,9 @@
 
 #include <functional>
 
-// Runs f once w is on screen (a modal dialog about to be driven), polling the event loop.
-inline void whenShown(QWidget *w, std::function<void()> f)
+// Runs f once the dialog w is on screen, polling the event loop. A check that fails inside f
+// leaves it early: the dialog is then closed, so that the test fails instead of hanging.
+inline void whenShown(QDialog *w, std::function<void()> f)
 {
     auto *timer = new QTimer;
     timer->setInterval(5);
@@ -28,6 +30,8 @@ inline void whenShown(QWidget *w, std::function<void()> f)
         timer->stop();
         timer->deleteLater();
         f();
+        if (w->isVisible())
+            w->done(QDialog::Rejected);
     });
     timer->start();
 }

@@ -1,3 +1,5 @@
+#include "driving.h"
+
 #include "app/state.h"
 #include "players/entries.h"
 #include "players/seating.h"
@@ -180,6 +182,40 @@ private slots:
         QVERIFY(seating::attribuerPositions(state).ok());
         QVERIFY(state.playerRegisterList != firstDraw); // a new draw
         QCOMPARE(state.playerRegisterList.size(), 8);
+    }
+
+    void theMenusFollowTheDrawAndItsCancel()
+    {
+        TestPlatform p;
+        Application app;
+        newTournament(app);
+        registerPlayers(app, numberedPlayers(10));
+        QVERIFY(!findAction(&app.mainWindow(), QStringLiteral("Tables"))->isEnabled());
+        p.messages.answers = {Messages::No};
+        choose(app, "&Attribuer les positions");
+        QVERIFY(usable(app, "&Attribuer les positions"));
+        QVERIFY(shown(app, "Compléter une table"));
+        QVERIFY(findAction(&app.mainWindow(), QStringLiteral("Tables"))->isEnabled());
+        QVERIFY(findAction(&app.mainWindow(), QStringLiteral("Classements"))->isEnabled());
+        QVERIFY(!shown(app, "Echanger les positions"));
+
+        p.messages.answers = {Messages::Yes};
+        choose(app, "&Attribuer les positions");
+        QCOMPARE(p.read(QStringLiteral("position.tmp")).size(), 12);
+        QVERIFY(!usable(app, "&Inscription"));
+        QVERIFY(!shown(app, "&Attribuer les positions"));
+        QVERIFY(usable(app, "&Annuler l'attribution"));
+        QVERIFY(usable(app, "Echanger les positions"));
+
+        app.state().modified = false;
+        p.messages.answers = {Messages::Yes};
+        choose(app, "&Annuler l'attribution");
+        QVERIFY(app.state().modified);
+        QCOMPARE(p.read(QStringLiteral("position.tmp")), p.read(QStringLiteral("inscrits.tmp")));
+        QVERIFY(usable(app, "&Inscription"));
+        QVERIFY(usable(app, "&Attribuer les positions"));
+        QVERIFY(!shown(app, "&Annuler l'attribution"));
+        QVERIFY(!shown(app, "Echanger les positions"));
     }
 };
 
