@@ -1,3 +1,4 @@
+#include "fields.h"
 #include "players/entries.h"
 #include "rankings/ranking.h"
 #include "support/testing.h"
@@ -66,38 +67,6 @@ QStringList columnOf(const RankingTable &t, int k)
     return texts;
 }
 
-// A seated register of `lines` lines in seat order, empty chairs at N1.. for the missing players.
-QStringList seatedRegister(int lines, int players)
-{
-    QStringList list;
-    for (int k = 1; k <= lines; ++k) {
-        const QString code = entries::seatCodeOfPlayer(k);
-        const int chair = entries::playerNumber(code) % 4 == 1 ? (k + 3) / 4 : 0;
-        if (chair >= 1 && chair <= lines - players)
-            list << entries::emptyChair(chair);
-        else
-            list << QStringLiteral("JOUEUR%1 Paul = %2").arg(k).arg(code);
-    }
-    entries::sort(list);
-    return list;
-}
-
-QStringList scoreLines(const QStringList &codes, const QList<int> &scores)
-{
-    QStringList lines;
-    for (qsizetype i = 0; i < codes.size(); ++i)
-        lines << codes[i] + QLatin1Char('=') + QString::number(scores[i]);
-    return lines;
-}
-
-QStringList codes(int lines)
-{
-    QStringList list;
-    for (int k = 1; k <= lines; ++k)
-        list << entries::seatCodeOfPlayer(k);
-    return list;
-}
-
 } // namespace
 
 class TestRanking : public QObject
@@ -128,8 +97,14 @@ private slots:
         QCOMPARE(columnOf(t, 0), (QStringList{"B", "D", "C", "A"}));
 
         // -32767 and below never move up, and keep their order at the bottom.
-        t = table({{"A", "p1", "-32767"}, {"B", "p2", "-50000"}, {"C", "p3", "-32766"}, {"D", "p4", "EXCLU"},
-                   {"E", "p5", "-40000"}, {"F", "p6", "5"}, {"G", "p7", "SANS OBJET"}, {"H", "p8", "-3"}});
+        t = table({{"A", "p1", "-32767"},
+                   {"B", "p2", "-50000"},
+                   {"C", "p3", "-32766"},
+                   {"D", "p4", "EXCLU"},
+                   {"E", "p5", "-40000"},
+                   {"F", "p6", "5"},
+                   {"G", "p7", "SANS OBJET"},
+                   {"H", "p8", "-3"}});
         retrie(t, 2);
         QCOMPARE(columnOf(t, 0), (QStringList{"F", "D", "G", "H", "C", "A", "B", "E"}));
         // Sorting again changes nothing.
@@ -153,7 +128,7 @@ private slots:
     {
         // 20 rows: Nord 1 to 5, then Sud, Est, Ouest.
         QStringList labels;
-        for (const QString &code : codes(20))
+        for (const QString &code : seatCodes(20))
             labels << label(code, 20);
         RankingTable t;
         for (int i = int(labels.size()) - 1; i >= 0; --i)
@@ -167,7 +142,7 @@ private slots:
 
         // A 12-line register shows player numbers and sorts them 1 to 12.
         t.rows.clear();
-        for (const QString &code : codes(12))
+        for (const QString &code : seatCodes(12))
             t.rows.prepend({code, label(code, 12), QString()});
         QCOMPARE(t.rows.last()[1], QStringLiteral(" Joueur n° 1"));
         QCOMPARE(label(QStringLiteral("S3"), 12), QStringLiteral(" Joueur n° 10"));
@@ -183,8 +158,7 @@ private slots:
         for (const QString &code : some)
             t.rows << QStringList{code, label(code, 20), code};
         retrie(t, 1);
-        QCOMPARE(columnOf(t, 2),
-                 (QStringList{"N1", "N2", "N4", "S1", "S2", "S5", "E2", "E3", "E5", "O1", "O3", "O5"}));
+        QCOMPARE(columnOf(t, 2), (QStringList{"N1", "N2", "N4", "S1", "S2", "S5", "E2", "E3", "E5", "O1", "O3", "O5"}));
     }
 
     // The fast sort gives the very tables of the literal procedure.
@@ -210,7 +184,7 @@ private slots:
             // POSITION: a whole field shuffled.
             const int lines = sizes[rng() % 9] / 4 * 4;
             RankingTable field;
-            for (const QString &code : codes(lines))
+            for (const QString &code : seatCodes(lines))
                 field.rows << QStringList{names[rng() % names.size()], label(code, lines), QString::number(rng() % 9)};
             std::shuffle(field.rows.begin(), field.rows.end(), rng);
             RankingTable fast = field, literal = field;
@@ -222,8 +196,8 @@ private slots:
 
     void namesByCherchenom()
     {
-        const QStringList list = {"DUPONT Jean = N12", "MARTIN Anne = N1", "LEROY Paul = S1", "PETIT Luc = N1",
-                                  "SANS SIEGE", " CHAISE VIDE 2 = N2"};
+        const QStringList list = {"DUPONT Jean = N12", "MARTIN Anne = N1", "LEROY Paul = S1",
+                                  "PETIT Luc = N1",    "SANS SIEGE",       " CHAISE VIDE 2 = N2"};
         QCOMPARE(cherchenom(list, QStringLiteral("N1")), QStringLiteral("PETIT Luc "));
         QCOMPARE(cherchenom(list, QStringLiteral("N12")), QStringLiteral("DUPONT Jean "));
         QCOMPARE(cherchenom(list, QStringLiteral("N2")), QStringLiteral(" CHAISE VIDE 2 "));
@@ -265,8 +239,8 @@ private slots:
 
         // Round 3 in progress: round 2 complete, round 3 incomplete (left out), penalties, exclusion.
         s.currentRound = 3;
-        p.write("tour1.tmp", scoreLines(codes(8), {0, 100, -50, -50, 60, 20, -40, -40}));
-        p.write("tour2.tmp", scoreLines(codes(8), {0, -30, 10, 20, -10, 20, -5, -5}));
+        p.write("tour1.tmp", scoreLines(seatCodes(8), {0, 100, -50, -50, 60, 20, -40, -40}));
+        p.write("tour2.tmp", scoreLines(seatCodes(8), {0, -30, 10, 20, -10, 20, -5, -5}));
         p.write("tour.tmp", {"N1=0", "S1=1000", "E1=-500", "O1=-500"});
         p.write("penal.tmp", {"S1=-20", "E2=-15", "E2=-15", "X9=-100", "O2=bad"});
         p.write("exclu.tmp", {"S2", "Z1"});
@@ -278,7 +252,7 @@ private slots:
         QCOMPARE(columnOf(t, 2), (QStringList{"50", "50", "SANS OBJET", "EXCLU", "-30", "-40", "-45", "-75"}));
 
         // A gap in the tour files: round 2 adds nothing, round 3's tour.tmp still counts when complete.
-        p.write("tour.tmp", scoreLines(codes(8), {0, 1, 1, 1, 1, 1, 1, -6}));
+        p.write("tour.tmp", scoreLines(seatCodes(8), {0, 1, 1, 1, 1, 1, 1, -6}));
         QFile::remove(p.path("tour2.tmp"));
         QFile::remove(p.path("penal.tmp"));
         QFile::remove(p.path("exclu.tmp"));
@@ -336,7 +310,7 @@ private slots:
         TournamentState s;
         s.playerRegisterList = seatedRegister(8, 8);
         s.currentRound = 2;
-        p.write("tour1.tmp", scoreLines(codes(8), {10, 20, 30, -60, 5, 5, 5, -15}));
+        p.write("tour1.tmp", scoreLines(seatCodes(8), {10, 20, 30, -60, 5, 5, 5, -15}));
         p.write("tour.tmp", {"N1=-5", "O1=15", "E1=-20", "S1=10"});
         p.write("penal.tmp", {"O1=-1000"});
         p.write("exclu.tmp", {"E1"});
