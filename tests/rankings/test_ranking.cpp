@@ -278,16 +278,6 @@ private slots:
                                              {"D d ", "Sud 1", "-967"}}));
     }
 
-    void generalRankingNumbersAFieldOfTwelve()
-    {
-        TestPlatform p;
-        TournamentState s;
-        s.playerRegisterList = seatedRegister(12, 12);
-        p.write("tour.tmp", scoreLines({"N1", "S1", "E1", "O1"}, {10, 20, -10, -20}));
-        const RankingTable t = prepareletab(s);
-        QCOMPARE(columnOf(t, 1), (QStringList{" Joueur n° 2", " Joueur n° 1", " Joueur n° 3", " Joueur n° 4"}));
-    }
-
     void pcnColumn()
     {
         QCOMPARE(pcn(1, 5), 200);
