@@ -188,6 +188,9 @@ public:
             m_printer->setOutputFileName(QString());
             m_printer->setOutputFormat(QPrinter::NativeFormat);
         }
+        // The layouts' fixed offsets (rank at 20, names at 100, footer 50 above the frame) are
+        // meant for a printer of about 300 dpi.
+        m_printer->setResolution(300);
         m_printer->setDocName(documentName);
         m_canvas = std::make_unique<QtCanvas>(*m_printer);
         return m_canvas.get();

@@ -32,6 +32,9 @@ void PageLayout::title(const QString &text, const QString &measure, int yDivisor
 {
     m_canvas.setFontSize(m_font.size * 2);
     const int h = m_canvas.textHeight(measure);
+    // A long title (a long place name) is set smaller rather than cut at the page's edge.
+    for (int size = m_font.size * 2; size > 4 && m_canvas.textWidth(text) > m_w - 40; --size)
+        m_canvas.setFontSize(size - 1);
     m_canvas.drawText((m_w - m_canvas.textWidth(text)) / 2, h / yDivisor + 10, text);
     m_canvas.drawLine(10, 2 * h + 10, m_w, 2 * h + 10);
     m_canvas.setFontSize(m_font.size);

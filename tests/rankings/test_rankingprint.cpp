@@ -51,8 +51,9 @@ private slots:
         const int w = 4780;
         const QString title = QStringLiteral("Classement Général Tournoi du 08/12/2026 Salle des fêtes");
         const auto t = c.find(title);
-        QCOMPARE(t.size, 20);
-        QCOMPARE(t.x, (w - int(title.size()) * 100) / 2);
+        // Too wide at double size for this page: set at the largest size that fits.
+        QCOMPARE(t.size, 16);
+        QCOMPARE(t.x, (w - int(title.size()) * 80) / 2);
         QCOMPARE(t.y, 200 / 2 + 10);
         QCOMPARE(c.pages(), 2);
 
