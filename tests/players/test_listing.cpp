@@ -67,7 +67,9 @@ private slots:
         QCOMPARE(shown.size(), 18);
         for (const QString &line : shown)
             QVERIFY2(QRegularExpression(QStringLiteral("^JOUEUR\\d\\d Prenom (NORD|SUD|EST|OUEST) [1-5]$"))
-                         .match(line).hasMatch(), qPrintable(line));
+                         .match(line)
+                         .hasMatch(),
+                     qPrintable(line));
         choose(app, "&Impression");
         const Printed rows = printed(p);
         QCOMPARE(rows.names.size(), 20);
