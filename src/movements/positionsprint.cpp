@@ -87,9 +87,7 @@ bool printPositions(Canvas &canvas, const TournamentState &state, qint64 tables,
             canvas.drawLine(10, y, page.width(), y);
             canvas.setPenWidth(10);
         }
-        // No page is started for nothing after the last row.
-        if (i + 1 < lines.size())
-            page.breakIfFull();
+        page.breakIfFull();
     }
     page.finish();
     return true;

@@ -30,8 +30,7 @@ bool print(Canvas &canvas, const PrintFont &font, const RankingTable &table, con
             canvas.drawText(20, y, QString::number(r));
         for (qsizetype k = 0; k < cells.size() && k < xs.size(); ++k)
             canvas.drawText(xs[k], y, cells[k]);
-        if (r < rows) // a full last page does not leave an empty one behind
-            page.breakIfFull();
+        page.breakIfFull();
     }
     page.finish(page.pageText() + printout.lastFooterTail);
     return true;

@@ -109,13 +109,15 @@ private slots:
             frames += op.kind == "line" && op.x == 10 && op.y == 10;
         QCOMPARE(frames, 3);
 
-        // A register that fills page 2 exactly starts no empty page after it.
+        // A register that fills page 2 exactly gives a third page with its frame and footer only,
+        // as every printout does.
         state.playerRegisterList.removeLast();
         RecordingCanvas exact;
         exact.height = 2500;
         printPositions(exact, state, 10, 6);
-        QCOMPARE(exact.pages(), 2);
-        QCOMPARE(exact.texts().last().text, QStringLiteral("Page 2"));
+        QCOMPARE(exact.pages(), 3);
+        QCOMPARE(exact.textsOnPage(3).size(), 1);
+        QCOMPARE(exact.texts().last().text, QStringLiteral("Page 3"));
     }
 
     void pageTooShortStillBreaks()

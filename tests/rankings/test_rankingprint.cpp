@@ -86,19 +86,23 @@ private slots:
         QCOMPARE(c.ops.last().kind, QStringLiteral("end"));
     }
 
-    void fullPagesLeaveNoEmptyPage()
+    // A last row that fills its page gives one more page with the frame and the last footer.
+    void aFullLastPageIsFollowedByItsFooterPage()
     {
         RecordingCanvas c = page();
         printGeneralRanking(c, tournament(6), rows(35, false));
-        QCOMPARE(c.pages(), 1);
-        QCOMPARE(c.find("Page 1 Tour 6").page, 1);
+        QCOMPARE(c.pages(), 2);
+        QCOMPARE(c.find("Page 1").page, 1);
+        QCOMPARE(c.textsOnPage(2).size(), 1);
+        QCOMPARE(c.find("Page 2 Tour 6").page, 2);
         QVERIFY(c.find("PCN").kind.isEmpty());
 
         c = page();
         printGeneralRanking(c, tournament(6), rows(74, false)); // 35 + 39
-        QCOMPARE(c.pages(), 2);
+        QCOMPARE(c.pages(), 3);
         QCOMPARE(c.find("NOM74 ").y, 39 * 110);
-        QCOMPARE(c.find("Page 2 Tour 6").page, 2);
+        QCOMPARE(c.find("NOM74 ").page, 2);
+        QCOMPARE(c.find("Page 3 Tour 6").page, 3);
     }
 
     void roundRankingLayout()
