@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "platform/platform.h"
 
+#include <QBoxLayout>
 #include <QPushButton>
 #include <QShortcut>
 #include <QShowEvent>
@@ -59,4 +60,27 @@ void Dialog::setClientSize(int width, int height)
 {
     // The given size is the least the dialog takes; a larger screen font makes it grow to fit.
     setFixedSize(sizeHint().expandedTo(QSize(width, height)));
+}
+
+QBoxLayout *Dialog::okCancelButtons(std::function<void()> onOk, const QString &helpKeyword, Qt::Orientation orientation)
+{
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, std::move(onOk));
+    auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const bool row = orientation == Qt::Horizontal;
+    auto *buttons = new QBoxLayout(row ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    if (row)
+        buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    if (!helpKeyword.isEmpty())
+        buttons->addWidget(helpButton(helpKeyword));
+    if (!row)
+        buttons->addStretch();
+    return buttons;
 }

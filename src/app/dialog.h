@@ -2,8 +2,11 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class Application;
 struct TournamentState;
+class QBoxLayout;
 class QPushButton;
 
 // Base of every dialog: created once at start-up, hidden between uses. Its "activation" is its
@@ -22,6 +25,10 @@ protected:
     // A button that opens help at keyword (a keyword of "" makes a button that does nothing).
     QPushButton *helpButton(const QString &keyword, const QString &text = QStringLiteral("&Aide"));
     void setClientSize(int width, int height);
+    // OK (the default button, "OKBtn", runs onOk), "Annuler" ("CancelBtn", closes) and, when a
+    // keyword is given, the Help button: a row at the bottom, or a column on the right.
+    QBoxLayout *okCancelButtons(std::function<void()> onOk, const QString &helpKeyword,
+                                Qt::Orientation orientation = Qt::Horizontal);
 
     Application &m_app;
     TournamentState &state();

@@ -51,28 +51,4 @@ QFrame *frame(QWidget *parent, QBoxLayout *&inside)
     return f;
 }
 
-void fixSize(QDialog *dialog, int width, int height)
-{
-    dialog->setFixedSize(dialog->sizeHint().expandedTo(QSize(width, height)));
-}
-
-QBoxLayout *okCancelHelp(QDialog *dialog, QPushButton *help, const std::function<void()> &onOk)
-{
-    auto *ok = new QPushButton(QStringLiteral("OK"), dialog);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    QObject::connect(ok, &QPushButton::clicked, dialog, onOk);
-    auto *cancel = new QPushButton(QStringLiteral("Annuler"), dialog);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAutoDefault(false);
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    if (help)
-        row->addWidget(help);
-    return row;
-}
-
 } // namespace picklist

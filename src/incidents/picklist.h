@@ -23,10 +23,5 @@ QString pickedSeatCode(const QComboBox *box);
 
 // The frame that holds the dialog's controls, laid out top to bottom.
 QFrame *frame(QWidget *parent, QBoxLayout *&inside);
-// "OK" (the default, wired to onOk), "Annuler" and the help button given, right-aligned.
-// A fixed border at the given client size, larger when the screen's font needs more room.
-void fixSize(QDialog *dialog, int width, int height);
-
-QBoxLayout *okCancelHelp(QDialog *dialog, QPushButton *help, const std::function<void()> &onOk);
 
 } // namespace picklist

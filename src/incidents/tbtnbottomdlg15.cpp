@@ -38,8 +38,8 @@ TBtnBottomDlg15::TBtnBottomDlg15(Application &app)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(picklist::okCancelHelp(this, helpButton(QStringLiteral("incident")), [this] { OKBtnClick(); }));
-    picklist::fixSize(this, 317, 171);
+    layout->addLayout(okCancelButtons([this] { OKBtnClick(); }, QStringLiteral("incident")));
+    setClientSize(317, 171);
 }
 
 void TBtnBottomDlg15::activated()

@@ -30,8 +30,8 @@ TBtnBottomDlg16::TBtnBottomDlg16(Application &app)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(picklist::okCancelHelp(this, helpButton(QStringLiteral("incident")), [this] { OKBtnClick(); }));
-    picklist::fixSize(this, 317, 187);
+    layout->addLayout(okCancelButtons([this] { OKBtnClick(); }, QStringLiteral("incident")));
+    setClientSize(317, 187);
 }
 
 void TBtnBottomDlg16::activated()

@@ -38,8 +38,8 @@ TBtnBottomDlg17::TBtnBottomDlg17(Application &app)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(picklist::okCancelHelp(this, helpButton(QStringLiteral("incident")), [this] { OKBtnClick(); }));
-    picklist::fixSize(this, 317, 270);
+    layout->addLayout(okCancelButtons([this] { OKBtnClick(); }, QStringLiteral("incident")));
+    setClientSize(317, 270);
 }
 
 void TBtnBottomDlg17::activated()

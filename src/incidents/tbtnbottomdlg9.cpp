@@ -54,7 +54,7 @@ TBtnBottomDlg9::TBtnBottomDlg9(Application &app)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(row);
-    picklist::fixSize(this, 317, 214);
+    setClientSize(317, 214);
 }
 
 void TBtnBottomDlg9::OKBtnClick()

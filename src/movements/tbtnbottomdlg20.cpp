@@ -37,19 +37,7 @@ TBtnBottomDlg20::TBtnBottomDlg20(Application &app)
         reminder->addWidget(label);
     }
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TBtnBottomDlg20::OKBtnClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(helpButton(QStringLiteral("imposit")));
+    QBoxLayout *buttons = okCancelButtons([this] { OKBtnClick(); }, QStringLiteral("imposit"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);

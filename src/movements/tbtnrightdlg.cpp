@@ -70,19 +70,7 @@ TBtnRightDlg::TBtnRightDlg(Application &app)
     left->addLayout(pcnRow);
     left->addWidget(m_byRanking);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TBtnRightDlg::OKBtnClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QVBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(helpButton(QStringLiteral("depltour")));
-    buttons->addStretch();
+    QBoxLayout *buttons = okCancelButtons([this] { OKBtnClick(); }, QStringLiteral("depltour"), Qt::Vertical);
 
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left);

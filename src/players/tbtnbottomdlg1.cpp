@@ -31,19 +31,7 @@ TBtnBottomDlg1::TBtnBottomDlg1(Application &app)
     grid->addWidget(new QLabel(QStringLiteral("Position"), this), 2, 0);
     grid->addWidget(m_position, 2, 1);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TBtnBottomDlg1::okClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(helpButton(QStringLiteral("index")));
+    QBoxLayout *buttons = okCancelButtons([this] { okClick(); }, QStringLiteral("index"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);

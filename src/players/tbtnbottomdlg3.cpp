@@ -50,19 +50,8 @@ TBtnBottomDlg3::TBtnBottomDlg3(Application &app)
     against->setAlignment(Qt::AlignCenter);
     grid->addWidget(against, 2, 0, 1, 3);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("OKBtn"));
-    m_ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAutoDefault(false);
-    connect(m_ok, &QPushButton::clicked, this, &TBtnBottomDlg3::okClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(helpButton(QStringLiteral("incident")));
+    QBoxLayout *buttons = okCancelButtons([this] { okClick(); }, QStringLiteral("incident"));
+    m_ok = findChild<QPushButton *>(QStringLiteral("OKBtn"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);

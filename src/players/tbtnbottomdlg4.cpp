@@ -21,20 +21,9 @@ TBtnBottomDlg4::TBtnBottomDlg4(Application &app)
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setFrameShape(QFrame::Box);
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Annuler"), this);
-    m_cancel->setObjectName(QStringLiteral("CancelBtn"));
-    m_cancel->setAutoDefault(false);
-    m_cancel->hide();
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(m_cancel);
-    buttons->addWidget(helpButton(QStringLiteral("index")));
+    QBoxLayout *buttons = okCancelButtons([this] { accept(); }, QStringLiteral("index"));
+    m_cancel = findChild<QPushButton *>(QStringLiteral("CancelBtn"));
+    m_cancel->hide(); // shown only when the list serves a name correction
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addLayout(buttons);

@@ -39,17 +39,7 @@ TBtnBottomDlg12::TBtnBottomDlg12(Application &app)
     m_round->setFocusPolicy(Qt::NoFocus);
     lines->addWidget(m_round);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(helpButton(QStringLiteral("depltour"), QStringLiteral("Aide")));
+    QBoxLayout *buttons = okCancelButtons([this] { OKBtnClick(); }, QStringLiteral("depltour"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -57,8 +47,6 @@ TBtnBottomDlg12::TBtnBottomDlg12(Application &app)
     layout->addLayout(buttons);
     setClientSize(317, 214);
 
-    connect(ok, &QPushButton::clicked, this, &TBtnBottomDlg12::OKBtnClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TBtnBottomDlg12::activated()

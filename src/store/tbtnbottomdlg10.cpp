@@ -31,19 +31,7 @@ TBtnBottomDlg10::TBtnBottomDlg10(Application &app)
     grid->addWidget(new QLabel(QStringLiteral("Lieu :"), this), 1, 0);
     grid->addWidget(m_place, 1, 1);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TBtnBottomDlg10::okClicked);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(helpButton(QStringLiteral("deroulement")));
+    QBoxLayout *buttons = okCancelButtons([this] { okClicked(); }, QStringLiteral("deroulement"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
