@@ -56,6 +56,14 @@ QPushButton *Dialog::helpButton(const QString &keyword, const QString &text)
     return button;
 }
 
+QPushButton *Dialog::button(const QString &objectName, const QString &text)
+{
+    auto *b = new QPushButton(text, this);
+    b->setObjectName(objectName);
+    b->setAutoDefault(false);
+    return b;
+}
+
 void Dialog::setClientSize(int width, int height)
 {
     // The given size is the least the dialog takes; a larger screen font makes it grow to fit.

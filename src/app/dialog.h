@@ -24,6 +24,8 @@ protected:
 
     // A button that opens help at keyword (a keyword of "" makes a button that does nothing).
     QPushButton *helpButton(const QString &keyword, const QString &text = QStringLiteral("&Aide"));
+    // A push button named objectName that Enter does not press.
+    QPushButton *button(const QString &objectName, const QString &text);
     void setClientSize(int width, int height);
     // OK (the default button, "OKBtn", runs onOk), "Annuler" ("CancelBtn", closes) and, when a
     // keyword is given, the Help button: a row at the bottom, or a column on the right.

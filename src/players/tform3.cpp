@@ -10,26 +10,16 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-QPushButton *button(QWidget *parent, const QString &name, const QString &text)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-} // namespace
-
 TForm3::TForm3(Application &app)
     : Dialog(app, QStringLiteral("TForm3"), QStringLiteral("Gestion des joueurs"), QStringLiteral("index"))
 {
     m_surname = upperCaseEdit(this, QStringLiteral("Edit1"));
     m_firstName = new QLineEdit(this);
     m_firstName->setObjectName(QStringLiteral("Edit2"));
-    m_add = button(this, QStringLiteral("Button1"), QStringLiteral("Ajouter"));
+    m_add = button(QStringLiteral("Button1"), QStringLiteral("Ajouter"));
     m_add->setDefault(true);
-    m_delete = button(this, QStringLiteral("Button2"), QStringLiteral("Supprimer"));
-    m_modify = button(this, QStringLiteral("Button3"), QStringLiteral("Modifier"));
+    m_delete = button(QStringLiteral("Button2"), QStringLiteral("Supprimer"));
+    m_modify = button(QStringLiteral("Button3"), QStringLiteral("Modifier"));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_count = new QLineEdit(QStringLiteral("0"), this);
@@ -37,7 +27,7 @@ TForm3::TForm3(Application &app)
     m_count->setReadOnly(true);
     m_count->setFocusPolicy(Qt::NoFocus);
     m_count->setMaximumWidth(60);
-    auto *close = button(this, QStringLiteral("CloseBtn"), QStringLiteral("Fermer"));
+    auto *close = button(QStringLiteral("CloseBtn"), QStringLiteral("Fermer"));
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Nom : "), this), 0, 0);

@@ -25,13 +25,6 @@ QLineEdit *displayField(QWidget *parent, const QString &name, int width)
     return edit;
 }
 
-QPushButton *button(QWidget *parent, const QString &name, const QString &text)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 } // namespace
 
@@ -75,11 +68,11 @@ TBtnRightDlg1::TBtnRightDlg1(Application &app)
     for (int i = 0; i < 3; ++i)
         setTabOrder(scoreBox(i), scoreBox(i + 1));
 
-    m_ok = button(this, QStringLiteral("OKBtn"), QStringLiteral("OK"));
+    m_ok = button(QStringLiteral("OKBtn"), QStringLiteral("OK"));
     m_ok->setDefault(true);
     m_ok->setEnabled(false);
-    auto *clear = button(this, QStringLiteral("CancelBtn"), QStringLiteral("Effacer"));
-    auto *quit = button(this, QStringLiteral("BitBtn1"), QStringLiteral("Quitter"));
+    auto *clear = button(QStringLiteral("CancelBtn"), QStringLiteral("Effacer"));
+    auto *quit = button(QStringLiteral("BitBtn1"), QStringLiteral("Quitter"));
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(m_ok);
     buttons->addWidget(clear);

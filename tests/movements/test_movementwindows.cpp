@@ -4,7 +4,6 @@
 #include "movements/tbtnbottomdlg20.h"
 #include "movements/tbtnbottomdlg7.h"
 #include "movements/tbtnrightdlg.h"
-#include "seatedregister.h"
 #include "support/testing.h"
 
 #include <QAction>

@@ -1,6 +1,5 @@
 #include "movements/positions.h"
 #include "players/entries.h"
-#include "seatedregister.h"
 #include "support/testing.h"
 
 #include <QTest>

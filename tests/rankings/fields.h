@@ -14,7 +14,7 @@ inline QStringList seatCodes(int lines)
     return list;
 }
 
-inline QStringList seatedRegister(int lines, int players)
+inline QStringList fieldRegister(int lines, int players)
 {
     QStringList list;
     for (int k = 1; k <= lines; ++k) {

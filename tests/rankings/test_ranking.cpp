@@ -224,7 +224,7 @@ private slots:
     {
         TestPlatform p;
         TournamentState s;
-        s.playerRegisterList = seatedRegister(8, 7); // a CHAISE VIDE at N1
+        s.playerRegisterList = fieldRegister(8, 7); // a CHAISE VIDE at N1
         s.currentRound = 1;
         // No score file at all.
         RankingTable t = prepareletab(s);
@@ -316,7 +316,7 @@ private slots:
     {
         TestPlatform p;
         TournamentState s;
-        s.playerRegisterList = seatedRegister(8, 8);
+        s.playerRegisterList = fieldRegister(8, 8);
         s.currentRound = 2;
         p.write("tour1.tmp", scoreLines(seatCodes(8), {10, 20, 30, -60, 5, 5, 5, -15}));
         p.write("tour.tmp", {"N1=-5", "O1=15", "E1=-20", "S1=10"});

@@ -62,7 +62,7 @@ template <class T> T *child(QWidget *w, const char *name)
 // k - 10 in round 1 and 10 - k in round 2, so the totals cancel and round 3 decides.
 void field(TestPlatform &p, Application &app, int round)
 {
-    app.state().playerRegisterList = seatedRegister(20, 20);
+    app.state().playerRegisterList = fieldRegister(20, 20);
     app.state().currentRound = round;
     QList<int> up, down, third;
     for (int k = 1; k <= 20; ++k) {
@@ -204,7 +204,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        app.state().playerRegisterList = seatedRegister(12, 11);
+        app.state().playerRegisterList = fieldRegister(12, 11);
         auto &w = app.window<TBtnBottomDlg14>();
         act(app, "Général")->trigger();
         QCOMPARE(column(&w, 0), QStringList{"Pas de classement possible"});
@@ -227,7 +227,7 @@ private slots:
         auto *spin = child<QSpinBox>(&w, "SpinEdit1");
 
         // Round 1, nothing entered: 1 and disabled, an empty table.
-        app.state().playerRegisterList = seatedRegister(20, 20);
+        app.state().playerRegisterList = fieldRegister(20, 20);
         act(app, "Tour")->trigger();
         QVERIFY(w.isVisible());
         QVERIFY(!w.isModal());

@@ -16,22 +16,6 @@
 // Players seated as the draw leaves them, written to the files and loaded in the register.
 namespace seats {
 
-// A register of `tables` tables: "JOUEUR <seat code>" at every seat, an empty chair at Nord of
-// the first `chairs` tables; sorted as the register keeps it.
-inline QStringList seatedRegister(int tables, int chairs = 0)
-{
-    QStringList lines;
-    for (int t = 1; t <= tables; ++t)
-        for (const char seat : {'N', 'S', 'E', 'O'}) {
-            if (seat == 'N' && t <= chairs)
-                lines << entries::emptyChair(t);
-            else
-                lines << QStringLiteral("JOUEUR %1%2 = %1%2").arg(QLatin1Char(seat)).arg(t);
-        }
-    entries::sort(lines);
-    return lines;
-}
-
 inline void seat(const TestPlatform &p, TournamentState &state, const QStringList &seated)
 {
     QStringList players;

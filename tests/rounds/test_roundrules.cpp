@@ -13,7 +13,7 @@ using Codes = std::array<QString, 4>;
 TournamentState seated(const TestPlatform &p, int tables, int chairs = 0)
 {
     TournamentState state;
-    seats::seat(p, state, seats::seatedRegister(tables, chairs));
+    seats::seat(p, state, seatedRegister(tables, chairs));
     return state;
 }
 

@@ -55,7 +55,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seats::seat(p, app, seats::seatedRegister(5));
+        seats::seat(p, app, seatedRegister(5));
         app.state().menus.disable(Cmd::MenuClassements);
         QVERIFY(drive<TBtnRightDlg1>(app, saisie, [&](TBtnRightDlg1 &d) {
             QCOMPARE(control(d, "tour")->text(), QStringLiteral("1"));
@@ -124,7 +124,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seats::seat(p, app, seats::seatedRegister(2));
+        seats::seat(p, app, seatedRegister(2));
         app.state().menus.disable(Cmd::MenuClassements);
         app.syncMenus();
         drive<TBtnRightDlg1>(app, saisie, [&](TBtnRightDlg1 &d) {
@@ -143,7 +143,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seats::seat(p, app, seats::seatedRegister(2));
+        seats::seat(p, app, seatedRegister(2));
         TournamentState &state = app.state();
         state.movement.fft = false;
         state.movement.est = 1;
@@ -190,7 +190,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seats::seat(p, app, seats::seatedRegister(3));
+        seats::seat(p, app, seatedRegister(3));
         app.state().scoreList = QStringList(12, QStringLiteral("N1=0"));
         drive<TBtnRightDlg1>(app, saisie, [&](TBtnRightDlg1 &d) {
             QCOMPARE(fields(d, 1), QStringList({"1", "8", "7", "10"}));
@@ -240,7 +240,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seats::seat(p, app, seats::seatedRegister(2));
+        seats::seat(p, app, seatedRegister(2));
         TournamentState &state = app.state();
         const QStringList round1 = {"N1=30", "O1=0", "E1=0", "S1=-30", "N2=-8", "O2=-4", "E2=4", "S2=8"};
         p.write("tour1.tmp", round1);
@@ -302,7 +302,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seats::seat(p, app, seats::seatedRegister(2));
+        seats::seat(p, app, seatedRegister(2));
         drive<TBtnRightDlg1>(app, saisie, [&](TBtnRightDlg1 &d) {
             control<QPushButton>(d, "HelpBtn")->click();
             QApplication::setActiveWindow(&d);
