@@ -38,11 +38,13 @@ void draw(QStringList &list, Random &random)
     for (qsizetype s = 1; s <= steps; ++s) {
         const QChar letter = letters.at(int((s - 1) % 4));
         const qsizetype table = letter == QLatin1Char('N') ? s / 4 : s / 4 + 1;
-        if (letter == QLatin1Char('N') && table <= chairs)
-            continue; // an empty chair sits there
         if (free.isEmpty())
             return;
-        const qsizetype c = free.takeAt(random.next(int(free.size())));
+        // One draw for every step, the empty chairs' steps included.
+        const int pick = random.next(int(free.size()));
+        if (letter == QLatin1Char('N') && table <= chairs)
+            continue; // an empty chair sits there
+        const qsizetype c = free.takeAt(pick);
         list[c] += entries::seatKey(letter, table);
     }
 }
