@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "store/newtournament.h"
 #include "store/tbtnbottomdlg10.h"
+#include "store/tbtnbottomdlg18b.h"
 #include "store/tournamentfile.h"
 
 #include <QAction>
@@ -23,6 +24,7 @@ void newTournament(Application &app)
     Application::report(startNewTournament(state));
 }
 
+// The first save of a tournament asks where; later ones write the same file again.
 void save(Application &app)
 {
     TournamentState &state = app.state();
@@ -39,10 +41,38 @@ void save(Application &app)
     state.modified = false;
 }
 
+void open(Application &app)
+{
+    TournamentState &state = app.state();
+    if (state.modified
+        && platform().messages->show(QStringLiteral("Données en cours non sauvegardée"),
+                                     QStringLiteral("Vous allez écraser les données en cours. En êtes-vous sûr ?"),
+                                     Messages::Icon::None, Messages::Yes | Messages::No)
+               != Messages::Yes)
+        return;
+    const QString path = platform().fileDialogs->openFile(QStringLiteral("Ouvrir un fichier tournoi"),
+                                                          QStringLiteral("Fichiers tournoi|*.trt"),
+                                                          QStringLiteral("trt"), QStringLiteral("*.trt"));
+    if (path.isEmpty())
+        return;
+    const Opened opened = openTournament(state, platform().files, path);
+    if (opened.corrupt) {
+        platform().messages->warning(QStringLiteral("Incident lors de la lecture !"),
+                                     QStringLiteral("Fichier corrompu, récupération impossible"));
+        return;
+    }
+    if (opened.hasInitial)
+        app.window<TBtnBottomDlg10>().setDescription(opened.date, opened.place);
+    if (Application::report(opened.outcome))
+        state.tournamentFile = path;
+}
+
 } // namespace
 
 void installStoreCommands(Application &app)
 {
     app.onCommand(Cmd::Nouveau, [&app] { newTournament(app); });
+    app.onCommand(Cmd::Ouvrir, [&app] { open(app); });
     app.onCommand(Cmd::Enregistrer, [&app] { save(app); });
+    app.onCommand(Cmd::Diagnostic, [&app] { app.window<TBtnBottomDlg18b>().exec(); });
 }
