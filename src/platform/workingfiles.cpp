@@ -92,16 +92,28 @@ Outcome WorkingFiles::readIfPresent(const QString &name, QStringList &lines) con
     return read(name, lines);
 }
 
+QString replaceFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // commit() does not see a failure of the last buffered write (a full disk): flush first.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
 Outcome WorkingFiles::write(const QString &name, const QStringList &lines) const
 {
-    QSaveFile file(resolve(m_directory, name));
-    if (!file.open(QIODevice::WriteOnly))
-        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2")
-                                    .arg(file.fileName(), reasonOf(file)));
-    const QByteArray bytes = joinLines(lines);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2")
-                                    .arg(file.fileName(), reasonOf(file)));
+    const QString path = resolve(m_directory, name);
+    const QString reason = replaceFile(path, joinLines(lines));
+    if (!reason.isEmpty())
+        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2").arg(path, reason));
     return Outcome::success();
 }
 

@@ -46,3 +46,6 @@ private:
 QStringList splitLines(const QByteArray &bytes);
 // Lines joined with CR LF after each one, encoded in Windows-1252.
 QByteArray joinLines(const QStringList &lines);
+// Replaces the file at path by bytes through QSaveFile, the previous file staying whole unless
+// every byte reached the disk. The system's reason on failure, empty on success.
+QString replaceFile(const QString &path, const QByteArray &bytes);

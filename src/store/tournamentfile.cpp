@@ -5,7 +5,6 @@
 #include "store/takeup.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 struct SavedFile
@@ -67,11 +66,9 @@ Outcome saveTournament(const WorkingFiles &files, const QString &path, const QSt
     const QStringList lines = tournamentLines(files, date, place, outcome);
     if (!outcome.ok())
         return outcome;
-    QSaveFile file(path);
-    const QByteArray bytes = joinLines(lines);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return Outcome::failure(
-            QStringLiteral("Impossible d'enregistrer le tournoi dans « %1 » : %2").arg(path, file.errorString()));
+    const QString reason = replaceFile(path, joinLines(lines));
+    if (!reason.isEmpty())
+        return Outcome::failure(QStringLiteral("Impossible d'enregistrer le tournoi dans « %1 » : %2").arg(path, reason));
     return Outcome::success();
 }
 
