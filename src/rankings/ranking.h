@@ -1,17 +1,64 @@
 #pragma once
 
 #include "app/state.h"
+#include "platform/outcome.h"
+
+#include <QHash>
 
 // The ranking tables, built from the working files (platform().files).
 
-// `prepareletab`: the general ranking table, sorted by total.
-RankingTable prepareletab(const TournamentState &state);
+// `prepareletab`: the general ranking table, sorted by total. A file that cannot be read stops
+// the build; its message goes to *error when given (the table then holds what was built so far).
+RankingTable prepareletab(const TournamentState &state, Outcome *error = nullptr);
 
 // The ranking table of one round (no penalties), sorted by score.
-RankingTable roundRanking(const TournamentState &state, int round);
+RankingTable roundRanking(const TournamentState &state, int round, Outcome *error = nullptr);
 
 // `cherchenom`: the name (text before "=") of the last register line ending with the seat code.
 QString cherchenom(const QStringList &playerRegisterList, const QString &seatCode);
 
 // `retrie`: re-sorts the rows by column 0 (NOM), 1 (POSITION) or 2 (SCORE).
 void retrie(RankingTable &table, int column);
+
+namespace ranking {
+
+inline const QString noRanking = QStringLiteral("Pas de classement possible");
+inline const QString excluded = QStringLiteral("EXCLU");
+inline const QString notApplicable = QStringLiteral("SANS OBJET");
+
+// The integer value of a cell or a file text: a signed decimal integer after leading blanks;
+// anything else is worth 0.
+qint64 value(QStringView text);
+
+// POSITION's display label of a seat code: " Joueur n° k" when the register has 12 or 16
+// lines, else "Nord t", "Sud t", "Est t", "Ouest t"; other text unchanged.
+QString label(const QString &seatCode, qsizetype registerLines);
+
+// The round the round ranking opens on: the current one, or the one before while no score
+// has been entered yet.
+int latestRound(const TournamentState &state);
+
+// The "PCN" box may be checked from round 5 on, with 14 rows or more.
+bool pcnAvailable(const TournamentState &state, const RankingTable &table);
+// The national ranking points of rank (from 1) in a field of `tables` tables.
+int pcn(int rank, int tables);
+// Re-sorts by SCORE, then adds the "PCN" column (the first `tables` rows get points) or
+// removes it.
+void setPcn(RankingTable &table, bool shown, int tables);
+
+// The rank field: "1er", "2ème", ...
+QString rankText(int row);
+
+// `cherchenom` for many seat codes at once: same answers, one pass over the register.
+class NameIndex
+{
+public:
+    explicit NameIndex(const QStringList &playerRegisterList);
+    QString name(const QString &seatCode) const;
+
+private:
+    const QStringList &m_lines;
+    QHash<QString, qsizetype> m_lastLine; // seat code -> last line ending with it
+};
+
+} // namespace ranking

@@ -1,11 +1,21 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "rankings/rankingwindow.h"
 
-// "Classement général"
-class TBtnBottomDlg14 : public Dialog
+class QCheckBox;
+
+// "Classement général": the standing of the tournament, kept in the state for the diagnostic.
+class TBtnBottomDlg14 : public RankingWindow
 {
     Q_OBJECT
 public:
     explicit TBtnBottomDlg14(Application &app);
+
+protected:
+    void rebuild() override;
+
+private:
+    void pcnClicked(bool checked);
+
+    QCheckBox *m_pcn;
 };

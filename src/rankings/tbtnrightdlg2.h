@@ -1,11 +1,24 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "rankings/rankingwindow.h"
 
-// "classement au tour"
-class TBtnRightDlg2 : public Dialog
+class QSpinBox;
+
+// "classement au tour": the players ranked by their score in one round.
+class TBtnRightDlg2 : public RankingWindow
 {
     Q_OBJECT
 public:
     explicit TBtnRightDlg2(Application &app);
+
+    const RankingTable &table() const { return m_table; }
+
+protected:
+    void rebuild() override;
+
+private:
+    void build(int round);
+
+    QSpinBox *m_round;
+    RankingTable m_table;
 };

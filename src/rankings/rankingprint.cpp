@@ -1,0 +1,67 @@
+#include "rankings/rankingprint.h"
+
+#include "print/pagelayout.h"
+
+#include <functional>
+
+namespace {
+
+struct Printout
+{
+    QString title;
+    QString measure;
+    std::function<QList<int>(int w)> columnsX; // NOM, POSITION, SCORE (, PCN) from W
+    QString lastFooterTail;                    // after "Page n" on the last page
+};
+
+bool print(Canvas &canvas, const PrintFont &font, const RankingTable &table, const Printout &printout)
+{
+    PageLayout page(canvas, font, printout.measure);
+    if (!page.begin())
+        return false;
+    page.title(printout.title, printout.measure, 2);
+    const QList<int> xs = printout.columnsX(page.width());
+    page.startRows(3);
+    const qsizetype rows = table.rows.size();
+    for (qsizetype r = 0; r <= rows; ++r) {
+        const int y = page.nextRow();
+        const QStringList &cells = r == 0 ? table.header : table.rows[r - 1];
+        if (r > 0)
+            canvas.drawText(20, y, QString::number(r));
+        for (qsizetype k = 0; k < cells.size() && k < xs.size(); ++k)
+            canvas.drawText(xs[k], y, cells[k]);
+        if (r < rows) // a full last page does not leave an empty one behind
+            page.breakIfFull();
+    }
+    page.finish(page.pageText() + printout.lastFooterTail);
+    return true;
+}
+
+QString tournament(const TournamentState &state)
+{
+    return QStringLiteral(" Tournoi du ") + state.date + QLatin1Char(' ') + state.place;
+}
+
+} // namespace
+
+bool printGeneralRanking(Canvas &canvas, const TournamentState &state, const RankingTable &table)
+{
+    const Printout printout{QStringLiteral("Classement Général") + tournament(state),
+                            QStringLiteral("Classement Général"),
+                            [](int w) {
+                                return QList<int>{100, w / 3, (w / 3) * 2, (w / 5) * 4};
+                            },
+                            QStringLiteral(" Tour ") + QString::number(state.currentRound)};
+    return print(canvas, state.printFont, table, printout);
+}
+
+bool printRoundRanking(Canvas &canvas, const TournamentState &state, const RankingTable &table, int round)
+{
+    const Printout printout{QStringLiteral("Classement du tour n°") + QString::number(round) + tournament(state),
+                            QStringLiteral("Classement du tour n° 1"),
+                            [](int w) {
+                                return QList<int>{100, w / 2, (w / 4) * 3};
+                            },
+                            QString()};
+    return print(canvas, state.printFont, table, printout);
+}

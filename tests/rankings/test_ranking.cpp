@@ -1,0 +1,332 @@
+#include "fields.h"
+#include "players/entries.h"
+#include "rankings/ranking.h"
+#include "support/testing.h"
+
+#include <QTest>
+
+#include <random>
+
+using namespace ranking;
+
+namespace {
+
+// The sort as first written, quadratic: the reference the fast one must match.
+void literalRetrie(RankingTable &t, int k)
+{
+    const qsizetype n = t.rows.size();
+    if (n < 2)
+        return;
+    QStringList order;
+    if (k != 1) {
+        for (const QStringList &row : t.rows)
+            order << row[k];
+    }
+    if (k == 2) {
+        for (qsizetype p = 0; p + 1 < n; ++p) {
+            qint64 m = -32767;
+            for (qsizetype q = p; q < n; ++q) {
+                const qint64 v = value(order[q]);
+                if (v > m) {
+                    m = v;
+                    order.move(q, p);
+                }
+            }
+        }
+    } else if (k == 0) {
+        std::stable_sort(order.begin(), order.end(), entries::less);
+    } else if (n == 12 || n == 16) {
+        for (int i = 1; i <= n; ++i)
+            order << QStringLiteral(" Joueur n° %1").arg(i);
+    } else {
+        for (const char *seat : {"Nord ", "Sud ", "Est ", "Ouest "})
+            for (int i = 1; i <= n / 4; ++i)
+                order << QString::fromLatin1(seat) + QString::number(i);
+    }
+    for (qsizetype p = 0; p < n && p < order.size(); ++p) {
+        qsizetype r = p;
+        while (r < n && t.rows[r][k] != order[p])
+            ++r;
+        t.rows.swapItemsAt(p, std::min(r, n - 1));
+    }
+}
+
+RankingTable table(const QList<QStringList> &rows)
+{
+    RankingTable t;
+    t.header = {QStringLiteral("NOM"), QStringLiteral("POSITION"), QStringLiteral("SCORE")};
+    t.rows = rows;
+    return t;
+}
+
+QStringList columnOf(const RankingTable &t, int k)
+{
+    QStringList texts;
+    for (const QStringList &row : t.rows)
+        texts << row.value(k);
+    return texts;
+}
+
+} // namespace
+
+class TestRanking : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void values()
+    {
+        QCOMPARE(value(u"120"), 120);
+        QCOMPARE(value(u"  -40"), -40);
+        QCOMPARE(value(u"+7"), 7);
+        QCOMPARE(value(u"EXCLU"), 0);
+        QCOMPARE(value(u"SANS OBJET"), 0);
+        QCOMPARE(value(u""), 0);
+        QCOMPARE(value(u"-"), 0);
+        QCOMPARE(value(u"12a"), 0);
+        QCOMPARE(value(u"99999999999999999999"), 0);
+        QCOMPARE(rankText(1), QStringLiteral("1er"));
+        QCOMPARE(rankText(2), QStringLiteral("2ème"));
+        QCOMPARE(rankText(17), QStringLiteral("17ème"));
+    }
+
+    void sortByScoreKeepsTheOrderOfTies()
+    {
+        RankingTable t = table({{"A", "p1", "10"}, {"B", "p2", "20"}, {"C", "p3", "10"}, {"D", "p4", "20"}});
+        retrie(t, 2);
+        QCOMPARE(columnOf(t, 0), (QStringList{"B", "D", "C", "A"}));
+
+        // -32767 and below never move up, and keep their order at the bottom.
+        t = table({{"A", "p1", "-32767"},
+                   {"B", "p2", "-50000"},
+                   {"C", "p3", "-32766"},
+                   {"D", "p4", "EXCLU"},
+                   {"E", "p5", "-40000"},
+                   {"F", "p6", "5"},
+                   {"G", "p7", "SANS OBJET"},
+                   {"H", "p8", "-3"}});
+        retrie(t, 2);
+        QCOMPARE(columnOf(t, 0), (QStringList{"F", "D", "G", "H", "C", "A", "B", "E"}));
+        // Sorting again changes nothing.
+        retrie(t, 2);
+        QCOMPARE(columnOf(t, 0), (QStringList{"F", "D", "G", "H", "C", "A", "B", "E"}));
+    }
+
+    void sortByNameUsesTheRegisterOrder()
+    {
+        RankingTable t = table({{"martin Anne ", "Nord 1", "1"},
+                                {" CHAISE VIDE 1 ", "Nord 2", "SANS OBJET"},
+                                {"Émile Jean ", "Sud 1", "3"},
+                                {"ALLARD Luc ", "Sud 2", "4"},
+                                {"", "Est 1", "0"}});
+        retrie(t, 0);
+        QCOMPARE(columnOf(t, 0), (QStringList{" CHAISE VIDE 1 ", "", "ALLARD Luc ", "Émile Jean ", "martin Anne "}));
+        QCOMPARE(columnOf(t, 2), (QStringList{"SANS OBJET", "0", "4", "3", "1"}));
+    }
+
+    void sortByPosition()
+    {
+        // 20 rows: Nord 1 to 5, then Sud, Est, Ouest.
+        QStringList labels;
+        for (const QString &code : seatCodes(20))
+            labels << label(code, 20);
+        RankingTable t;
+        for (int i = int(labels.size()) - 1; i >= 0; --i)
+            t.rows << QStringList{QString::number(i), labels[i], QString::number(i)};
+        retrie(t, 1);
+        QStringList expected;
+        for (const char *seat : {"Nord ", "Sud ", "Est ", "Ouest "})
+            for (int i = 1; i <= 5; ++i)
+                expected << QString::fromLatin1(seat) + QString::number(i);
+        QCOMPARE(columnOf(t, 1), expected);
+
+        // A 12-line register shows player numbers and sorts them 1 to 12.
+        t.rows.clear();
+        for (const QString &code : seatCodes(12))
+            t.rows.prepend({code, label(code, 12), QString()});
+        QCOMPARE(t.rows.last()[1], QStringLiteral(" Joueur n° 1"));
+        QCOMPARE(label(QStringLiteral("S3"), 12), QStringLiteral(" Joueur n° 10"));
+        QCOMPARE(label(QStringLiteral("S3"), 20), QStringLiteral("Sud 3"));
+        QCOMPARE(label(QStringLiteral("X3"), 20), QStringLiteral("X3"));
+        retrie(t, 1);
+        for (int i = 0; i < 12; ++i)
+            QCOMPARE(t.rows[i][1], QStringLiteral(" Joueur n° %1").arg(i + 1));
+
+        // A partly entered round of a 20-player field keeps its 12 rows in seat order, none lost.
+        t.rows.clear();
+        const QStringList some = {"O5", "N2", "S1", "E3", "N1", "S5", "O1", "E2", "N4", "S2", "E5", "O3"};
+        for (const QString &code : some)
+            t.rows << QStringList{code, label(code, 20), code};
+        retrie(t, 1);
+        QCOMPARE(columnOf(t, 2), (QStringList{"N1", "N2", "N4", "S1", "S2", "S5", "E2", "E3", "E5", "O1", "O3", "O5"}));
+    }
+
+    // The fast sort gives the very tables of the literal procedure.
+    void sortMatchesTheLiteralProcedure()
+    {
+        std::mt19937 rng(20261208);
+        const QStringList names = {"DUPONT Jean ", "dupont Jean ", "MARTIN Anne ", " CHAISE VIDE 1 ", "", "Émile Luc "};
+        const QStringList odd = {"EXCLU", "SANS OBJET", "-32767", "-32768", "-99999", "", "+5", "abc"};
+        for (int round = 0; round < 4000; ++round) {
+            const int sizes[] = {0, 1, 2, 3, 5, 12, 16, 20, 37};
+            const int n = round % 5 == 0 ? sizes[rng() % 9] : int(rng() % 64);
+            RankingTable t;
+            for (int i = 0; i < n; ++i) {
+                QString score = rng() % 4 == 0 ? odd[rng() % odd.size()] : QString::number(int(rng() % 7) * 10 - 30);
+                t.rows << QStringList{names[rng() % names.size()], QStringLiteral("id%1").arg(i), score};
+            }
+            for (int k : {0, 2}) {
+                RankingTable fast = t, literal = t;
+                retrie(fast, k);
+                literalRetrie(literal, k);
+                QCOMPARE(fast.rows, literal.rows);
+            }
+            // POSITION: a whole field shuffled.
+            const int lines = sizes[rng() % 9] / 4 * 4;
+            RankingTable field;
+            for (const QString &code : seatCodes(lines))
+                field.rows << QStringList{names[rng() % names.size()], label(code, lines), QString::number(rng() % 9)};
+            std::shuffle(field.rows.begin(), field.rows.end(), rng);
+            RankingTable fast = field, literal = field;
+            retrie(fast, 1);
+            literalRetrie(literal, 1);
+            QCOMPARE(fast.rows, literal.rows);
+        }
+    }
+
+    void namesByCherchenom()
+    {
+        const QStringList list = {"DUPONT Jean = N12", "MARTIN Anne = N1", "LEROY Paul = S1",
+                                  "PETIT Luc = N1",    "SANS SIEGE",       " CHAISE VIDE 2 = N2"};
+        QCOMPARE(cherchenom(list, QStringLiteral("N1")), QStringLiteral("PETIT Luc "));
+        QCOMPARE(cherchenom(list, QStringLiteral("N12")), QStringLiteral("DUPONT Jean "));
+        QCOMPARE(cherchenom(list, QStringLiteral("N2")), QStringLiteral(" CHAISE VIDE 2 "));
+        QCOMPARE(cherchenom(list, QStringLiteral("E4")), QString());
+        QCOMPARE(cherchenom(list, QStringLiteral("SIEGE")), QStringLiteral("SANS SIEGE"));
+
+        // The index answers as cherchenom does, odd codes and lines included.
+        std::mt19937 rng(7);
+        const QStringList pieces = {"N", "S", "E", "O", "1", "2", "12", " = ", "=", "X", "21", ""};
+        for (int round = 0; round < 300; ++round) {
+            QStringList lines;
+            for (int i = 0; i < 12; ++i)
+                lines << QStringLiteral("NOM%1").arg(i) + pieces[rng() % 12] + pieces[rng() % 12] + pieces[rng() % 12];
+            const NameIndex index(lines);
+            for (int i = 0; i < 20; ++i) {
+                const QString code = pieces[rng() % 12] + pieces[rng() % 12];
+                QCOMPARE(index.name(code), cherchenom(lines, code));
+            }
+        }
+    }
+
+    void generalRankingFromTheFiles()
+    {
+        TestPlatform p;
+        TournamentState s;
+        s.playerRegisterList = seatedRegister(8, 7); // a CHAISE VIDE at N1
+        s.currentRound = 1;
+        // No score file at all.
+        RankingTable t = prepareletab(s);
+        QCOMPARE(t.rows, (QList<QStringList>{{noRanking, "", ""}}));
+        QCOMPARE(t.header, (QStringList{"NOM", "POSITION", "SCORE"}));
+
+        // Round 1 in progress: tour.tmp alone, its texts as stored.
+        p.write("tour.tmp", {"N1=0", "O1=007", "E1=-40", "S1=33"});
+        t = prepareletab(s);
+        QCOMPARE(columnOf(t, 1), (QStringList{"Sud 1", "Ouest 1", "Nord 1", "Est 1"}));
+        QCOMPARE(columnOf(t, 2), (QStringList{"33", "007", "SANS OBJET", "-40"}));
+        QCOMPARE(t.rows[0][0], QStringLiteral("JOUEUR2 Paul "));
+
+        // Round 3 in progress: round 2 complete, round 3 incomplete (left out), penalties, exclusion.
+        s.currentRound = 3;
+        p.write("tour1.tmp", scoreLines(seatCodes(8), {0, 100, -50, -50, 60, 20, -40, -40}));
+        p.write("tour2.tmp", scoreLines(seatCodes(8), {0, -30, 10, 20, -10, 20, -5, -5}));
+        p.write("tour.tmp", {"N1=0", "S1=1000", "E1=-500", "O1=-500"});
+        p.write("penal.tmp", {"S1=-20", "E2=-15", "E2=-15", "X9=-100", "O2=bad"});
+        p.write("exclu.tmp", {"S2", "Z1"});
+        t = prepareletab(s);
+        // S1 100-30-20 = 50; N2 60-10 = 50 (after S1, its first); S2 40 EXCLU; O1 -50+20 = -30;
+        // E1 -40; E2 -40-5-30 = -75; O2 -45; N1 SANS OBJET (sorted as 0).
+        QCOMPARE(columnOf(t, 1),
+                 (QStringList{"Sud 1", "Nord 2", "Nord 1", "Sud 2", "Ouest 1", "Est 1", "Ouest 2", "Est 2"}));
+        QCOMPARE(columnOf(t, 2), (QStringList{"50", "50", "SANS OBJET", "EXCLU", "-30", "-40", "-45", "-75"}));
+
+        // A gap in the tour files: round 2 adds nothing, round 3's tour.tmp still counts when complete.
+        p.write("tour.tmp", scoreLines(seatCodes(8), {0, 1, 1, 1, 1, 1, 1, -6}));
+        QFile::remove(p.path("tour2.tmp"));
+        QFile::remove(p.path("penal.tmp"));
+        QFile::remove(p.path("exclu.tmp"));
+        t = prepareletab(s);
+        QCOMPARE(columnOf(t, 2), (QStringList{"101", "61", "21", "SANS OBJET", "-39", "-46", "-49", "-49"}));
+    }
+
+    void generalRankingNumbersAFieldOfTwelve()
+    {
+        TestPlatform p;
+        TournamentState s;
+        s.playerRegisterList = seatedRegister(12, 12);
+        p.write("tour.tmp", scoreLines({"N1", "S1", "E1", "O1"}, {10, 20, -10, -20}));
+        const RankingTable t = prepareletab(s);
+        QCOMPARE(columnOf(t, 1), (QStringList{" Joueur n° 2", " Joueur n° 1", " Joueur n° 3", " Joueur n° 4"}));
+    }
+
+    void pcnColumn()
+    {
+        QCOMPARE(pcn(1, 5), 200);
+        QCOMPARE(pcn(5, 5), 100);
+        QCOMPARE(pcn(1, 40), 1500);
+        QCOMPARE(pcn(15, 40), 160);
+        QCOMPARE(pcn(16, 40), 120);
+        QCOMPARE(pcn(40, 40), 120);
+
+        RankingTable t;
+        for (int i = 0; i < 24; ++i)
+            t.rows << QStringList{QStringLiteral("N%1").arg(i, 2, 10, QLatin1Char('0')), "p", QString::number(i)};
+        t.header = {"NOM", "POSITION", "SCORE"};
+        retrie(t, 0);
+        setPcn(t, true, 5);
+        QCOMPARE(t.header.size(), 4);
+        QCOMPARE(t.rows[0][2], QStringLiteral("23")); // sorted by score again first
+        QCOMPARE(columnOf(t, 3).mid(0, 6), (QStringList{"200", "170", "140", "120", "100", ""}));
+        retrie(t, 0); // the points move with their rows
+        QCOMPARE(t.rows.last()[3], QStringLiteral("200"));
+        setPcn(t, false, 5);
+        QCOMPARE(t.header.size(), 3);
+        for (const QStringList &row : t.rows)
+            QCOMPARE(row.size(), 3);
+
+        TournamentState s;
+        s.currentRound = 4;
+        QVERIFY(!pcnAvailable(s, t));
+        s.currentRound = 5;
+        QVERIFY(pcnAvailable(s, t));
+        t.rows.resize(13);
+        QVERIFY(!pcnAvailable(s, t));
+    }
+
+    void roundRankingFromItsFile()
+    {
+        TestPlatform p;
+        TournamentState s;
+        s.playerRegisterList = seatedRegister(8, 8);
+        s.currentRound = 2;
+        p.write("tour1.tmp", scoreLines(seatCodes(8), {10, 20, 30, -60, 5, 5, 5, -15}));
+        p.write("tour.tmp", {"N1=-5", "O1=15", "E1=-20", "S1=10"});
+        p.write("penal.tmp", {"O1=-1000"});
+        p.write("exclu.tmp", {"E1"});
+
+        RankingTable t = roundRanking(s, 2);
+        QCOMPARE(columnOf(t, 1), (QStringList{"Ouest 1", "Sud 1", "Est 1", "Nord 1"}));
+        QCOMPARE(columnOf(t, 2), (QStringList{"15", "10", "EXCLU", "-5"}));
+        t = roundRanking(s, 1); // excluded in every round, penalties never shown
+        QCOMPARE(columnOf(t, 2), (QStringList{"20", "10", "5", "5", "5", "EXCLU", "-15", "-60"}));
+        QCOMPARE(roundRanking(s, 3).rows.size(), 0);
+
+        QCOMPARE(latestRound(s), 1); // no score entered in the score list yet
+        s.scoreList = {"N1=-5"};
+        QCOMPARE(latestRound(s), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRanking)
+#include "test_ranking.moc"

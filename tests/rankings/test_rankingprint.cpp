@@ -1,0 +1,144 @@
+#include "rankings/rankingprint.h"
+#include "support/testing.h"
+
+#include <QTest>
+
+namespace {
+
+RankingTable rows(int n, bool pcn)
+{
+    RankingTable t;
+    t.header = {"NOM", "POSITION", "SCORE"};
+    if (pcn)
+        t.header << "PCN";
+    for (int i = 1; i <= n; ++i) {
+        t.rows << QStringList{QStringLiteral("NOM%1 ").arg(i), QStringLiteral("Nord %1").arg(i),
+                              QString::number(1000 - i)};
+        if (pcn)
+            t.rows.last() << (i <= 15 ? QString::number(16 * i) : QString());
+    }
+    return t;
+}
+
+TournamentState tournament(int round)
+{
+    TournamentState s;
+    s.currentRound = round;
+    s.date = QStringLiteral("08/12/2026");
+    s.place = QStringLiteral("Salle des fêtes");
+    return s;
+}
+
+// Fixed metrics: size 10 text is 100 high, so L = (H - 10) div 110; 4430 high gives H = 4410, L = 40.
+RecordingCanvas page(int height = 4430)
+{
+    RecordingCanvas c;
+    c.height = height;
+    return c;
+}
+
+} // namespace
+
+class TestRankingPrint : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void generalRankingOnTwoPages()
+    {
+        RecordingCanvas c = page();
+        QVERIFY(printGeneralRanking(c, tournament(5), rows(60, true)));
+        const int w = 4780;
+        const QString title = QStringLiteral("Classement Général Tournoi du 08/12/2026 Salle des fêtes");
+        const auto t = c.find(title);
+        QCOMPARE(t.size, 20);
+        QCOMPARE(t.x, (w - int(title.size()) * 100) / 2);
+        QCOMPARE(t.y, 200 / 2 + 10);
+        QCOMPARE(c.pages(), 2);
+
+        // Header at slot 4, row 1 at slot 5, row 35 at slot 39; then 36 at slot 1 of page 2.
+        QCOMPARE(c.find("NOM").y, 440);
+        QCOMPARE(c.find("PCN").x, (w / 5) * 4);
+        const auto first = c.find("NOM1 ");
+        QCOMPARE(first.x, 100);
+        QCOMPARE(first.y, 550);
+        QCOMPARE(c.find("Nord 1").x, w / 3);
+        QCOMPARE(c.find("999").x, (w / 3) * 2);
+        QCOMPARE(c.find("16").x, (w / 5) * 4);
+        QCOMPARE(c.find("NOM35 ").page, 1);
+        QCOMPARE(c.find("NOM35 ").y, 39 * 110);
+        QCOMPARE(c.find("NOM36 ").page, 2);
+        QCOMPARE(c.find("NOM36 ").y, 110);
+        const auto rank36 = c.find("36");
+        QCOMPARE(rank36.x, 20);
+        QCOMPARE(rank36.page, 2);
+
+        const auto footer1 = c.find("Page 1");
+        QCOMPARE(footer1.page, 1);
+        QCOMPARE(footer1.size, 8);
+        QCOMPARE(footer1.x, w - 6 * 40 - 100);
+        QCOMPARE(footer1.y, 4410 - 50);
+        const auto last = c.find("Page 2 Tour 5");
+        QCOMPARE(last.page, 2);
+        QCOMPARE(last.x, w - 13 * 40 - 100);
+        QVERIFY(c.find("Page 2").kind.isEmpty());
+        QCOMPARE(c.ops.last().kind, QStringLiteral("end"));
+    }
+
+    void fullPagesLeaveNoEmptyPage()
+    {
+        RecordingCanvas c = page();
+        printGeneralRanking(c, tournament(6), rows(35, false));
+        QCOMPARE(c.pages(), 1);
+        QCOMPARE(c.find("Page 1 Tour 6").page, 1);
+        QVERIFY(c.find("PCN").kind.isEmpty());
+
+        c = page();
+        printGeneralRanking(c, tournament(6), rows(74, false)); // 35 + 39
+        QCOMPARE(c.pages(), 2);
+        QCOMPARE(c.find("NOM74 ").y, 39 * 110);
+        QCOMPARE(c.find("Page 2 Tour 6").page, 2);
+    }
+
+    void roundRankingLayout()
+    {
+        RecordingCanvas c = page();
+        RankingTable t = rows(3, false);
+        QVERIFY(printRoundRanking(c, tournament(5), t, 3));
+        const int w = 4780;
+        QVERIFY(!c.find("Classement du tour n°3 Tournoi du 08/12/2026 Salle des fêtes").kind.isEmpty());
+        QCOMPARE(c.find("Nord 2").x, w / 2);
+        QCOMPARE(c.find("998").x, (w / 4) * 3);
+        QCOMPARE(c.find("2").x, 20);
+        QCOMPARE(c.find("Page 1").page, 1);
+
+        // An empty round: the title and the header only.
+        c = page();
+        t.rows.clear();
+        printRoundRanking(c, tournament(5), t, 4);
+        QCOMPARE(c.texts().size(), 5);
+    }
+
+    void tinyPagesStillBreak()
+    {
+        RecordingCanvas c = page(20 + 10 + 3 * 110); // L = 3
+        printGeneralRanking(c, tournament(2), rows(9, false));
+        // Each page after the first holds row slots 1 and 2 only.
+        for (int p = 2; p <= c.pages(); ++p)
+            for (const auto &op : c.textsOnPage(p))
+                QVERIFY(op.y <= 2 * 110 || op.size == 8);
+        QCOMPARE(c.find("NOM9 ").page, c.pages());
+        QCOMPARE(c.pages(), 6);
+    }
+
+    void refusedPrinter()
+    {
+        RecordingCanvas c = page();
+        c.refuse = true;
+        QVERIFY(!printGeneralRanking(c, tournament(2), rows(3, false)));
+        QVERIFY(c.texts().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRankingPrint)
+#include "test_rankingprint.moc"

@@ -1,0 +1,292 @@
+#include "app/application.h"
+#include "app/tform1.h"
+#include "fields.h"
+#include "rankings/tbtnbottomdlg14.h"
+#include "rankings/tbtnrightdlg2.h"
+#include "support/testing.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+QTableView *grid(QWidget *w)
+{
+    return w->findChild<QTableView *>(QStringLiteral("StringGrid1"));
+}
+
+QStringList column(QWidget *w, int k)
+{
+    QStringList texts;
+    const QAbstractItemModel *m = grid(w)->model();
+    for (int r = 0; r < m->rowCount(); ++r)
+        texts << m->index(r, k).data().toString();
+    return texts;
+}
+
+QStringList headers(QWidget *w)
+{
+    QStringList texts;
+    const QAbstractItemModel *m = grid(w)->model();
+    for (int k = 0; k < m->columnCount(); ++k)
+        texts << m->headerData(k, Qt::Horizontal).toString();
+    return texts;
+}
+
+void clickHeader(QWidget *w, int k)
+{
+    QHeaderView *h = grid(w)->horizontalHeader();
+    QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
+                      QPoint(h->sectionViewportPosition(k) + h->sectionSize(k) / 2, h->height() / 2));
+}
+
+void clickCell(QWidget *w, int row)
+{
+    QTableView *g = grid(w);
+    g->scrollTo(g->model()->index(row, 0));
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(row, 0)).center());
+}
+
+template <class T> T *child(QWidget *w, const char *name)
+{
+    return w->findChild<T *>(QString::fromLatin1(name));
+}
+
+// A 20-player field (five tables) in round `round`, rounds before it complete: player k scores
+// k - 10 in round 1 and 10 - k in round 2, so the totals cancel and round 3 decides.
+void field(TestPlatform &p, Application &app, int round)
+{
+    app.state().playerRegisterList = seatedRegister(20, 20);
+    app.state().currentRound = round;
+    QList<int> up, down, third;
+    for (int k = 1; k <= 20; ++k) {
+        up << k - 10;
+        down << 10 - k;
+        third << (k % 2 ? 3 * k : -3 * (k - 1));
+    }
+    p.write("tour1.tmp", scoreLines(seatCodes(20), up));
+    for (int r = 2; r < round; ++r)
+        p.write(WorkingFiles::tourFile(r), scoreLines(seatCodes(20), r == 2 ? down : third));
+}
+
+QAction *act(Application &app, const char *caption)
+{
+    return findAction(&app.mainWindow(), QString::fromUtf8(caption));
+}
+
+} // namespace
+
+class TestRankingWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void generalRankingSortsAndShowsRanks()
+    {
+        TestPlatform p;
+        Application app;
+        field(p, app, 3);
+        p.write("tour.tmp", scoreLines(seatCodes(8), {1, 2, 3, -6, 4, 4, -4, -4})); // two tables only
+        p.write("penal.tmp", {"O5=-100"});
+        p.write("exclu.tmp", {"N3"});
+        auto &w = app.window<TBtnBottomDlg14>();
+        act(app, "Général")->trigger();
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.isModal());
+        QCOMPARE(headers(&w), (QStringList{"NOM", "POSITION", "SCORE"}));
+        // Rounds 1 and 2 cancel out, round 3 is incomplete: everybody 0 but the penalised O5.
+        QCOMPARE(column(&w, 2).last(), QStringLiteral("-100"));
+        QCOMPARE(column(&w, 1).last(), QStringLiteral("Ouest 5"));
+        QCOMPARE(column(&w, 2).count("0"), 18);
+        QCOMPARE(column(&w, 2).count("EXCLU"), 1);
+        QCOMPARE(column(&w, 1).first(), QStringLiteral("Nord 1")); // ties keep the file order
+        QCOMPARE(app.state().generalRanking.rows.size(), 20);
+        QVERIFY(!child<QCheckBox>(&w, "CheckBox1")->isEnabled()); // round 3
+
+        clickHeader(&w, 0);
+        QCOMPARE(column(&w, 0).first(), QStringLiteral("JOUEUR1 Paul "));
+        QCOMPARE(column(&w, 0).at(1), QStringLiteral("JOUEUR10 Paul "));
+        QCOMPARE(app.state().generalRanking.rows.first()[0], QStringLiteral("JOUEUR1 Paul "));
+        clickHeader(&w, 1);
+        QCOMPARE(column(&w, 1).mid(0, 6), (QStringList{"Nord 1", "Nord 2", "Nord 3", "Nord 4", "Nord 5", "Sud 1"}));
+        QCOMPARE(column(&w, 1).last(), QStringLiteral("Ouest 5"));
+
+        auto *rank = child<QLineEdit>(&w, "Edit1");
+        QVERIFY(rank->text().isEmpty());
+        clickCell(&w, 0);
+        QCOMPARE(rank->text(), QStringLiteral("1er"));
+        clickCell(&w, 16);
+        QCOMPARE(rank->text(), QStringLiteral("17ème"));
+
+        clickHeader(&w, 2);
+        QCOMPARE(column(&w, 1).last(), QStringLiteral("Ouest 5"));
+        QVERIFY(rank->text().isEmpty());
+
+        child<QPushButton>(&w, "HelpBtn")->click();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_F1);
+        QCOMPARE(p.help.keywords, (QStringList{"index", "sommaire"}));
+        child<QPushButton>(&w, "OKBtn")->click();
+        QVERIFY(!w.isVisible());
+        QVERIFY(!app.state().modified);
+        QVERIFY(!p.exists("classgen.dia"));
+    }
+
+    void generalRankingWithPcn()
+    {
+        TestPlatform p;
+        Application app;
+        field(p, app, 5);
+        p.write("tour.tmp", scoreLines(seatCodes(20), QList<int>(20, 0)));
+        auto &w = app.window<TBtnBottomDlg14>();
+        act(app, "Général")->trigger();
+        auto *pcn = child<QCheckBox>(&w, "CheckBox1");
+        QVERIFY(pcn->isEnabled());
+        QVERIFY(!pcn->isChecked());
+
+        // Sorted by name first: the box sorts by score again before giving the points.
+        clickHeader(&w, 0);
+        QTest::mouseClick(pcn, Qt::LeftButton);
+        QCOMPARE(headers(&w), (QStringList{"NOM", "POSITION", "SCORE", "PCN"}));
+        const QStringList scores = column(&w, 2);
+        QStringList sorted = scores;
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const QString &a, const QString &b) { return a.toInt() > b.toInt(); });
+        QCOMPARE(scores, sorted);
+        QCOMPARE(column(&w, 3).mid(0, 6), (QStringList{"200", "170", "140", "120", "100", ""}));
+
+        // The PCN header sorts nothing.
+        const QStringList before = column(&w, 0);
+        clickHeader(&w, 3);
+        QCOMPARE(column(&w, 0), before);
+
+        // Printed as shown, the PCN column included, with the round on the last footer.
+        app.state().date = "08/12/2026";
+        app.state().place = "Lyon";
+        p.printing.where = "Le document a été enregistré dans le fichier « x.pdf ».";
+        child<QPushButton>(&w, "Button1")->click();
+        QCOMPARE(p.printing.documents, QStringList{"Classement général"});
+        QVERIFY(!p.printing.last.find("Classement Général Tournoi du 08/12/2026 Lyon").kind.isEmpty());
+        QCOMPARE(p.printing.last.find("200").x, (4780 / 5) * 4);
+        QVERIFY(!p.printing.last.find("Page 1 Tour 5").kind.isEmpty());
+        QCOMPARE(p.messages.texts(), QStringList{p.printing.where});
+
+        // Unchecking clears the column: a print no longer has it.
+        QTest::mouseClick(pcn, Qt::LeftButton);
+        QCOMPARE(headers(&w).size(), 3);
+        QCOMPARE(app.state().generalRanking.rows.first().size(), 3);
+        child<QPushButton>(&w, "Button1")->click();
+        QVERIFY(p.printing.last.find("PCN").kind.isEmpty());
+
+        // Coming back to the window rebuilds it: a penalty given meanwhile shows, the box is unchecked.
+        QTest::mouseClick(pcn, Qt::LeftButton);
+        p.write("penal.tmp", {"N1=-500"});
+        QEvent deactivate(QEvent::WindowDeactivate), activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&w, &deactivate);
+        QCoreApplication::sendEvent(&w, &activate);
+        QVERIFY(!pcn->isChecked());
+        QCOMPARE(headers(&w).size(), 3);
+        QCOMPARE(column(&w, 1).last(), QStringLiteral("Nord 1"));
+
+        // The menu command on the open window rebuilds it too.
+        p.write("exclu.tmp", {"N1"});
+        act(app, "Général")->trigger();
+        QCOMPARE(column(&w, 2).count("EXCLU"), 1);
+    }
+
+    void generalRankingWithoutScores()
+    {
+        TestPlatform p;
+        Application app;
+        app.state().playerRegisterList = seatedRegister(12, 11);
+        auto &w = app.window<TBtnBottomDlg14>();
+        act(app, "Général")->trigger();
+        QCOMPARE(column(&w, 0), QStringList{"Pas de classement possible"});
+        QVERIFY(!child<QCheckBox>(&w, "CheckBox1")->isEnabled());
+        child<QPushButton>(&w, "Button1")->click();
+        QVERIFY(!p.printing.last.find("Pas de classement possible").kind.isEmpty());
+
+        // A 12-line register numbers the players; the empty chair is "SANS OBJET".
+        p.write("tour.tmp", scoreLines({"N1", "S1", "E1", "O1"}, {0, 30, -10, -20}));
+        act(app, "Général")->trigger();
+        QCOMPARE(column(&w, 1), (QStringList{" Joueur n° 2", " Joueur n° 1", " Joueur n° 3", " Joueur n° 4"}));
+        QCOMPARE(column(&w, 2), (QStringList{"30", "SANS OBJET", "-10", "-20"}));
+    }
+
+    void roundRankingFollowsTheRounds()
+    {
+        TestPlatform p;
+        Application app;
+        auto &w = app.window<TBtnRightDlg2>();
+        auto *spin = child<QSpinBox>(&w, "SpinEdit1");
+
+        // Round 1, nothing entered: 1 and disabled, an empty table.
+        app.state().playerRegisterList = seatedRegister(20, 20);
+        act(app, "Tour")->trigger();
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.isModal());
+        QCOMPARE(spin->value(), 1);
+        QVERIFY(!spin->isEnabled());
+        QCOMPARE(grid(&w)->model()->rowCount(), 0);
+        QCOMPARE(headers(&w), (QStringList{"NOM", "POSITION", "SCORE"}));
+        w.hide();
+
+        // Round 4 with no score entered yet: rounds 1 to 3 offered.
+        field(p, app, 4);
+        act(app, "Tour")->trigger();
+        QCOMPARE(spin->maximum(), 3);
+        QCOMPARE(spin->value(), 3);
+        QVERIFY(spin->isEnabled());
+        w.hide();
+
+        // Two tables of round 4 entered: round 4 shows their eight players, penalties left out.
+        app.state().scoreList = scoreLines(seatCodes(8), {50, -10, -20, -20, 5, 5, 5, -15});
+        p.write("tour.tmp", app.state().scoreList);
+        p.write("penal.tmp", {"N1=-1000"});
+        p.write("exclu.tmp", {"E2"});
+        act(app, "Tour")->trigger();
+        QCOMPARE(spin->maximum(), 4);
+        QCOMPARE(spin->value(), 4);
+        QCOMPARE(column(&w, 2), (QStringList{"50", "5", "5", "EXCLU", "-10", "-15", "-20", "-20"}));
+        QCOMPARE(column(&w, 1).first(), QStringLiteral("Nord 1"));
+        QCOMPARE(column(&w, 0).first(), QStringLiteral("JOUEUR1 Paul "));
+
+        // Going down one round: round 3 in full, the excluded player too.
+        spin->setFocus();
+        QTest::keyClick(spin, Qt::Key_Down);
+        QCOMPARE(spin->value(), 3);
+        QCOMPARE(grid(&w)->model()->rowCount(), 20);
+        QCOMPARE(column(&w, 2).count("EXCLU"), 1);
+
+        clickHeader(&w, 1);
+        QCOMPARE(column(&w, 1).mid(0, 3), (QStringList{"Nord 1", "Nord 2", "Nord 3"}));
+        clickCell(&w, 1);
+        QCOMPARE(child<QLineEdit>(&w, "Edit1")->text(), QStringLiteral("2ème"));
+
+        // Printed as shown, titled with the round shown.
+        app.state().date = "08/12/2026";
+        app.state().place = "Lyon";
+        child<QPushButton>(&w, "Button1")->click();
+        QCOMPARE(p.printing.documents, QStringList{"Classement du tour"});
+        const RecordingCanvas &c = p.printing.last;
+        QVERIFY(!c.find("Classement du tour n°3 Tournoi du 08/12/2026 Lyon").kind.isEmpty());
+        QCOMPARE(c.find("Nord 1").y, 550);
+        QVERIFY(!c.find("Page 1").kind.isEmpty());
+        QVERIFY(p.messages.boxes.isEmpty());
+
+        // Reopening goes back to the latest round.
+        child<QPushButton>(&w, "OKBtn")->click();
+        act(app, "Tour")->trigger();
+        QCOMPARE(spin->value(), 4);
+        QCOMPARE(grid(&w)->model()->rowCount(), 8);
+    }
+};
+
+QTEST_MAIN(TestRankingWindows)
+#include "test_rankingwindows.moc"
