@@ -126,6 +126,14 @@ Outcome checkRounds(const WorkingFiles &files, qsizetype seats, QStringList &rep
     return outcome;
 }
 
+// A table of players, not the single row of "Pas de classement possible".
+bool hasPlayerRows(const RankingTable &table)
+{
+    const qsizetype position = table.header.indexOf(QStringLiteral("POSITION"));
+    return std::any_of(table.rows.begin(), table.rows.end(),
+                       [&](const QStringList &row) { return !row.value(position).isEmpty(); });
+}
+
 } // namespace
 
 QString classgenPosition(const QString &position)
@@ -162,8 +170,10 @@ QStringList diagnose(TournamentState &state, const WorkingFiles &files, const QD
 {
     QStringList report{stamp(now) + QStringLiteral(" : démarrage du diagnostic.")};
     // Built afresh, so that a good classgen.dia is never replaced by empty rows.
-    state.generalRanking = prepareletab(state);
-    if (!state.generalRanking.rows.isEmpty()) {
+    state.generalRanking = prepareletab(state, &outcome);
+    if (!outcome.ok())
+        return report;
+    if (hasPlayerRows(state.generalRanking)) {
         outcome = files.write(QStringLiteral("classgen.dia"), classgenLines(state.generalRanking));
         if (!outcome.ok())
             return report;
