@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
-#include <queue>
 #include <vector>
 
 using namespace ranking;
@@ -48,37 +47,6 @@ bool readIfPresent(const QString &name, QStringList &lines, Outcome *error)
     return outcome.ok();
 }
 
-// One row per score line: NOM, seat code, score text as stored.
-void fillRows(RankingTable &table, const QStringList &lines, const NameIndex &names)
-{
-    table.rows.reserve(lines.size());
-    for (const QString &line : lines) {
-        const Split s = split(line);
-        const QString code = s.key.toString();
-        table.rows.append({names.name(code), code, s.rest.toString()});
-    }
-}
-
-void markExcluded(RankingTable &table, const QStringList &exclusions)
-{
-    if (exclusions.isEmpty())
-        return;
-    const QSet<QString> codes(exclusions.begin(), exclusions.end());
-    for (QStringList &row : table.rows)
-        if (codes.contains(row[1]))
-            row[2] = excluded;
-}
-
-// The end of every build: seat codes become labels, empty chairs are "SANS OBJET".
-void finish(RankingTable &table, qsizetype registerLines)
-{
-    for (QStringList &row : table.rows) {
-        row[1] = label(row[1], registerLines);
-        if (row[0].startsWith(QLatin1String(" CHAISE VIDE")))
-            row[2] = notApplicable;
-    }
-}
-
 qint64 saturatingAdd(qint64 a, qint64 b)
 {
     qint64 sum = 0;
@@ -87,42 +55,87 @@ qint64 saturatingAdd(qint64 a, qint64 b)
     return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
 }
 
-// The totals of the general ranking: a row keeps its round-1 text until something is added.
-class Totals
+// A table while it is built: one row per line of its first file, the seat codes and score texts
+// seen in place in those lines, the cells made once at the end.
+class Draft
 {
 public:
-    explicit Totals(const RankingTable &table) : m_total(table.rows.size()), m_touched(table.rows.size())
+    explicit Draft(QStringList lines) : m_lines(std::move(lines))
     {
-        m_rowOf.reserve(table.rows.size());
-        for (qsizetype i = 0; i < table.rows.size(); ++i) {
-            if (!m_rowOf.contains(table.rows[i][1])) // the first row of a seat code counts
-                m_rowOf.insert(table.rows[i][1], i);
-            m_total[i] = value(table.rows[i][2]);
+        const qsizetype n = m_lines.size();
+        m_codes.reserve(n);
+        m_scores.reserve(n);
+        m_rowOf.reserve(n);
+        for (const QString &line : std::as_const(m_lines)) {
+            const Split s = split(line);
+            if (!m_rowOf.contains(s.key)) // the first row of a seat code counts
+                m_rowOf.insert(s.key, qsizetype(m_codes.size()));
+            m_codes.push_back(s.key);
+            m_scores.push_back(s.rest);
         }
+        m_total.resize(n);
+        m_touched.resize(n);
+        m_excluded.resize(n);
     }
+    qsizetype size() const { return m_lines.size(); }
+
+    // Adds each line's value to the total of its seat code; a row keeps its text until then.
     void add(const QStringList &lines)
     {
         for (const QString &line : lines) {
             const Split s = split(line);
-            const auto it = m_rowOf.constFind(s.key.toString());
+            const auto it = m_rowOf.constFind(s.key);
             if (it == m_rowOf.constEnd())
                 continue;
-            m_total[*it] = saturatingAdd(m_total[*it], value(s.rest));
-            m_touched[*it] = true;
+            const qsizetype i = *it;
+            m_total[i] = saturatingAdd(m_touched[i] ? m_total[i] : value(m_scores[i]), value(s.rest));
+            m_touched[i] = true;
         }
     }
-    void store(RankingTable &table) const
+    // Every row whose seat code is a whole exclusion line.
+    void exclude(const QStringList &exclusions)
     {
-        for (qsizetype i = 0; i < table.rows.size(); ++i)
-            if (m_touched[i])
-                table.rows[i][2] = QString::number(m_total[i]);
+        QSet<QStringView> codes;
+        for (const QString &line : exclusions)
+            codes.insert(line);
+        for (size_t i = 0; i < m_codes.size() && !codes.isEmpty(); ++i)
+            m_excluded[i] = codes.contains(m_codes[i]);
+    }
+    // NOM, POSITION (already its label: the sort by SCORE does not read it) and SCORE.
+    RankingTable table(const TournamentState &state) const
+    {
+        RankingTable t;
+        t.header = columns();
+        t.rows.reserve(size());
+        const NameIndex names(state.playerRegisterList);
+        for (size_t i = 0; i < m_codes.size(); ++i) {
+            const QString score = m_excluded[i]  ? excluded
+                                  : m_touched[i] ? QString::number(m_total[i])
+                                                 : m_scores[i].toString();
+            t.rows.append({names.name(m_codes[i]), label(m_codes[i], state.playerRegisterList.size()), score});
+        }
+        return t;
     }
 
 private:
-    QHash<QString, qsizetype> m_rowOf;
+    QStringList m_lines;
+    std::vector<QStringView> m_codes;
+    std::vector<QStringView> m_scores;
+    QHash<QStringView, qsizetype> m_rowOf;
     std::vector<qint64> m_total;
     std::vector<bool> m_touched;
+    std::vector<bool> m_excluded;
 };
+
+// Sorted by SCORE, then the empty chairs are "SANS OBJET".
+RankingTable finish(RankingTable table)
+{
+    retrie(table, 2);
+    for (QStringList &row : table.rows)
+        if (row[0].startsWith(QLatin1String(" CHAISE VIDE")))
+            row[2] = notApplicable;
+    return table;
+}
 
 // Seat order of a POSITION label: player numbers, then Nord, Sud, Est, Ouest by table; other text last.
 std::pair<int, qint64> seatOrder(const QString &label)
@@ -140,71 +153,70 @@ std::pair<int, qint64> seatOrder(const QString &label)
     return {5, 0};
 }
 
-// Brings the rows into the order of `order`, a permutation of column k's texts: for each place p,
-// the first row from p on holding the p-th text is exchanged with row p. Each text keeps a heap of
-// the rows that hold it, so the first such row is found in log time.
-void reorder(RankingTable &table, int k, const QStringList &order)
+// Brings the rows into the order given by `order` (row indices, a permutation): for each place p,
+// the first row from p on whose column-k text is that of the p-th row of the order is exchanged
+// with row p. Each text keeps the rows holding it as a min-heap, in its own slice of one array,
+// so that row is found in log time.
+void reorder(RankingTable &table, int k, const std::vector<qsizetype> &order)
 {
     const qsizetype n = table.rows.size();
-    QHash<QString, int> idOf;
-    idOf.reserve(n);
     std::vector<int> textId(n);
-    for (qsizetype i = 0; i < n; ++i) {
-        auto it = idOf.constFind(table.rows[i][k]);
-        textId[i] = it != idOf.constEnd() ? *it : *idOf.insert(table.rows[i][k], int(idOf.size()));
+    int ids = 0;
+    {
+        QHash<QString, int> idOf;
+        idOf.reserve(n);
+        for (qsizetype i = 0; i < n; ++i) {
+            const auto it = idOf.constFind(table.rows[i][k]);
+            textId[i] = it != idOf.constEnd() ? *it : *idOf.insert(table.rows[i][k], ids++);
+        }
     }
-    using MinHeap = std::priority_queue<qsizetype, std::vector<qsizetype>, std::greater<>>;
-    std::vector<MinHeap> rowsOf(idOf.size());
+    std::vector<qsizetype> start(ids + 1), size(ids), heap(n);
     for (qsizetype i = 0; i < n; ++i)
-        rowsOf[textId[i]].push(i);
+        ++size[textId[i]];
+    for (int id = 0; id < ids; ++id)
+        start[id + 1] = start[id] + size[id];
+    std::vector<qsizetype> filled(start.begin(), start.end() - 1);
+    for (qsizetype i = 0; i < n; ++i) // ascending indices: each slice is already a heap
+        heap[filled[textId[i]]++] = i;
+    std::vector<int> wanted(n);
+    for (qsizetype p = 0; p < n; ++p)
+        wanted[p] = textId[order[p]];
+
+    const std::greater<qsizetype> minHeap;
     for (qsizetype p = 0; p < n; ++p) {
-        MinHeap &wanted = rowsOf[idOf.value(order[p])];
-        const qsizetype r = wanted.top();
-        wanted.pop();
+        const auto first = heap.begin() + start[wanted[p]];
+        const qsizetype r = *first;
+        std::pop_heap(first, first + size[wanted[p]]--, minHeap);
         if (r == p)
             continue;
-        MinHeap &displaced = rowsOf[textId[p]];
-        displaced.pop(); // row p, the first row of its text
-        displaced.push(r);
+        // Row p's text now lives at row r: p, the first row of that text, becomes r.
+        const int moved = textId[p];
+        const auto slice = heap.begin() + start[moved];
+        std::pop_heap(slice, slice + size[moved], minHeap);
+        slice[size[moved] - 1] = r;
+        std::push_heap(slice, slice + size[moved], minHeap);
         table.rows.swapItemsAt(p, r);
         std::swap(textId[p], textId[r]);
     }
 }
 
-QStringList column(const RankingTable &table, int k)
+// The row indices sorted stably by key (less first).
+template <class Key, class Less> std::vector<qsizetype> stableOrder(const std::vector<Key> &keys, Less less)
 {
-    QStringList texts;
-    texts.reserve(table.rows.size());
+    std::vector<qsizetype> order(keys.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = qsizetype(i);
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return less(keys[a], keys[b]); });
+    return order;
+}
+
+template <class Key, class Make> std::vector<Key> keysOf(const RankingTable &table, int k, Make make)
+{
+    std::vector<Key> keys;
+    keys.reserve(table.rows.size());
     for (const QStringList &row : table.rows)
-        texts.append(row[k]);
-    return texts;
-}
-
-// Order list of SCORE: stable descending on the value, floored at -32767 (such values never move up).
-QStringList scoreOrder(const QStringList &texts)
-{
-    std::vector<std::pair<qint64, qsizetype>> keys(texts.size());
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        keys[i] = {std::max<qint64>(value(texts[i]), -32767), i};
-    std::stable_sort(keys.begin(), keys.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
-    QStringList order;
-    order.reserve(texts.size());
-    for (const auto &key : keys)
-        order.append(texts[key.second]);
-    return order;
-}
-
-QStringList positionOrder(QStringList texts)
-{
-    std::vector<std::pair<std::pair<int, qint64>, qsizetype>> keys(texts.size());
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        keys[i] = {seatOrder(texts[i]), i};
-    std::stable_sort(keys.begin(), keys.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    QStringList order;
-    order.reserve(texts.size());
-    for (const auto &key : keys)
-        order.append(texts[key.second]);
-    return order;
+        keys.push_back(make(row[k]));
+    return keys;
 }
 
 } // namespace
@@ -232,18 +244,18 @@ qint64 value(QStringView text)
     return negative ? -v : v;
 }
 
-QString label(const QString &seatCode, qsizetype registerLines)
+QString label(QStringView seatCode, qsizetype registerLines)
 {
     if (registerLines == 12 || registerLines == 16) {
-        if (entries::playerNumber(seatCode) > 0)
-            return entries::numerojoueur(QStringLiteral(" = ") + seatCode);
-        return seatCode;
+        if (entries::playerNumber(seatCode.toString()) > 0)
+            return entries::numerojoueur(QStringLiteral(" = ") + seatCode.toString());
+        return seatCode.toString();
     }
     static const QString letters = QStringLiteral("NSEO");
     static const QString words[] = {QStringLiteral("Nord "), QStringLiteral("Sud "), QStringLiteral("Est "),
                                     QStringLiteral("Ouest ")};
     const qsizetype seat = seatCode.isEmpty() ? -1 : letters.indexOf(seatCode.front());
-    return seat < 0 ? seatCode : words[seat] + seatCode.mid(1);
+    return seat < 0 ? seatCode.toString() : words[seat] + seatCode.mid(1).toString();
 }
 
 int latestRound(const TournamentState &state)
@@ -303,7 +315,7 @@ QStringView digitKey(QStringView line)
         return {};
     return line.mid(p - 1);
 }
-bool isSeatShaped(const QString &code)
+bool isSeatShaped(QStringView code)
 {
     return code.size() >= 2 && digitKey(code).size() == code.size();
 }
@@ -320,14 +332,14 @@ NameIndex::NameIndex(const QStringList &playerRegisterList) : m_lines(playerRegi
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
         const QStringView key = digitKey(m_lines[i]);
         if (!key.isEmpty())
-            m_lastLine.insert(key.toString(), i);
+            m_lastLine.insert(key, i);
     }
 }
 
-QString NameIndex::name(const QString &seatCode) const
+QString NameIndex::name(QStringView seatCode) const
 {
     if (!isSeatShaped(seatCode))
-        return cherchenom(m_lines, seatCode);
+        return cherchenom(m_lines, seatCode.toString());
     const auto it = m_lastLine.constFind(seatCode);
     return it == m_lastLine.constEnd() ? QString() : nameOf(m_lines[*it]);
 }
@@ -345,69 +357,59 @@ QString cherchenom(const QStringList &playerRegisterList, const QString &seatCod
 
 RankingTable prepareletab(const TournamentState &state, Outcome *error)
 {
-    RankingTable table;
-    table.header = columns();
     const WorkingFiles &files = platform().files;
     const QString firstFile = files.exists(WorkingFiles::tourFile(1)) ? WorkingFiles::tourFile(1) : currentTour;
     QStringList lines;
     if (!readIfPresent(firstFile, lines, error) || lines.isEmpty()) {
+        RankingTable table;
+        table.header = columns();
         table.rows = {{noRanking, QString(), QString()}};
         return table;
     }
-    const qsizetype rounds1 = lines.size();
-    fillRows(table, lines, NameIndex(state.playerRegisterList));
-
-    Totals totals(table);
+    Draft draft(std::move(lines));
     for (int r = 2; r <= state.currentRound; ++r) {
         if (!readIfPresent(r < state.currentRound ? WorkingFiles::tourFile(r) : currentTour, lines, error))
-            return table;
-        if (lines.size() == rounds1) // an incomplete round adds nothing
-            totals.add(lines);
+            return draft.table(state);
+        if (lines.size() == draft.size()) // an incomplete round adds nothing
+            draft.add(lines);
     }
     if (!readIfPresent(QStringLiteral("penal.tmp"), lines, error))
-        return table;
-    totals.add(lines);
-    totals.store(table);
-
+        return draft.table(state);
+    draft.add(lines);
     if (!readIfPresent(QStringLiteral("exclu.tmp"), lines, error))
-        return table;
-    markExcluded(table, lines);
-    retrie(table, 2);
-    finish(table, state.playerRegisterList.size());
-    return table;
+        return draft.table(state);
+    draft.exclude(lines);
+    return finish(draft.table(state));
 }
 
 RankingTable roundRanking(const TournamentState &state, int round, Outcome *error)
 {
-    RankingTable table;
-    table.header = columns();
-    const WorkingFiles &files = platform().files;
     QString name = WorkingFiles::tourFile(round);
-    if (round == state.currentRound && files.exists(currentTour))
+    if (round == state.currentRound && platform().files.exists(currentTour))
         name = currentTour;
     QStringList lines;
     if (!readIfPresent(name, lines, error))
-        return table;
-    fillRows(table, lines, NameIndex(state.playerRegisterList));
-    if (!readIfPresent(QStringLiteral("exclu.tmp"), lines, error))
-        return table;
-    markExcluded(table, lines);
-    retrie(table, 2);
-    finish(table, state.playerRegisterList.size());
-    return table;
+        lines.clear();
+    Draft draft(std::move(lines));
+    if (readIfPresent(QStringLiteral("exclu.tmp"), lines, error))
+        draft.exclude(lines);
+    return finish(draft.table(state));
 }
 
 void retrie(RankingTable &table, int column)
 {
     if (table.rows.size() < 2 || column < 0 || column > 2)
         return;
-    QStringList order = ::column(table, column);
+    std::vector<qsizetype> order;
     if (column == 2) {
-        order = scoreOrder(order);
+        // Descending by value, floored at -32767: such values never move up.
+        const auto keys =
+            keysOf<qint64>(table, 2, [](const QString &text) { return std::max<qint64>(value(text), -32767); });
+        order = stableOrder(keys, std::greater<qint64>());
     } else if (column == 0) {
-        std::stable_sort(order.begin(), order.end(), entries::less);
+        order = stableOrder(keysOf<QString>(table, 0, [](const QString &text) { return text; }), entries::less);
     } else {
-        order = positionOrder(order);
+        order = stableOrder(keysOf<std::pair<int, qint64>>(table, 1, seatOrder), std::less<>());
     }
     reorder(table, column, order);
 }

@@ -32,7 +32,7 @@ qint64 value(QStringView text);
 
 // POSITION's display label of a seat code: " Joueur n° k" when the register has 12 or 16
 // lines, else "Nord t", "Sud t", "Est t", "Ouest t"; other text unchanged.
-QString label(const QString &seatCode, qsizetype registerLines);
+QString label(QStringView seatCode, qsizetype registerLines);
 
 // The round the round ranking opens on: the current one, or the one before while no score
 // has been entered yet.
@@ -54,11 +54,11 @@ class NameIndex
 {
 public:
     explicit NameIndex(const QStringList &playerRegisterList);
-    QString name(const QString &seatCode) const;
+    QString name(QStringView seatCode) const;
 
 private:
     const QStringList &m_lines;
-    QHash<QString, qsizetype> m_lastLine; // seat code -> last line ending with it
+    QHash<QStringView, qsizetype> m_lastLine; // seat code -> last line ending with it
 };
 
 } // namespace ranking

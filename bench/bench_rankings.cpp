@@ -1,0 +1,105 @@
+// Times the general ranking and a round ranking on large fields, beside the time it takes
+// only to read the same working files. Build in Release for numbers worth comparing.
+
+#include "platform/platform.h"
+#include "players/entries.h"
+#include "rankings/ranking.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int rounds = 10;
+
+// A seated field of n seats and ten complete rounds, round 10 in tour.tmp; a few penalties and
+// exclusions. Scores are drawn from a narrow range so that ties abound.
+TournamentState prepareField(int n, std::mt19937 &rng)
+{
+    TournamentState state;
+    for (int k = 1; k <= n; ++k)
+        state.playerRegisterList << QStringLiteral("JOUEUR%1 Paul = %2").arg(k).arg(entries::seatCodeOfPlayer(k));
+    entries::sort(state.playerRegisterList);
+    state.currentRound = rounds;
+    for (int r = 1; r <= rounds; ++r) {
+        QStringList lines;
+        for (int k = 1; k <= n; ++k)
+            lines << entries::seatCodeOfPlayer(k) + QLatin1Char('=') + QString::number(int(rng() % 41) * 10 - 200);
+        platform().files.write(r < rounds ? WorkingFiles::tourFile(r) : QStringLiteral("tour.tmp"), lines);
+        if (r == rounds)
+            state.scoreList = lines;
+    }
+    QStringList penalties, exclusions;
+    for (int i = 0; i < std::max(1, n / 50); ++i) {
+        penalties << entries::seatCodeOfPlayer(1 + int(rng() % n)) + QStringLiteral("=-50");
+        exclusions << entries::seatCodeOfPlayer(1 + int(rng() % n));
+    }
+    platform().files.write(QStringLiteral("penal.tmp"), penalties);
+    platform().files.write(QStringLiteral("exclu.tmp"), exclusions);
+    return state;
+}
+
+// The best of several runs, in milliseconds.
+double best(int runs, const std::function<void()> &work)
+{
+    double fastest = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
+    }
+    return fastest;
+}
+
+void readFiles(const QStringList &names)
+{
+    for (const QString &name : names) {
+        QStringList lines;
+        platform().files.readIfPresent(name, lines);
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    std::mt19937 rng(2026);
+    std::printf("%8s  %12s %12s %6s  %12s %12s %6s  %12s\n", "sièges", "général ms", "lecture ms", "×", "tour ms",
+                "lecture ms", "×", "tri NOM ms");
+    for (int n : {100, 1000, 10000, 65532}) {
+        QTemporaryDir dir;
+        Platform services;
+        services.files = WorkingFiles(dir.path());
+        installPlatform(services);
+        const TournamentState state = prepareField(n, rng);
+
+        QStringList generalFiles;
+        for (int r = 1; r < rounds; ++r)
+            generalFiles << WorkingFiles::tourFile(r);
+        generalFiles << QStringLiteral("tour.tmp") << QStringLiteral("penal.tmp") << QStringLiteral("exclu.tmp");
+        const QStringList roundFiles = {QStringLiteral("tour.tmp"), QStringLiteral("exclu.tmp")};
+
+        const int runs = n > 10000 ? 10 : 30;
+        RankingTable general;
+        const double build = best(runs, [&] { general = prepareletab(state); });
+        const double read = best(runs, [&] { readFiles(generalFiles); });
+        const double round = best(runs, [&] { roundRanking(state, rounds); });
+        const double roundRead = best(runs, [&] { readFiles(roundFiles); });
+        const double byName = best(runs, [&] {
+            RankingTable t = general;
+            retrie(t, 0);
+        });
+        std::printf("%8d  %12.2f %12.2f %6.2f  %12.2f %12.2f %6.2f  %12.2f\n", n, build, read, build / read, round,
+                    roundRead, round / roundRead, byName);
+    }
+    return 0;
+}
