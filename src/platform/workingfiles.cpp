@@ -46,9 +46,11 @@ bool WorkingFiles::exists(const QString &name) const
     return QFileInfo(resolve(m_directory, name)).isFile();
 }
 
-QStringList splitLines(const QByteArray &bytes)
+namespace {
+// Calls line(start, length) for every line of bytes, its CR LF or LF excluded.
+template<class F>
+void forEachLine(const QByteArray &bytes, F line)
 {
-    QStringList lines;
     qsizetype start = 0;
     const qsizetype n = bytes.size();
     while (start < n) {
@@ -58,10 +60,25 @@ QStringList splitLines(const QByteArray &bytes)
         qsizetype stop = end;
         if (stop > start && bytes.at(stop - 1) == '\r')
             --stop;
-        lines.append(cp1252::decode(bytes.mid(start, stop - start)));
+        line(start, stop - start);
         start = end + 1;
     }
+}
+} // namespace
+
+QStringList splitLines(const QByteArray &bytes)
+{
+    QStringList lines;
+    forEachLine(bytes, [&](qsizetype start, qsizetype length) { lines.append(cp1252::decode(bytes.mid(start, length))); });
     return lines;
+}
+
+void appendLines(QByteArray &out, const QByteArray &bytes)
+{
+    forEachLine(bytes, [&](qsizetype start, qsizetype length) {
+        out.append(bytes.constData() + start, length);
+        out.append("\r\n", 2);
+    });
 }
 
 QByteArray joinLines(const QStringList &lines)
@@ -74,14 +91,23 @@ QByteArray joinLines(const QStringList &lines)
     return bytes;
 }
 
-Outcome WorkingFiles::read(const QString &name, QStringList &lines) const
+Outcome WorkingFiles::readBytes(const QString &name, QByteArray &bytes) const
 {
     QFile file(resolve(m_directory, name));
     if (!file.open(QIODevice::ReadOnly))
         return Outcome::failure(QStringLiteral("Impossible de lire le fichier « %1 » : %2")
                                     .arg(file.fileName(), reasonOf(file)));
-    lines = splitLines(file.readAll());
+    bytes = file.readAll();
     return Outcome::success();
+}
+
+Outcome WorkingFiles::read(const QString &name, QStringList &lines) const
+{
+    QByteArray bytes;
+    const Outcome outcome = readBytes(name, bytes);
+    if (outcome.ok())
+        lines = splitLines(bytes);
+    return outcome;
 }
 
 Outcome WorkingFiles::readIfPresent(const QString &name, QStringList &lines) const

@@ -41,13 +41,15 @@ bool isPlainName(const QString &name)
 }
 } // namespace
 
-QStringList tournamentLines(const WorkingFiles &files, const QString &date, const QString &place, Outcome &outcome)
+QByteArray tournamentBytes(const WorkingFiles &files, const QString &date, const QString &place, Outcome &outcome)
 {
-    QStringList out{QStringLiteral("[INITIAL]"), date, place};
+    // The working files are Windows-1252 already: their bytes are copied, not decoded.
+    QByteArray out = joinLines({QStringLiteral("[INITIAL]"), date, place});
     auto copy = [&](const QString &header, const QString &name) {
-        QStringList lines;
-        outcome = files.read(name, lines);
-        out << header << lines;
+        QByteArray bytes;
+        outcome = files.readBytes(name, bytes);
+        out += joinLines({header});
+        appendLines(out, bytes);
         return outcome.ok();
     };
     for (const SavedFile &s : savedFiles)
@@ -63,10 +65,10 @@ QStringList tournamentLines(const WorkingFiles &files, const QString &date, cons
 Outcome saveTournament(const WorkingFiles &files, const QString &path, const QString &date, const QString &place)
 {
     Outcome outcome;
-    const QStringList lines = tournamentLines(files, date, place, outcome);
+    const QByteArray bytes = tournamentBytes(files, date, place, outcome);
     if (!outcome.ok())
         return outcome;
-    const QString reason = replaceFile(path, joinLines(lines));
+    const QString reason = replaceFile(path, bytes);
     if (!reason.isEmpty())
         return Outcome::failure(QStringLiteral("Impossible d'enregistrer le tournoi dans « %1 » : %2").arg(path, reason));
     return Outcome::success();
