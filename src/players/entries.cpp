@@ -1,6 +1,7 @@
 #include "players/entries.h"
 
 #include "platform/cp1252.h"
+#include "platform/platform.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -142,12 +143,145 @@ QString placenumero(const QString &displayedSeat)
     return QString::fromLatin1(keys[a - 1]) + QString::number(t);
 }
 
-QString refusalOfText(const QString &text, const QString &what)
+QString seatKey(QChar letter, qint64 table)
+{
+    return QStringLiteral(" = ") + letter + QString::number(table);
+}
+
+QString seatWord(QChar letter)
+{
+    switch (letter.unicode()) {
+    case 'N': return QStringLiteral("NORD");
+    case 'S': return QStringLiteral("SUD");
+    case 'E': return QStringLiteral("EST");
+    case 'O': return QStringLiteral("OUEST");
+    default: return {};
+    }
+}
+
+namespace {
+const QString numberMarker = QStringLiteral(" Joueur n°");
+
+bool isNumber(const QString &text)
+{
+    bool ok = false;
+    text.trimmed().toULongLong(&ok);
+    return ok && !text.trimmed().startsWith(QLatin1Char('+'));
+}
+} // namespace
+
+DisplayedParts splitDisplayed(const QString &displayedEntry)
+{
+    static const QStringList markers = {QStringLiteral(" SUD "), QStringLiteral(" NORD "), QStringLiteral(" EST "),
+                                        QStringLiteral(" OUEST "), numberMarker};
+    qsizetype best = -1;
+    for (const QString &marker : markers) {
+        const qsizetype p = displayedEntry.lastIndexOf(marker);
+        if (p > best && isNumber(displayedEntry.mid(p + marker.size())))
+            best = p;
+    }
+    if (best < 0)
+        return {displayedEntry, {}};
+    return {displayedEntry.left(best), displayedEntry.mid(best)};
+}
+
+QString seatKeyOfDisplayedSeat(const QString &displayedSeat)
+{
+    if (displayedSeat.startsWith(numberMarker))
+        return placenumero(displayedSeat);
+    const QString seat = displayedSeat.trimmed();
+    const qsizetype blank = seat.indexOf(QLatin1Char(' '));
+    if (blank < 0 || seatWord(seat.front()) != seat.left(blank))
+        return {};
+    return seatKey(seat.front(), seat.mid(blank + 1).trimmed().toLongLong());
+}
+
+QString upperAscii(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 'a' + 'A');
+    return out;
+}
+
+QString lowerAscii(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() - 'A' + 'a');
+    return out;
+}
+
+QString upperTyped(const QString &text)
+{
+    QString out;
+    for (const QChar c : text) {
+        const QString upper = QString(c).toUpper();
+        out += cp1252::canEncode(upper) ? upper : QString(c);
+    }
+    return out;
+}
+
+QString capitalised(const QString &firstName)
+{
+    QString out = lowerAscii(firstName);
+    if (!out.isEmpty())
+        out.front() = upperAscii(QString(out.front())).front();
+    return out;
+}
+
+QString trimLeft(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text.at(i).unicode() <= 32)
+        ++i;
+    return text.mid(i);
+}
+
+QString entryToAdd(const QString &surname, const QString &firstName)
+{
+    QString name = upperAscii(surname);
+    if (name.size() > 2)
+        name = trimLeft(name);
+    return name + QLatin1Char(' ') + capitalised(firstName);
+}
+
+QString entryToModify(const QString &surname, const QString &firstName)
+{
+    const QString entry = upperAscii(surname) + QLatin1Char(' ') + capitalised(firstName);
+    return entry.size() > 2 ? trimLeft(entry) : entry;
+}
+
+EditTexts editTextsOf(const QString &line)
+{
+    QString text = line;
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    const qsizetype blank = text.lastIndexOf(QLatin1Char(' '));
+    if (blank < 0)
+        return {text, QString()};
+    QString surname = text.left(blank);
+    while (surname.endsWith(QLatin1Char(' ')))
+        surname.chop(1);
+    return {surname, text.mid(blank + 1)};
+}
+
+Outcome ajouteinscrit(const QString &entry)
+{
+    const QString file = QStringLiteral("inscrits.tmp");
+    if (!platform().files.exists(file))
+        platform().messages->information(QStringLiteral("Information"),
+                                         QStringLiteral("Je n'ai trouvé aucun inscrit.\r\nOuverture des inscriptions."));
+    return platform().files.append(file, entry);
+}
+
+namespace {
+QString refusalOfCharacters(const QString &text, const QString &what)
 {
     if (text.contains(QLatin1Char('=')))
         return QStringLiteral("%1 ne peut pas contenir le signe « = ».").arg(what);
-    if (text.startsWith(QLatin1Char('[')))
-        return QStringLiteral("%1 ne peut pas commencer par « [ ».").arg(what);
     const QChar bad = cp1252::firstUnencodable(text);
     if (!bad.isNull())
         return QStringLiteral("%1 contient le caractère « %2 », que les fichiers du tournoi ne peuvent pas "
@@ -155,17 +289,22 @@ QString refusalOfText(const QString &text, const QString &what)
             .arg(what, QString(bad));
     return {};
 }
+} // namespace
+
+QString refusalOfText(const QString &text, const QString &what)
+{
+    if (trimLeft(text).startsWith(QLatin1Char('[')))
+        return QStringLiteral("%1 ne peut pas commencer par « [ ».").arg(what);
+    return refusalOfCharacters(text, what);
+}
 
 QString refusalOfName(const QString &surname, const QString &firstName)
 {
     if (surname.trimmed().isEmpty())
         return QStringLiteral("Le nom du joueur est vide : tapez au moins une lettre.");
-    QString why = refusalOfText(surname, QStringLiteral("Le nom"));
-    if (why.isEmpty())
-        why = refusalOfText(firstName, QStringLiteral("Le prénom"));
-    if (why.isEmpty() && firstName.startsWith(QLatin1Char('[')))
-        why = QStringLiteral("Le prénom ne peut pas commencer par « [ ».");
-    return why;
+    const QString why = refusalOfText(surname, QStringLiteral("Le nom"));
+    // Behind the surname a "[" is harmless: only the "=" and the character set matter there.
+    return why.isEmpty() ? refusalOfCharacters(firstName, QStringLiteral("Le prénom")) : why;
 }
 
 } // namespace entries

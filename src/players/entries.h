@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -39,10 +41,59 @@ QString seatCodeOfDisplayed(const QString &displayedEntry);
 // `placenumero`: " Joueur n° 9" gives the seat key " = N3".
 QString placenumero(const QString &displayedSeat);
 
+// " = N12": the end of a seated entry.
+QString seatKey(QChar letter, qint64 table);
+// "NORD", "SUD", "EST", "OUEST" for N, S, E, O (empty for any other letter).
+QString seatWord(QChar letter);
+
+// A displayed entry split into the name and its displayed seat (" NORD 3", " Joueur n° 6").
+// The seat is the seat word and number that end the entry, so a name holding a seat word
+// ("LE SUD Anne NORD 3") keeps it; an entry that ends with no seat has an empty seat.
+struct DisplayedParts
+{
+    QString name;
+    QString seat;
+};
+DisplayedParts splitDisplayed(const QString &displayedEntry);
+// The displayed seat back to its seat key, with the whole table number: " NORD 1012" gives
+// " = N1012", " Joueur n° 6" gives " = S2"; empty when it is no seat.
+QString seatKeyOfDisplayedSeat(const QString &displayedSeat);
+
+// Case conversions that touch only the letters a to z, as the entries are built.
+QString upperAscii(const QString &text);
+QString lowerAscii(const QString &text);
+// What a surname edit shows for typed text: upper case wherever the upper case can be stored.
+QString upperTyped(const QString &text);
+// First name of an entry: a to z in lower case, then the first character in upper case when
+// it is a letter a to z (éLODIE gives élodie).
+QString capitalised(const QString &firstName);
+// Leading characters of code 32 or less removed.
+QString trimLeft(const QString &text);
+
+// The register's "Ajouter": surname in upper case (leading blanks removed when longer than 2
+// characters), a blank, the capitalised first name. Both fields empty give " ".
+QString entryToAdd(const QString &surname, const QString &firstName);
+// The register's "Modifier": the same, the strip applied to the whole entry when it is longer
+// than 2 characters.
+QString entryToModify(const QString &surname, const QString &firstName);
+// Double click: the line split at its last blank, for the two edits; firstName is null when
+// the line holds no blank (the first-name edit keeps its text).
+struct EditTexts
+{
+    QString surname;
+    QString firstName;
+};
+EditTexts editTextsOf(const QString &line);
+
+// `ajouteinscrit`: appends a player entry to inscrits.tmp, creating it with a message when
+// no player was registered yet.
+Outcome ajouteinscrit(const QString &entry);
+
 // Why a name typed by the director cannot be stored (empty when it can): an "=", a leading
-// "[", a character outside Windows-1252, or an empty surname.
+// "[" (the line would read back as a section of the tournament file), a character outside
+// Windows-1252, or a surname empty or made only of blanks.
 QString refusalOfName(const QString &surname, const QString &firstName);
-// Same test for one free text that becomes a whole line (date, place, corrected name).
+// Same test for one free text that becomes a whole line (a corrected name).
 QString refusalOfText(const QString &text, const QString &what);
 
 } // namespace entries

@@ -1,6 +1,104 @@
 #include "players/tbtnbottomdlg3.h"
 
+#include "app/application.h"
+#include "players/entries.h"
+#include "players/lastminute.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
 TBtnBottomDlg3::TBtnBottomDlg3(Application &app)
-    : Dialog(app, QStringLiteral("TBtnBottomDlg3"), QStringLiteral("Echange de deux joueurs"))
+    : Dialog(app, QStringLiteral("TBtnBottomDlg3"), QStringLiteral("Echange de deux joueurs"),
+             QStringLiteral("sommaire"))
 {
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
+    auto *frame = new QFrame(this);
+    frame->setFrameShape(QFrame::StyledPanel);
+    auto *grid = new QGridLayout(frame);
+    auto *title = new QLabel(QStringLiteral("ECHANGER DEUX JOUEURS"), frame);
+    title->setAlignment(Qt::AlignCenter);
+    grid->addWidget(title, 0, 0, 1, 3);
+    for (int i = 0; i < 2; ++i) {
+        m_letters[i] = new QComboBox(frame);
+        m_letters[i]->setObjectName(QStringLiteral("ComboBox%1").arg(i + 1));
+        m_letters[i]->addItems({QStringLiteral("NORD"), QStringLiteral("SUD"), QStringLiteral("EST"),
+                                QStringLiteral("OUEST")});
+        m_letters[i]->setCurrentIndex(i); // NORD against SUD
+        m_tables[i] = new QSpinBox(frame);
+        m_tables[i]->setObjectName(QStringLiteral("SpinEdit%1").arg(i + 1));
+        m_tables[i]->setRange(1, 1);
+        m_names[i] = new QLineEdit(frame);
+        m_names[i]->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
+        m_names[i]->setReadOnly(true);
+        m_names[i]->setFocusPolicy(Qt::NoFocus);
+        m_names[i]->setMinimumWidth(200);
+        const int row = 1 + 2 * i;
+        grid->addWidget(m_letters[i], row, 0);
+        grid->addWidget(m_tables[i], row, 1);
+        grid->addWidget(m_names[i], row, 2);
+        connect(m_letters[i], &QComboBox::currentIndexChanged, this, &TBtnBottomDlg3::majdial);
+        connect(m_tables[i], &QSpinBox::valueChanged, this, &TBtnBottomDlg3::majdial);
+    }
+    auto *against = new QLabel(QStringLiteral("Contre"), frame);
+    against->setAlignment(Qt::AlignCenter);
+    grid->addWidget(against, 2, 0, 1, 3);
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("OKBtn"));
+    m_ok->setDefault(true);
+    auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    cancel->setAutoDefault(false);
+    connect(m_ok, &QPushButton::clicked, this, &TBtnBottomDlg3::okClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(helpButton(QStringLiteral("incident")));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+}
+
+void TBtnBottomDlg3::run()
+{
+    exec();
+    state().menus.disable(Cmd::Inscription);
+}
+
+void TBtnBottomDlg3::activated()
+{
+    const int tables = qMax(1, state().tableCount());
+    for (QSpinBox *spin : m_tables)
+        spin->setRange(1, tables);
+    majdial();
+}
+
+QString TBtnBottomDlg3::key(int seat) const
+{
+    return entries::seatKey(m_letters[seat]->currentText().front(), m_tables[seat]->value());
+}
+
+void TBtnBottomDlg3::majdial()
+{
+    const lastminute::SeatLookup found = lastminute::majdial(state().playerRegisterList, key(0), key(1));
+    m_names[0]->setText(found.index1 >= 0 ? found.name1 : QString());
+    m_names[1]->setText(found.index2 >= 0 ? found.name2 : QString());
+    m_ok->setEnabled(found.ok());
+}
+
+void TBtnBottomDlg3::okClick()
+{
+    Application::report(lastminute::exchange(state(), key(0), key(1)));
+    majdial();
+    accept();
 }

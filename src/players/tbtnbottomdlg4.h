@@ -2,10 +2,25 @@
 
 #include "app/dialog.h"
 
-// "Visualisation"
+class QListWidget;
+
+// "Visualisation": the players with their round-1 seats; also the pick list of "Corriger un
+// nom". Controls: ListBox1, OKBtn, CancelBtn (shown only to pick), HelpBtn.
 class TBtnBottomDlg4 : public Dialog
 {
     Q_OBJECT
 public:
     explicit TBtnBottomDlg4(Application &app);
+
+    // "&Visualisation".
+    void showList();
+    // The player to correct: the displayed entry chosen, empty when none was (or on Cancel).
+    QString pick();
+
+protected:
+    void activated() override;
+
+private:
+    QListWidget *m_list = nullptr;
+    QPushButton *m_cancel = nullptr;
 };

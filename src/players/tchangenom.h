@@ -2,10 +2,21 @@
 
 #include "app/dialog.h"
 
-// "Changement d'un nom"
+class QLineEdit;
+
+// "Changement d'un nom": the displayed entry of the player, to correct. Controls: Edit1,
+// OKBtn, CancelBtn.
 class Tchangenom : public Dialog
 {
     Q_OBJECT
 public:
     explicit Tchangenom(Application &app);
+
+    // The text as corrected, or a null string on Cancel.
+    QString correct(const QString &displayedEntry);
+
+private:
+    void okClick();
+
+    QLineEdit *m_edit = nullptr;
 };

@@ -1,0 +1,127 @@
+#include "players/lastminute.h"
+
+#include "app/state.h"
+#include "platform/platform.h"
+#include "players/entries.h"
+
+namespace lastminute {
+
+namespace {
+const QString positionFile = QStringLiteral("position.tmp");
+} // namespace
+
+qsizetype emptyChairCount(const QStringList &list)
+{
+    return std::count_if(list.begin(), list.end(), entries::isEmptyChair);
+}
+
+qsizetype firstEmptyChair(const QStringList &list)
+{
+    for (qsizetype i = 0; i < list.size(); ++i)
+        if (entries::isEmptyChair(list.at(i)))
+            return i;
+    return -1;
+}
+
+QString seatCodeOf(const QString &line)
+{
+    const qsizetype p = line.indexOf(QStringLiteral(" ="));
+    return p < 0 ? QString() : line.mid(p + 3);
+}
+
+QString positionText(const QString &seatCode)
+{
+    if (seatCode.isEmpty())
+        return {};
+    return entries::seatWord(seatCode.front()) + QLatin1Char(' ') + seatCode.mid(1);
+}
+
+Notice placesNotice(qsizetype k)
+{
+    if (k == 1)
+        return {QStringLiteral("Table incomplète !"), QStringLiteral("Une place est disponible")};
+    return {QStringLiteral("Tables incomplètes !"), QStringLiteral("%1 places sont disponibles.").arg(k)};
+}
+
+Outcome completeTable(TournamentState &state, const QString &surname, const QString &firstName)
+{
+    QStringList &list = state.playerRegisterList;
+    state.modified = true;
+    const qsizetype chair = firstEmptyChair(list);
+    if (chair < 0)
+        return Outcome::success();
+    const QString seatCode = seatCodeOf(list.at(chair));
+    const QString entry = entries::trimLeft(entries::upperAscii(surname)) + QLatin1Char(' ')
+                          + entries::capitalised(firstName);
+    list.removeAt(chair);
+    entries::insertSorted(list, entry + QStringLiteral(" = ") + seatCode);
+    // Written at once, so that a crash or a restart never loses the late player.
+    const Outcome appended = entries::ajouteinscrit(entry);
+    if (!appended.ok())
+        return appended;
+    return platform().files.write(positionFile, list);
+}
+
+qint64 nextTable(const QStringList &list)
+{
+    return list.size() / 4 + 1;
+}
+
+QString refusalOfTable(const std::array<QString, 4> &surnames, const std::array<QString, 4> &firstNames)
+{
+    static const char *seats[] = {"Nord", "Sud", "Est", "Ouest"};
+    for (int i = 0; i < 4; ++i) {
+        const QString why = entries::refusalOfName(surnames[i], firstNames[i]);
+        if (!why.isEmpty())
+            return QStringLiteral("%1 : %2").arg(QString::fromLatin1(seats[i]), why);
+    }
+    return {};
+}
+
+Outcome addTable(TournamentState &state, const std::array<QString, 4> &surnames,
+                 const std::array<QString, 4> &firstNames, qint64 table)
+{
+    state.modified = true;
+    static const int order[] = {0, 3, 1, 2}; // N, O, S, E
+    static const QString letters = QStringLiteral("NSEO");
+    for (int i : order) {
+        const QString entry = surnames[i] + QLatin1Char(' ') + firstNames[i];
+        entries::insertSorted(state.playerRegisterList, entry + entries::seatKey(letters.at(i), table));
+        const Outcome appended = entries::ajouteinscrit(entry);
+        if (!appended.ok())
+            return appended;
+    }
+    return Outcome::success();
+}
+
+SeatLookup majdial(const QStringList &list, const QString &key1, const QString &key2)
+{
+    SeatLookup found;
+    const qsizetype end = 4 * (list.size() / 4);
+    for (qsizetype i = 0; i < end; ++i) {
+        const QString &line = list.at(i);
+        if (line.endsWith(key1)) {
+            found.index1 = i;
+            found.name1 = line.chopped(key1.size());
+        }
+        if (line.endsWith(key2)) {
+            found.index2 = i;
+            found.name2 = line.chopped(key2.size());
+        }
+    }
+    return found;
+}
+
+Outcome exchange(TournamentState &state, const QString &key1, const QString &key2)
+{
+    state.modified = true;
+    const SeatLookup found = majdial(state.playerRegisterList, key1, key2);
+    if (!found.ok())
+        return Outcome::success();
+    state.playerRegisterList[found.index1] = found.name2 + key1;
+    state.playerRegisterList[found.index2] = found.name1 + key2;
+    // Written at once, so that a crash or a restart never loses the exchange.
+    return platform().files.write(positionFile, state.playerRegisterList);
+}
+
+} // namespace lastminute

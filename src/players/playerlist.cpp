@@ -1,0 +1,66 @@
+#include "players/playerlist.h"
+
+#include "app/state.h"
+#include "players/entries.h"
+#include "print/pagelayout.h"
+
+namespace playerlist {
+
+bool numbered(const QStringList &list)
+{
+    return list.size() == 12 || list.size() == 16;
+}
+
+QStringList listingLines(const TournamentState &state)
+{
+    const bool withNumbers = numbered(state.playerRegisterList) && state.movement.fft;
+    QStringList lines;
+    for (const QString &line : state.playerRegisterList) {
+        const QString shown = entries::displayed(withNumbers ? entries::numerojoueur(line) : line);
+        if (!shown.contains(QStringLiteral("CHAISE VIDE")))
+            entries::insertSorted(lines, shown);
+    }
+    return lines;
+}
+
+Row printedRow(const QString &line, bool withNumbers)
+{
+    if (withNumbers) {
+        const QString text = entries::numerojoueur(line);
+        const qsizetype p = text.indexOf(QStringLiteral("Joueur"));
+        if (p < 0)
+            return {text, {}};
+        return {text.left(p), text.mid(p)};
+    }
+    const qsizetype p = line.indexOf(QLatin1Char('='));
+    if (p < 0)
+        return {line, {}};
+    const QString code = line.mid(p + 2);
+    static const char *words[] = {"Nord ", "Sud ", "Ouest ", "Est "};
+    static const QString letters = QStringLiteral("NSOE");
+    const qsizetype w = code.isEmpty() ? -1 : letters.indexOf(code.front());
+    return {line.left(p), w < 0 ? code : QString::fromLatin1(words[w]) + code.mid(1)};
+}
+
+bool print(Canvas &canvas, const TournamentState &state)
+{
+    const QString title = QStringLiteral("Liste des joueurs");
+    PageLayout page(canvas, state.printFont, title);
+    if (!page.begin())
+        return false;
+    page.title(title, title, 2);
+    page.startRows(3);
+    const bool withNumbers = numbered(state.playerRegisterList);
+    for (const QString &line : state.playerRegisterList) {
+        const int y = page.nextRow();
+        const Row row = printedRow(line, withNumbers);
+        if (!row.seat.isEmpty())
+            canvas.drawText(page.width() / 2, y, row.seat);
+        canvas.drawText(100, y, row.name);
+        page.breakIfFull();
+    }
+    page.finish();
+    return true;
+}
+
+} // namespace playerlist

@@ -1,0 +1,105 @@
+#include "players/seating.h"
+
+#include "app/state.h"
+#include "platform/platform.h"
+#include "players/entries.h"
+
+namespace seating {
+
+int emptyChairsNeeded(qsizetype n)
+{
+    return n % 4 == 0 ? 0 : int(4 - n % 4);
+}
+
+QString refusalOfDraw(qsizetype n)
+{
+    if (n == 0)
+        return QStringLiteral("Aucun joueur n'est inscrit : il n'y a pas de positions à attribuer.");
+    const qsizetype tables = (n + 3) / 4;
+    if (emptyChairsNeeded(n) > tables)
+        return QStringLiteral("Avec %1 joueur(s), les tables ne peuvent pas être formées : il faut au moins "
+                              "3 joueurs par table.\r\nInscrivez d'autres joueurs.")
+            .arg(n);
+    return {};
+}
+
+void draw(QStringList &list, Random &random)
+{
+    QList<qsizetype> free; // the players not seated yet, by index
+    int chairs = 0;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (entries::isEmptyChair(list.at(i)))
+            ++chairs;
+        else
+            free << i;
+    }
+    static const QString letters = QStringLiteral("SEON");
+    const qsizetype steps = list.size();
+    for (qsizetype s = 1; s <= steps; ++s) {
+        const QChar letter = letters.at(int((s - 1) % 4));
+        const qsizetype table = letter == QLatin1Char('N') ? s / 4 : s / 4 + 1;
+        if (letter == QLatin1Char('N') && table <= chairs)
+            continue; // an empty chair sits there
+        if (free.isEmpty())
+            return;
+        const qsizetype c = free.takeAt(random.next(int(free.size())));
+        list[c] += entries::seatKey(letter, table);
+    }
+}
+
+Outcome attribuerPositions(TournamentState &state)
+{
+    QStringList &list = state.playerRegisterList;
+    const QString why = refusalOfDraw(list.size());
+    if (!why.isEmpty()) {
+        platform().messages->warning(QStringLiteral("Impossible"), why);
+        return Outcome::success();
+    }
+    state.modified = true;
+    state.menus.enable(Cmd::MenuTables);
+    state.menus.enable(Cmd::MenuClassements);
+    const int r = emptyChairsNeeded(list.size());
+    if (r > 0) {
+        state.menus.show(Cmd::CompleterTable);
+        if (!platform().messages->question(QStringLiteral("Tables incomplètes !"),
+                                           QStringLiteral("Autoriser %1 table(s) à 3 joueurs ?").arg(r)))
+            return Outcome::success();
+        for (int i = 1; i <= r; ++i)
+            entries::insertSorted(list, entries::emptyChair(i));
+    }
+    state.menus.show(Cmd::EchangerPositions);
+    draw(list, *platform().random);
+    state.menus.disable(Cmd::Inscription);
+    state.menus.hide(Cmd::AttribuerPositions);
+    state.menus.show(Cmd::AnnulerAttribution);
+    state.menus.enable(Cmd::AnnulerAttribution);
+    return platform().files.write(QStringLiteral("position.tmp"), list);
+}
+
+QString unseated(const QString &line)
+{
+    const qsizetype p = line.indexOf(QLatin1Char('='));
+    if (p < 0)
+        return line;
+    return line.left(p > 0 && line.at(p - 1) == QLatin1Char(' ') ? p - 1 : p);
+}
+
+Outcome annulerAttribution(TournamentState &state)
+{
+    state.modified = true;
+    if (!platform().messages->confirm(QStringLiteral("Annuler l'attribution des places"),
+                                      QStringLiteral("En êtes-vous sûr ?")))
+        return Outcome::success();
+    state.menus.hide(Cmd::EchangerPositions);
+    state.menus.enable(Cmd::Inscription);
+    QStringList &list = state.playerRegisterList;
+    for (QString &line : list)
+        line = unseated(line);
+    list.removeIf([](const QString &line) { return entries::isEmptyChair(line); });
+    state.menus.show(Cmd::AttribuerPositions);
+    state.menus.enable(Cmd::AttribuerPositions, list.size() > 5);
+    state.menus.hide(Cmd::AnnulerAttribution);
+    return platform().files.write(QStringLiteral("position.tmp"), list);
+}
+
+} // namespace seating

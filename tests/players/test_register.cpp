@@ -1,0 +1,162 @@
+#include "driving.h"
+
+// The register window "Gestion des joueurs", driven through its controls.
+class TestRegister : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void entriesAreBuiltSortedAndCounted()
+    {
+        TestPlatform p;
+        Application app;
+        newTournament(app);
+        auto &form = app.window<TForm3>();
+        whenShown(&form, [&] {
+            auto *add = child<QPushButton>(&form, "Button1");
+            QVERIFY(!add->isEnabled());
+            QVERIFY(!child<QPushButton>(&form, "Button2")->isEnabled());
+            QVERIFY(!child<QPushButton>(&form, "Button3")->isEnabled());
+            type(&form, "Edit1", QStringLiteral(" "));
+            QVERIFY(!add->isEnabled()); // a single blank is no surname
+            const QList<QPair<QString, QString>> typed = {
+                {"  martin", "pierre"}, {" A", "wei"}, {"durand", QString::fromUtf8("éLODIE")},
+                {"dupont", "jean"},     {"DUPONT", "Jean"}, {"de la tour", "anne"}};
+            for (const auto &[surname, firstName] : typed) {
+                type(&form, "Edit1", surname);
+                type(&form, "Edit2", firstName);
+                QCOMPARE(child<QLineEdit>(&form, "Edit1")->text(), surname.toUpper()); // shown in upper case
+                click(&form, "Button1");
+                QVERIFY(child<QLineEdit>(&form, "Edit1")->text().isEmpty());
+                QVERIFY(child<QLineEdit>(&form, "Edit2")->text().isEmpty());
+                QVERIFY(child<QLineEdit>(&form, "Edit1")->hasFocus());
+            }
+            const QStringList expected = {" A Wei", "DE LA TOUR Anne", "DUPONT Jean", "DUPONT Jean",
+                                          QString::fromUtf8("DURAND élodie"), "MARTIN Pierre"};
+            QCOMPARE(itemsOf(child<QListWidget>(&form, "ListBox1")), expected);
+            QCOMPARE(app.state().playerRegisterList, expected);
+            QCOMPARE(child<QLineEdit>(&form, "Edit3")->text(), QStringLiteral("6"));
+            child<QPushButton>(&form, "CloseBtn")->click();
+        });
+        choose(app, "&Inscription");
+        QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), app.state().playerRegisterList);
+        QVERIFY(app.state().modified);
+        QVERIFY(usable(app, "&Attribuer les positions")); // 6 entries
+    }
+
+    void refusedNamesKeepWhatWasTyped()
+    {
+        TestPlatform p;
+        Application app;
+        newTournament(app);
+        auto &form = app.window<TForm3>();
+        whenShown(&form, [&] {
+            for (const QString &surname : {QStringLiteral("A=B"), QStringLiteral("[INSCRITS]"), QStringLiteral("   ")}) {
+                type(&form, "Edit1", surname);
+                type(&form, "Edit2", QStringLiteral("Jean"));
+                click(&form, "Button1");
+                QCOMPARE(child<QLineEdit>(&form, "Edit1")->text(), surname);
+                QCOMPARE(child<QLineEdit>(&form, "Edit2")->text(), QStringLiteral("Jean"));
+            }
+            type(&form, "Edit1", QStringLiteral("DUPONT"));
+            type(&form, "Edit2", QString::fromUtf8("Jean€")); // the euro sign is in Windows-1252
+            click(&form, "Button1");
+            type(&form, "Edit1", QStringLiteral("DUPONT"));
+            type(&form, "Edit2", QString::fromUtf8("Jeanπ"));
+            click(&form, "Button1");
+            child<QPushButton>(&form, "CloseBtn")->click();
+        });
+        choose(app, "&Inscription");
+        QCOMPARE(p.messages.boxes.size(), 4);
+        QVERIFY(p.messages.boxes[0].text.contains(QStringLiteral("=")));
+        QVERIFY(p.messages.boxes[1].text.contains(QStringLiteral("[")));
+        QVERIFY(p.messages.boxes[2].text.contains(QStringLiteral("vide")));
+        QVERIFY(p.messages.boxes[3].text.contains(QString::fromUtf8("π")));
+        QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Warning);
+        QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), QStringList{QString::fromUtf8("DUPONT Jean€")});
+        QVERIFY(!usable(app, "&Attribuer les positions")); // 1 entry
+    }
+
+    void doubleClickLoadsALineToModifyOrDelete()
+    {
+        TestPlatform p;
+        Application app;
+        newTournament(app);
+        registerPlayers(app, {{"de la tour", "anne"}, {"zola", "emile"}, {"bernard", "luc"}, {"MARTIN", ""}});
+        auto &form = app.window<TForm3>();
+        whenShown(&form, [&] {
+            auto *list = child<QListWidget>(&form, "ListBox1");
+            QCOMPARE(itemsOf(list), (QStringList{"BERNARD Luc", "DE LA TOUR Anne", "MARTIN ", "ZOLA Emile"}));
+            const auto dblClick = [list](int row) { doubleClickRow(list, row); };
+            dblClick(1);
+            QCOMPARE(child<QLineEdit>(&form, "Edit1")->text(), QStringLiteral("DE LA TOUR"));
+            QCOMPARE(child<QLineEdit>(&form, "Edit2")->text(), QStringLiteral("Anne"));
+            QVERIFY(child<QPushButton>(&form, "Button2")->isEnabled());
+            // A one-word line leaves the first name as it was.
+            dblClick(2);
+            QCOMPARE(child<QLineEdit>(&form, "Edit1")->text(), QStringLiteral("MARTIN"));
+            QCOMPARE(child<QLineEdit>(&form, "Edit2")->text(), QStringLiteral("Anne"));
+
+            // Modifier replaces the line where it stands, without sorting again.
+            type(&form, "Edit2", QStringLiteral("paul"));
+            type(&form, "Edit1", QStringLiteral("ALBERT"));
+            click(&form, "Button3");
+            QCOMPARE(itemsOf(list), (QStringList{"BERNARD Luc", "DE LA TOUR Anne", "ALBERT Paul", "ZOLA Emile"}));
+            QVERIFY(!child<QPushButton>(&form, "Button3")->isEnabled());
+            QCOMPARE(child<QLineEdit>(&form, "Edit1")->text(), QStringLiteral("ALBERT")); // the edits keep their text
+
+            dblClick(0);
+            click(&form, "Button2");
+            QCOMPARE(itemsOf(list), (QStringList{"DE LA TOUR Anne", "ALBERT Paul", "ZOLA Emile"}));
+            QCOMPARE(child<QLineEdit>(&form, "Edit3")->text(), QStringLiteral("3"));
+            QVERIFY(!child<QPushButton>(&form, "Button2")->isEnabled());
+            QVERIFY(!child<QPushButton>(&form, "Button3")->isEnabled());
+            child<QPushButton>(&form, "CloseBtn")->click();
+        });
+        choose(app, "&Inscription");
+        QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), (QStringList{"DE LA TOUR Anne", "ALBERT Paul", "ZOLA Emile"}));
+    }
+
+    void seatAssignmentNeedsSixEntries()
+    {
+        TestPlatform p;
+        Application app;
+        newTournament(app);
+        registerPlayers(app, numberedPlayers(5));
+        QVERIFY(!usable(app, "&Attribuer les positions"));
+        registerPlayers(app, numberedPlayers(1, QStringLiteral("SIXIEME")));
+        QVERIFY(usable(app, "&Attribuer les positions"));
+        // Emptied again, the register leaves an empty file.
+        auto &form = app.window<TForm3>();
+        whenShown(&form, [&] {
+            auto *list = child<QListWidget>(&form, "ListBox1");
+            for (int left = 6; left > 0; --left) {
+                doubleClickRow(list, 0);
+                click(&form, "Button2");
+                QCOMPARE(list->count(), left - 1);
+            }
+            child<QPushButton>(&form, "CloseBtn")->click();
+        });
+        choose(app, "&Inscription");
+        QVERIFY(p.exists(QStringLiteral("inscrits.tmp")));
+        QVERIFY(p.read(QStringLiteral("inscrits.tmp")).isEmpty());
+        QVERIFY(!usable(app, "&Attribuer les positions"));
+    }
+
+    void helpKeys()
+    {
+        TestPlatform p;
+        Application app;
+        auto &form = app.window<TForm3>();
+        whenShown(&form, [&] {
+            child<QPushButton>(&form, "HelpBtn")->click();
+            QTest::keyClick(&form, Qt::Key_F1);
+            child<QPushButton>(&form, "CloseBtn")->click();
+        });
+        form.run();
+        QCOMPARE(p.help.keywords, (QStringList{"sommaire", "index"}));
+    }
+};
+
+QTEST_MAIN(TestRegister)
+#include "test_register.moc"

@@ -1,0 +1,223 @@
+#include "driving.h"
+
+#include "app/state.h"
+#include "players/entries.h"
+#include "players/seating.h"
+#include "support/testing.h"
+
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+QStringList players(int n)
+{
+    QStringList list;
+    for (int i = 0; i < n; ++i)
+        entries::insertSorted(list, QStringLiteral("JOUEUR%1 Prenom").arg(i, 3, 10, QLatin1Char('0')));
+    return list;
+}
+
+QString codeOf(const QString &line)
+{
+    return line.mid(line.indexOf(QStringLiteral(" = ")) + 3);
+}
+
+} // namespace
+
+// The draw of the round-1 seats and its cancel, on the shared state.
+class TestSeating : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyRegisterSizeGetsEverySeatOnce_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<bool>("threePlayerTables");
+        for (int n = 6; n <= 41; ++n) {
+            QTest::addRow("%d yes", n) << n << true;
+            if (n % 4 != 0)
+                QTest::addRow("%d no", n) << n << false;
+        }
+    }
+    void everyRegisterSizeGetsEverySeatOnce()
+    {
+        QFETCH(int, n);
+        QFETCH(bool, threePlayerTables);
+        TestPlatform p;
+        TournamentState state;
+        state.playerRegisterList = players(n);
+        p.messages.answers = {threePlayerTables ? Messages::Yes : Messages::No};
+        QVERIFY(seating::attribuerPositions(state).ok());
+        QVERIFY(state.modified);
+        QVERIFY(state.menus.isEnabled(Cmd::MenuTables));
+        QVERIFY(state.menus.isEnabled(Cmd::MenuClassements));
+        const int r = (4 - n % 4) % 4;
+        QCOMPARE(state.menus.isVisible(Cmd::CompleterTable), r > 0);
+        if (r > 0) {
+            QCOMPARE(p.messages.boxes.size(), 1);
+            QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Tables incomplètes !"));
+            QCOMPARE(p.messages.boxes[0].text, QStringLiteral("Autoriser %1 table(s) à 3 joueurs ?").arg(r));
+            QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Question);
+        } else {
+            QVERIFY(p.messages.boxes.isEmpty());
+        }
+        if (r > 0 && !threePlayerTables) {
+            QCOMPARE(state.playerRegisterList, players(n));
+            QVERIFY(!p.exists(QStringLiteral("position.tmp")));
+            QVERIFY(state.menus.isVisible(Cmd::AttribuerPositions));
+            QVERIFY(state.menus.isEnabled(Cmd::Inscription));
+            QVERIFY(!state.menus.isVisible(Cmd::EchangerPositions));
+            return;
+        }
+        const int tables = (n + r) / 4;
+        const QStringList &list = state.playerRegisterList;
+        QCOMPARE(list.size(), 4 * tables);
+        const QStringList original = players(n);
+        QSet<QString> codes;
+        for (int i = 0; i < list.size(); ++i) {
+            const QString &line = list.at(i);
+            if (i < r)
+                QCOMPARE(line, entries::emptyChair(i + 1));
+            else
+                QCOMPARE(seating::unseated(line), original.at(i - r)); // the list order is kept
+            codes.insert(codeOf(line));
+        }
+        QCOMPARE(codes.size(), 4 * tables);
+        for (int t = 1; t <= tables; ++t)
+            for (const char *letter : {"N", "S", "E", "O"})
+                QVERIFY(codes.contains(QString::fromLatin1(letter) + QString::number(t)));
+        QCOMPARE(p.read(QStringLiteral("position.tmp")), list);
+        QVERIFY(!state.menus.isEnabled(Cmd::Inscription));
+        QVERIFY(!state.menus.isVisible(Cmd::AttribuerPositions));
+        QVERIFY(state.menus.isVisible(Cmd::AnnulerAttribution));
+        QVERIFY(state.menus.isVisible(Cmd::EchangerPositions));
+    }
+
+    void tooFewPlayersForTheTablesIsRefused()
+    {
+        for (int n : {0, 1, 2, 5}) {
+            TestPlatform p;
+            TournamentState state;
+            state.playerRegisterList = players(n);
+            const MenuState menus = state.menus;
+            QVERIFY(seating::attribuerPositions(state).ok());
+            QCOMPARE(p.messages.boxes.size(), 1);
+            QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Impossible"));
+            QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Warning);
+            QCOMPARE(state.playerRegisterList, players(n));
+            QVERIFY(state.menus == menus);
+            QVERIFY(!p.exists(QStringLiteral("position.tmp")));
+        }
+        TestPlatform p; // three players make one three-player table
+        TournamentState state;
+        state.playerRegisterList = players(3);
+        QVERIFY(seating::attribuerPositions(state).ok());
+        QCOMPARE(state.playerRegisterList.first(), entries::emptyChair(1));
+        QCOMPARE(state.playerRegisterList.size(), 4);
+    }
+
+    void seedsGiveDifferentDraws()
+    {
+        QList<QStringList> draws;
+        for (unsigned seed : {1u, 2u}) {
+            TestPlatform p;
+            p.random.reseed(seed);
+            TournamentState state;
+            state.playerRegisterList = players(24);
+            QVERIFY(seating::attribuerPositions(state).ok());
+            draws << state.playerRegisterList;
+        }
+        QVERIFY(draws[0] != draws[1]);
+    }
+
+    // Players registered next to each other (a family, a club) must meet no more often than
+    // chance: with 16 players, two given players share a table 3 times in 15.
+    void neighboursInTheListMeetByChanceOnly()
+    {
+        TestPlatform p;
+        int together = 0, pairs = 0;
+        for (int run = 0; run < 400; ++run) {
+            QStringList list = players(16);
+            seating::draw(list, p.random);
+            for (int i = 0; i + 1 < list.size(); ++i, ++pairs)
+                together += codeOf(list[i]).mid(1) == codeOf(list[i + 1]).mid(1);
+        }
+        const double share = double(together) / pairs;
+        QVERIFY2(share > 0.17 && share < 0.23, qPrintable(QString::number(share)));
+    }
+
+    void cancelGivesBackThePlayersWithoutChairs()
+    {
+        TestPlatform p;
+        TournamentState state;
+        state.playerRegisterList = players(6);
+        state.playerRegisterList[2] = QStringLiteral("MARTIN "); // a player with no first name
+        const QStringList before = state.playerRegisterList;
+        QVERIFY(seating::attribuerPositions(state).ok());
+        const QStringList firstDraw = state.playerRegisterList;
+        QCOMPARE(p.read(QStringLiteral("position.tmp")).size(), 8);
+
+        state.modified = false;
+        p.messages.answers = {Messages::No};
+        QVERIFY(seating::annulerAttribution(state).ok());
+        QVERIFY(state.modified); // set as the command starts
+        QCOMPARE(state.playerRegisterList, firstDraw);
+        QCOMPARE(p.messages.boxes.last().title, QStringLiteral("Annuler l'attribution des places"));
+        QCOMPARE(p.messages.boxes.last().text, QStringLiteral("En êtes-vous sûr ?"));
+        QCOMPARE(p.messages.boxes.last().icon, Messages::Icon::Warning);
+
+        QVERIFY(seating::annulerAttribution(state).ok());
+        QCOMPARE(state.playerRegisterList, before);
+        QCOMPARE(p.read(QStringLiteral("position.tmp")), before);
+        QVERIFY(state.menus.isEnabled(Cmd::Inscription));
+        QVERIFY(state.menus.isVisible(Cmd::AttribuerPositions));
+        QVERIFY(state.menus.isEnabled(Cmd::AttribuerPositions));
+        QVERIFY(!state.menus.isVisible(Cmd::AnnulerAttribution));
+        QVERIFY(!state.menus.isVisible(Cmd::EchangerPositions));
+        QVERIFY(state.menus.isVisible(Cmd::CompleterTable)); // left as it was
+
+        p.messages.answers = {Messages::Yes};
+        QVERIFY(seating::attribuerPositions(state).ok());
+        QVERIFY(state.playerRegisterList != firstDraw); // a new draw
+        QCOMPARE(state.playerRegisterList.size(), 8);
+    }
+
+    void theMenusFollowTheDrawAndItsCancel()
+    {
+        TestPlatform p;
+        Application app;
+        newTournament(app);
+        registerPlayers(app, numberedPlayers(10));
+        QVERIFY(!findAction(&app.mainWindow(), QStringLiteral("Tables"))->isEnabled());
+        p.messages.answers = {Messages::No};
+        choose(app, "&Attribuer les positions");
+        QVERIFY(usable(app, "&Attribuer les positions"));
+        QVERIFY(shown(app, "Compléter une table"));
+        QVERIFY(findAction(&app.mainWindow(), QStringLiteral("Tables"))->isEnabled());
+        QVERIFY(findAction(&app.mainWindow(), QStringLiteral("Classements"))->isEnabled());
+        QVERIFY(!shown(app, "Echanger les positions"));
+
+        p.messages.answers = {Messages::Yes};
+        choose(app, "&Attribuer les positions");
+        QCOMPARE(p.read(QStringLiteral("position.tmp")).size(), 12);
+        QVERIFY(!usable(app, "&Inscription"));
+        QVERIFY(!shown(app, "&Attribuer les positions"));
+        QVERIFY(usable(app, "&Annuler l'attribution"));
+        QVERIFY(usable(app, "Echanger les positions"));
+
+        app.state().modified = false;
+        p.messages.answers = {Messages::Yes};
+        choose(app, "&Annuler l'attribution");
+        QVERIFY(app.state().modified);
+        QCOMPARE(p.read(QStringLiteral("position.tmp")), p.read(QStringLiteral("inscrits.tmp")));
+        QVERIFY(usable(app, "&Inscription"));
+        QVERIFY(usable(app, "&Attribuer les positions"));
+        QVERIFY(!shown(app, "&Annuler l'attribution"));
+        QVERIFY(!shown(app, "Echanger les positions"));
+    }
+};
+
+QTEST_MAIN(TestSeating)
+#include "test_seating.moc"
