@@ -2,6 +2,7 @@
 
 #include "app/state.h"
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -14,7 +15,8 @@
 qint64 wrapTable(qint64 x, qint64 tables);
 
 // `Totalise`: the displacement of a seat letter up to round R, the sum of the movement lines
-// of that letter whose round is at most R.
+// of that letter whose round is at most R. A line without "=" counts for nothing; a round or
+// value that is not a number counts as 0.
 qint64 totalise(const QStringList &movementList, QChar seat, int round);
 
 // The four seats of a table in a round as score entry and the positions view show them,
@@ -26,14 +28,72 @@ struct SeatedTable
     bool smallField = false;
 };
 
+// The seat letters in the order of SeatedTable, and their names as printed and shown.
+inline constexpr std::array<char, 4> seatLetters = {'N', 'S', 'E', 'O'};
+QString seatName(QChar seat); // "Nord", "Sud", "Est", "Ouest"
+
 // Occupants of table t in round R: the shift rule on the recorded movements, a forecast from
 // the current settings for a round after the current one, or the small-field schedule.
+// Empty seat codes when the table is not one of 1..T.
 SeatedTable tableInRound(const TournamentState &state, qint64 table, int round);
 
-// True when the automatic FFT movements follow the fixed small-field schedule.
+// True when the automatic FFT movements follow the fixed small-field schedule: the FFT
+// option on, 3 or 4 tables, and at most one empty chair (more would be seated together).
 bool smallFieldMode(const TournamentState &state);
+bool smallFieldMode(bool fft, qint64 tables, qint64 emptyChairs);
+qint64 emptyChairCount(const QStringList &playerRegisterList);
+
+// When there are no tables, tells the director so (a French refusal) and returns true.
+bool refuseWithoutTables(const TournamentState &state);
+
+// ---- Automatic FFT movements
+
+// 6, 8, 9, 10, 12, 14, 16, 18, 20.
+bool isSpecialTableCount(qint64 tables);
 
 // `deplauto`: sets the automatic FFT values for round `round` (>= 2) at `tables` tables;
 // returns true when the following round changes them again (the warning
 // "Au prochain tour, le déplacement change.").
 bool deplauto(MovementSettings &settings, qint64 tables, int round);
+
+// The four movement lines of a round being started, N, E, O, S ("E2=2"), after `deplauto`
+// when the FFT option is on (its warning shown). The caller records them.
+QStringList startRoundMovements(TournamentState &state, int round);
+
+// ---- Option interplay of "Déplacement des joueurs"
+
+// "déplacements automatiques FFT" checked (or the dialog shown with it checked) resets the
+// values to 0, 2, -2, 1 and unchecks "par rang de classement"; unchecked keeps the values.
+void setAutomaticFft(MovementSettings &settings, bool on);
+// "par rang de classement" checked unchecks the FFT option and keeps the values.
+void setByRanking(MovementSettings &settings, bool on);
+// The four values cannot be edited while either option is on.
+bool valuesLocked(const MovementSettings &settings);
+
+// ---- Closed-form plan of the printed table
+
+// `position`: the planned table of seat code L t0 in round R at `tables` tables. With the FFT
+// option on, the FFT values with the corrections of the special table counts; otherwise the
+// current values as if used since round 1. 0 when seatCode is not a seat code.
+qint64 position(const MovementSettings &settings, const QString &seatCode, int round, qint64 tables);
+
+// ---- Small-field schedule (3 or 4 tables)
+
+// The schedule row of a round: entry j (0 based) is seat j mod 4 (N, S, E, O) of table
+// j div 4 + 1. The 3-table rows at exactly 3 tables, the 4-table rows otherwise. Rounds after
+// the sixth continue the cycle of rounds 2 to 6.
+const std::array<int, 16> &scheduleRow(qint64 tables, int round);
+
+// `troisquatre` from a table: the player numbers at Nord, Sud, Est, Ouest (zeros off the schedule).
+std::array<int, 4> troisquatre(qint64 tables, qint64 table, int round);
+// `troisquatre` from a player: "2 Sud"; empty when the player number is not in the row.
+QString troisquatreCell(qint64 tables, qint64 playerNumber, int round);
+
+// ---- Positions view
+
+// The label of each side, in the order Nord, Sud, Est, Ouest: "Nord 5", or "n° 7" in
+// small-field mode.
+std::array<QString, 4> viewLabels(const SeatedTable &seated);
+// The top-left corner of a side's label, tw × th, on the picture w × h: Nord centred at the
+// top, Ouest at the left, Est at the right, Sud centred at the bottom.
+QPoint viewLabelOrigin(QChar seat, int w, int h, int tw, int th);

@@ -1,0 +1,256 @@
+#include "app/application.h"
+#include "app/tform1.h"
+#include "movements/positions.h"
+#include "movements/tbtnbottomdlg20.h"
+#include "movements/tbtnbottomdlg7.h"
+#include "movements/tbtnrightdlg.h"
+#include "seatedregister.h"
+#include "support/testing.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Runs steps once the modal dialog is up; closes it if the steps did not (or failed). When the
+// dialog never opens, the steps are dropped at the next turn of the event loop.
+void whileOpen(QDialog &dialog, std::function<void()> steps)
+{
+    QTimer::singleShot(0, &dialog, [&dialog, steps] {
+        if (!dialog.isVisible())
+            return;
+        steps();
+        if (dialog.isVisible())
+            dialog.reject();
+    });
+}
+
+template <class T> T *child(QWidget &window, const char *name)
+{
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no %s", name);
+    return found;
+}
+
+QList<int> values(QWidget &dialog)
+{
+    QList<int> v;
+    for (const char *name : {"SpinEdit1", "SpinEdit2", "SpinEdit3", "SpinEdit4"})
+        v << child<QSpinBox>(dialog, name)->value();
+    return v;
+}
+
+void click(QWidget &window, const char *name)
+{
+    QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
+}
+
+QString labels(QWidget &view)
+{
+    return child<QLabel>(view, "Image1")->accessibleDescription();
+}
+
+} // namespace
+
+class TestMovementWindows : public QObject
+{
+    Q_OBJECT
+
+    QAction *act(Application &app, const char *caption)
+    {
+        return findAction(&app.mainWindow(), QString::fromUtf8(caption));
+    }
+
+private slots:
+    void movementDialogOptions()
+    {
+        TestPlatform p;
+        Application app;
+        auto &dialog = app.window<TBtnRightDlg>();
+        MovementSettings &s = app.state().movement;
+        s.est = 3; // as deplauto leaves it after round 3 at 6 tables
+
+        whileOpen(dialog, [&] {
+            QCOMPARE(values(dialog), (QList<int>{0, 2, -2, 1})); // Nord, Est, Ouest, Sud
+            QVERIFY(!child<QFrame>(dialog, "Panel1")->isEnabled());
+            QVERIFY(child<QCheckBox>(dialog, "CheckBox1")->isChecked());
+            QVERIFY(!child<QLineEdit>(dialog, "Edit1")->isEnabled());
+            QCOMPARE(child<QLineEdit>(dialog, "Edit1")->text(), QStringLiteral("1"));
+
+            click(dialog, "CheckBox1");
+            QVERIFY(child<QFrame>(dialog, "Panel1")->isEnabled());
+            QCOMPARE(child<QSpinBox>(dialog, "SpinEdit2")->palette().color(QPalette::Base),
+                     QApplication::palette().color(QPalette::Base));
+            child<QSpinBox>(dialog, "SpinEdit2")->setValue(4);
+            child<QSpinBox>(dialog, "SpinEdit3")->setValue(-4);
+            click(dialog, "CheckBox2");
+            QVERIFY(child<QLineEdit>(dialog, "Edit1")->isEnabled());
+            click(dialog, "CancelBtn");
+        });
+        act(app, "&Déplacements")->trigger();
+        // Cancel undoes nothing, and is no edit.
+        QVERIFY(!s.fft);
+        QCOMPARE((std::array{s.nord, s.est, s.ouest, s.sud}), (std::array{0, 4, -4, 1}));
+        QVERIFY(s.pcnCoefficient);
+        QVERIFY(!app.state().modified);
+
+        whileOpen(dialog, [&] {
+            QCOMPARE(values(dialog), (QList<int>{0, 4, -4, 1}));
+            QVERIFY(child<QFrame>(dialog, "Panel1")->isEnabled());
+            click(dialog, "CheckBox3");
+            QVERIFY(!child<QFrame>(dialog, "Panel1")->isEnabled());
+            QVERIFY(!child<QCheckBox>(dialog, "CheckBox1")->isChecked());
+            QCOMPARE(values(dialog), (QList<int>{0, 4, -4, 1}));
+            QVERIFY(child<QSpinBox>(dialog, "SpinEdit2")->palette().color(QPalette::Base) !=
+                    QApplication::palette().color(QPalette::Base));
+            click(dialog, "CheckBox3");
+            QVERIFY(child<QFrame>(dialog, "Panel1")->isEnabled());
+            click(dialog, "CheckBox3");
+            click(dialog, "CheckBox1");
+            QVERIFY(!child<QCheckBox>(dialog, "CheckBox3")->isChecked());
+            QCOMPARE(values(dialog), (QList<int>{0, 2, -2, 1}));
+            click(dialog, "HelpBtn");
+            click(dialog, "OKBtn");
+        });
+        act(app, "&Déplacements")->trigger();
+        QVERIFY(s.fft && !s.byRanking);
+        QCOMPARE(s.est, 2);
+        QVERIFY(app.state().modified);
+        QCOMPARE(p.help.keywords, QStringList{"depltour"});
+    }
+
+    void viewShowsRecordedAndForecastRounds()
+    {
+        TestPlatform p;
+        p.write("depl.tmp", {"N2=0", "E2=2", "O2=-2", "S2=1"});
+        Application app;
+        TournamentState &s = app.state();
+        s.playerRegisterList = seatedRegister(5);
+        s.currentRound = 2;
+        auto &view = app.window<TBtnBottomDlg7>();
+        QImage tableOne;
+        whileOpen(view, [&] {
+            QCOMPARE(child<QSpinBox>(view, "SpinEdit2")->maximum(), 5);
+            child<QSpinBox>(view, "SpinEdit2")->setValue(3);
+            QCOMPARE(labels(view), QStringLiteral("Nord 3, Ouest 3, Est 3, Sud 3"));
+            child<QSpinBox>(view, "SpinEdit1")->setValue(2);
+            child<QSpinBox>(view, "SpinEdit2")->setValue(1);
+            QCOMPARE(labels(view), QStringLiteral("Nord 1, Ouest 3, Est 4, Sud 5"));
+            tableOne = child<QLabel>(view, "Image1")->pixmap().toImage();
+            // Two rounds of the current settings beyond the round in progress.
+            child<QSpinBox>(view, "SpinEdit1")->setValue(4);
+            QCOMPARE(labels(view), QStringLiteral("Nord 1, Ouest 2, Est 5, Sud 3"));
+            child<QSpinBox>(view, "SpinEdit1")->setValue(2);
+            for (int t : {2, 5, 4, 1})
+                child<QSpinBox>(view, "SpinEdit2")->setValue(t);
+            click(view, "OKBtn");
+        });
+        act(app, "V&oir la position des joueurs")->trigger();
+        QCOMPARE(s.movementList.size(), 4);
+        QVERIFY(p.messages.boxes.isEmpty());
+        // Only the four labels of the table shown are left on the picture.
+        QCOMPARE(child<QLabel>(view, "Image1")->pixmap().toImage(), tableOne);
+    }
+
+    void viewWarnsAtSpecialCountsAndRefusesWithoutTables()
+    {
+        TestPlatform p;
+        Application app;
+        TournamentState &s = app.state();
+        auto &view = app.window<TBtnBottomDlg7>();
+        bool opened = false;
+        whileOpen(view, [&] { opened = true; });
+        act(app, "V&oir la position des joueurs")->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(!opened);
+        QCOMPARE(p.messages.boxes.size(), 1);
+        QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Impossible"));
+
+        s.playerRegisterList = seatedRegister(6);
+        s.movement.fft = false;
+        p.messages.clear();
+        for (int opening = 0; opening < 2; ++opening) {
+            whileOpen(view, [&] { click(view, "OKBtn"); });
+            act(app, "V&oir la position des joueurs")->trigger();
+            QCoreApplication::processEvents(); // the warning follows the view's showing
+        }
+        QCOMPARE(p.messages.texts(),
+                 QStringList(2, "Pour les déplacements spéciaux, utilisez seulement l'impression !"));
+        QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Attention"));
+        QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Warning);
+    }
+
+    void viewUsesTheSmallFieldScheduleAndOpensThePrintout()
+    {
+        TestPlatform p;
+        Application app;
+        TournamentState &s = app.state();
+        s.playerRegisterList = seatedRegister(4, 1);
+        auto &view = app.window<TBtnBottomDlg7>();
+        auto &print = app.window<TBtnBottomDlg20>();
+        bool printOpened = false;
+        whileOpen(view, [&] {
+            child<QSpinBox>(view, "SpinEdit1")->setValue(5);
+            child<QSpinBox>(view, "SpinEdit2")->setValue(1);
+            QCOMPARE(labels(view), QStringLiteral("n° 1, n° 13, n° 9, n° 5"));
+            whileOpen(print, [&] { printOpened = child<QSpinBox>(print, "SpinEdit1")->value() == 4; });
+            click(view, "ImpressionBtn");
+        });
+        act(app, "V&oir la position des joueurs")->trigger();
+        QVERIFY(printOpened);
+        QVERIFY(p.printing.documents.isEmpty());
+    }
+
+    void printDialogPrintsThePlan()
+    {
+        TestPlatform p;
+        p.printing.where = QStringLiteral("Aucune imprimante n'est installée.");
+        Application app;
+        TournamentState &s = app.state();
+        s.playerRegisterList = seatedRegister(10);
+        auto &print = app.window<TBtnBottomDlg20>();
+        whileOpen(print, [&] {
+            QCOMPARE(child<QSpinBox>(print, "SpinEdit1")->value(), 10);
+            QCOMPARE(child<QSpinBox>(print, "SpinEdit2")->value(), 6);
+            child<QSpinBox>(print, "SpinEdit2")->setValue(3);
+            click(print, "OKBtn");
+        });
+        act(app, "&Imprimer la position")->trigger();
+        QCOMPARE(p.printing.documents, QStringList{"Liste des positions"});
+        QVERIFY(p.printing.last.find("tour 3").kind == "text");
+        QVERIFY(p.printing.last.find("tour 4").kind.isEmpty());
+        QCOMPARE(p.messages.texts(), QStringList{"Aucune imprimante n'est installée."});
+
+        // The rounds are kept; Cancel prints nothing; the table count follows the register.
+        s.playerRegisterList = seatedRegister(3);
+        whileOpen(print, [&] {
+            QCOMPARE(child<QSpinBox>(print, "SpinEdit1")->value(), 3);
+            QCOMPARE(child<QSpinBox>(print, "SpinEdit2")->value(), 3);
+            click(print, "CancelBtn");
+        });
+        act(app, "&Imprimer la position")->trigger();
+        QCOMPARE(p.printing.documents.size(), 1);
+
+        s.playerRegisterList.clear();
+        bool opened = false;
+        whileOpen(print, [&] { opened = true; });
+        act(app, "&Imprimer la position")->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(!opened);
+        QCOMPARE(p.messages.boxes.last().title, QStringLiteral("Impossible"));
+    }
+};
+
+QTEST_MAIN(TestMovementWindows)
+#include "test_movementwindows.moc"

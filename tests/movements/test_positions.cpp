@@ -1,0 +1,250 @@
+#include "movements/positions.h"
+#include "players/entries.h"
+#include "seatedregister.h"
+#include "support/testing.h"
+
+#include <QTest>
+
+#include <set>
+
+namespace {
+
+TournamentState tournament(int tables, int chairs = 0)
+{
+    TournamentState state;
+    state.playerRegisterList = seatedRegister(tables, chairs);
+    return state;
+}
+
+// Records round after round what starting it records, as score entry does.
+void startRounds(TournamentState &state, int upTo)
+{
+    for (int r = state.currentRound + 1; r <= upTo; ++r) {
+        state.movementList << startRoundMovements(state, r);
+        state.currentRound = r;
+    }
+}
+
+using Codes = std::array<QString, 4>;
+
+} // namespace
+
+class TestPositions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wrapAndTotalise()
+    {
+        QCOMPARE(wrapTable(6, 5), 1);
+        QCOMPARE(wrapTable(0, 5), 5);
+        QCOMPARE(wrapTable(-9, 5), 1);
+        QCOMPARE(wrapTable(2'000'000'001, 3), 3);
+        QCOMPARE(wrapTable(-2'000'000'000, 3), 1);
+
+        const QStringList lines = {"N2=0",  "E2=2",  "O2=-2", "S2=1", "N3=0", "E3=3",          "O3=-1",
+                                   "S3=+1", "E10=4", "Ebad",  "X2=7", "E=1",  "E4=2000000000", "E5=99999999999"};
+        QCOMPARE(totalise(lines, 'E', 1), 1); // "E=1" has round 0, so it always counts
+        QCOMPARE(totalise(lines, 'E', 2), 3);
+        QCOMPARE(totalise(lines, 'E', 3), 6);
+        QCOMPARE(totalise(lines, 'E', 9), 2'000'000'006LL); // a value beyond 32 bits counts as 0
+        QCOMPARE(totalise(lines, 'E', 10), 2'000'000'010LL);
+        QCOMPARE(totalise(lines, 'O', 3), -3);
+        QCOMPARE(totalise(lines, 'S', 3), 2);
+        QCOMPARE(totalise({}, 'N', 5), 0);
+    }
+
+    void shiftRuleAndForecast()
+    {
+        TournamentState state = tournament(5);
+        state.movement.fft = false;
+        QCOMPARE(tableInRound(state, 3, 1).seatCodes, (Codes{"N3", "S3", "E3", "O3"}));
+
+        state.movementList = {"N2=0", "E2=2", "O2=-2", "S2=1"};
+        state.currentRound = 2;
+        const SeatedTable t1 = tableInRound(state, 1, 2);
+        QCOMPARE(t1.seatCodes, (Codes{"N1", "S5", "E4", "O3"}));
+        QCOMPARE(t1.shown, (Codes{"1", "5", "4", "3"}));
+        QVERIFY(!t1.smallField);
+
+        // Round 3 not started: forecast one round of the current settings on top of round 2.
+        QCOMPARE(tableInRound(state, 1, 3).seatCodes[3], QStringLiteral("O5"));
+        state.movement.est = 4;
+        QCOMPARE(tableInRound(state, 1, 4).seatCodes[2], QStringLiteral("E1")); // 1 - 2 - 2 × 4 = -9
+        QCOMPARE(tableInRound(state, 1, 2).seatCodes[2], QStringLiteral("E4")); // recorded rounds ignore it
+
+        // A hand-edited huge value neither hangs nor overflows.
+        state.movementList = {"E2=2000000000"};
+        QCOMPARE(tableInRound(state, 1, 2).seatCodes[2], QStringLiteral("E1"));
+
+        QCOMPARE(tableInRound(state, 6, 2).seatCodes[0], QString());
+        QCOMPARE(tableInRound(state, 0, 2).seatCodes[0], QString());
+    }
+
+    void threeTablesWrapSeveralTimes()
+    {
+        TournamentState state = tournament(3);
+        state.movement.fft = false;
+        startRounds(state, 4);
+        for (int t = 1; t <= 3; ++t)
+            QCOMPARE(tableInRound(state, t, 4).seatCodes[2], QStringLiteral("E%1").arg(t));
+        QCOMPARE(tableInRound(state, 1, 2).seatCodes, (Codes{"N1", "S3", "E2", "O3"}));
+    }
+
+    void automaticValuesAndWarnings()
+    {
+        TestPlatform p;
+        TournamentState state = tournament(6);
+        startRounds(state, 2);
+        QCOMPARE(p.messages.texts(), QStringList{"Au prochain tour, le déplacement change."});
+        QCOMPARE(p.messages.boxes.first().title, QStringLiteral("Mouvements spéciaux"));
+        QCOMPARE(p.messages.boxes.first().icon, Messages::Icon::Information);
+        startRounds(state, 5);
+        QCOMPARE(p.messages.boxes.size(), 2);
+        QCOMPARE(state.movementList.mid(4, 4), (QStringList{"N3=0", "E3=3", "O3=-1", "S3=1"}));
+        QCOMPARE(state.movementList.mid(8, 4), (QStringList{"N4=0", "E4=2", "O4=-2", "S4=1"}));
+        QCOMPARE(state.movementList.mid(12, 4), (QStringList{"N5=0", "E5=2", "O5=-1", "S5=1"}));
+
+        // Not special: the base values every round, never a warning; FFT off: the settings as they are.
+        p.messages.clear();
+        TournamentState seven = tournament(7);
+        startRounds(seven, 9);
+        QVERIFY(p.messages.boxes.isEmpty());
+        QCOMPARE(seven.movementList.mid(28, 4), (QStringList{"N9=0", "E9=2", "O9=-2", "S9=1"}));
+        TournamentState manual = tournament(6);
+        setAutomaticFft(manual.movement, false);
+        manual.movement.nord = 3;
+        startRounds(manual, 3);
+        QVERIFY(p.messages.boxes.isEmpty());
+        QCOMPARE(manual.movementList.mid(4, 4), (QStringList{"N3=3", "E3=2", "O3=-2", "S3=1"}));
+    }
+
+    void warningExactlyBeforeAnOverride()
+    {
+        const std::set<std::pair<int, int>> warned = {{6, 2},  {6, 3},  {8, 4},  {8, 5},  {9, 3},  {9, 4}, {10, 5},
+                                                      {12, 3}, {14, 4}, {16, 4}, {16, 5}, {18, 5}, {20, 5}};
+        for (int t = 1; t <= 30; ++t)
+            for (int r = 2; r <= 12; ++r) {
+                MovementSettings s;
+                QCOMPARE(deplauto(s, t, r), warned.count({t, r}) == 1);
+                QVERIFY(s.value('E') >= -3 && s.value('E') <= 4 && s.value('O') >= -3 && s.value('S') <= 4);
+            }
+        MovementSettings s;
+        deplauto(s, 8, 5);
+        QCOMPARE((std::array{s.nord, s.est, s.ouest, s.sud}), (std::array{0, 4, -1, 2}));
+        deplauto(s, 8, 7);
+        QCOMPARE((std::array{s.nord, s.est, s.ouest, s.sud}), (std::array{0, 2, -1, 1}));
+    }
+
+    void optionInterplay()
+    {
+        MovementSettings s;
+        setAutomaticFft(s, false);
+        s.est = 4;
+        QVERIFY(!valuesLocked(s));
+        setByRanking(s, true);
+        QVERIFY(!s.fft && s.byRanking && valuesLocked(s));
+        QCOMPARE(s.est, 4);
+        setAutomaticFft(s, true);
+        QVERIFY(s.fft && !s.byRanking);
+        QCOMPARE((std::array{s.nord, s.est, s.ouest, s.sud}), (std::array{0, 2, -2, 1}));
+    }
+
+    void closedFormWorkedCases()
+    {
+        MovementSettings fft;
+        QList<qint64> e1, o9, e1at8;
+        for (int r = 1; r <= 6; ++r) {
+            e1 << position(fft, "E1", r, 6);
+            o9 << position(fft, "O9", r, 9);
+            e1at8 << position(fft, "E1", r, 8);
+        }
+        QCOMPARE(e1.mid(0, 5), (QList<qint64>{1, 3, 6, 2, 4}));
+        QCOMPARE(o9.mid(0, 5), (QList<qint64>{9, 8, 7, 4, 1}));
+        QCOMPARE(e1at8, (QList<qint64>{1, 3, 5, 7, 3, 7}));
+
+        // Whatever deplauto last left in the settings, the FFT plan uses the FFT values.
+        deplauto(fft, 6, 3);
+        QCOMPARE(position(fft, "E1", 5, 6), 4);
+
+        MovementSettings manual;
+        setAutomaticFft(manual, false);
+        manual.est = -3;
+        QCOMPARE(position(manual, "E1", 3, 6), 1); // 1 - 6, no corrections without the FFT option
+        QCOMPARE(position(manual, "O2", 3, 5), 3);
+        QCOMPARE(position(manual, "CHAISE", 3, 5), 0);
+    }
+
+    // The printed plan and the recorded movements must put every player at the same table.
+    void closedFormAgreesWithRecordedMovements()
+    {
+        TestPlatform p;
+        for (int t : {6, 8, 9, 10, 12, 14, 16, 18, 20, 5, 7}) {
+            TournamentState state = tournament(t);
+            startRounds(state, 10);
+            for (int r = 2; r <= 10; ++r)
+                for (int table = 1; table <= t; ++table) {
+                    const SeatedTable seated = tableInRound(state, table, r);
+                    for (const QString &code : seated.seatCodes)
+                        QVERIFY2(position(state.movement, code, r, t) == table,
+                                 qPrintable(QStringLiteral("%1 tables, round %2, %3").arg(t).arg(r).arg(code)));
+                }
+        }
+    }
+
+    void smallFieldSchedules()
+    {
+        QCOMPARE(troisquatre(4, 1, 5), (std::array{1, 5, 9, 13}));
+        QCOMPARE(troisquatre(3, 2, 2), (std::array{5, 2, 11, 12}));
+        QCOMPARE(troisquatre(3, 4, 2), (std::array{0, 0, 0, 0}));
+        QCOMPARE(troisquatreCell(3, 2, 2), QStringLiteral("2 Sud"));
+        QCOMPARE(troisquatreCell(4, 5, 2), QStringLiteral("4 Ouest"));
+        QCOMPARE(troisquatreCell(3, 13, 2), QString()); // off the 3-table schedule
+        QCOMPARE(troisquatreCell(4, 17, 1), QString());
+        // After round 6 the cycle of rounds 2 to 6 goes on.
+        QCOMPARE(scheduleRow(4, 7), scheduleRow(4, 2));
+        QCOMPARE(scheduleRow(3, 11), scheduleRow(3, 6));
+        QCOMPARE(scheduleRow(3, 12), scheduleRow(3, 2));
+
+        for (int tables : {3, 4})
+            for (int r = 1; r <= 10; ++r) {
+                std::set<int> seen;
+                for (int table = 1; table <= tables; ++table)
+                    for (int k : troisquatre(tables, table, r))
+                        seen.insert(k);
+                QCOMPARE(int(seen.size()), 4 * tables);
+                QCOMPARE(*seen.begin(), 1);
+                QCOMPARE(*seen.rbegin(), 4 * tables);
+                for (int k = 1; k <= 4 * tables; ++k)
+                    QVERIFY(!troisquatreCell(tables, k, r).isEmpty());
+            }
+    }
+
+    void smallFieldModeAndItsOccupants()
+    {
+        TournamentState four = tournament(4, 1);
+        QVERIFY(smallFieldMode(four));
+        const SeatedTable t1 = tableInRound(four, 1, 5);
+        QVERIFY(t1.smallField);
+        QCOMPARE(t1.seatCodes, (Codes{"N1", "N2", "N3", "N4"}));
+        QCOMPARE(t1.shown, (Codes{"1", "5", "9", "13"}));
+        QCOMPARE(viewLabels(t1), (Codes{"n° 1", "n° 5", "n° 9", "n° 13"}));
+        QCOMPARE(tableInRound(four, 4, 8).shown, (Codes{"10", "16", "3", "5"})); // round 8 plays round 3's row
+
+        // Two empty chairs would sit together, one or two tables have no schedule, FFT off has none.
+        QVERIFY(!smallFieldMode(tournament(3, 2)));
+        QVERIFY(!smallFieldMode(tournament(2)));
+        QVERIFY(!smallFieldMode(tournament(5)));
+        TournamentState unseated;
+        unseated.playerRegisterList = QStringList(14, QStringLiteral("JOUEUR"));
+        QVERIFY(!smallFieldMode(unseated)); // 4 tables short of two players
+        unseated.playerRegisterList << QStringLiteral("DERNIER");
+        QVERIFY(smallFieldMode(unseated));
+        four.movement.fft = false;
+        QVERIFY(!smallFieldMode(four));
+        QCOMPARE(viewLabels(tableInRound(four, 2, 1)), (Codes{"Nord 2", "Sud 2", "Est 2", "Ouest 2"}));
+    }
+};
+
+QTEST_MAIN(TestPositions)
+#include "test_positions.moc"

@@ -1,0 +1,181 @@
+#include "movements/positions.h"
+#include "movements/positionsprint.h"
+#include "seatedregister.h"
+#include "support/testing.h"
+
+#include <QTest>
+
+namespace {
+
+using Op = RecordingCanvas::Op;
+
+// The texts printed on the row whose name is `name`, left to right, the name excluded.
+QStringList rowOf(const RecordingCanvas &canvas, const QString &name)
+{
+    const Op first = canvas.find(name);
+    QList<Op> row;
+    for (const Op &op : canvas.texts())
+        if (op.page == first.page && op.y == first.y && op.x != 100)
+            row << op;
+    std::sort(row.begin(), row.end(), [](const Op &a, const Op &b) { return a.x < b.x; });
+    QStringList texts;
+    for (const Op &op : row)
+        texts << op.text;
+    return texts;
+}
+
+// The y of every thin rule, per page.
+QMap<int, QList<int>> rules(const RecordingCanvas &canvas)
+{
+    QMap<int, QList<int>> found;
+    for (const Op &op : canvas.ops)
+        if (op.kind == "line" && op.pen == 2)
+            found[op.page] << op.y;
+    return found;
+}
+
+TournamentState tournament(int tables, int chairs = 0)
+{
+    TournamentState state;
+    state.playerRegisterList = seatedRegister(tables, chairs);
+    return state;
+}
+
+} // namespace
+
+class TestPositionsPrint : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstPageMeasures()
+    {
+        RecordingCanvas canvas;
+        const TournamentState state = tournament(10);
+        QVERIFY(printPositions(canvas, state, 10, 6));
+        // Text 50 units a character and 100 high at size 10; W 4780, H 6780.
+        const Op title = canvas.find("Liste des positions");
+        QCOMPARE(title.size, 20);
+        QCOMPARE(QPoint(title.x, title.y), QPoint((4780 - 1900) / 2, 200 / 4 + 10));
+        QCOMPARE(canvas.find("NOM").x, 100);
+        QCOMPARE(canvas.find("NOM").y, 260);
+        // P = the longest line ("JOUEUR E10 = E10") + 50; C = (W - P - 800) / 6; X(d) = 550 + P + (d - 1)C + C / 2.
+        const int P = 850, C = (4780 - P - 800) / 6;
+        QCOMPARE(canvas.find("POSITION").x, P);
+        for (int d = 1; d <= 6; ++d) {
+            const Op heading = canvas.find(QStringLiteral("tour %1").arg(d));
+            QCOMPARE(heading.x, 550 + P + (d - 1) * C + C / 2 - 150);
+            QCOMPARE(heading.y, 260);
+        }
+        const Op e1 = canvas.find("JOUEUR E1 ");
+        QCOMPARE(e1.size, 10);
+        QVERIFY(e1.y % 110 == 0 && e1.y >= 440);
+        // Est moves 2 tables a round, one more from round 6 at 10 tables.
+        QCOMPARE(rowOf(canvas, "JOUEUR E1 "), (QStringList{"Est 1", "1", "3", "5", "7", "9", "2"}));
+        QCOMPARE(rowOf(canvas, "JOUEUR O3 "), (QStringList{"Ouest 3", "3", "2", "1", "10", "9", "7"}));
+        const QList<Op> cells = canvas.texts();
+        const auto cell =
+            std::find_if(cells.begin(), cells.end(), [&](const Op &op) { return op.y == e1.y && op.text == "9"; });
+        QCOMPARE(cell->x, 550 + P + 4 * C + C / 2);
+        QCOMPARE(canvas.pages(), 1);
+        QCOMPARE(canvas.find("Page 1").size, 8);
+        QCOMPARE(QPoint(canvas.find("Page 1").x, canvas.find("Page 1").y), QPoint(4780 - 240 - 100, 6780 - 50));
+        QCOMPARE(canvas.ops.last().kind, QStringLiteral("end"));
+    }
+
+    void rulesAndPageBreaks()
+    {
+        RecordingCanvas canvas;
+        canvas.height = 2500; // L = 2470 div 110 = 22 row slots
+        TournamentState state = tournament(10);
+        QVERIFY(printPositions(canvas, state, 10, 6));
+        // Page 1: rows 4 to 21; page 2: rows 1 to 21; page 3 the last row.
+        QCOMPARE(canvas.pages(), 3);
+        const QList<int> everyFifth = {9 * 110, 14 * 110, 19 * 110};
+        QCOMPARE(rules(canvas).value(1), everyFifth);
+        QCOMPARE(rules(canvas).value(2), everyFifth);
+        QVERIFY(!rules(canvas).contains(3));
+        const QList<Op> second = canvas.textsOnPage(2);
+        QCOMPARE(second.first().y, 110);
+        QCOMPARE(second.size(), 21 * 8 + 1); // name, position, 6 rounds, and the footer
+        for (const Op &op : second)
+            QVERIFY(op.text != "NOM" && op.text != "Liste des positions" && op.text != "tour 1");
+        QCOMPARE(canvas.textsOnPage(1).last().text, QStringLiteral("Page 1"));
+        QCOMPARE(canvas.textsOnPage(2).last().text, QStringLiteral("Page 2"));
+        QCOMPARE(canvas.textsOnPage(3).last().text, QStringLiteral("Page 3"));
+        // The frame is drawn again on every page.
+        int frames = 0;
+        for (const Op &op : canvas.ops)
+            frames += op.kind == "line" && op.x == 10 && op.y == 10;
+        QCOMPARE(frames, 3);
+
+        // A register that fills page 2 exactly starts no empty page after it.
+        state.playerRegisterList.removeLast();
+        RecordingCanvas exact;
+        exact.height = 2500;
+        printPositions(exact, state, 10, 6);
+        QCOMPARE(exact.pages(), 2);
+        QCOMPARE(exact.texts().last().text, QStringLiteral("Page 2"));
+    }
+
+    void pageTooShortStillBreaks()
+    {
+        RecordingCanvas canvas;
+        canvas.height = 500; // L = 4: the first row already passes the page-full test
+        TournamentState state;
+        state.playerRegisterList = {"A = N1", "B = S1", "C = E1"};
+        QVERIFY(printPositions(canvas, state, 1, 2));
+        QCOMPARE(canvas.pages(), 2);
+        QCOMPARE(canvas.find("A ").page, 1);
+        QCOMPARE(canvas.find("B ").page, 2);
+        QCOMPARE(canvas.find("C ").page, 2);
+    }
+
+    void lineWithoutSeatAndRefusedPrinter()
+    {
+        RecordingCanvas canvas;
+        TournamentState state = tournament(2);
+        state.playerRegisterList.prepend("DURAND Paul");
+        printPositions(canvas, state, 2, 4);
+        QCOMPARE(canvas.find("DURAND Paul").x, 100);
+        QVERIFY(rowOf(canvas, "DURAND Paul").isEmpty());
+        QCOMPARE(rowOf(canvas, "JOUEUR S2 ").size(), 5);
+
+        RecordingCanvas refused;
+        refused.refuse = true;
+        QVERIFY(!printPositions(refused, state, 2, 4));
+        QVERIFY(refused.ops.isEmpty());
+    }
+
+    void smallFieldPrintsTheSchedule()
+    {
+        RecordingCanvas canvas;
+        TournamentState state = tournament(4, 1);
+        QVERIFY(printPositions(canvas, state, 4, 8));
+        QCOMPARE(rowOf(canvas, " CHAISE VIDE 1 "),
+                 (QStringList{"n° 1", "1 Nord", "1 Nord", "1 Nord", "1 Nord", "1 Nord", "1 Nord", "1 Nord", "1 Nord"}));
+        // Rounds 7 and 8 go on with the rows of rounds 2 and 3.
+        QCOMPARE(rowOf(canvas, "JOUEUR S1 "),
+                 (QStringList{"n° 2", "1 Sud", "2 Ouest", "3 Sud", "4 Est", "2 Nord", "1 Sud", "2 Ouest", "3 Sud"}));
+
+        RecordingCanvas manual;
+        state.movement.fft = false;
+        printPositions(manual, state, 4, 3);
+        QCOMPARE(rowOf(manual, "JOUEUR S1 "), (QStringList{"Sud 1", "1", "2", "3"}));
+
+        // A plan for 3 tables from a larger register: the players off the schedule get empty cells.
+        RecordingCanvas three;
+        TournamentState larger = tournament(5);
+        printPositions(three, larger, 3, 2);
+        QCOMPARE(rowOf(three, "JOUEUR N4 "), QStringList{"n° 13"});
+        QCOMPARE(rowOf(three, "JOUEUR O3 "), (QStringList{"n° 12", "3 Ouest", "2 Ouest"}));
+
+        // Two empty chairs would sit together: the plan follows the movements instead.
+        RecordingCanvas chairs;
+        printPositions(chairs, tournament(3, 2), 3, 2);
+        QCOMPARE(rowOf(chairs, " CHAISE VIDE 2 "), (QStringList{"Nord 2", "2", "2"}));
+    }
+};
+
+QTEST_MAIN(TestPositionsPrint)
+#include "test_positionsprint.moc"
