@@ -2,10 +2,22 @@
 
 #include "app/dialog.h"
 
-// "Voir un tour antérieur"
+class QListWidget;
+class QSpinBox;
+
+// "Voir un tour antérieur": the scores of a finished round, one line per player, by name.
 class TBtnBottomDlg11 : public Dialog
 {
     Q_OBJECT
 public:
     explicit TBtnBottomDlg11(Application &app);
+
+protected:
+    void activated() override;
+
+private:
+    void buildList();
+
+    QListWidget *m_list = nullptr;
+    QSpinBox *m_round = nullptr;
 };

@@ -2,10 +2,21 @@
 
 #include "app/dialog.h"
 
-// "SUPPRESSION DU TOUR EN COURS"
+class QLineEdit;
+
+// "SUPPRESSION DU TOUR EN COURS": discards the round in progress so that it can be started
+// again with other movements.
 class TBtnBottomDlg12 : public Dialog
 {
     Q_OBJECT
 public:
     explicit TBtnBottomDlg12(Application &app);
+
+protected:
+    void activated() override;
+
+private:
+    void OKBtnClick();
+
+    QLineEdit *m_round = nullptr;
 };

@@ -1,0 +1,319 @@
+#include "rounds/rounds.h"
+
+#include "platform/platform.h"
+#include "players/entries.h"
+#include "rankings/ranking.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace rounds {
+
+namespace {
+
+// The key of a score line is its text up to its first "=" (seat code alone here).
+QStringView keyOf(const QString &line)
+{
+    const qsizetype eq = line.indexOf(QLatin1Char('='));
+    return eq < 0 ? QStringView(line) : QStringView(line).left(eq);
+}
+
+Outcome readInto(const QString &name, QStringList &lines)
+{
+    lines.clear();
+    return platform().files.read(name, lines);
+}
+
+Outcome removeIfPresent(const QString &name)
+{
+    WorkingFiles &files = platform().files;
+    return files.exists(name) ? files.remove(name) : Outcome::success();
+}
+
+} // namespace
+
+bool playersSeated(const QStringList &playerRegisterList)
+{
+    for (const QString &line : playerRegisterList)
+        if (line.contains(QLatin1String(" = ")))
+            return true;
+    return false;
+}
+
+bool refuseWithoutSeats(const TournamentState &state)
+{
+    if (playersSeated(state.playerRegisterList))
+        return false;
+    platform().messages->warning(QStringLiteral("Impossible"),
+                                 QStringLiteral("Aucun joueur n'est placé : attribuez d'abord les positions."));
+    return true;
+}
+
+Outcome loadMovements(TournamentState &state)
+{
+    if (!platform().files.exists(movementsFile))
+        return Outcome::success();
+    return readInto(movementsFile, state.movementList);
+}
+
+Outcome saveScores(const TournamentState &state)
+{
+    return platform().files.write(currentTour, state.scoreList);
+}
+
+bool roundComplete(const TournamentState &state)
+{
+    return state.scoreList.size() == state.playerRegisterList.size();
+}
+
+QString newRoundQuestion(int round)
+{
+    return QStringLiteral("Voulez-vous entamer un nouveau tour (tour n° %1) ?").arg(round);
+}
+
+Outcome startRound(TournamentState &state)
+{
+    WorkingFiles &files = platform().files;
+    const int finished = state.currentRound;
+    const int next = finished + 1;
+    state.modified = true;
+    if (state.movement.byRanking) { // `stockeordre`
+        Outcome error;
+        state.generalRanking = prepareletab(state, &error);
+        if (!error.ok())
+            return error;
+    }
+    state.menus.hide(Cmd::DerniereMinute); // last-minute changes end here
+    if (Outcome o = files.write(WorkingFiles::tourFile(finished), state.scoreList); !o.ok())
+        return o;
+    state.scoreList.clear();
+    // At once, so that nothing adds the finished round a second time as the new one.
+    if (Outcome o = saveScores(state); !o.ok())
+        return o;
+    if (Outcome o = loadMovements(state); !o.ok())
+        return o;
+    state.movementList << startRoundMovements(state, next);
+    if (Outcome o = files.write(movementsFile, state.movementList); !o.ok())
+        return o;
+    state.currentRound = next;
+    return Outcome::success();
+}
+
+QString lesnoms(const QStringList &playerRegisterList, const QString &seatCode)
+{
+    if (seatCode.isEmpty())
+        return {};
+    const QString tail = QStringLiteral(" = ") + seatCode;
+    QString name;
+    for (const QString &line : playerRegisterList) {
+        // From the first " = s" to the end: exactly " = s", so N1 never takes N12's line.
+        const qsizetype at = line.indexOf(tail);
+        if (at >= 0 && line.size() - at == tail.size())
+            name = line.left(at + 1);
+    }
+    return name;
+}
+
+QString recordedScore(const QStringList &scoreList, const QString &seatCode)
+{
+    QString score;
+    for (const QString &line : scoreList)
+        if (line.size() > seatCode.size() && line.startsWith(seatCode) && line[seatCode.size()] == QLatin1Char('='))
+            score = line.mid(seatCode.size() + 1);
+    return score;
+}
+
+TableEntry tableEntry(const TournamentState &state, int table)
+{
+    TableEntry entry;
+    entry.seated = tableInRound(state, table, state.currentRound);
+    for (size_t i = 0; i < 4; ++i) {
+        const QString &code = entry.seated.seatCodes[i];
+        entry.names[i] = lesnoms(state.playerRegisterList, code);
+        entry.scores[i] = code.isEmpty() ? QString() : recordedScore(state.scoreList, code);
+    }
+    return entry;
+}
+
+std::optional<qint64> scoreValue(const QString &box)
+{
+    constexpr qint64 limit = 1000000;
+    if (box.isEmpty())
+        return 0;
+    qsizetype i = 0;
+    const bool negative = box[0] == QLatin1Char('-');
+    if (negative || box[0] == QLatin1Char('+'))
+        ++i;
+    if (i == box.size())
+        return std::nullopt;
+    qint64 v = 0;
+    for (; i < box.size(); ++i) {
+        const char16_t c = box[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        v = v * 10 + (c - u'0');
+        if (v > limit)
+            return std::nullopt;
+    }
+    return negative ? -v : v;
+}
+
+bool balanced(const std::array<QString, 4> &boxes)
+{
+    qint64 sum = 0;
+    for (const QString &box : boxes) {
+        const std::optional<qint64> v = scoreValue(box);
+        if (!v)
+            return false;
+        sum += *v;
+    }
+    return sum == 0;
+}
+
+int recordTable(TournamentState &state, const std::array<QString, 4> &seatCodes, std::array<QString, 4> &boxes,
+                Outcome &saved)
+{
+    saved = Outcome::success();
+    state.modified = true;
+    for (QString &box : boxes)
+        if (box.startsWith(QLatin1Char('+')))
+            box.remove(0, 1);
+    for (int i = 0; i < 4; ++i)
+        if (boxes[size_t(i)].isEmpty())
+            return i;
+
+    std::array<QString, 4> keys;
+    for (size_t i = 0; i < 4; ++i)
+        keys[i] = seatCodes[i] + QLatin1Char('=');
+    std::array<bool, 4> found{};
+    for (QString &line : state.scoreList) {
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq < 0)
+            continue;
+        for (size_t i = 0; i < 4; ++i)
+            if (QStringView(line).left(eq + 1) == keys[i]) {
+                line = keys[i] + boxes[i];
+                found[i] = true;
+            }
+    }
+    for (const size_t i : {0, 3, 2, 1}) // Nord, Ouest, Est, Sud
+        if (!found[i])
+            state.scoreList << keys[i] + boxes[i];
+    // At once: a crash or the close box never loses a recorded table.
+    saved = saveScores(state);
+    return -1;
+}
+
+QString tablesToEnterText(qint64 tables)
+{
+    return QStringLiteral("Vous avez %1 tables à saisir.").arg(tables);
+}
+
+QString progressText(const TournamentState &state)
+{
+    const qint64 tables = state.tableCount();
+    const qint64 remaining = tables - qint64(state.scoreList.size()) / 4;
+    if (remaining > 10)
+        return QStringLiteral("Il reste %1 tables à saisir.").arg(remaining);
+    if (remaining <= 0)
+        return QStringLiteral("Tour complet, appuyez sur Quitter.");
+    QSet<QStringView> entered;
+    for (const QString &line : state.scoreList)
+        entered.insert(keyOf(line));
+    QString list;
+    for (qint64 t = 1; t <= tables; ++t)
+        if (!entered.contains(tableInRound(state, t, state.currentRound).seatCodes[0]))
+            list += QStringLiteral(" %1 ").arg(t);
+    if (remaining == 1)
+        return QStringLiteral("Il reste la table") + list + QStringLiteral("à saisir.");
+    return QStringLiteral("tables restant à saisir :") + list;
+}
+
+QString previousRoundLine(const QString &seatedEntry, const QString &scoreLine)
+{
+    const QString name = seatedEntry.left(seatedEntry.indexOf(QLatin1Char('=')));
+    const QString key = keyOf(scoreLine).toString();
+    const qsizetype eq = scoreLine.indexOf(QLatin1Char('='));
+    const QString score = eq < 0 ? QString() : scoreLine.mid(eq + 1);
+    const QString seat = key.isEmpty() ? QString() : seatName(key[0]);
+    const QString seatText = seat.isEmpty()
+                                 ? QLatin1Char(' ') + key + QLatin1Char(' ')
+                                 : QLatin1Char(' ') + seat + QLatin1Char(' ') + key.mid(1) + QLatin1Char(' ');
+    return name.leftJustified(25) + seatText.leftJustified(20) + score.rightJustified(17);
+}
+
+Outcome previousRoundLines(int round, QStringList &lines)
+{
+    WorkingFiles &files = platform().files;
+    lines.clear();
+    if (!files.exists(positionsFile))
+        return Outcome::failure(QStringLiteral("Le fichier position.tmp est absent : les joueurs n'ont pas de place."));
+    QString name = WorkingFiles::tourFile(round);
+    if (!files.exists(name))
+        name = currentTour;
+    if (!files.exists(name))
+        return Outcome::failure(QStringLiteral("Aucun score n'est enregistré pour le tour %1.").arg(round));
+    QStringList positions;
+    if (Outcome o = readInto(positionsFile, positions); !o.ok())
+        return o;
+    if (Outcome o = readInto(name, lines); !o.ok())
+        return o;
+
+    QHash<QString, qsizetype> firstBySeat; // seat text after "=", trimmed -> its first line
+    for (qsizetype i = 0; i < positions.size(); ++i) {
+        const qsizetype eq = positions[i].indexOf(QLatin1Char('='));
+        const QString seat = eq < 0 ? QString() : positions[i].mid(eq + 1).trimmed();
+        if (eq >= 0 && !firstBySeat.contains(seat))
+            firstBySeat.insert(seat, i);
+    }
+    for (QString &line : lines) {
+        const auto seat = firstBySeat.constFind(keyOf(line).toString());
+        if (seat != firstBySeat.cend())
+            line = previousRoundLine(positions[*seat], line);
+    }
+    entries::sort(lines);
+    return Outcome::success();
+}
+
+QString cancelQuestion(qsizetype scores)
+{
+    if (scores > 0)
+        return QStringLiteral("Vous allez supprimer %1 scores. En êtes-vous sûr ?").arg(scores);
+    return QStringLiteral(" En êtes-vous sûr ?");
+}
+
+Outcome cancelRound(TournamentState &state)
+{
+    WorkingFiles &files = platform().files;
+    state.modified = true;
+    QStringList movements;
+    if (files.exists(movementsFile))
+        if (Outcome o = readInto(movementsFile, movements); !o.ok())
+            return o;
+    if (movements.size() > 3) // the four lines recorded when the round started
+        movements.resize(movements.size() - 4);
+    if (Outcome o = files.write(movementsFile, movements); !o.ok())
+        return o;
+    state.movementList = movements;
+
+    const int round = state.currentRound;
+    if (Outcome o = removeIfPresent(WorkingFiles::tourFile(round)); !o.ok())
+        return o;
+    state.scoreList.clear();
+    if (round == 1) // round 1 stays current, with no score anywhere
+        return removeIfPresent(currentTour);
+
+    // The previous round becomes the one in progress, complete: its scores move to tour.tmp.
+    const QString previous = WorkingFiles::tourFile(round - 1);
+    if (files.exists(previous))
+        if (Outcome o = readInto(previous, state.scoreList); !o.ok())
+            return o;
+    if (Outcome o = saveScores(state); !o.ok())
+        return o;
+    if (Outcome o = removeIfPresent(previous); !o.ok())
+        return o;
+    state.currentRound = round - 1;
+    return Outcome::success();
+}
+
+} // namespace rounds
