@@ -2,10 +2,22 @@
 
 #include "app/dialog.h"
 
-// "Dialogue"
+class QComboBox;
+class QSpinBox;
+
+// "Dialogue": a penalty (negative) or a bonus (positive) for one player, appended to penal.tmp.
 class TBtnBottomDlg15 : public Dialog
 {
     Q_OBJECT
 public:
     explicit TBtnBottomDlg15(Application &app);
+
+protected:
+    void activated() override;
+
+private:
+    void OKBtnClick();
+
+    QComboBox *m_players = nullptr;
+    QSpinBox *m_value = nullptr; // keeps its value from one use to the next
 };

@@ -2,10 +2,22 @@
 
 #include "app/dialog.h"
 
-// "Inversion de deux joueurs"
+class QComboBox;
+
+// "Inversion de deux joueurs": two players who sat in each other's place get their own scores
+// back in the round in progress.
 class TBtnBottomDlg16 : public Dialog
 {
     Q_OBJECT
 public:
     explicit TBtnBottomDlg16(Application &app);
+
+protected:
+    void activated() override;
+
+private:
+    void OKBtnClick();
+
+    QComboBox *m_first = nullptr;
+    QComboBox *m_second = nullptr;
 };

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/messages.h"
+#include "platform/outcome.h"
+
+#include <QString>
+#include <QStringList>
+
+class WorkingFiles;
+
+// Penalties and bonuses, the swap of two scores, exclusions: the rules behind the three dialogs
+// of the "Tables" menu. Every player is named by his seat code in penal.tmp, exclu.tmp and tour.tmp.
+namespace incidents {
+
+inline const QString penaltyFile = QStringLiteral("penal.tmp");
+inline const QString exclusionFile = QStringLiteral("exclu.tmp");
+
+// The pick list of the three dialogs, from the lines of position.tmp: in the register's order,
+// each line as its displayed entry ("DUPONT Jean NORD 3"), an empty chair as a blank item.
+QStringList pickList(const QStringList &positionLines);
+
+// The seat code of a picked item, or empty when it names no seated player (nothing picked,
+// the blank item of an empty chair, a player whose seat is not assigned).
+QString seatCodeOfPick(const QString &item);
+// Why the item cannot be used (empty when it can).
+QString refusalOfPick(const QString &item);
+
+// The confirmation of a penalty (value < 0) or a bonus (value > 0) for the displayed entry.
+struct Question
+{
+    QString title;
+    QString text;
+    Messages::Icon icon;
+};
+Question penaltyQuestion(const QString &displayedEntry, int value);
+Question exclusionQuestion(const QString &displayedEntry);
+
+// Appends "seat code=value" to penal.tmp.
+Outcome recordPenalty(const WorkingFiles &files, const QString &seatCode, int value);
+// Appends the seat code to exclu.tmp.
+Outcome recordExclusion(const WorkingFiles &files, const QString &seatCode);
+// "Récupérer les exclus": every exclusion lifted at once.
+Outcome liftExclusions(const WorkingFiles &files);
+
+enum class Swap { Done, SamePlayer, MissingScore };
+// Gives each of the two players the other's score in the round in progress. The lines keep
+// their places but trade keys, so each line carries the other player's seat code.
+Swap swapScores(QStringList &scoreList, const QString &seatCode1, const QString &seatCode2);
+
+} // namespace incidents
