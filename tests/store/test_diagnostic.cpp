@@ -77,6 +77,30 @@ private slots:
         QVERIFY(classgen.contains(QStringLiteral("Est 2=EXCLU")));
     }
 
+    // The example a newcomer opens: consistent in every check.
+    void exampleTournament()
+    {
+        TestPlatform p;
+        Application app;
+        app.mainWindow().firstActivation();
+        p.fileDialogs.openAnswers = {QStringLiteral(EXAMPLE_FILE)};
+        app.action(Cmd::Ouvrir)->trigger();
+        QCOMPARE(app.state().currentRound, 4);
+        QCOMPARE(app.state().playerRegisterList.size(), 24);
+        QCOMPARE(app.state().place, QStringLiteral("Salle des fêtes de Saint-Aubin"));
+        QVERIFY(usable(app, Cmd::MenuTables));
+        const QStringList memo = diagnose(app);
+        QVERIFY(p.messages.boxes.isEmpty());
+        QCOMPARE(memo.filter(QStringLiteral("ATTENTION")), QStringList{});
+        for (const char *line : {"Classement général récupéré", "24 joueurs inscrits. OK", "tour n°3 : 24 scores.OK",
+                                 "tour en cours : 12 scores.", "nombre de déplacements enregistrés : 3OK",
+                                 "Exclusions enregistrées :", "Pénalités enregistrées :"})
+            QVERIFY2(memo.contains(QString::fromUtf8(line)), line);
+        QCOMPARE(memo.count(QStringLiteral("Scores vérifiés OK.")), 3);
+        QCOMPARE(p.read(QStringLiteral("penal.tmp")).size(), 2);
+        QCOMPARE(p.read(QStringLiteral("exclu.tmp")).size(), 1);
+    }
+
     void secondReportFollowsTheFirst()
     {
         TestPlatform p;
