@@ -123,8 +123,7 @@ int main(int argc, char *argv[])
         }
     });
 
-    std::printf("%d joueurs, %d tours, %s octets\n", players, rounds,
-                qPrintable(QString::number(QFile(trt).size())));
+    std::printf("%d joueurs, %d tours, %s octets\n", players, rounds, qPrintable(QString::number(QFile(trt).size())));
     std::printf("%-12s %10s %10s %6s\n", "", "ms", "brut ms", "×");
     std::printf("%-12s %10.2f %10.2f %6.2f\n", "Enregistrer", save, saveRaw, save / saveRaw);
     std::printf("%-12s %10.2f %10.2f %6.2f\n", "Ouvrir", open, openRaw, open / openRaw);

@@ -89,7 +89,7 @@ void readEverything(TournamentState &state)
         roundRanking(state, round);
 }
 
-const char *const rawTargets[] = {"inscrits.tmp", "position.tmp", "tour.tmp", "tour1.tmp",
+const char *const rawTargets[] = {"inscrits.tmp", "position.tmp", "tour.tmp",  "tour1.tmp",
                                   "tour2.tmp",    "depl.tmp",     "penal.tmp", "exclu.tmp"};
 
 } // namespace

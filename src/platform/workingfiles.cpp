@@ -69,7 +69,8 @@ void forEachLine(const QByteArray &bytes, F line)
 QStringList splitLines(const QByteArray &bytes)
 {
     QStringList lines;
-    forEachLine(bytes, [&](qsizetype start, qsizetype length) { lines.append(cp1252::decode(bytes.mid(start, length))); });
+    forEachLine(bytes,
+                [&](qsizetype start, qsizetype length) { lines.append(cp1252::decode(bytes.mid(start, length))); });
     return lines;
 }
 

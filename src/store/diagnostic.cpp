@@ -56,8 +56,8 @@ QSet<QString> seatKeys(const QStringList &lines)
             qsizetype first = eq;
             while (first > 0 && isDigit(line.at(first - 1)))
                 --first;
-            if (first > 0 && first < eq && line.at(first) != QLatin1Char('0')
-                && QStringLiteral("NOES").contains(line.at(first - 1)))
+            if (first > 0 && first < eq && line.at(first) != QLatin1Char('0') &&
+                QStringLiteral("NOES").contains(line.at(first - 1)))
                 keys.insert(line.mid(first - 1, eq - first + 1));
         }
     return keys;
@@ -116,8 +116,8 @@ Outcome checkRounds(const WorkingFiles &files, qsizetype seats, QStringList &rep
         report << QStringLiteral("tour en cours : %1 scores.").arg(lines.size());
     if (outcome.ok() && present("depl.tmp") && (outcome = readAll("depl.tmp")).ok()) {
         const qsizetype groups = lines.size() / 4;
-        report << QStringLiteral("nombre de déplacements enregistrés : %1").arg(groups)
-                      + (groups == rounds ? QStringLiteral("OK") : attention);
+        report << QStringLiteral("nombre de déplacements enregistrés : %1").arg(groups) +
+                      (groups == rounds ? QStringLiteral("OK") : attention);
     }
     if (outcome.ok() && present("exclu.tmp") && (outcome = readAll("exclu.tmp")).ok())
         report << QStringLiteral("Exclusions enregistrées :") << lines;

@@ -21,7 +21,8 @@ Outcome discard(const QStringList &patterns)
 {
     for (const QString &pattern : patterns) {
         const WorkingFiles &files = platform().files;
-        const Outcome removed = pattern.contains(QLatin1Char('*')) ? files.removeMatching(pattern) : files.remove(pattern);
+        const Outcome removed =
+            pattern.contains(QLatin1Char('*')) ? files.removeMatching(pattern) : files.remove(pattern);
         if (!removed.ok())
             return removed;
     }

@@ -14,10 +14,10 @@ namespace {
 void newTournament(Application &app)
 {
     TournamentState &state = app.state();
-    if (state.modified
-        && !platform().messages->confirm(QStringLiteral("Tournoi non sauvegardé"),
-                                         QStringLiteral("Le tournoi en cours n'est pas sauvegardé : ses données seront "
-                                                        "perdues.\r\nVoulez-vous commencer un nouveau tournoi ?")))
+    if (state.modified &&
+        !platform().messages->confirm(QStringLiteral("Tournoi non sauvegardé"),
+                                      QStringLiteral("Le tournoi en cours n'est pas sauvegardé : ses données seront "
+                                                     "perdues.\r\nVoulez-vous commencer un nouveau tournoi ?")))
         return;
     if (!app.window<TBtnBottomDlg10>().ask())
         return;
@@ -44,11 +44,10 @@ void save(Application &app)
 void open(Application &app)
 {
     TournamentState &state = app.state();
-    if (state.modified
-        && platform().messages->show(QStringLiteral("Données en cours non sauvegardée"),
-                                     QStringLiteral("Vous allez écraser les données en cours. En êtes-vous sûr ?"),
-                                     Messages::Icon::None, Messages::Yes | Messages::No)
-               != Messages::Yes)
+    if (state.modified &&
+        platform().messages->show(QStringLiteral("Données en cours non sauvegardée"),
+                                  QStringLiteral("Vous allez écraser les données en cours. En êtes-vous sûr ?"),
+                                  Messages::Icon::None, Messages::Yes | Messages::No) != Messages::Yes)
         return;
     const QString path = platform().fileDialogs->openFile(QStringLiteral("Ouvrir un fichier tournoi"),
                                                           QStringLiteral("Fichiers tournoi|*.trt"),

@@ -33,8 +33,8 @@ MenuState tournamentMenus(const QStringList &playerRegisterList, const Stage &st
     // Last-minute changes end when round 2 begins.
     m.show(Cmd::DerniereMinute, !roundTwoBegun);
     m.show(Cmd::EchangerPositions, !roundTwoBegun);
-    m.show(Cmd::CompleterTable, !roundTwoBegun && std::any_of(playerRegisterList.begin(), playerRegisterList.end(),
-                                                               entries::isEmptyChair));
+    m.show(Cmd::CompleterTable,
+           !roundTwoBegun && std::any_of(playerRegisterList.begin(), playerRegisterList.end(), entries::isEmptyChair));
     return m;
 }
 

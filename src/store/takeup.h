@@ -11,8 +11,8 @@ struct TournamentState;
 // How far a tournament has gone, as its working files tell it.
 struct Stage
 {
-    bool seated = false;      // position.tmp holds seats
-    int finishedRounds = 0;   // tour files from tour1.tmp to the first gap
+    bool seated = false;          // position.tmp holds seats
+    int finishedRounds = 0;       // tour files from tour1.tmp to the first gap
     bool roundInProgress = false; // tour.tmp
 };
 

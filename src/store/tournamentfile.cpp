@@ -35,8 +35,9 @@ bool isPlainName(const QString &name)
     const QString upper = name.toUpper();
     if (devices.contains(upper))
         return false;
-    const bool port = upper.size() == 4 && (upper.startsWith(QLatin1String("COM")) || upper.startsWith(QLatin1String("LPT")))
-                      && upper.at(3).isDigit();
+    const bool port = upper.size() == 4 &&
+                      (upper.startsWith(QLatin1String("COM")) || upper.startsWith(QLatin1String("LPT"))) &&
+                      upper.at(3).isDigit();
     return !port;
 }
 } // namespace
@@ -70,7 +71,8 @@ Outcome saveTournament(const WorkingFiles &files, const QString &path, const QSt
         return outcome;
     const QString reason = replaceFile(path, bytes);
     if (!reason.isEmpty())
-        return Outcome::failure(QStringLiteral("Impossible d'enregistrer le tournoi dans « %1 » : %2").arg(path, reason));
+        return Outcome::failure(
+            QStringLiteral("Impossible d'enregistrer le tournoi dans « %1 » : %2").arg(path, reason));
     return Outcome::success();
 }
 
@@ -113,8 +115,8 @@ Opened openTournament(TournamentState &state, const WorkingFiles &files, const Q
         return opened;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        opened.outcome = Outcome::failure(
-            QStringLiteral("Impossible de lire le fichier « %1 » : %2").arg(path, file.errorString()));
+        opened.outcome =
+            Outcome::failure(QStringLiteral("Impossible de lire le fichier « %1 » : %2").arg(path, file.errorString()));
         return opened;
     }
     QList<Section> sections;

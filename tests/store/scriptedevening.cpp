@@ -5,12 +5,12 @@
 //
 //   scriptedevening <working directory> <journal> [<tournament file to save at the end>]
 
-#include "movements/positions.h"
-#include "players/driving.h"
-#include "rounds/helpers.h"
-#include "players/entries.h"
 #include "incidents/tbtnbottomdlg15.h"
 #include "incidents/tbtnbottomdlg17.h"
+#include "movements/positions.h"
+#include "players/driving.h"
+#include "players/entries.h"
+#include "rounds/helpers.h"
 #include "rounds/tbtnrightdlg1.h"
 #include "store/tbtnbottomdlg10.h"
 
@@ -24,12 +24,12 @@
 namespace {
 
 const QList<QPair<QString, QString>> evening = {
-    {"AUBRY", "lucienne"}, {"BARRAULT", "gaston"}, {"CAZENAVE", "odette"}, {"DELORME", "firmin"},
-    {"ESCOFFIER", "maud"}, {"FOUGERAY", "anselme"}, {"GRANDIN", "solange"}, {"HUCHET", "léon"},
-    {"ISNARD", "berthe"},  {"JOUBERT", "armand"},   {"KERVELLA", "yvette"}, {"LAPORTE", "émile"},
-    {"MAILLARD", "rosine"}, {"NOUVEL", "octave"},   {"OLLIVIER", "paule"},  {"PASQUIER", "hector"},
-    {"QUEMENEUR", "lise"}, {"RAFFIN", "gustave"},   {"SABATIER", "irène"},  {"TESSIER", "marius"},
-    {"URVOY", "colette"},  {"VASSEUR", "aristide"}, {"WALTER", "josette"},  {"YVON", "célestin"}};
+    {"AUBRY", "lucienne"},  {"BARRAULT", "gaston"},  {"CAZENAVE", "odette"}, {"DELORME", "firmin"},
+    {"ESCOFFIER", "maud"},  {"FOUGERAY", "anselme"}, {"GRANDIN", "solange"}, {"HUCHET", "léon"},
+    {"ISNARD", "berthe"},   {"JOUBERT", "armand"},   {"KERVELLA", "yvette"}, {"LAPORTE", "émile"},
+    {"MAILLARD", "rosine"}, {"NOUVEL", "octave"},    {"OLLIVIER", "paule"},  {"PASQUIER", "hector"},
+    {"QUEMENEUR", "lise"},  {"RAFFIN", "gustave"},   {"SABATIER", "irène"},  {"TESSIER", "marius"},
+    {"URVOY", "colette"},   {"VASSEUR", "aristide"}, {"WALTER", "josette"},  {"YVON", "célestin"}};
 
 // The test doubles of every platform service, over the given working directory.
 struct Doubles

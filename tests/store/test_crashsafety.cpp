@@ -38,8 +38,8 @@ class TestCrashSafety : public QObject
             qFatal("the evening did not start");
         QElapsedTimer timer;
         timer.start();
-        while (journalLines(journal).size() < steps && child.state() != QProcess::NotRunning
-               && timer.elapsed() < 120000)
+        while (journalLines(journal).size() < steps && child.state() != QProcess::NotRunning &&
+               timer.elapsed() < 120000)
             QThread::usleep(300);
         QThread::msleep(ulong(delay));
         child.kill(); // SIGKILL
@@ -47,10 +47,7 @@ class TestCrashSafety : public QObject
         return journalLines(journal);
     }
 
-    static int count(const QStringList &lines, const QString &line)
-    {
-        return int(lines.count(line));
-    }
+    static int count(const QStringList &lines, const QString &line) { return int(lines.count(line)); }
 
 private slots:
     void killedAnywhere_data()

@@ -200,13 +200,20 @@ private slots:
     {
         QTest::addColumn<QString>("position");
         QTest::addColumn<QString>("written");
-        QTest::newRow("nord") << "NORD 3" << "N3";
-        QTest::newRow("ouest before est") << "OUEST 12" << "O12";
-        QTest::newRow("est") << "EST 1" << "E1";
-        QTest::newRow("sud") << "SUD 4" << "S4";
-        QTest::newRow("inside a text") << "x NORD 7" << "N7";
-        QTest::newRow("table's own text") << "Nord 3" << "Nord 3";
-        QTest::newRow("header") << "POSITION" << "POSITION";
+        QTest::newRow("nord") << "NORD 3"
+                              << "N3";
+        QTest::newRow("ouest before est") << "OUEST 12"
+                                          << "O12";
+        QTest::newRow("est") << "EST 1"
+                             << "E1";
+        QTest::newRow("sud") << "SUD 4"
+                             << "S4";
+        QTest::newRow("inside a text") << "x NORD 7"
+                                       << "N7";
+        QTest::newRow("table's own text") << "Nord 3"
+                                          << "Nord 3";
+        QTest::newRow("header") << "POSITION"
+                                << "POSITION";
     }
 
     void classgenPositions()

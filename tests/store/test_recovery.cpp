@@ -31,8 +31,8 @@ class TestRecovery : public QObject
         QStringList out;
         for (const auto &box : p.messages.boxes)
             if (box.buttons == Messages::Ok)
-                out << box.title + QStringLiteral(": ") + box.text
-                           + (box.icon == Messages::Icon::Information ? QString() : QStringLiteral(" (wrong icon)"));
+                out << box.title + QStringLiteral(": ") + box.text +
+                           (box.icon == Messages::Icon::Information ? QString() : QStringLiteral(" (wrong icon)"));
         return out;
     }
 
@@ -46,15 +46,15 @@ private slots:
         QTest::addColumn<int>("round");
         QTest::addColumn<int>("scores");
         const QStringList all{"depl.tmp", "exclu.tmp", "inscrits.tmp", "penal.tmp", "position.tmp",
-                              "tour.tmp", "tour1.tmp", "tour2.tmp", "tour3.tmp"};
+                              "tour.tmp", "tour1.tmp", "tour2.tmp",    "tour3.tmp"};
         const QString players = QStringLiteral("Récupération des joueurs: 22 joueurs récupérés");
         const QString tables = QStringLiteral("Récupération des positions: 6 tables récupérées");
         const QString rounds = QStringLiteral("tours précédents: 3 tours récupérés");
         const QString current = QStringLiteral("Tour en cours: 12 scores récupérés pour le dernier tour");
 
         QTest::newRow("players No") << Answers{N} << QStringList{} << 1 << QStringList{} << 1 << 0;
-        QTest::newRow("positions No") << Answers{Y, N} << QStringList{"inscrits.tmp"} << 2 << QStringList{players}
-                                      << 1 << 0;
+        QTest::newRow("positions No") << Answers{Y, N} << QStringList{"inscrits.tmp"} << 2 << QStringList{players} << 1
+                                      << 0;
         QTest::newRow("rounds No") << Answers{Y, Y, N}
                                    << QStringList{"exclu.tmp", "inscrits.tmp", "penal.tmp", "position.tmp"} << 3
                                    << QStringList{players, tables} << 1 << 0;
@@ -120,9 +120,9 @@ private slots:
         tournaments::write(p, {.players = 24, .inProgressLines = 8});
         Application app;
         app.mainWindow().firstActivation();
-        QCOMPARE(questions(p), (QStringList{"Voulez-vous récupérer la liste des joueurs ?",
-                                            "Voulez-vous récupérer les positions ?",
-                                            "Voulez-vous récupérer le tour en cours de saisie ?"}));
+        QCOMPARE(questions(p),
+                 (QStringList{"Voulez-vous récupérer la liste des joueurs ?", "Voulez-vous récupérer les positions ?",
+                              "Voulez-vous récupérer le tour en cours de saisie ?"}));
         QCOMPARE(app.state().currentRound, 1);
         QCOMPARE(app.state().scoreList, tournaments::round(6, 1).mid(0, 8));
         QVERIFY(app.action(Cmd::MenuClassements)->isEnabled());
@@ -158,7 +158,8 @@ private slots:
         app.mainWindow().firstActivation();
         QVERIFY(app.action(Cmd::AttribuerPositions)->isVisible());
         QCOMPARE(app.action(Cmd::AttribuerPositions)->isEnabled(), entries > 7);
-        QCOMPARE(reports(p), QStringList{QStringLiteral("Récupération des joueurs: %1 joueurs récupérés").arg(entries)});
+        QCOMPARE(reports(p),
+                 QStringList{QStringLiteral("Récupération des joueurs: %1 joueurs récupérés").arg(entries)});
     }
 
     void noTournamentAsksNothing()
@@ -196,8 +197,7 @@ private slots:
         p.messages.clear();
         p.messages.answers = {N};
         app.mainWindow().quit();
-        QCOMPARE(p.messages.texts(),
-                 QStringList{"Vous n'avez pas sauvegardé le tournoi, voulez-vous le faire ?"});
+        QCOMPARE(p.messages.texts(), QStringList{"Vous n'avez pas sauvegardé le tournoi, voulez-vous le faire ?"});
     }
 };
 

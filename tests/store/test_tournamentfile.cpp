@@ -47,7 +47,7 @@ private slots:
         TestPlatform p;
         tournaments::write(p, {.players = 8, .finishedRounds = 3, .inProgressLines = 4, .incidents = true});
         p.write(QStringLiteral("tour5.tmp"), {QStringLiteral("N1=10")}); // beyond the gap: not saved
-        p.write(QStringLiteral("exclu.tmp"), {});                       // empty: its header alone
+        p.write(QStringLiteral("exclu.tmp"), {});                        // empty: its header alone
         Application app;
         started(app);
         app.state().place = QString(); // an empty place is an empty line
@@ -147,12 +147,13 @@ private slots:
         QTest::newRow("seated, no chair") << Spec{.players = 24} << QStringList{"Tables", "Echanger les positions"}
                                           << QStringList{"Compléter une table", "Classements"};
         QTest::newRow("round 1 scored") << Spec{.players = 22, .inProgressLines = 4}
-                                        << QStringList{"Tables", "Classements", "Dernière minute", "Compléter une table"}
+                                        << QStringList{"Tables", "Classements", "Dernière minute",
+                                                       "Compléter une table"}
                                         << QStringList{"&Annuler l'attribution"};
         QTest::newRow("round 2 begun") << Spec{.players = 22, .finishedRounds = 1}
                                        << QStringList{"Tables", "Classements"}
-                                       << QStringList{"Dernière minute", "Echanger les positions", "Compléter une table",
-                                                      "&Annuler l'attribution", "&Inscription"};
+                                       << QStringList{"Dernière minute", "Echanger les positions",
+                                                      "Compléter une table", "&Annuler l'attribution", "&Inscription"};
     }
 
     // Open sets every command from the files, whatever the tournament before it had allowed.
@@ -169,7 +170,8 @@ private slots:
         // Whatever an earlier tournament of the run left, every command or none.
         for (const bool everything : {true, false}) {
             for (const CommandInfo &info : commandTable()) {
-                app.state().menus.enable(info.cmd, everything || info.cmd == Cmd::Ouvrir || info.cmd == Cmd::MenuTournoi);
+                app.state().menus.enable(info.cmd,
+                                         everything || info.cmd == Cmd::Ouvrir || info.cmd == Cmd::MenuTournoi);
                 app.state().menus.show(info.cmd, everything || info.parent == Cmd::MenuTournoi);
             }
             app.syncMenus();
@@ -207,9 +209,9 @@ private slots:
     void registerIsSortedAndDatePlaceGoBack()
     {
         TestPlatform p;
-        p.write(QStringLiteral("vieux.trt"), {"[INITIAL]", "14/07/2026", "Salle des fêtes", "[INSCRITS]", "ZOLA Emile",
-                                              "ADAM Luc", "[POSITIONS]", "ZOLA Emile = N1", " CHAISE VIDE 1 = N1",
-                                              "ADAM Luc = S1", "[TOUR1]", "N1=0"});
+        p.write(QStringLiteral("vieux.trt"),
+                {"[INITIAL]", "14/07/2026", "Salle des fêtes", "[INSCRITS]", "ZOLA Emile", "ADAM Luc", "[POSITIONS]",
+                 "ZOLA Emile = N1", " CHAISE VIDE 1 = N1", "ADAM Luc = S1", "[TOUR1]", "N1=0"});
         Application app;
         started(app);
         openFile(p, app, QStringLiteral("vieux.trt"));
@@ -247,7 +249,8 @@ private slots:
         openFile(p, app, QStringLiteral("club.trt"));
         QCOMPARE(p.messages.boxes.size(), 1);
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Données en cours non sauvegardée"));
-        QCOMPARE(p.messages.boxes[0].text, QStringLiteral("Vous allez écraser les données en cours. En êtes-vous sûr ?"));
+        QCOMPARE(p.messages.boxes[0].text,
+                 QStringLiteral("Vous allez écraser les données en cours. En êtes-vous sûr ?"));
         QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::None);
         QCOMPARE(p.fileDialogs.calls.size(), 1); // the dialog was not shown
         QCOMPARE(p.read(QStringLiteral("inscrits.tmp")).size(), 12);
@@ -325,10 +328,10 @@ private slots:
         QTest::newRow("known") << QByteArray("[INITIAL]\r\nd\r\nl\r\n[POSITIONS]\r\n[TOUR3]\r\n[depl]\r\n")
                                << QStringList{"INITIAL.TMP", "depl.tmp", "position.tmp", "tour3.tmp"};
         QTest::newRow("unknown name kept") << QByteArray("[NOTES_2]\r\nx\r\n") << QStringList{"notes_2.tmp"};
-        QTest::newRow("header without bracket") << QByteArray("[INSCRITS]\r\nA\r\n[DEPLx\r\nN2=0\r\n")
-                                                << QStringList{"depl.tmp", "inscrits.tmp"};
-        QTest::newRow("same file twice, last wins") << QByteArray("[PENAL]\r\nN1=-5\r\n[penal]\r\nN1=-9\r\n")
-                                                    << QStringList{"penal.tmp"};
+        QTest::newRow("header without bracket")
+            << QByteArray("[INSCRITS]\r\nA\r\n[DEPLx\r\nN2=0\r\n") << QStringList{"depl.tmp", "inscrits.tmp"};
+        QTest::newRow("same file twice, last wins")
+            << QByteArray("[PENAL]\r\nN1=-5\r\n[penal]\r\nN1=-9\r\n") << QStringList{"penal.tmp"};
     }
 
     void sectionFiles()
