@@ -27,9 +27,11 @@ bool isPlainName(const QString &name)
 {
     if (name.isEmpty() || name.size() > 64)
         return false;
-    for (const QChar c : name)
-        if (!(c.isDigit() || c == QLatin1Char('_') || (c.unicode() < 128 && c.isLetter())))
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (!((u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u'_'))
             return false;
+    }
     static const QStringList devices = {QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
                                         QStringLiteral("NUL")};
     const QString upper = name.toUpper();
@@ -119,8 +121,10 @@ Opened openTournament(TournamentState &state, const WorkingFiles &files, const Q
             Outcome::failure(QStringLiteral("Impossible de lire le fichier « %1 » : %2").arg(path, file.errorString()));
         return opened;
     }
+    // Far beyond any tournament (1,000 players and 10 rounds take 140 KB): not one.
+    constexpr qint64 largest = 16 * 1024 * 1024;
     QList<Section> sections;
-    if (!parseTournament(file.readAll(), sections)) {
+    if (file.size() > largest || !parseTournament(file.readAll(), sections)) {
         opened.corrupt = true;
         return opened;
     }

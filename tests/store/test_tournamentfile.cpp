@@ -282,6 +282,8 @@ private slots:
         QTest::newRow("no name") << QByteArray("[]\r\nx\r\n");
         QTest::newRow("lone bracket") << QByteArray("[INITIAL]\r\n[\r\n");
         QTest::newRow("accented") << QByteArray("[INITIAL]\r\n[D\xc9PL]\r\n");
+        QTest::newRow("superscript port") << QByteArray("[INITIAL]\r\n[COM\xb9]\r\n");
+        QTest::newRow("too large") << QByteArray("[INITIAL]\r\n") + QByteArray(17 * 1024 * 1024, 'x');
     }
 
     // Checked before anything is deleted: the working files and the menus stay as they were.
