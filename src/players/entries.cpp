@@ -151,11 +151,16 @@ QString seatKey(QChar letter, qint64 table)
 QString seatWord(QChar letter)
 {
     switch (letter.unicode()) {
-    case 'N': return QStringLiteral("NORD");
-    case 'S': return QStringLiteral("SUD");
-    case 'E': return QStringLiteral("EST");
-    case 'O': return QStringLiteral("OUEST");
-    default: return {};
+    case 'N':
+        return QStringLiteral("NORD");
+    case 'S':
+        return QStringLiteral("SUD");
+    case 'E':
+        return QStringLiteral("EST");
+    case 'O':
+        return QStringLiteral("OUEST");
+    default:
+        return {};
     }
 }
 
@@ -272,8 +277,9 @@ Outcome ajouteinscrit(const QString &entry)
 {
     const QString file = QStringLiteral("inscrits.tmp");
     if (!platform().files.exists(file))
-        platform().messages->information(QStringLiteral("Information"),
-                                         QStringLiteral("Je n'ai trouvé aucun inscrit.\r\nOuverture des inscriptions."));
+        platform().messages->information(
+            QStringLiteral("Information"),
+            QStringLiteral("Je n'ai trouvé aucun inscrit.\r\nOuverture des inscriptions."));
     return platform().files.append(file, entry);
 }
 

@@ -13,7 +13,7 @@ namespace entries {
 
 inline const QString emptyChairPrefix = QStringLiteral(" CHAISE VIDE ");
 
-QString emptyChair(int i); // " CHAISE VIDE i = Ni"
+QString emptyChair(int i);              // " CHAISE VIDE i = Ni"
 bool isEmptyChair(const QString &line); // first 13 characters are " CHAISE VIDE "
 
 // French, case-insensitive order of the register; a leading blank sorts first.

@@ -51,8 +51,8 @@ Outcome completeTable(TournamentState &state, const QString &surname, const QStr
     if (chair < 0)
         return Outcome::success();
     const QString seatCode = seatCodeOf(list.at(chair));
-    const QString entry = entries::trimLeft(entries::upperAscii(surname)) + QLatin1Char(' ')
-                          + entries::capitalised(firstName);
+    const QString entry =
+        entries::trimLeft(entries::upperAscii(surname)) + QLatin1Char(' ') + entries::capitalised(firstName);
     list.removeAt(chair);
     entries::insertSorted(list, entry + QStringLiteral(" = ") + seatCode);
     // Written at once, so that a crash or a restart never loses the late player.

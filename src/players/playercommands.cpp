@@ -36,8 +36,8 @@ void correctName(Application &app)
     if (edited.isNull())
         return;
     if (platform().messages->show(QStringLiteral("Changement de nom"), correction::question(selected, edited),
-                                  Messages::Icon::Warning, Messages::Yes | Messages::No | Messages::Cancel)
-        != Messages::Yes)
+                                  Messages::Icon::Warning,
+                                  Messages::Yes | Messages::No | Messages::Cancel) != Messages::Yes)
         return;
     Application::report(correction::correctName(app.state(), selected, edited));
 }

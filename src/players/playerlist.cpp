@@ -27,7 +27,8 @@ Row printedRow(const QString &line, bool withNumbers)
 {
     if (withNumbers) {
         const QString text = entries::numerojoueur(line);
-        const qsizetype p = text.indexOf(QStringLiteral("Joueur"));
+        // The number ends the line; a first name "Joueur" stays in the name column.
+        const qsizetype p = text.lastIndexOf(QString::fromUtf8("Joueur n° "));
         if (p < 0)
             return {text, {}};
         return {text.left(p), text.mid(p)};

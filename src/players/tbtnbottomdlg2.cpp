@@ -149,10 +149,10 @@ void TBtnBottomDlg2::effacerClick()
 
 void TBtnBottomDlg2::reject()
 {
-    if (m_store->isEnabled()
-        && platform().messages->question(QStringLiteral("Ajout d'une table"),
-                                         QStringLiteral("Enregistrer la table en cours ?"))
-        && !enregistrerClick())
+    if (m_store->isEnabled() &&
+        platform().messages->question(QStringLiteral("Ajout d'une table"),
+                                      QStringLiteral("Enregistrer la table en cours ?")) &&
+        !enregistrerClick())
         return; // refused: the table typed stays in the dialog
     Dialog::reject();
 }

@@ -28,8 +28,8 @@ TBtnBottomDlg3::TBtnBottomDlg3(Application &app)
     for (int i = 0; i < 2; ++i) {
         m_letters[i] = new QComboBox(frame);
         m_letters[i]->setObjectName(QStringLiteral("ComboBox%1").arg(i + 1));
-        m_letters[i]->addItems({QStringLiteral("NORD"), QStringLiteral("SUD"), QStringLiteral("EST"),
-                                QStringLiteral("OUEST")});
+        m_letters[i]->addItems(
+            {QStringLiteral("NORD"), QStringLiteral("SUD"), QStringLiteral("EST"), QStringLiteral("OUEST")});
         m_letters[i]->setCurrentIndex(i); // NORD against SUD
         m_tables[i] = new QSpinBox(frame);
         m_tables[i]->setObjectName(QStringLiteral("SpinEdit%1").arg(i + 1));

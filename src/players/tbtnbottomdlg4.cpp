@@ -30,7 +30,6 @@ TBtnBottomDlg4::TBtnBottomDlg4(Application &app)
     m_cancel->hide();
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);

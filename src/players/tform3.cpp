@@ -88,6 +88,13 @@ void TForm3::activated()
     m_surname->setFocus();
 }
 
+int TForm3::selectedRow() const
+{
+    // The current row counts only when the director selected it: focus alone makes one current.
+    const QListWidgetItem *item = m_list->currentItem();
+    return item && item->isSelected() ? m_list->row(item) : -1;
+}
+
 bool TForm3::refused(const QString &surname, const QString &firstName)
 {
     const QString why = entries::refusalOfName(surname, firstName);
@@ -122,7 +129,7 @@ void TForm3::ajouterClick()
 
 void TForm3::supprimerClick()
 {
-    const int row = m_list->currentRow();
+    const int row = selectedRow();
     if (row >= 0) {
         state().playerRegisterList.removeAt(row);
         delete m_list->takeItem(row);
@@ -138,7 +145,7 @@ void TForm3::modifierClick()
     if (refused(surname, firstName))
         return;
     const QString entry = entries::entryToModify(surname, firstName);
-    const int row = m_list->currentRow();
+    const int row = selectedRow();
     if (entry.size() > 2 && row >= 0) {
         state().playerRegisterList[row] = entry; // in place, without sorting again
         m_list->item(row)->setText(entry);
@@ -149,7 +156,7 @@ void TForm3::modifierClick()
 
 void TForm3::listDblClick()
 {
-    const int row = m_list->currentRow();
+    const int row = selectedRow();
     if (row < 0)
         return;
     const entries::EditTexts texts = entries::editTextsOf(m_list->item(row)->text());
@@ -162,7 +169,7 @@ void TForm3::listDblClick()
 
 void TForm3::listClick()
 {
-    m_modify->setEnabled(m_list->currentRow() >= 0 && m_add->isEnabled());
+    m_modify->setEnabled(selectedRow() >= 0 && m_add->isEnabled());
 }
 
 void TForm3::surnameChange()
@@ -170,5 +177,5 @@ void TForm3::surnameChange()
     const QString text = m_surname->text();
     const bool typed = !text.isEmpty() && text != QLatin1String(" ");
     m_add->setEnabled(typed);
-    m_modify->setEnabled(typed && m_list->currentRow() >= 0);
+    m_modify->setEnabled(typed && selectedRow() >= 0);
 }

@@ -28,6 +28,7 @@ private:
     void listClick();
     void surnameChange();
     void afterEdit();
+    int selectedRow() const;
     bool refused(const QString &surname, const QString &firstName);
 
     QLineEdit *m_surname = nullptr;

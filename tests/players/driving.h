@@ -36,8 +36,7 @@ inline void whenShown(QDialog *w, std::function<void()> f)
     timer->start();
 }
 
-template<class T>
-T *child(QWidget *w, const char *name)
+template <class T> T *child(QWidget *w, const char *name)
 {
     T *found = w->findChild<T *>(QString::fromLatin1(name));
     if (!found)

@@ -12,8 +12,8 @@ private slots:
     void frenchOrderIgnoresCaseAndPutsLeadingBlanksFirst()
     {
         QStringList list;
-        for (const char *name : {"martin Paul", "Émile ZOLA", "DUPONT Jean", "éric Bas", "Durand Marie", "DE LA TOUR Anne",
-                                 "DELACROIX Eve"})
+        for (const char *name : {"martin Paul", "Émile ZOLA", "DUPONT Jean", "éric Bas", "Durand Marie",
+                                 "DE LA TOUR Anne", "DELACROIX Eve"})
             entries::insertSorted(list, QString::fromUtf8(name));
         entries::insertSorted(list, entries::emptyChair(2));
         entries::insertSorted(list, entries::emptyChair(1));
@@ -34,14 +34,29 @@ private slots:
         QTest::addColumn<QString>("firstName");
         QTest::addColumn<QString>("added");
         QTest::addColumn<QString>("modified");
-        QTest::newRow("two leading blanks") << "  martin" << "pierre" << "MARTIN Pierre" << "MARTIN Pierre";
-        QTest::newRow("two characters keep the blank") << " A" << "wei" << " A Wei" << "A Wei";
-        QTest::newRow("accented first letter stays") << "DURAND" << QString::fromUtf8("éLODIE")
-                                                     << QString::fromUtf8("DURAND élodie")
-                                                     << QString::fromUtf8("DURAND élodie");
-        QTest::newRow("mixed case") << "dupont" << "jEAN" << "DUPONT Jean" << "DUPONT Jean";
-        QTest::newRow("no first name") << "DUPONT" << "" << "DUPONT " << "DUPONT ";
-        QTest::newRow("both empty") << "" << "" << " " << " ";
+        QTest::newRow("two leading blanks") << "  martin"
+                                            << "pierre"
+                                            << "MARTIN Pierre"
+                                            << "MARTIN Pierre";
+        QTest::newRow("two characters keep the blank") << " A"
+                                                       << "wei"
+                                                       << " A Wei"
+                                                       << "A Wei";
+        QTest::newRow("accented first letter stays")
+            << "DURAND" << QString::fromUtf8("éLODIE") << QString::fromUtf8("DURAND élodie")
+            << QString::fromUtf8("DURAND élodie");
+        QTest::newRow("mixed case") << "dupont"
+                                    << "jEAN"
+                                    << "DUPONT Jean"
+                                    << "DUPONT Jean";
+        QTest::newRow("no first name") << "DUPONT"
+                                       << ""
+                                       << "DUPONT "
+                                       << "DUPONT ";
+        QTest::newRow("both empty") << ""
+                                    << ""
+                                    << " "
+                                    << " ";
     }
     void playerEntries()
     {
@@ -68,13 +83,25 @@ private slots:
         QTest::addColumn<QString>("surname");
         QTest::addColumn<QString>("firstName");
         QTest::addColumn<QString>("word");
-        QTest::newRow("equals in surname") << "A=B" << "Jean" << "=";
-        QTest::newRow("equals in first name") << "DUPONT" << "J=" << "=";
-        QTest::newRow("section header") << "[INSCRITS]" << "" << "[";
-        QTest::newRow("section header behind blanks") << "   [POSITIONS]" << "" << "[";
+        QTest::newRow("equals in surname") << "A=B"
+                                           << "Jean"
+                                           << "=";
+        QTest::newRow("equals in first name") << "DUPONT"
+                                              << "J="
+                                              << "=";
+        QTest::newRow("section header") << "[INSCRITS]"
+                                        << ""
+                                        << "[";
+        QTest::newRow("section header behind blanks") << "   [POSITIONS]"
+                                                      << ""
+                                                      << "[";
         QTest::newRow("outside Windows-1252") << "DUPONT" << QString::fromUtf8("Jeanπ") << QString::fromUtf8("π");
-        QTest::newRow("blanks only") << "   " << "Jean" << "vide";
-        QTest::newRow("empty") << "" << "Jean" << "vide";
+        QTest::newRow("blanks only") << "   "
+                                     << "Jean"
+                                     << "vide";
+        QTest::newRow("empty") << ""
+                               << "Jean"
+                               << "vide";
     }
     void refusedNames()
     {
@@ -101,7 +128,9 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("numbered");
         QTest::addColumn<QString>("key");
-        QTest::newRow("player entry") << "DUPONT Jean" << "DUPONT Jean" << "";
+        QTest::newRow("player entry") << "DUPONT Jean"
+                                      << "DUPONT Jean"
+                                      << "";
         QTest::newRow("O4") << "DUPONT Jean = O4" << QString::fromUtf8("DUPONT Jean Joueur n° 16") << " = O4";
         QTest::newRow("N10") << "DUPONT Jean = N10" << QString::fromUtf8("DUPONT Jean Joueur n° 37") << " = N10";
         QTest::newRow("S2") << "DUPONT Jean = S2" << QString::fromUtf8("DUPONT Jean Joueur n° 6") << " = S2";
@@ -133,13 +162,30 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("key");
-        QTest::newRow("nord") << "DUPONT Jean = N3" << "DUPONT Jean NORD 3" << "DUPONT Jean" << " = N3";
-        QTest::newRow("ouest") << "DUPONT Jean = O12" << "DUPONT Jean OUEST 12" << "DUPONT Jean" << " = O12";
-        QTest::newRow("table 1012") << "DUPONT Jean = E1012" << "DUPONT Jean EST 1012" << "DUPONT Jean" << " = E1012";
-        QTest::newRow("seat word in the name") << "LE SUD Anne = N3" << "LE SUD Anne NORD 3" << "LE SUD Anne"
+        QTest::newRow("nord") << "DUPONT Jean = N3"
+                              << "DUPONT Jean NORD 3"
+                              << "DUPONT Jean"
+                              << " = N3";
+        QTest::newRow("ouest") << "DUPONT Jean = O12"
+                               << "DUPONT Jean OUEST 12"
+                               << "DUPONT Jean"
+                               << " = O12";
+        QTest::newRow("table 1012") << "DUPONT Jean = E1012"
+                                    << "DUPONT Jean EST 1012"
+                                    << "DUPONT Jean"
+                                    << " = E1012";
+        QTest::newRow("seat word in the name") << "LE SUD Anne = N3"
+                                               << "LE SUD Anne NORD 3"
+                                               << "LE SUD Anne"
                                                << " = N3";
-        QTest::newRow("no first name") << "DUPONT  = S4" << "DUPONT  SUD 4" << "DUPONT " << " = S4";
-        QTest::newRow("not seated") << "DUPONT Jean" << "DUPONT Jean" << "DUPONT Jean" << "";
+        QTest::newRow("no first name") << "DUPONT  = S4"
+                                       << "DUPONT  SUD 4"
+                                       << "DUPONT "
+                                       << " = S4";
+        QTest::newRow("not seated") << "DUPONT Jean"
+                                    << "DUPONT Jean"
+                                    << "DUPONT Jean"
+                                    << "";
     }
     void displayedEntriesBackToSeatKeys()
     {

@@ -65,8 +65,8 @@ private slots:
             choose(app, "Compléter une table");
         }
         const QStringList texts = p.messages.texts();
-        QCOMPARE(texts.mid(1), (QStringList{"3 places sont disponibles.", "2 places sont disponibles.",
-                                            "Une place est disponible"}));
+        QCOMPARE(texts.mid(1),
+                 (QStringList{"3 places sont disponibles.", "2 places sont disponibles.", "Une place est disponible"}));
         QCOMPARE(p.messages.boxes[1].title, QStringLiteral("Tables incomplètes !"));
         QCOMPARE(p.messages.boxes[3].title, QStringLiteral("Table incomplète !"));
         QCOMPARE(p.messages.boxes[3].icon, Messages::Icon::Information);
@@ -80,7 +80,8 @@ private slots:
         QVERIFY(!usable(app, "&Inscription"));
         // Nothing is lost on a crash: the files follow at once.
         QCOMPARE(p.read(QStringLiteral("position.tmp")), list);
-        QCOMPARE(p.read(QStringLiteral("inscrits.tmp")).mid(9), (QStringList{"RETARD Anne", "TARDIF Anne", "DERNIER Anne"}));
+        QCOMPARE(p.read(QStringLiteral("inscrits.tmp")).mid(9),
+                 (QStringList{"RETARD Anne", "TARDIF Anne", "DERNIER Anne"}));
     }
 
     void aLatePlayerWithABadNameIsRefused()
@@ -135,7 +136,8 @@ private slots:
         QCOMPARE(lineAt(list, QStringLiteral("S4")), QStringLiteral("SUD Sarah = S4"));
         QCOMPARE(lineAt(list, QStringLiteral("E4")), QStringLiteral("EST Eve = E4"));
         QCOMPARE(lineAt(list, QStringLiteral("O4")), QStringLiteral("OUEST  = O4"));
-        QCOMPARE(p.read(QStringLiteral("inscrits.tmp")).mid(12), (QStringList{"NORD Nicolas", "OUEST ", "SUD Sarah", "EST Eve"}));
+        QCOMPARE(p.read(QStringLiteral("inscrits.tmp")).mid(12),
+                 (QStringList{"NORD Nicolas", "OUEST ", "SUD Sarah", "EST Eve"}));
         QCOMPARE(p.read(QStringLiteral("position.tmp")), list);
         QVERIFY(std::is_sorted(list.begin(), list.end(), entries::less));
     }
@@ -164,7 +166,8 @@ private slots:
         QCOMPARE(p.messages.boxes.size(), 2);
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Ajout d'une table"));
         QCOMPARE(p.messages.boxes[0].text, QStringLiteral("Enregistrer la table en cours ?"));
-        QCOMPARE(p.messages.boxes[1].text, QStringLiteral("Je n'ai trouvé aucun inscrit.\r\nOuverture des inscriptions."));
+        QCOMPARE(p.messages.boxes[1].text,
+                 QStringLiteral("Je n'ai trouvé aucun inscrit.\r\nOuverture des inscriptions."));
         QCOMPARE(app.state().playerRegisterList, (QStringList{"A A = N1", "B B = S1", "C C = E1", "D D = O1"}));
         QVERIFY(shown(app, "&Annuler l'attribution"));
         QVERIFY(shown(app, "Echanger les positions"));
@@ -264,7 +267,8 @@ private slots:
         choose(app, "Echanger les positions");
         const QStringList &list = app.state().playerRegisterList;
         QCOMPARE(lineAt(list, QStringLiteral("O2")), QStringLiteral(" CHAISE VIDE 1 = O2"));
-        QCOMPARE(lineAt(list, QStringLiteral("N1")), o2.left(o2.indexOf(QStringLiteral(" = "))) + QStringLiteral(" = N1"));
+        QCOMPARE(lineAt(list, QStringLiteral("N1")),
+                 o2.left(o2.indexOf(QStringLiteral(" = "))) + QStringLiteral(" = N1"));
         // The late player then takes the chair where it now stands.
         auto &complete = app.window<TBtnBottomDlg1>();
         whenShown(&complete, [&] {
@@ -282,7 +286,8 @@ private slots:
         for (int i = 8; i < 48; ++i)
             list << QStringLiteral("X%1 = S%2").arg(i).arg(i);
         list << QStringLiteral("LAST = N1"); // outside the complete groups of four
-        const lastminute::SeatLookup found = lastminute::majdial(list, QStringLiteral(" = N1"), QStringLiteral(" = S1"));
+        const lastminute::SeatLookup found =
+            lastminute::majdial(list, QStringLiteral(" = N1"), QStringLiteral(" = S1"));
         QCOMPARE(found.name1, QStringLiteral("B"));
         QCOMPARE(found.index1, 1);
         QCOMPARE(found.name2, QStringLiteral("E"));

@@ -20,7 +20,7 @@ private slots:
             type(&form, "Edit1", QStringLiteral(" "));
             QVERIFY(!add->isEnabled()); // a single blank is no surname
             const QList<QPair<QString, QString>> typed = {
-                {"  martin", "pierre"}, {" A", "wei"}, {"durand", QString::fromUtf8("éLODIE")},
+                {"  martin", "pierre"}, {" A", "wei"},      {"durand", QString::fromUtf8("éLODIE")},
                 {"dupont", "jean"},     {"DUPONT", "Jean"}, {"de la tour", "anne"}};
             for (const auto &[surname, firstName] : typed) {
                 type(&form, "Edit1", surname);
@@ -31,8 +31,9 @@ private slots:
                 QVERIFY(child<QLineEdit>(&form, "Edit2")->text().isEmpty());
                 QVERIFY(child<QLineEdit>(&form, "Edit1")->hasFocus());
             }
-            const QStringList expected = {" A Wei", "DE LA TOUR Anne", "DUPONT Jean", "DUPONT Jean",
-                                          QString::fromUtf8("DURAND élodie"), "MARTIN Pierre"};
+            const QStringList expected = {
+                " A Wei",       "DE LA TOUR Anne", "DUPONT Jean", "DUPONT Jean", QString::fromUtf8("DURAND élodie"),
+                "MARTIN Pierre"};
             QCOMPARE(itemsOf(child<QListWidget>(&form, "ListBox1")), expected);
             QCOMPARE(app.state().playerRegisterList, expected);
             QCOMPARE(child<QLineEdit>(&form, "Edit3")->text(), QStringLiteral("6"));
@@ -51,7 +52,8 @@ private slots:
         newTournament(app);
         auto &form = app.window<TForm3>();
         whenShown(&form, [&] {
-            for (const QString &surname : {QStringLiteral("A=B"), QStringLiteral("[INSCRITS]"), QStringLiteral("   ")}) {
+            for (const QString &surname :
+                 {QStringLiteral("A=B"), QStringLiteral("[INSCRITS]"), QStringLiteral("   ")}) {
                 type(&form, "Edit1", surname);
                 type(&form, "Edit2", QStringLiteral("Jean"));
                 click(&form, "Button1");

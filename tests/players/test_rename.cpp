@@ -33,10 +33,10 @@ void correct(Application &app, TestPlatform &p, const QString &shown, const QStr
 
 QStringList fourTables()
 {
-    return {"BERNARD Luc = E2", "DUPONT Jean = N3", "DURAND Marie = O1", "GIRARD Eric = N1", "LEROY Paul = N2",
-            "MARTIN Anne = E1", "MOREAU Louis = S2", "PETIT Claire = O2", "ROUX Eve = S1", "SIMON Leo = S3",
-            "THOMAS Ana = E3", "VIDAL Rose = O3", "ZOLA Emile = N4", "ZOLA Jean = S4", "ZOLA Lou = E4",
-            "ZOLA Max = O4"};
+    return {"BERNARD Luc = E2", "DUPONT Jean = N3", "DURAND Marie = O1", "GIRARD Eric = N1",
+            "LEROY Paul = N2",  "MARTIN Anne = E1", "MOREAU Louis = S2", "PETIT Claire = O2",
+            "ROUX Eve = S1",    "SIMON Leo = S3",   "THOMAS Ana = E3",   "VIDAL Rose = O3",
+            "ZOLA Emile = N4",  "ZOLA Jean = S4",   "ZOLA Lou = E4",     "ZOLA Max = O4"};
 }
 
 QStringList unseated(const QStringList &lines)
