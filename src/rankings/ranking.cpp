@@ -65,14 +65,12 @@ public:
         const qsizetype n = m_lines.size();
         m_codes.reserve(n);
         m_scores.reserve(n);
-        m_rowOf.reserve(n);
         for (const QString &line : std::as_const(m_lines)) {
             const Split s = split(line);
-            if (!m_rowOf.contains(s.key)) // the first row of a seat code counts
-                m_rowOf.insert(s.key, qsizetype(m_codes.size()));
             m_codes.push_back(s.key);
             m_scores.push_back(s.rest);
         }
+        m_rowOf.index(m_codes, false); // the first row of a code counts
         m_total.resize(n);
         m_touched.resize(n);
         m_excluded.resize(n);
@@ -84,10 +82,9 @@ public:
     {
         for (const QString &line : lines) {
             const Split s = split(line);
-            const auto it = m_rowOf.constFind(s.key);
-            if (it == m_rowOf.constEnd())
+            const qsizetype i = m_rowOf.find(s.key);
+            if (i < 0)
                 continue;
-            const qsizetype i = *it;
             m_total[i] = saturatingAdd(m_touched[i] ? m_total[i] : value(m_scores[i]), value(s.rest));
             m_touched[i] = true;
         }
@@ -121,7 +118,7 @@ private:
     QStringList m_lines;
     std::vector<QStringView> m_codes;
     std::vector<QStringView> m_scores;
-    QHash<QStringView, qsizetype> m_rowOf;
+    CodeIndex m_rowOf;
     std::vector<qint64> m_total;
     std::vector<bool> m_touched;
     std::vector<bool> m_excluded;
@@ -255,7 +252,11 @@ QString label(QStringView seatCode, qsizetype registerLines)
     static const QString words[] = {QStringLiteral("Nord "), QStringLiteral("Sud "), QStringLiteral("Est "),
                                     QStringLiteral("Ouest ")};
     const qsizetype seat = seatCode.isEmpty() ? -1 : letters.indexOf(seatCode.front());
-    return seat < 0 ? seatCode.toString() : words[seat] + seatCode.mid(1).toString();
+    if (seat < 0)
+        return seatCode.toString();
+    QString text;
+    text.reserve(words[seat].size() + seatCode.size() - 1);
+    return text.append(words[seat]).append(seatCode.mid(1));
 }
 
 int latestRound(const TournamentState &state)
@@ -326,22 +327,65 @@ QString nameOf(const QString &line)
 }
 } // namespace
 
+// The player number of a seat code written the usual way (N, S, E or O, then the table without
+// leading zero) when it is at most `limit`, else 0. Two such codes are equal texts exactly when
+// their numbers are equal.
+qsizetype CodeIndex::usualNumber(QStringView code) const
+{
+    static const QString letters = QStringLiteral("NSEO");
+    if (code.size() < 2 || code.size() > 9 || code[1] == QLatin1Char('0'))
+        return 0;
+    const qsizetype seat = letters.indexOf(code[0]);
+    if (seat < 0)
+        return 0;
+    qsizetype table = 0;
+    for (const QChar c : code.mid(1)) {
+        if (!isDigit(c))
+            return 0;
+        table = table * 10 + (c.unicode() - u'0');
+    }
+    const qsizetype k = 4 * (table - 1) + seat + 1;
+    return k <= m_limit ? k : 0;
+}
+
+void CodeIndex::index(const std::vector<QStringView> &codes, bool lastCounts)
+{
+    m_limit = 4 * qsizetype(codes.size()) + 4;
+    m_byNumber.assign(m_limit + 1, -1);
+    m_others.clear();
+    for (size_t i = 0; i < codes.size(); ++i) {
+        const qsizetype k = usualNumber(codes[i]);
+        qsizetype *slot = &m_byNumber[k];
+        if (k == 0) {
+            auto it = m_others.find(codes[i]);
+            slot = &(it != m_others.end() ? *it : *m_others.insert(codes[i], -1));
+        }
+        if (*slot < 0 || lastCounts)
+            *slot = qsizetype(i);
+    }
+}
+
+qsizetype CodeIndex::find(QStringView code) const
+{
+    const qsizetype k = usualNumber(code);
+    return k > 0 ? m_byNumber[k] : m_others.value(code, -1);
+}
+
 NameIndex::NameIndex(const QStringList &playerRegisterList) : m_lines(playerRegisterList)
 {
-    m_lastLine.reserve(m_lines.size());
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        const QStringView key = digitKey(m_lines[i]);
-        if (!key.isEmpty())
-            m_lastLine.insert(key, i);
-    }
+    std::vector<QStringView> keys;
+    keys.reserve(m_lines.size());
+    for (const QString &line : m_lines)
+        keys.push_back(digitKey(line));
+    m_lastLine.index(keys, true);
 }
 
 QString NameIndex::name(QStringView seatCode) const
 {
     if (!isSeatShaped(seatCode))
         return cherchenom(m_lines, seatCode.toString());
-    const auto it = m_lastLine.constFind(seatCode);
-    return it == m_lastLine.constEnd() ? QString() : nameOf(m_lines[*it]);
+    const qsizetype line = m_lastLine.find(seatCode);
+    return line < 0 ? QString() : nameOf(m_lines[line]);
 }
 
 } // namespace ranking

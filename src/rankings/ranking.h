@@ -5,6 +5,8 @@
 
 #include <QHash>
 
+#include <vector>
+
 // The ranking tables, built from the working files (platform().files).
 
 // `prepareletab`: the general ranking table, sorted by total. A file that cannot be read stops
@@ -49,6 +51,23 @@ void setPcn(RankingTable &table, bool shown, int tables);
 // The rank field: "1er", "2ème", ...
 QString rankText(int row);
 
+// The position of each code in a list of codes, found without comparing texts: the usual seat
+// codes by player number in an array, any other text hashed. The codes must outlive the index.
+class CodeIndex
+{
+public:
+    // With lastCounts, a code repeated answers its last position, else its first.
+    void index(const std::vector<QStringView> &codes, bool lastCounts);
+    qsizetype find(QStringView code) const; // -1 when absent
+
+private:
+    qsizetype usualNumber(QStringView code) const;
+
+    qsizetype m_limit = 0;
+    std::vector<qsizetype> m_byNumber;
+    QHash<QStringView, qsizetype> m_others;
+};
+
 // `cherchenom` for many seat codes at once: same answers, one pass over the register.
 class NameIndex
 {
@@ -58,7 +77,7 @@ public:
 
 private:
     const QStringList &m_lines;
-    QHash<QStringView, qsizetype> m_lastLine; // seat code -> last line ending with it
+    CodeIndex m_lastLine; // seat code -> last line ending with it
 };
 
 } // namespace ranking

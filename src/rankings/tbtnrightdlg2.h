@@ -11,8 +11,6 @@ class TBtnRightDlg2 : public RankingWindow
 public:
     explicit TBtnRightDlg2(Application &app);
 
-    const RankingTable &table() const { return m_table; }
-
 protected:
     void rebuild() override;
 

@@ -206,14 +206,15 @@ private slots:
 
         // The index answers as cherchenom does, odd codes and lines included.
         std::mt19937 rng(7);
-        const QStringList pieces = {"N", "S", "E", "O", "1", "2", "12", " = ", "=", "X", "21", ""};
+        const QStringList pieces = {"N", "S", "E", "O", "1", "2", "12", " = ", "=", "X", "01", "0", ""};
         for (int round = 0; round < 300; ++round) {
             QStringList lines;
             for (int i = 0; i < 12; ++i)
-                lines << QStringLiteral("NOM%1").arg(i) + pieces[rng() % 12] + pieces[rng() % 12] + pieces[rng() % 12];
+                lines << QStringLiteral("NOM%1").arg(i) + pieces[rng() % pieces.size()] +
+                             pieces[rng() % pieces.size()] + pieces[rng() % pieces.size()];
             const NameIndex index(lines);
             for (int i = 0; i < 20; ++i) {
-                const QString code = pieces[rng() % 12] + pieces[rng() % 12];
+                const QString code = pieces[rng() % pieces.size()] + pieces[rng() % pieces.size()];
                 QCOMPARE(index.name(code), cherchenom(lines, code));
             }
         }
@@ -260,14 +261,21 @@ private slots:
         QCOMPARE(columnOf(t, 2), (QStringList{"101", "61", "21", "SANS OBJET", "-39", "-46", "-49", "-49"}));
     }
 
-    void generalRankingNumbersAFieldOfTwelve()
+    void oddSeatCodesAreKeptApart()
     {
         TestPlatform p;
         TournamentState s;
-        s.playerRegisterList = seatedRegister(12, 12);
-        p.write("tour.tmp", scoreLines({"N1", "S1", "E1", "O1"}, {10, 20, -10, -20}));
+        s.playerRegisterList = {"A a = N1", "B b = N01", "C c = S1", "D d = S1"};
+        s.currentRound = 2;
+        p.write("tour1.tmp", {"N1=10", "N01=20", "S1=30", "S1=40"});
+        p.write("tour.tmp", {"N01=1", "N1=2", "S1=3", "n1=4"});
+        p.write("penal.tmp", {"N001=-100", "S1=-1000"});
         const RankingTable t = prepareletab(s);
-        QCOMPARE(columnOf(t, 1), (QStringList{" Joueur n° 2", " Joueur n° 1", " Joueur n° 3", " Joueur n° 4"}));
+        // The first S1 row takes every S1 line; the second keeps its text; N01 is not N1.
+        QCOMPARE(t.rows, (QList<QStringList>{{"D d ", "Sud 1", "40"},
+                                             {"B b ", "Nord 01", "21"},
+                                             {"A a ", "Nord 1", "12"},
+                                             {"D d ", "Sud 1", "-967"}}));
     }
 
     void pcnColumn()
