@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-using tournaments::Spec;
+using tournaments::Shape;
 
 // The start-up recovery, as the main window's first activation runs it.
 class TestRecovery : public QObject

@@ -13,7 +13,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
-using tournaments::Spec;
+using tournaments::Shape;
 
 // "&Enregistrer" and "&Ouvrir" driven through the menus, and the file layout in core.
 class TestTournamentFile : public QObject
@@ -72,25 +72,25 @@ private slots:
 
     void roundTrip_data()
     {
-        QTest::addColumn<Spec>("spec");
+        QTest::addColumn<Shape>("shape");
         QTest::addColumn<int>("round");
-        QTest::newRow("registration only") << Spec{.players = 10, .seated = false} << 1;
-        QTest::newRow("seated, 22 players") << Spec{.players = 22} << 1;
-        QTest::newRow("round 1 in progress") << Spec{.players = 24, .inProgressLines = 8} << 1;
+        QTest::newRow("registration only") << Shape{.players = 10, .seated = false} << 1;
+        QTest::newRow("seated, 22 players") << Shape{.players = 22} << 1;
+        QTest::newRow("round 1 in progress") << Shape{.players = 24, .inProgressLines = 8} << 1;
         QTest::newRow("three rounds, round 4 in progress, incidents")
-            << Spec{.players = 24, .finishedRounds = 3, .inProgressLines = 12, .incidents = true} << 4;
+            << Shape{.players = 24, .finishedRounds = 3, .inProgressLines = 12, .incidents = true} << 4;
     }
 
     // Save then Open gives back every working file byte for byte, the round and the menus
     // that a recovery of the same files gives; saving again gives the same bytes.
     void roundTrip()
     {
-        QFETCH(Spec, spec);
+        QFETCH(Shape, shape);
         QFETCH(int, round);
         TestPlatform p;
         Application app;
         started(app);
-        tournaments::write(p, spec);
+        tournaments::write(p, shape);
         p.write(QStringLiteral("tour.tmp.bak"), {QStringLiteral("garder")}); // not a working file
         const auto before = workingFiles(p);
         saveAs(p, app, QStringLiteral("club.trt"));
@@ -130,27 +130,27 @@ private slots:
 
     void menusFollowTheFileOpened_data()
     {
-        QTest::addColumn<Spec>("spec");
+        QTest::addColumn<Shape>("shape");
         QTest::addColumn<QStringList>("usableCommands");
         QTest::addColumn<QStringList>("unusable");
-        QTest::newRow("7 registered") << Spec{.players = 7, .seated = false}
+        QTest::newRow("7 registered") << Shape{.players = 7, .seated = false}
                                       << QStringList{"Joueurs", "&Inscription", "Dernière minute"}
                                       << QStringList{"&Attribuer les positions", "Tables", "Classements",
                                                      "&Annuler l'attribution", "Echanger les positions"};
-        QTest::newRow("8 registered") << Spec{.players = 8, .seated = false}
+        QTest::newRow("8 registered") << Shape{.players = 8, .seated = false}
                                       << QStringList{"&Inscription", "&Attribuer les positions"}
                                       << QStringList{"Tables", "Classements"};
-        QTest::newRow("seated, chairs") << Spec{.players = 22}
+        QTest::newRow("seated, chairs") << Shape{.players = 22}
                                         << QStringList{"Tables", "&Annuler l'attribution", "Echanger les positions",
                                                        "Compléter une table", "Dernière minute"}
                                         << QStringList{"&Inscription", "&Attribuer les positions", "Classements"};
-        QTest::newRow("seated, no chair") << Spec{.players = 24} << QStringList{"Tables", "Echanger les positions"}
+        QTest::newRow("seated, no chair") << Shape{.players = 24} << QStringList{"Tables", "Echanger les positions"}
                                           << QStringList{"Compléter une table", "Classements"};
-        QTest::newRow("round 1 scored") << Spec{.players = 22, .inProgressLines = 4}
+        QTest::newRow("round 1 scored") << Shape{.players = 22, .inProgressLines = 4}
                                         << QStringList{"Tables", "Classements", "Dernière minute",
                                                        "Compléter une table"}
                                         << QStringList{"&Annuler l'attribution"};
-        QTest::newRow("round 2 begun") << Spec{.players = 22, .finishedRounds = 1}
+        QTest::newRow("round 2 begun") << Shape{.players = 22, .finishedRounds = 1}
                                        << QStringList{"Tables", "Classements"}
                                        << QStringList{"Dernière minute", "Echanger les positions",
                                                       "Compléter une table", "&Annuler l'attribution", "&Inscription"};
@@ -159,13 +159,13 @@ private slots:
     // Open sets every command from the files, whatever the tournament before it had allowed.
     void menusFollowTheFileOpened()
     {
-        QFETCH(Spec, spec);
+        QFETCH(Shape, shape);
         QFETCH(QStringList, usableCommands);
         QFETCH(QStringList, unusable);
         TestPlatform p;
         Application app;
         started(app);
-        tournaments::write(p, spec);
+        tournaments::write(p, shape);
         saveAs(p, app, QStringLiteral("club.trt"));
         // Whatever an earlier tournament of the run left, every command or none.
         for (const bool everything : {true, false}) {

@@ -48,16 +48,16 @@ QStringList round(int tables, int number)
     return lines;
 }
 
-QStringList write(const TestPlatform &p, const Spec &spec)
+QStringList write(const TestPlatform &p, const Shape &shape)
 {
-    const int tables = (spec.players + 3) / 4;
-    p.write(QStringLiteral("inscrits.tmp"), players(spec.players));
-    if (!spec.seated)
+    const int tables = (shape.players + 3) / 4;
+    p.write(QStringLiteral("inscrits.tmp"), players(shape.players));
+    if (!shape.seated)
         return p.files();
-    p.write(QStringLiteral("position.tmp"), seated(spec.players));
-    for (int n = 1; n <= spec.finishedRounds; ++n)
+    p.write(QStringLiteral("position.tmp"), seated(shape.players));
+    for (int n = 1; n <= shape.finishedRounds; ++n)
         p.write(QStringLiteral("tour%1.tmp").arg(n), round(tables, n));
-    const int current = spec.finishedRounds + 1;
+    const int current = shape.finishedRounds + 1;
     if (current > 1) {
         QStringList depl;
         for (int r = 2; r <= current; ++r)
@@ -65,9 +65,9 @@ QStringList write(const TestPlatform &p, const Spec &spec)
                  << QStringLiteral("S%1=1").arg(r);
         p.write(QStringLiteral("depl.tmp"), depl);
     }
-    if (spec.inProgressLines >= 0)
-        p.write(QStringLiteral("tour.tmp"), round(tables, current).mid(0, spec.inProgressLines));
-    if (spec.incidents) {
+    if (shape.inProgressLines >= 0)
+        p.write(QStringLiteral("tour.tmp"), round(tables, current).mid(0, shape.inProgressLines));
+    if (shape.incidents) {
         p.write(QStringLiteral("penal.tmp"), {QStringLiteral("S3=-150")});
         p.write(QStringLiteral("exclu.tmp"), {QStringLiteral("E2")});
     }

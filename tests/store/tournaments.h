@@ -21,7 +21,7 @@ QStringList seatCodes(int tables);
 // A complete round of `tables` tables whose tables each sum to zero.
 QStringList round(int tables, int number);
 
-struct Spec
+struct Shape
 {
     int players = 24;
     bool seated = true;
@@ -30,8 +30,8 @@ struct Spec
     bool incidents = false;   // one penalty and one exclusion
 };
 
-// Writes the files of the spec; returns their names.
-QStringList write(const TestPlatform &p, const Spec &spec);
+// Writes the files of a tournament of that shape; returns their names.
+QStringList write(const TestPlatform &p, const Shape &shape);
 
 // Name -> bytes of every file of the working directory.
 QMap<QString, QByteArray> snapshot(const TestPlatform &p);
