@@ -62,8 +62,8 @@ void open(Application &app)
     }
     if (opened.hasInitial)
         app.window<TBtnBottomDlg10>().setDescription(opened.date, opened.place);
-    if (Application::report(opened.outcome))
-        state.tournamentFile = path;
+    // A tournament restored in part must not be saved over another file without asking.
+    state.tournamentFile = Application::report(opened.outcome) ? path : QString();
 }
 
 } // namespace

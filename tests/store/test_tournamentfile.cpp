@@ -385,6 +385,35 @@ private slots:
         QVERIFY(p.exists(QStringLiteral("autre.trt")));
     }
 
+    // A tournament restored in part is shown as it is, and never saved over a file unasked.
+    void failedOpenForgetsTheFile()
+    {
+        TestPlatform p;
+        Application app;
+        started(app);
+        tournaments::write(p, {.players = 24, .finishedRounds = 3});
+        saveAs(p, app, QStringLiteral("grand.trt"));
+        const QByteArray saved = p.bytes(QStringLiteral("grand.trt"));
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 400; // inscrits.tmp fits, position.tmp does not
+        setrlimit(RLIMIT_FSIZE, &small);
+        openFile(p, app, QStringLiteral("grand.trt"));
+        setrlimit(RLIMIT_FSIZE, &old);
+
+        QCOMPARE(p.messages.boxes.size(), 1);
+        QVERIFY(p.messages.boxes[0].text.contains(QStringLiteral("position.tmp")));
+        QVERIFY(!p.exists(QStringLiteral("position.tmp")));
+        QVERIFY(usable(app, Cmd::Inscription)); // the menus follow what was restored
+        QVERIFY(!app.action(Cmd::MenuTables)->isEnabled());
+        saveAs(p, app, QStringLiteral("partiel.trt"));
+        QCOMPARE(p.fileDialogs.calls.size(), 3); // asked where
+        QCOMPARE(p.bytes(QStringLiteral("grand.trt")), saved);
+    }
+
     // A write that fails leaves the previous file whole, says so, and Quit still offers to save.
     void failedSaveKeepsThePreviousFile()
     {
