@@ -244,6 +244,7 @@ private slots:
         saveAs(p, app, QStringLiteral("club.trt"));
         p.write(QStringLiteral("inscrits.tmp"), tournaments::players(12));
         app.state().modified = true;
+        const QStringList menus = shownMenus(app);
 
         p.messages.answers = {Messages::No};
         openFile(p, app, QStringLiteral("club.trt"));
@@ -260,6 +261,7 @@ private slots:
         trigger(app, Cmd::Ouvrir);
         QCOMPARE(p.read(QStringLiteral("inscrits.tmp")).size(), 12);
         QVERIFY(app.state().modified);
+        QCOMPARE(shownMenus(app), menus);
 
         p.messages.answers = {Messages::Yes};
         openFile(p, app, QStringLiteral("club.trt"));
