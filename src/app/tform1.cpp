@@ -149,7 +149,7 @@ void TForm1::firstActivation()
     state.menus.disable(Cmd::MenuTables);
     state.menus.disable(Cmd::MenuClassements);
     state.menus.disable(Cmd::Enregistrer);
-    runRecovery(state);
+    Application::report(runRecovery(state));
     platform().random->seedFromClock();
     state.menus.enable(Cmd::Ouvrir);
     state.menus.enable(Cmd::Enregistrer);

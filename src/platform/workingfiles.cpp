@@ -46,9 +46,11 @@ bool WorkingFiles::exists(const QString &name) const
     return QFileInfo(resolve(m_directory, name)).isFile();
 }
 
-QStringList splitLines(const QByteArray &bytes)
+namespace {
+// Calls line(start, length) for every line of bytes, its CR LF or LF excluded.
+template<class F>
+void forEachLine(const QByteArray &bytes, F line)
 {
-    QStringList lines;
     qsizetype start = 0;
     const qsizetype n = bytes.size();
     while (start < n) {
@@ -58,10 +60,26 @@ QStringList splitLines(const QByteArray &bytes)
         qsizetype stop = end;
         if (stop > start && bytes.at(stop - 1) == '\r')
             --stop;
-        lines.append(cp1252::decode(bytes.mid(start, stop - start)));
+        line(start, stop - start);
         start = end + 1;
     }
+}
+} // namespace
+
+QStringList splitLines(const QByteArray &bytes)
+{
+    QStringList lines;
+    forEachLine(bytes,
+                [&](qsizetype start, qsizetype length) { lines.append(cp1252::decode(bytes.mid(start, length))); });
     return lines;
+}
+
+void appendLines(QByteArray &out, const QByteArray &bytes)
+{
+    forEachLine(bytes, [&](qsizetype start, qsizetype length) {
+        out.append(bytes.constData() + start, length);
+        out.append("\r\n", 2);
+    });
 }
 
 QByteArray joinLines(const QStringList &lines)
@@ -74,14 +92,23 @@ QByteArray joinLines(const QStringList &lines)
     return bytes;
 }
 
-Outcome WorkingFiles::read(const QString &name, QStringList &lines) const
+Outcome WorkingFiles::readBytes(const QString &name, QByteArray &bytes) const
 {
     QFile file(resolve(m_directory, name));
     if (!file.open(QIODevice::ReadOnly))
         return Outcome::failure(QStringLiteral("Impossible de lire le fichier « %1 » : %2")
                                     .arg(file.fileName(), reasonOf(file)));
-    lines = splitLines(file.readAll());
+    bytes = file.readAll();
     return Outcome::success();
+}
+
+Outcome WorkingFiles::read(const QString &name, QStringList &lines) const
+{
+    QByteArray bytes;
+    const Outcome outcome = readBytes(name, bytes);
+    if (outcome.ok())
+        lines = splitLines(bytes);
+    return outcome;
 }
 
 Outcome WorkingFiles::readIfPresent(const QString &name, QStringList &lines) const
@@ -92,16 +119,28 @@ Outcome WorkingFiles::readIfPresent(const QString &name, QStringList &lines) con
     return read(name, lines);
 }
 
+QString replaceFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // commit() does not see a failure of the last buffered write (a full disk): flush first.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
 Outcome WorkingFiles::write(const QString &name, const QStringList &lines) const
 {
-    QSaveFile file(resolve(m_directory, name));
-    if (!file.open(QIODevice::WriteOnly))
-        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2")
-                                    .arg(file.fileName(), reasonOf(file)));
-    const QByteArray bytes = joinLines(lines);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2")
-                                    .arg(file.fileName(), reasonOf(file)));
+    const QString path = resolve(m_directory, name);
+    const QString reason = replaceFile(path, joinLines(lines));
+    if (!reason.isEmpty())
+        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2").arg(path, reason));
     return Outcome::success();
 }
 

@@ -21,6 +21,8 @@ public:
     // Reads the whole file; lines end with CR LF or LF. A missing file is an error here:
     // callers that accept absence test exists() first or use readIfPresent().
     Outcome read(const QString &name, QStringList &lines) const;
+    // The file's bytes as they are.
+    Outcome readBytes(const QString &name, QByteArray &bytes) const;
     // Absent file: empty list and success.
     Outcome readIfPresent(const QString &name, QStringList &lines) const;
 
@@ -46,3 +48,9 @@ private:
 QStringList splitLines(const QByteArray &bytes);
 // Lines joined with CR LF after each one, encoded in Windows-1252.
 QByteArray joinLines(const QStringList &lines);
+// Appends to out what joinLines(splitLines(bytes)) gives, without decoding: the same lines,
+// each ended by CR LF.
+void appendLines(QByteArray &out, const QByteArray &bytes);
+// Replaces the file at path by bytes through QSaveFile, the previous file staying whole unless
+// every byte reached the disk. The system's reason on failure, empty on success.
+QString replaceFile(const QString &path, const QByteArray &bytes);

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "store/newtournament.h"
 #include "store/tbtnbottomdlg10.h"
+#include "store/tbtnbottomdlg18b.h"
 #include "store/tournamentfile.h"
 
 #include <QAction>
@@ -13,16 +14,17 @@ namespace {
 void newTournament(Application &app)
 {
     TournamentState &state = app.state();
-    if (state.modified
-        && !platform().messages->confirm(QStringLiteral("Tournoi non sauvegardé"),
-                                         QStringLiteral("Le tournoi en cours n'est pas sauvegardé : ses données seront "
-                                                        "perdues.\r\nVoulez-vous commencer un nouveau tournoi ?")))
+    if (state.modified &&
+        !platform().messages->confirm(QStringLiteral("Tournoi non sauvegardé"),
+                                      QStringLiteral("Le tournoi en cours n'est pas sauvegardé : ses données seront "
+                                                     "perdues.\r\nVoulez-vous commencer un nouveau tournoi ?")))
         return;
     if (!app.window<TBtnBottomDlg10>().ask())
         return;
     Application::report(startNewTournament(state));
 }
 
+// The first save of a tournament asks where; later ones write the same file again.
 void save(Application &app)
 {
     TournamentState &state = app.state();
@@ -39,10 +41,37 @@ void save(Application &app)
     state.modified = false;
 }
 
+void open(Application &app)
+{
+    TournamentState &state = app.state();
+    if (state.modified &&
+        platform().messages->show(QStringLiteral("Données en cours non sauvegardée"),
+                                  QStringLiteral("Vous allez écraser les données en cours. En êtes-vous sûr ?"),
+                                  Messages::Icon::None, Messages::Yes | Messages::No) != Messages::Yes)
+        return;
+    const QString path = platform().fileDialogs->openFile(QStringLiteral("Ouvrir un fichier tournoi"),
+                                                          QStringLiteral("Fichiers tournoi|*.trt"),
+                                                          QStringLiteral("trt"), QStringLiteral("*.trt"));
+    if (path.isEmpty())
+        return;
+    const Opened opened = openTournament(state, platform().files, path);
+    if (opened.corrupt) {
+        platform().messages->warning(QStringLiteral("Incident lors de la lecture !"),
+                                     QStringLiteral("Fichier corrompu, récupération impossible"));
+        return;
+    }
+    if (opened.hasInitial)
+        app.window<TBtnBottomDlg10>().setDescription(opened.date, opened.place);
+    // A tournament restored in part must not be saved over another file without asking.
+    state.tournamentFile = Application::report(opened.outcome) ? path : QString();
+}
+
 } // namespace
 
 void installStoreCommands(Application &app)
 {
     app.onCommand(Cmd::Nouveau, [&app] { newTournament(app); });
+    app.onCommand(Cmd::Ouvrir, [&app] { open(app); });
     app.onCommand(Cmd::Enregistrer, [&app] { save(app); });
+    app.onCommand(Cmd::Diagnostic, [&app] { app.window<TBtnBottomDlg18b>().exec(); });
 }

@@ -54,6 +54,13 @@ bool TBtnBottomDlg10::ask()
     return confirmed;
 }
 
+void TBtnBottomDlg10::setDescription(const QString &date, const QString &place)
+{
+    m_date->setText(date);
+    m_place->setText(place);
+    keepFields();
+}
+
 void TBtnBottomDlg10::activated()
 {
     m_place->selectAll();

@@ -13,6 +13,8 @@ public:
 
     // "Nouveau": today's date, "Rubrique non servie", then the dialog. True when confirmed.
     bool ask();
+    // "&Ouvrir": the date and place of the tournament opened.
+    void setDescription(const QString &date, const QString &place);
 
 protected:
     void activated() override;

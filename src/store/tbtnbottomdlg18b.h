@@ -2,10 +2,19 @@
 
 #include "app/dialog.h"
 
-// "Mode Diagnostic"
+class QPlainTextEdit;
+
+// "Mode Diagnostic": every time it is shown, checks the working files against one another
+// and appends the report below the earlier ones.
 class TBtnBottomDlg18b : public Dialog
 {
     Q_OBJECT
 public:
     explicit TBtnBottomDlg18b(Application &app);
+
+protected:
+    void activated() override;
+
+private:
+    QPlainTextEdit *m_memo = nullptr;
 };

@@ -1,31 +1,61 @@
 #include "store/tournamentfile.h"
 
+#include "app/state.h"
 #include "platform/workingfiles.h"
+#include "store/takeup.h"
 
-#include <QSaveFile>
+#include <QFile>
 
 namespace {
-struct Section
+struct SavedFile
 {
     const char *header;
     const char *file;
 };
-constexpr Section sections[] = {
+constexpr SavedFile savedFiles[] = {
     {"[INSCRITS]", "inscrits.tmp"}, {"[POSITIONS]", "position.tmp"}, {"[PENAL]", "penal.tmp"},
     {"[EXCLU]", "exclu.tmp"},       {"[TOUR]", "tour.tmp"},          {"[DEPL]", "depl.tmp"},
 };
+
+bool isHeader(const QString &line)
+{
+    return line.startsWith(QLatin1Char('['));
+}
+
+// A name that can only be a file of the working directory, on every system.
+bool isPlainName(const QString &name)
+{
+    if (name.isEmpty() || name.size() > 64)
+        return false;
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (!((u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u'_'))
+            return false;
+    }
+    static const QStringList devices = {QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
+                                        QStringLiteral("NUL")};
+    const QString upper = name.toUpper();
+    if (devices.contains(upper))
+        return false;
+    const bool port = upper.size() == 4 &&
+                      (upper.startsWith(QLatin1String("COM")) || upper.startsWith(QLatin1String("LPT"))) &&
+                      upper.at(3).isDigit();
+    return !port;
+}
 } // namespace
 
-QStringList tournamentLines(const WorkingFiles &files, const QString &date, const QString &place, Outcome &outcome)
+QByteArray tournamentBytes(const WorkingFiles &files, const QString &date, const QString &place, Outcome &outcome)
 {
-    QStringList out{QStringLiteral("[INITIAL]"), date, place};
+    // The working files are Windows-1252 already: their bytes are copied, not decoded.
+    QByteArray out = joinLines({QStringLiteral("[INITIAL]"), date, place});
     auto copy = [&](const QString &header, const QString &name) {
-        QStringList lines;
-        outcome = files.read(name, lines);
-        out << header << lines;
+        QByteArray bytes;
+        outcome = files.readBytes(name, bytes);
+        out += joinLines({header});
+        appendLines(out, bytes);
         return outcome.ok();
     };
-    for (const Section &s : sections)
+    for (const SavedFile &s : savedFiles)
         if (files.exists(QLatin1String(s.file)) && !copy(QLatin1String(s.header), QLatin1String(s.file)))
             return {};
     for (int n = 1; files.exists(WorkingFiles::tourFile(n)); ++n)
@@ -38,13 +68,82 @@ QStringList tournamentLines(const WorkingFiles &files, const QString &date, cons
 Outcome saveTournament(const WorkingFiles &files, const QString &path, const QString &date, const QString &place)
 {
     Outcome outcome;
-    const QStringList lines = tournamentLines(files, date, place, outcome);
+    const QByteArray bytes = tournamentBytes(files, date, place, outcome);
     if (!outcome.ok())
         return outcome;
-    QSaveFile file(path);
-    const QByteArray bytes = joinLines(lines);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    const QString reason = replaceFile(path, bytes);
+    if (!reason.isEmpty())
         return Outcome::failure(
-            QStringLiteral("Impossible d'enregistrer le tournoi dans « %1 » : %2").arg(path, file.errorString()));
+            QStringLiteral("Impossible d'enregistrer le tournoi dans « %1 » : %2").arg(path, reason));
     return Outcome::success();
+}
+
+bool parseTournament(const QByteArray &content, QList<Section> &sections)
+{
+    sections.clear();
+    const QStringList lines = splitLines(content);
+    if (lines.isEmpty() || !isHeader(lines.first()))
+        return false;
+    for (const QString &line : lines) {
+        if (!isHeader(line)) {
+            sections.last().lines.append(line);
+            continue;
+        }
+        const QString name = line.mid(1, line.size() - 2);
+        if (!isPlainName(name))
+            return false;
+        sections.append({name, {}});
+    }
+    return true;
+}
+
+QString sectionFile(const QString &name)
+{
+    // The files keep the names every reader spells (Linux compares names with their case).
+    const QString lower = name.toLower();
+    if (lower == QLatin1String("positions"))
+        return QStringLiteral("position.tmp");
+    if (lower == QLatin1String("initial"))
+        return QStringLiteral("INITIAL.TMP");
+    return lower + QStringLiteral(".tmp");
+}
+
+Opened openTournament(TournamentState &state, const WorkingFiles &files, const QString &path)
+{
+    Opened opened;
+    QFile file(path);
+    if (!file.exists()) {
+        opened.corrupt = true;
+        return opened;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        opened.outcome =
+            Outcome::failure(QStringLiteral("Impossible de lire le fichier « %1 » : %2").arg(path, file.errorString()));
+        return opened;
+    }
+    // Far beyond any tournament (1,000 players and 10 rounds take 140 KB): not one.
+    constexpr qint64 largest = 16 * 1024 * 1024;
+    QList<Section> sections;
+    if (file.size() > largest || !parseTournament(file.readAll(), sections)) {
+        opened.corrupt = true;
+        return opened;
+    }
+
+    const Outcome removed = files.removeMatching(QStringLiteral("*.tmp"));
+    state.modified = false;
+    for (const Section &section : sections) {
+        opened.outcome = files.write(sectionFile(section.name), section.lines);
+        if (!opened.outcome.ok())
+            break;
+        if (section.name.compare(QLatin1String("INITIAL"), Qt::CaseInsensitive) == 0) {
+            opened.hasInitial = true;
+            opened.date = section.lines.value(0);
+            opened.place = section.lines.value(1);
+        }
+    }
+    // The menus follow whatever the files now hold, even after a failed write.
+    const Outcome taken = takeUpTournament(state, files);
+    if (opened.outcome.ok())
+        opened.outcome = removed.ok() ? taken : removed;
+    return opened;
 }

@@ -1,0 +1,71 @@
+#include "store/takeup.h"
+
+#include "app/state.h"
+#include "platform/workingfiles.h"
+#include "players/entries.h"
+
+#include <algorithm>
+
+MenuState tournamentMenus(const QStringList &playerRegisterList, const Stage &stage)
+{
+    MenuState m = MenuState::initial();
+    m.enable(Cmd::Ouvrir);
+    m.enable(Cmd::Enregistrer);
+    m.enable(Cmd::MenuJoueurs);
+    if (!stage.seated) {
+        m.enable(Cmd::Inscription);
+        m.enable(Cmd::AttribuerPositions, playerRegisterList.size() > 7);
+        m.hide(Cmd::AnnulerAttribution);
+        m.hide(Cmd::EchangerPositions);
+        m.hide(Cmd::CompleterTable);
+        m.disable(Cmd::MenuTables);
+        m.disable(Cmd::MenuClassements);
+        return m;
+    }
+    const bool scored = stage.finishedRounds > 0 || stage.roundInProgress;
+    const bool roundTwoBegun = stage.finishedRounds > 0;
+    m.disable(Cmd::Inscription);
+    m.hide(Cmd::AttribuerPositions);
+    m.show(Cmd::AnnulerAttribution);
+    m.enable(Cmd::AnnulerAttribution, !scored);
+    m.enable(Cmd::MenuTables);
+    m.enable(Cmd::MenuClassements, scored);
+    // Last-minute changes end when round 2 begins.
+    m.show(Cmd::DerniereMinute, !roundTwoBegun);
+    m.show(Cmd::EchangerPositions, !roundTwoBegun);
+    m.show(Cmd::CompleterTable,
+           !roundTwoBegun && std::any_of(playerRegisterList.begin(), playerRegisterList.end(), entries::isEmptyChair));
+    return m;
+}
+
+bool hasSeats(const QStringList &playerRegisterList)
+{
+    return std::any_of(playerRegisterList.begin(), playerRegisterList.end(),
+                       [](const QString &line) { return line.contains(QLatin1String(" = ")); });
+}
+
+Outcome takeUpTournament(TournamentState &state, const WorkingFiles &files)
+{
+    state.playerRegisterList.clear();
+    state.scoreList.clear();
+    state.movementList.clear();
+    state.currentRound = 1;
+    state.generalRanking = {};
+    Stage stage;
+    Outcome outcome = files.readIfPresent(QStringLiteral("inscrits.tmp"), state.playerRegisterList);
+    if (outcome.ok() && files.exists(QStringLiteral("inscrits.tmp")) && files.exists(QStringLiteral("position.tmp")))
+        outcome = files.read(QStringLiteral("position.tmp"), state.playerRegisterList);
+    entries::sort(state.playerRegisterList);
+    stage.seated = outcome.ok() && files.exists(QStringLiteral("position.tmp")) && hasSeats(state.playerRegisterList);
+    if (stage.seated) {
+        stage.finishedRounds = files.countTourFiles();
+        stage.roundInProgress = files.exists(QStringLiteral("tour.tmp"));
+        state.currentRound = stage.finishedRounds + 1;
+        if (stage.finishedRounds > 0)
+            outcome = files.readIfPresent(QStringLiteral("depl.tmp"), state.movementList);
+        if (outcome.ok() && stage.roundInProgress)
+            outcome = files.read(QStringLiteral("tour.tmp"), state.scoreList);
+    }
+    state.menus = tournamentMenus(state.playerRegisterList, stage);
+    return outcome;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/commands.h"
+#include "platform/outcome.h"
+
+#include <QStringList>
+
+class WorkingFiles;
+struct TournamentState;
+
+// How far a tournament has gone, as its working files tell it.
+struct Stage
+{
+    bool seated = false;          // position.tmp holds seats
+    int finishedRounds = 0;       // tour files from tour1.tmp to the first gap
+    bool roundInProgress = false; // tour.tmp
+};
+
+// The state of every command for a tournament at this stage (registration at least open),
+// so that nothing carries over from an earlier tournament of the run.
+MenuState tournamentMenus(const QStringList &playerRegisterList, const Stage &stage);
+
+// True when some entry carries a seat ("DUPONT Jean = S3"); position.tmp after "&Annuler
+// l'attribution" carries none.
+bool hasSeats(const QStringList &playerRegisterList);
+
+// Takes the tournament up from the working files that exist, as Open and the start-up
+// recovery do: the register (sorted), the current round number, the round in progress, the
+// movements, and the menus.
+Outcome takeUpTournament(TournamentState &state, const WorkingFiles &files);
