@@ -1,6 +1,7 @@
 // Times the general ranking and a round ranking on large fields, beside the time it takes
 // only to read the same working files. Build in Release for numbers worth comparing.
 
+#include "timing.h"
 #include "platform/platform.h"
 #include "players/entries.h"
 #include "rankings/ranking.h"
@@ -44,19 +45,6 @@ TournamentState prepareField(int n, std::mt19937 &rng)
     platform().files.write(QStringLiteral("penal.tmp"), penalties);
     platform().files.write(QStringLiteral("exclu.tmp"), exclusions);
     return state;
-}
-
-// The best of several runs, in milliseconds.
-double best(int runs, const std::function<void()> &work)
-{
-    double fastest = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
-    }
-    return fastest;
 }
 
 void readFiles(const QStringList &names)

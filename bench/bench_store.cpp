@@ -1,6 +1,7 @@
 // Times Save and Open of a 1,000-player, 10-round tournament beside the time it takes only to
 // read and write the same bytes. Build in Release for numbers worth comparing.
 
+#include "timing.h"
 #include "app/state.h"
 #include "platform/platform.h"
 #include "players/entries.h"
@@ -51,18 +52,6 @@ void writeTournament(const WorkingFiles &files, std::mt19937 &rng)
     files.write(QStringLiteral("penal.tmp"), penal);
     files.write(QStringLiteral("exclu.tmp"), exclu);
     files.write(QStringLiteral("tour.tmp"), QStringList{QStringLiteral("N1=40"), QStringLiteral("S1=-40")});
-}
-
-double best(int runs, const std::function<void()> &work)
-{
-    double fastest = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
-    }
-    return fastest;
 }
 
 QByteArray readBytes(const QString &path)
