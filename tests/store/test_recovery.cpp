@@ -129,6 +129,22 @@ private slots:
         QVERIFY(!app.action(Cmd::AnnulerAttribution)->isEnabled());
     }
 
+    // Killed between archiving round 3 and emptying tour.tmp: round 4 starts empty, and the
+    // ranking does not count round 3 twice.
+    void interruptedRoundStartIsTakenUpEmpty()
+    {
+        TestPlatform p;
+        tournaments::write(p, {.players = 24, .finishedRounds = 3});
+        p.write(QStringLiteral("tour.tmp"), p.read(QStringLiteral("tour3.tmp")));
+        Application app;
+        app.mainWindow().firstActivation();
+        QCOMPARE(app.state().currentRound, 4);
+        QVERIFY(app.state().scoreList.isEmpty());
+        QVERIFY(p.read(QStringLiteral("tour.tmp")).isEmpty());
+        QCOMPARE(p.read(QStringLiteral("tour3.tmp")).size(), 24);
+        QVERIFY(p.messages.texts().contains(QStringLiteral("0 scores récupérés pour le dernier tour")));
+    }
+
     void declinedRoundsTakeTheRoundInProgressWithThem()
     {
         TestPlatform p;
