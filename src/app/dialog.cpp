@@ -64,6 +64,13 @@ QPushButton *Dialog::button(const QString &objectName, const QString &text)
     return b;
 }
 
+void Dialog::useBoldFont()
+{
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
+}
+
 void Dialog::setClientSize(int width, int height)
 {
     // The given size is the least the dialog takes; a larger screen font makes it grow to fit.

@@ -27,6 +27,8 @@ protected:
     // A push button named objectName that Enter does not press.
     QPushButton *button(const QString &objectName, const QString &text);
     void setClientSize(int width, int height);
+    // The bold dialog font several dialogs use.
+    void useBoldFont();
     // OK (the default button, "OKBtn", runs onOk), "Annuler" ("CancelBtn", closes) and, when a
     // keyword is given, the Help button: a row at the bottom, or a column on the right.
     QBoxLayout *okCancelButtons(std::function<void()> onOk, const QString &helpKeyword,

@@ -15,9 +15,7 @@
 TBtnBottomDlg15::TBtnBottomDlg15(Application &app)
     : Dialog(app, QStringLiteral("TBtnBottomDlg15"), QStringLiteral("Dialogue"), QStringLiteral("sommaire"))
 {
-    QFont bold = font();
-    bold.setBold(true);
-    setFont(bold);
+    useBoldFont();
 
     QBoxLayout *inside = nullptr;
     QFrame *frame = picklist::frame(this, inside);

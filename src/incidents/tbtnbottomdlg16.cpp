@@ -14,9 +14,7 @@ TBtnBottomDlg16::TBtnBottomDlg16(Application &app)
     : Dialog(app, QStringLiteral("TBtnBottomDlg16"), QStringLiteral("Inversion de deux joueurs"),
              QStringLiteral("sommaire"))
 {
-    QFont bold = font();
-    bold.setBold(true);
-    setFont(bold);
+    useBoldFont();
 
     QBoxLayout *inside = nullptr;
     QFrame *frame = picklist::frame(this, inside);

@@ -15,9 +15,7 @@ TBtnBottomDlg17::TBtnBottomDlg17(Application &app)
     : Dialog(app, QStringLiteral("TBtnBottomDlg17"), QStringLiteral("Exclusion/Abandon d'un joueur"),
              QStringLiteral("sommaire"))
 {
-    QFont bold = font();
-    bold.setBold(true);
-    setFont(bold);
+    useBoldFont();
 
     QBoxLayout *inside = nullptr;
     QFrame *frame = picklist::frame(this, inside);

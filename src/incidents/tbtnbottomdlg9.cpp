@@ -13,9 +13,7 @@
 TBtnBottomDlg9::TBtnBottomDlg9(Application &app)
     : Dialog(app, QStringLiteral("TBtnBottomDlg9"), QStringLiteral("Dialogue"), QStringLiteral("sommaire"))
 {
-    QFont bold = font();
-    bold.setBold(true);
-    setFont(bold);
+    useBoldFont();
 
     QBoxLayout *inside = nullptr;
     QFrame *frame = picklist::frame(this, inside);

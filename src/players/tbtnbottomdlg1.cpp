@@ -12,9 +12,7 @@
 TBtnBottomDlg1::TBtnBottomDlg1(Application &app)
     : Dialog(app, QStringLiteral("TBtnBottomDlg1"), QStringLiteral("Compléter une table"), QStringLiteral("sommaire"))
 {
-    QFont bold = font();
-    bold.setBold(true);
-    setFont(bold);
+    useBoldFont();
     m_surname = upperCaseEdit(this, QStringLiteral("Edit1"));
     m_firstName = new QLineEdit(this);
     m_firstName->setObjectName(QStringLiteral("Edit2"));

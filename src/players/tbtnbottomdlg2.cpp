@@ -12,17 +12,15 @@
 TBtnBottomDlg2::TBtnBottomDlg2(Application &app)
     : Dialog(app, QStringLiteral("TBtnBottomDlg2"), QStringLiteral("Ajouter une table"), QStringLiteral("sommaire"))
 {
-    QFont bold = font();
-    bold.setBold(true);
-    setFont(bold);
+    useBoldFont();
     m_table = new QLineEdit(this);
     m_table->setObjectName(QStringLiteral("Edit9"));
     m_table->setReadOnly(true);
     m_table->setFocusPolicy(Qt::NoFocus);
     m_table->setAlignment(Qt::AlignCenter);
     m_table->setMaximumWidth(90);
-    QFont big = bold;
-    big.setPointSize(bold.pointSize() * 2);
+    QFont big = font(); // bold already
+    big.setPointSize(big.pointSize() * 2);
     m_table->setFont(big);
 
     auto *grid = new QGridLayout;

@@ -16,9 +16,7 @@ TBtnBottomDlg3::TBtnBottomDlg3(Application &app)
     : Dialog(app, QStringLiteral("TBtnBottomDlg3"), QStringLiteral("Echange de deux joueurs"),
              QStringLiteral("sommaire"))
 {
-    QFont bold = font();
-    bold.setBold(true);
-    setFont(bold);
+    useBoldFont();
     auto *frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
     auto *grid = new QGridLayout(frame);

@@ -15,9 +15,7 @@ const QString listingCaption = QStringLiteral("Visualisation");
 TBtnBottomDlg4::TBtnBottomDlg4(Application &app)
     : Dialog(app, QStringLiteral("TBtnBottomDlg4"), listingCaption, QStringLiteral("sommaire"))
 {
-    QFont bold = font();
-    bold.setBold(true);
-    setFont(bold);
+    useBoldFont();
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setFrameShape(QFrame::Box);

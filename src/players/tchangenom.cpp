@@ -12,9 +12,7 @@
 Tchangenom::Tchangenom(Application &app)
     : Dialog(app, QStringLiteral("Tchangenom"), QStringLiteral("Changement d'un nom"))
 {
-    QFont bold = font();
-    bold.setBold(true);
-    setFont(bold);
+    useBoldFont();
     m_edit = new QLineEdit(QStringLiteral("non trouvé"), this);
     m_edit->setObjectName(QStringLiteral("Edit1"));
     m_edit->setMinimumWidth(320);

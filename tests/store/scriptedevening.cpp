@@ -31,30 +31,6 @@ const QList<QPair<QString, QString>> evening = {
     {"QUEMENEUR", "lise"},  {"RAFFIN", "gustave"},   {"SABATIER", "irène"},  {"TESSIER", "marius"},
     {"URVOY", "colette"},   {"VASSEUR", "aristide"}, {"WALTER", "josette"},  {"YVON", "célestin"}};
 
-// The test doubles of every platform service, over the given working directory.
-struct Doubles
-{
-    ScriptedMessages messages; // every question answered Yes
-    ScriptedFileDialogs fileDialogs;
-    RecordingPrinting printing;
-    RecordingHelp help;
-    SeededRandom random;
-    FixedClock clock;
-
-    explicit Doubles(const QString &directory)
-    {
-        Platform services;
-        services.messages = &messages;
-        services.fileDialogs = &fileDialogs;
-        services.printing = &printing;
-        services.help = &help;
-        services.random = &random;
-        services.clock = &clock;
-        services.files = WorkingFiles(directory);
-        installPlatform(services);
-    }
-};
-
 class Journal
 {
 public:
@@ -174,7 +150,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: scriptedevening <working directory> <journal> [<file.trt>]\n");
         return 2;
     }
-    Doubles doubles(QString::fromLocal8Bit(argv[1]));
+    Doubles doubles; // every question answered Yes
+    doubles.install(QString::fromLocal8Bit(argv[1]));
     Journal journal(QString::fromLocal8Bit(argv[2]));
     const QString saveTo = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     Application app;

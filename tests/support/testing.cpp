@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QWidget>
 
-TestPlatform::TestPlatform()
+void Doubles::install(const QString &workingDirectory)
 {
     Platform services;
     services.messages = &messages;
@@ -17,8 +17,13 @@ TestPlatform::TestPlatform()
     services.help = &help;
     services.random = &random;
     services.clock = &clock;
-    services.files = WorkingFiles(directory.path());
+    services.files = WorkingFiles(workingDirectory);
     installPlatform(services);
+}
+
+TestPlatform::TestPlatform()
+{
+    install(directory.path());
 }
 
 QString TestPlatform::path(const QString &name) const

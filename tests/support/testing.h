@@ -8,17 +8,25 @@
 class QAction;
 class QWidget;
 
-// Every double installed, over a fresh temporary working directory.
-struct TestPlatform
+// The test double of every platform service.
+struct Doubles
 {
-    TestPlatform();
-
     ScriptedMessages messages;
     ScriptedFileDialogs fileDialogs;
     RecordingPrinting printing;
     RecordingHelp help;
     SeededRandom random;
     FixedClock clock;
+
+    // Installs them all over the given working directory.
+    void install(const QString &workingDirectory);
+};
+
+// Every double installed, over a fresh temporary working directory.
+struct TestPlatform : Doubles
+{
+    TestPlatform();
+
     QTemporaryDir directory;
 
     QString path(const QString &name) const;
