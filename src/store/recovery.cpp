@@ -29,23 +29,6 @@ Outcome discard(const QStringList &patterns)
     return Outcome::success();
 }
 
-// A round start stopped between archiving round N and emptying tour.tmp leaves round N in both
-// files: that tour.tmp is no round in progress, and counting it would add round N twice.
-Outcome emptyStaleRound(const WorkingFiles &files)
-{
-    const int n = files.countTourFiles();
-    if (n == 0 || !files.exists(QStringLiteral("tour.tmp")))
-        return Outcome::success();
-    QByteArray last, current;
-    if (Outcome read = files.readBytes(WorkingFiles::tourFile(n), last); !read.ok())
-        return read;
-    if (Outcome read = files.readBytes(QStringLiteral("tour.tmp"), current); !read.ok())
-        return read;
-    if (current.isEmpty() || current != last)
-        return Outcome::success();
-    return files.write(QStringLiteral("tour.tmp"), {});
-}
-
 // The questions, stage by stage; each declined stage is deleted with all that rests on it.
 Outcome askStages(TournamentState &state)
 {
@@ -60,20 +43,20 @@ Outcome askStages(TournamentState &state)
 
     if (!files.exists(QStringLiteral("position.tmp")))
         return Outcome::success();
+    if (Outcome read = files.read(QStringLiteral("position.tmp"), lines); !read.ok())
+        return read;
+    if (!hasSeats(lines))
+        return Outcome::success(); // a cancelled draw: the register is inscrits.tmp, no round rests on it
     if (!ask(QStringLiteral("Voulez-vous récupérer les positions ?")))
         return discard({QStringLiteral("depl.tmp"), QStringLiteral("position.tmp"), QStringLiteral("penal.tmp"),
                         QStringLiteral("exclu.tmp"), QStringLiteral("tour*.tmp")});
-    if (Outcome read = files.read(QStringLiteral("position.tmp"), lines); !read.ok())
-        return read;
     tell(QStringLiteral("Récupération des positions"), lines.size() / 4, QStringLiteral(" tables récupérées"));
-    if (!hasSeats(lines))
-        return Outcome::success(); // a register whose draw was cancelled: no round rests on it
 
     if (files.exists(WorkingFiles::tourFile(1))) {
         if (!ask(QStringLiteral("Voulez-vous récupérer les tours effectués ?")))
             return discard({QStringLiteral("depl.tmp"), QStringLiteral("tour*.tmp")});
         tell(QStringLiteral("tours précédents"), files.countTourFiles(), QStringLiteral(" tours récupérés"));
-        if (Outcome emptied = emptyStaleRound(files); !emptied.ok())
+        if (Outcome emptied = emptyRepeatedRound(files); !emptied.ok())
             return emptied;
     }
     if (files.exists(QStringLiteral("tour.tmp"))) {

@@ -44,6 +44,21 @@ bool hasSeats(const QStringList &playerRegisterList)
                        [](const QString &line) { return line.contains(QLatin1String(" = ")); });
 }
 
+Outcome emptyRepeatedRound(const WorkingFiles &files)
+{
+    const int n = files.countTourFiles();
+    if (n == 0 || !files.exists(QStringLiteral("tour.tmp")))
+        return Outcome::success();
+    QByteArray last, current;
+    if (Outcome read = files.readBytes(WorkingFiles::tourFile(n), last); !read.ok())
+        return read;
+    if (Outcome read = files.readBytes(QStringLiteral("tour.tmp"), current); !read.ok())
+        return read;
+    if (current.isEmpty() || current != last)
+        return Outcome::success();
+    return files.write(QStringLiteral("tour.tmp"), {});
+}
+
 Outcome takeUpTournament(TournamentState &state, const WorkingFiles &files)
 {
     state.playerRegisterList.clear();
@@ -53,10 +68,16 @@ Outcome takeUpTournament(TournamentState &state, const WorkingFiles &files)
     state.generalRanking = {};
     Stage stage;
     Outcome outcome = files.readIfPresent(QStringLiteral("inscrits.tmp"), state.playerRegisterList);
-    if (outcome.ok() && files.exists(QStringLiteral("inscrits.tmp")) && files.exists(QStringLiteral("position.tmp")))
-        outcome = files.read(QStringLiteral("position.tmp"), state.playerRegisterList);
+    // A position.tmp without seats is what a cancelled draw leaves: the register kept changing in
+    // inscrits.tmp since, so that file holds it.
+    if (outcome.ok() && files.exists(QStringLiteral("inscrits.tmp")) && files.exists(QStringLiteral("position.tmp"))) {
+        QStringList positions;
+        outcome = files.read(QStringLiteral("position.tmp"), positions);
+        stage.seated = outcome.ok() && hasSeats(positions);
+        if (stage.seated)
+            state.playerRegisterList = positions;
+    }
     entries::sort(state.playerRegisterList);
-    stage.seated = outcome.ok() && files.exists(QStringLiteral("position.tmp")) && hasSeats(state.playerRegisterList);
     if (stage.seated) {
         stage.finishedRounds = files.countTourFiles();
         stage.roundInProgress = files.exists(QStringLiteral("tour.tmp"));

@@ -24,6 +24,11 @@ MenuState tournamentMenus(const QStringList &playerRegisterList, const Stage &st
 // l'attribution" carries none.
 bool hasSeats(const QStringList &playerRegisterList);
 
+// A round start stopped between archiving round N and emptying tour.tmp leaves round N in both
+// files (an older program's save holds the same): that tour.tmp is no round in progress, and
+// counting it would add round N twice. It is emptied, so that round N + 1 starts afresh.
+Outcome emptyRepeatedRound(const WorkingFiles &files);
+
 // Takes the tournament up from the working files that exist, as Open and the start-up
 // recovery do: the register (sorted), the current round number, the round in progress, the
 // movements, and the menus.

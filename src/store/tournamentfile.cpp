@@ -141,6 +141,8 @@ Opened openTournament(TournamentState &state, const WorkingFiles &files, const Q
             opened.place = section.lines.value(1);
         }
     }
+    if (opened.outcome.ok())
+        opened.outcome = emptyRepeatedRound(files);
     // The menus follow whatever the files now hold, even after a failed write.
     const Outcome taken = takeUpTournament(state, files);
     if (opened.outcome.ok())

@@ -1,4 +1,6 @@
 #include "app/tform1.h"
+#include "players/driving.h"
+#include "players/namecorrection.h"
 #include "menus.h"
 #include "support/testing.h"
 #include "tournaments.h"
@@ -196,10 +198,45 @@ private slots:
         p.write(QStringLiteral("position.tmp"), tournaments::players(10));
         Application app;
         app.mainWindow().firstActivation();
-        QCOMPARE(questions(p).size(), 2);
+        QCOMPARE(questions(p), QStringList{"Voulez-vous récupérer la liste des joueurs ?"});
+        QCOMPARE(reports(p), QStringList{"Récupération des joueurs: 10 joueurs récupérés"});
         QVERIFY(!app.action(Cmd::MenuTables)->isEnabled());
         QVERIFY(usable(app, Cmd::AttribuerPositions));
         QVERIFY(!app.action(Cmd::AnnulerAttribution)->isVisible());
+    }
+
+    // After a cancelled draw the register goes on changing in inscrits.tmp alone: a restart and
+    // a Save then Open both give back the players added and the names corrected since.
+    void registerChangedAfterACancelledDraw()
+    {
+        TestPlatform p;
+        QStringList expected;
+        {
+            Application app;
+            seatPlayers(app, p, 10);
+            p.messages.answers = {Y};
+            choose(app, "&Annuler l'attribution");
+            registerPlayers(app, {{"ZOLA", "Emile"}});
+            QVERIFY(correction::correctName(app.state(), "JOUEUR03 Prenom", "DURAND Prenom").ok());
+            expected = app.state().playerRegisterList;
+            QCOMPARE(expected.size(), 11);
+            QVERIFY(expected.contains("DURAND Prenom") && expected.contains("ZOLA Emile"));
+            p.fileDialogs.saveAnswers = {p.path("club.trt")};
+            choose(app, "&Enregistrer");
+        }
+        p.messages.clear();
+        Application restarted;
+        restarted.mainWindow().firstActivation();
+        QCOMPARE(restarted.state().playerRegisterList, expected);
+        QCOMPARE(questions(p).size(), 1);
+        registerPlayers(restarted, {}); // closing the register writes what it holds
+        QCOMPARE(p.read("inscrits.tmp"), expected);
+
+        p.fileDialogs.openAnswers = {p.path("club.trt")};
+        p.messages.answers = {Y};
+        choose(restarted, "&Ouvrir");
+        QCOMPARE(restarted.state().playerRegisterList, expected);
+        QVERIFY(usable(restarted, Cmd::AttribuerPositions));
     }
 
     // The flag set by taking the players up makes Quit offer to save them.
