@@ -11,6 +11,7 @@ const std::array<CommandInfo, commandCount> &commandTable()
         {Cmd::Nouveau, Cmd::MenuTournoi, "Nouveau", E, V, false},
         {Cmd::Ouvrir, Cmd::MenuTournoi, "&Ouvrir", D, V, false},
         {Cmd::Enregistrer, Cmd::MenuTournoi, "&Enregistrer", D, V, false},
+        {Cmd::EnregistrerSous, Cmd::MenuTournoi, "Enregistrer &sous...", D, V, false},
         {Cmd::Importer, Cmd::MenuTournoi, "Importer", E, V, false},
         {Cmd::Exporter, Cmd::MenuTournoi, "Exporter", E, V, false},
         {Cmd::Deplacements, Cmd::MenuTournoi, "&Déplacements", E, V, true},

@@ -6,7 +6,7 @@
 
 // Every menu and command of the main window.
 enum class Cmd {
-    MenuTournoi, Nouveau, Ouvrir, Enregistrer, Importer, Exporter, Deplacements, OptionImpression,
+    MenuTournoi, Nouveau, Ouvrir, Enregistrer, EnregistrerSous, Importer, Exporter, Deplacements, OptionImpression,
     ConfigurationImprimante, Quitter,
     MenuJoueurs, Inscription, AttribuerPositions, AnnulerAttribution, Visualisation, ImpressionJoueurs,
     DerniereMinute, CompleterTable, AjouterTable, EchangerPositions, CorrigerNom,
@@ -41,7 +41,12 @@ public:
     MenuState();
     static MenuState initial() { return {}; }
 
-    void enable(Cmd cmd, bool on = true) { m_enabled[size_t(cmd)] = on; }
+    void enable(Cmd cmd, bool on = true)
+    {
+        m_enabled[size_t(cmd)] = on;
+        if (cmd == Cmd::Enregistrer) // "Enregistrer sous..." goes with it, always
+            m_enabled[size_t(Cmd::EnregistrerSous)] = on;
+    }
     void disable(Cmd cmd) { enable(cmd, false); }
     void show(Cmd cmd, bool on = true) { m_visible[size_t(cmd)] = on; }
     void hide(Cmd cmd) { show(cmd, false); }

@@ -10,7 +10,7 @@ public:
     // filter in the Windows form "description|*.ext".
     virtual QString openFile(const QString &title, const QString &filter, const QString &defaultSuffix,
                              const QString &initialName) = 0;
-    // Asks before overwriting an existing file.
+    // Does not ask about an existing file: the caller does (confirmOverwrite).
     virtual QString saveFile(const QString &title, const QString &filter, const QString &defaultSuffix,
                              const QString &initialName) = 0;
 };

@@ -8,6 +8,7 @@
 #include "store/tournamentfile.h"
 
 #include <QAction>
+#include <QFileInfo>
 
 namespace {
 
@@ -24,15 +25,22 @@ void newTournament(Application &app)
     Application::report(startNewTournament(state));
 }
 
-// The first save of a tournament asks where; later ones write the same file again.
-void save(Application &app)
+// The first save of a tournament asks where, and so does every "Enregistrer sous..."; later
+// saves write the current file again.
+void save(Application &app, bool askWhere)
 {
     TournamentState &state = app.state();
     QString path = state.tournamentFile;
-    if (path.isEmpty()) {
+    if (path.isEmpty() || askWhere) {
+        const QString initial = path.isEmpty() ? QStringLiteral("nouveau.trt") : QFileInfo(path).fileName();
         path = platform().fileDialogs->saveFile(QString(), QStringLiteral("fichiers tournoi|*.trt"),
-                                                QStringLiteral("trt"), QStringLiteral("nouveau.trt"));
+                                                QStringLiteral("trt"), initial);
         if (path.isEmpty())
+            return;
+        if (QFileInfo::exists(path) &&
+            !platform().messages->confirm(QStringLiteral("Enregistrer le tournoi"),
+                                          QStringLiteral("Le fichier « %1 » existe déjà.\r\nVoulez-vous le remplacer ?")
+                                              .arg(QFileInfo(path).fileName())))
             return;
     }
     if (!Application::report(saveTournament(platform().files, path, state.date, state.place)))
@@ -72,6 +80,7 @@ void installStoreCommands(Application &app)
 {
     app.onCommand(Cmd::Nouveau, [&app] { newTournament(app); });
     app.onCommand(Cmd::Ouvrir, [&app] { open(app); });
-    app.onCommand(Cmd::Enregistrer, [&app] { save(app); });
+    app.onCommand(Cmd::Enregistrer, [&app] { save(app, false); });
+    app.onCommand(Cmd::EnregistrerSous, [&app] { save(app, true); });
     app.onCommand(Cmd::Diagnostic, [&app] { app.window<TBtnBottomDlg18b>().exec(); });
 }

@@ -70,6 +70,64 @@ private slots:
         QVERIFY(p.fileDialogs.calls[0].save);
     }
 
+    // A [TOUR] that only repeats the last [TOURn]: round n + 1 starts empty, round n counts once.
+    void repeatedRoundOpensOnce()
+    {
+        TestPlatform p;
+        Application app;
+        started(app);
+        tournaments::write(p, {.players = 24, .finishedRounds = 3});
+        p.write(QStringLiteral("tour.tmp"), p.read(QStringLiteral("tour3.tmp")));
+        saveAs(p, app, QStringLiteral("vieux.trt"));
+        openFile(p, app, QStringLiteral("vieux.trt"));
+        QCOMPARE(app.state().currentRound, 4);
+        QVERIFY(app.state().scoreList.isEmpty());
+        QVERIFY(p.read(QStringLiteral("tour.tmp")).isEmpty());
+        QCOMPARE(p.read(QStringLiteral("tour3.tmp")).size(), 24);
+    }
+
+    // "Enregistrer sous..." keeps the file opened as it was and makes the new one current.
+    void saveUnderAnotherName()
+    {
+        TestPlatform p;
+        Application app;
+        started(app);
+        tournaments::write(p, {.players = 8, .finishedRounds = 1});
+        saveAs(p, app, QStringLiteral("exemple.trt"));
+        openFile(p, app, QStringLiteral("exemple.trt"));
+        const QByteArray original = p.bytes(QStringLiteral("exemple.trt"));
+        QVERIFY(usable(app, Cmd::EnregistrerSous));
+        QCOMPARE(app.action(Cmd::EnregistrerSous)->text(), QStringLiteral("Enregistrer &sous..."));
+
+        app.state().modified = true;
+        trigger(app, Cmd::EnregistrerSous); // Cancel
+        QCOMPARE(p.fileDialogs.calls.last().initialName, QStringLiteral("exemple.trt"));
+        QCOMPARE(p.fileDialogs.calls.last().filter, QStringLiteral("fichiers tournoi|*.trt"));
+        QVERIFY(app.state().modified);
+
+        p.write(QStringLiteral("autre.trt"), {QStringLiteral("[INITIAL]")});
+        p.fileDialogs.saveAnswers = {p.path(QStringLiteral("autre.trt"))};
+        p.messages.answers = {Messages::No};
+        trigger(app, Cmd::EnregistrerSous);
+        QCOMPARE(p.messages.texts(), QStringList{"Le fichier « autre.trt » existe déjà.\r\nVoulez-vous le remplacer ?"});
+        QCOMPARE(p.messages.boxes.last().icon, Messages::Icon::Warning);
+        QCOMPARE(p.read(QStringLiteral("autre.trt")), QStringList{"[INITIAL]"});
+        QVERIFY(app.state().modified);
+
+        p.fileDialogs.saveAnswers = {p.path(QStringLiteral("autre.trt"))};
+        p.messages.answers = {Messages::Yes};
+        trigger(app, Cmd::EnregistrerSous);
+        QCOMPARE(p.bytes(QStringLiteral("autre.trt")), original);
+        QVERIFY(!app.state().modified);
+
+        p.write(QStringLiteral("penal.tmp"), {QStringLiteral("N1=-50")});
+        const qsizetype dialogs = p.fileDialogs.calls.size();
+        trigger(app, Cmd::Enregistrer); // now to autre.trt, without a dialog
+        QCOMPARE(p.fileDialogs.calls.size(), dialogs);
+        QVERIFY(p.read(QStringLiteral("autre.trt")).contains(QStringLiteral("[PENAL]")));
+        QCOMPARE(p.bytes(QStringLiteral("exemple.trt")), original);
+    }
+
     void roundTrip_data()
     {
         QTest::addColumn<Shape>("shape");
