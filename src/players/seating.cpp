@@ -86,8 +86,34 @@ QString unseated(const QString &line)
     return line.left(p > 0 && line.at(p - 1) == QLatin1Char(' ') ? p - 1 : p);
 }
 
+namespace {
+// Scores, penalties and exclusions are keyed by seat code: after a new draw they would belong
+// to other players.
+bool somethingRecordedOnSeats(const TournamentState &state, Outcome &outcome)
+{
+    if (!state.scoreList.isEmpty() || platform().files.countTourFiles() > 0)
+        return true;
+    for (const char *name : {"tour.tmp", "penal.tmp", "exclu.tmp"}) {
+        QStringList lines;
+        outcome = platform().files.readIfPresent(QLatin1String(name), lines);
+        if (!outcome.ok() || !lines.isEmpty())
+            return true;
+    }
+    return false;
+}
+} // namespace
+
 Outcome annulerAttribution(TournamentState &state)
 {
+    Outcome read;
+    if (somethingRecordedOnSeats(state, read)) {
+        if (read.ok())
+            platform().messages->warning(
+                QStringLiteral("Impossible"),
+                QStringLiteral("Des scores, des pénalités ou des exclusions sont déjà enregistrés pour ces places : "
+                               "l'attribution ne peut plus être annulée."));
+        return read;
+    }
     state.modified = true;
     if (!platform().messages->confirm(QStringLiteral("Annuler l'attribution des places"),
                                       QStringLiteral("En êtes-vous sûr ?")))

@@ -5,6 +5,7 @@
 #include "players/seating.h"
 #include "support/testing.h"
 
+#include <QMap>
 #include <QSet>
 #include <QTest>
 
@@ -182,6 +183,47 @@ private slots:
         QVERIFY(seating::attribuerPositions(state).ok());
         QVERIFY(state.playerRegisterList != firstDraw); // a new draw
         QCOMPARE(state.playerRegisterList.size(), 8);
+    }
+
+    void cancelRefusedOnceSomethingIsRecorded_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("a table scored, the dialog closed") << "tour.tmp" << "N1=20";
+        QTest::newRow("a penalty") << "penal.tmp" << "S2=-150";
+        QTest::newRow("an exclusion") << "exclu.tmp" << "E1";
+    }
+
+    // Those lines are keyed by seat code: after a new draw they would belong to other players.
+    void cancelRefusedOnceSomethingIsRecorded()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, line);
+        TestPlatform p;
+        TournamentState state;
+        state.playerRegisterList = players(8);
+        QVERIFY(seating::attribuerPositions(state).ok());
+        p.write(file, {line});
+        if (file == QLatin1String("tour.tmp"))
+            state.scoreList = {line};
+        const QStringList seated = state.playerRegisterList;
+        QMap<QString, QByteArray> before;
+        for (const QString &name : p.files())
+            before[name] = p.bytes(name);
+        state.modified = false;
+        p.messages.clear();
+
+        QVERIFY(seating::annulerAttribution(state).ok());
+        QCOMPARE(p.messages.boxes.size(), 1);
+        QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Impossible"));
+        QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Warning);
+        QCOMPARE(state.playerRegisterList, seated);
+        QVERIFY(state.menus.isVisible(Cmd::AnnulerAttribution));
+        QVERIFY(!state.modified);
+        QMap<QString, QByteArray> after;
+        for (const QString &name : p.files())
+            after[name] = p.bytes(name);
+        QCOMPARE(after, before);
     }
 
     void theMenusFollowTheDrawAndItsCancel()
