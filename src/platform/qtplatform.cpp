@@ -80,6 +80,7 @@ public:
     {
         QFileDialog dialog(activeParent(), title, m_lastDirectory, qtFilter(filter));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite); // the command asks, in its own words
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(defaultSuffix);
         dialog.selectFile(initialName);
@@ -179,9 +180,7 @@ public:
         m_pdf.clear();
         // With no printer installed the pages go to a PDF beside the working files.
         if (!m_configured && QPrinterInfo::availablePrinterNames().isEmpty()) {
-            QString base = documentName;
-            base.replace(QLatin1Char(' '), QLatin1Char('_'));
-            m_pdf = platform().files.path(base + QStringLiteral(".pdf"));
+            m_pdf = platform().files.unusedPath(documentName, QStringLiteral(".pdf"));
             m_printer->setOutputFormat(QPrinter::PdfFormat);
             m_printer->setOutputFileName(m_pdf);
         } else if (m_printer->outputFormat() == QPrinter::PdfFormat && !m_configured) {

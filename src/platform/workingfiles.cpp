@@ -46,6 +46,14 @@ bool WorkingFiles::exists(const QString &name) const
     return QFileInfo(resolve(m_directory, name)).isFile();
 }
 
+QString WorkingFiles::unusedPath(const QString &stem, const QString &suffix) const
+{
+    QString name = stem + suffix;
+    for (int n = 2; exists(name); ++n)
+        name = QStringLiteral("%1 (%2)%3").arg(stem).arg(n).arg(suffix);
+    return path(name);
+}
+
 namespace {
 // Calls line(start, length) for every line of bytes, its CR LF or LF excluded.
 template<class F>

@@ -17,6 +17,9 @@ public:
     QString path(const QString &name) const;
 
     bool exists(const QString &name) const;
+    // The path of stem + suffix, or of stem + " (2)" + suffix, " (3)" ... when that is taken, so
+    // that a new document never replaces an earlier one.
+    QString unusedPath(const QString &stem, const QString &suffix) const;
 
     // Reads the whole file; lines end with CR LF or LF. A missing file is an error here:
     // callers that accept absence test exists() first or use readIfPresent().

@@ -18,7 +18,7 @@ TBtnBottomDlg14::TBtnBottomDlg14(Application &app)
     m_pcn->setEnabled(false);
     connect(m_pcn, &QCheckBox::clicked, this, &TBtnBottomDlg14::pcnClicked);
     connect(m_print, &QPushButton::clicked, this, [this] {
-        print(QStringLiteral("Classement général"),
+        print(QStringLiteral("Classement général - tour %1").arg(state().currentRound),
               [this](Canvas &canvas) { return printGeneralRanking(canvas, state(), state().generalRanking); });
     });
 

@@ -21,7 +21,7 @@ TBtnRightDlg2::TBtnRightDlg2(Application &app)
     m_round->setRange(1, 1);
     connect(m_round, &QSpinBox::valueChanged, this, &TBtnRightDlg2::build);
     connect(m_print, &QPushButton::clicked, this, [this] {
-        print(QStringLiteral("Classement du tour"),
+        print(QStringLiteral("Classement du tour %1").arg(m_round->value()),
               [this](Canvas &canvas) { return printRoundRanking(canvas, state(), m_table, m_round->value()); });
     });
 

@@ -3,12 +3,14 @@
 #include "fields.h"
 #include "rankings/tbtnbottomdlg14.h"
 #include "rankings/tbtnrightdlg2.h"
+#include "platform/qtplatform.h"
 #include "support/testing.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
@@ -171,7 +173,7 @@ private slots:
         app.state().place = "Lyon";
         p.printing.where = "Le document a été enregistré dans le fichier « x.pdf ».";
         child<QPushButton>(&w, "Button1")->click();
-        QCOMPARE(p.printing.documents, QStringList{"Classement général"});
+        QCOMPARE(p.printing.documents, QStringList{"Classement général - tour 5"});
         QVERIFY(!p.printing.last.find("Classement Général Tournoi du 08/12/2026 Lyon").kind.isEmpty());
         QCOMPARE(p.printing.last.find("200").x, (4780 / 5) * 4);
         QVERIFY(!p.printing.last.find("Page 1 Tour 5").kind.isEmpty());
@@ -273,7 +275,7 @@ private slots:
         app.state().date = "08/12/2026";
         app.state().place = "Lyon";
         child<QPushButton>(&w, "Button1")->click();
-        QCOMPARE(p.printing.documents, QStringList{"Classement du tour"});
+        QCOMPARE(p.printing.documents, QStringList{"Classement du tour 3"});
         const RecordingCanvas &c = p.printing.last;
         QVERIFY(!c.find("Classement du tour n°3 Tournoi du 08/12/2026 Lyon").kind.isEmpty());
         QCOMPARE(c.find("Nord 1").y, 550);
@@ -285,6 +287,33 @@ private slots:
         act(app, "Tour")->trigger();
         QCOMPARE(spin->value(), 4);
         QCOMPARE(grid(&w)->model()->rowCount(), 8);
+    }
+
+    // Without a printer each printout is a PDF named for what it holds; a second one of the
+    // same round never replaces the first.
+    void printoutsWithoutPrinterKeepEachPdf()
+    {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+            QSKIP("a printer is installed: the pages would go to it");
+        TestPlatform p;
+        installQtPlatform();
+        Platform services = platform();
+        p.install(p.directory.path());
+        Printing *qtPrinting = services.printing;
+        services = platform();
+        services.printing = qtPrinting;
+        installPlatform(services);
+
+        Application app;
+        field(p, app, 4);
+        auto &w = app.window<TBtnBottomDlg14>();
+        act(app, "Général")->trigger();
+        child<QPushButton>(&w, "Button1")->click();
+        child<QPushButton>(&w, "Button1")->click();
+        QVERIFY(p.bytes("Classement général - tour 4.pdf").startsWith("%PDF"));
+        QVERIFY(p.bytes("Classement général - tour 4 (2).pdf").startsWith("%PDF"));
+        QCOMPARE(p.messages.boxes.size(), 2);
+        QVERIFY(p.messages.texts()[1].contains("Classement général - tour 4 (2).pdf"));
     }
 };
 
