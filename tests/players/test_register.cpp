@@ -152,6 +152,10 @@ private slots:
         auto &form = app.window<TForm3>();
         whenShown(&form, [&] {
             child<QPushButton>(&form, "HelpBtn")->click();
+            // F1 is a window shortcut: it fires only once the window is active, which a loaded
+            // machine may not have made it yet.
+            form.activateWindow();
+            QTRY_VERIFY(QApplication::activeWindow() == &form);
             QTest::keyClick(&form, Qt::Key_F1);
             child<QPushButton>(&form, "CloseBtn")->click();
         });

@@ -203,6 +203,8 @@ private slots:
         QCOMPARE(cherchenom(list, QStringLiteral("N2")), QStringLiteral(" CHAISE VIDE 2 "));
         QCOMPARE(cherchenom(list, QStringLiteral("E4")), QString());
         QCOMPARE(cherchenom(list, QStringLiteral("SIEGE")), QStringLiteral("SANS SIEGE"));
+        // N1 before N12: the N12 line must not overwrite N1's name either.
+        QCOMPARE(cherchenom({"MARTIN Anne = N1", "DUPONT Jean = N12"}, QStringLiteral("N1")), QStringLiteral("MARTIN Anne "));
 
         // The index answers as cherchenom does, odd codes and lines included.
         std::mt19937 rng(7);

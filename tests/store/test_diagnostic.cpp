@@ -77,6 +77,21 @@ private slots:
         QVERIFY(classgen.contains(QStringLiteral("Est 2=EXCLU")));
     }
 
+    // The search for a missing seat reaches the last table.
+    void seatMissingAtTheLastTable()
+    {
+        TestPlatform p;
+        tournaments::write(p, {.players = 22, .finishedRounds = 1});
+        QStringList round1 = tournaments::round(6, 1);
+        QVERIFY(round1.takeLast().startsWith(QLatin1String("S6=")));
+        p.write(QStringLiteral("tour1.tmp"), round1);
+        Application app;
+        const QStringList memo = started(p, app);
+        const qsizetype at = memo.indexOf(QStringLiteral("tour n°1 : 23 scores. *** ATTENTION ***"));
+        QVERIFY(at > 0);
+        QCOMPARE(memo.mid(at + 1, 2), (QStringList{"S6 non trouvé", "Ce fichier doit être corrigé."}));
+    }
+
     // The example a newcomer opens: consistent in every check.
     void exampleTournament()
     {
