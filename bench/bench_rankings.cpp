@@ -78,13 +78,13 @@ int main(int argc, char *argv[])
 
         const int runs = n > 10000 ? 10 : 30;
         RankingTable general;
-        const double build = best(runs, [&] { general = prepareletab(state); });
+        const double build = best(runs, [&] { general = buildGeneralRanking(state); });
         const double read = best(runs, [&] { readFiles(generalFiles); });
         const double round = best(runs, [&] { roundRanking(state, rounds); });
         const double roundRead = best(runs, [&] { readFiles(roundFiles); });
         const double byName = best(runs, [&] {
             RankingTable t = general;
-            retrie(t, 0);
+            sortRanking(t, 0);
         });
         std::printf("%8d  %12.2f %12.2f %6.2f  %12.2f %12.2f %6.2f  %12.2f\n", n, build, read, build / read, round,
                     roundRead, round / roundRead, byName);

@@ -1,36 +1,36 @@
 #include "app/application.h"
 
-#include "app/taboutbox.h"
-#include "app/tform1.h"
-#include "app/tform18.h"
+#include "app/aboutbox.h"
+#include "app/mainwindow.h"
+#include "app/splashwindow.h"
 #include "incidents/incidentcommands.h"
-#include "incidents/tbtnbottomdlg15.h"
-#include "incidents/tbtnbottomdlg16.h"
-#include "incidents/tbtnbottomdlg17.h"
-#include "incidents/tbtnbottomdlg9.h"
+#include "incidents/penaltydialog.h"
+#include "incidents/swapdialog.h"
+#include "incidents/exclusiondialog.h"
+#include "incidents/swapreminderdialog.h"
 #include "movements/movementcommands.h"
-#include "movements/tbtnbottomdlg20.h"
-#include "movements/tbtnbottomdlg7.h"
-#include "movements/tbtnrightdlg.h"
+#include "movements/positionsprintdialog.h"
+#include "movements/positionsviewdialog.h"
+#include "movements/movementsettingsdialog.h"
 #include "platform/platform.h"
 #include "platform/qtplatform.h"
 #include "players/playercommands.h"
-#include "players/tbtnbottomdlg1.h"
-#include "players/tbtnbottomdlg2.h"
-#include "players/tbtnbottomdlg3.h"
-#include "players/tbtnbottomdlg4.h"
-#include "players/tchangenom.h"
-#include "players/tform3.h"
+#include "players/completetabledialog.h"
+#include "players/addtabledialog.h"
+#include "players/exchangedialog.h"
+#include "players/playerlistdialog.h"
+#include "players/renamedialog.h"
+#include "players/registerwindow.h"
 #include "rankings/rankingcommands.h"
-#include "rankings/tbtnbottomdlg14.h"
-#include "rankings/tbtnrightdlg2.h"
+#include "rankings/generalrankingwindow.h"
+#include "rankings/roundrankingwindow.h"
 #include "rounds/roundcommands.h"
-#include "rounds/tbtnbottomdlg11.h"
-#include "rounds/tbtnbottomdlg12.h"
-#include "rounds/tbtnrightdlg1.h"
+#include "rounds/previousrounddialog.h"
+#include "rounds/cancelrounddialog.h"
+#include "rounds/scoreentrydialog.h"
 #include "store/storecommands.h"
-#include "store/tbtnbottomdlg10.h"
-#include "store/tbtnbottomdlg18b.h"
+#include "store/newtournamentdialog.h"
+#include "store/diagnosticdialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,30 +49,30 @@ T *Application::add()
 
 Application::Application()
 {
-    m_main = new TForm1(*this);
+    m_main = new MainWindow(*this);
     m_windows.append(m_main);
     // The creation order of the windows is fixed.
-    add<TAboutBox>();
-    add<TForm3>();
-    add<TBtnBottomDlg2>();
-    add<TBtnBottomDlg3>();
-    add<TBtnBottomDlg16>();
-    add<TBtnBottomDlg4>();
-    add<TBtnBottomDlg7>();
-    add<TBtnBottomDlg11>();
-    add<TBtnRightDlg1>();
-    add<TBtnRightDlg2>();
-    add<TBtnBottomDlg14>();
-    add<TBtnRightDlg>();
-    add<TBtnBottomDlg9>();
-    add<TBtnBottomDlg15>();
-    add<TBtnBottomDlg17>();
-    add<TBtnBottomDlg1>();
-    add<TBtnBottomDlg18b>();
-    add<TBtnBottomDlg20>();
-    add<TBtnBottomDlg12>();
-    add<Tchangenom>();
-    add<TBtnBottomDlg10>();
+    add<AboutBox>();
+    add<RegisterWindow>();
+    add<AddTableDialog>();
+    add<ExchangeDialog>();
+    add<SwapDialog>();
+    add<PlayerListDialog>();
+    add<PositionsViewDialog>();
+    add<PreviousRoundDialog>();
+    add<ScoreEntryDialog>();
+    add<RoundRankingWindow>();
+    add<GeneralRankingWindow>();
+    add<MovementSettingsDialog>();
+    add<SwapReminderDialog>();
+    add<PenaltyDialog>();
+    add<ExclusionDialog>();
+    add<CompleteTableDialog>();
+    add<DiagnosticDialog>();
+    add<PositionsPrintDialog>();
+    add<CancelRoundDialog>();
+    add<RenameDialog>();
+    add<NewTournamentDialog>();
 
     m_main->installCommands();
     installStoreCommands(*this);
@@ -148,7 +148,7 @@ int runVerlandis(int argc, char *argv[])
     if (!platformInstalled())
         installQtPlatform();
 
-    TForm18 splash;
+    SplashWindow splash;
     splash.hold();
     Application app;
     splash.hide();

@@ -12,7 +12,7 @@
 
 class QAction;
 class QWidget;
-class TForm1;
+class MainWindow;
 
 // Owns the shared state and every window, created once in the fixed start-up order.
 class Application
@@ -24,7 +24,7 @@ public:
     Application &operator=(const Application &) = delete;
 
     TournamentState &state() { return m_state; }
-    TForm1 &mainWindow() { return *m_main; }
+    MainWindow &mainWindow() { return *m_main; }
     QWidget *mainWindowWidget() const;
 
     // The window of class T (each class exists once).
@@ -54,7 +54,7 @@ private:
     T *add();
 
     TournamentState m_state;
-    TForm1 *m_main = nullptr;
+    MainWindow *m_main = nullptr;
     QList<QWidget *> m_windows;
 };
 

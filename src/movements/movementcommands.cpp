@@ -2,19 +2,19 @@
 
 #include "app/application.h"
 #include "movements/positions.h"
-#include "movements/tbtnbottomdlg20.h"
-#include "movements/tbtnbottomdlg7.h"
-#include "movements/tbtnrightdlg.h"
+#include "movements/positionsprintdialog.h"
+#include "movements/positionsviewdialog.h"
+#include "movements/movementsettingsdialog.h"
 
 void installMovementCommands(Application &app)
 {
-    app.onCommand(Cmd::Deplacements, [&app] { app.window<TBtnRightDlg>().exec(); });
+    app.onCommand(Cmd::Deplacements, [&app] { app.window<MovementSettingsDialog>().exec(); });
     app.onCommand(Cmd::VoirPosition, [&app] {
         if (!refuseWithoutTables(app.state()))
-            app.window<TBtnBottomDlg7>().exec();
+            app.window<PositionsViewDialog>().exec();
     });
     app.onCommand(Cmd::ImprimerPosition, [&app] {
         if (!refuseWithoutTables(app.state()))
-            app.window<TBtnBottomDlg20>().exec();
+            app.window<PositionsPrintDialog>().exec();
     });
 }

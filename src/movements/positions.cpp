@@ -102,7 +102,7 @@ qint64 wrapTable(qint64 x, qint64 tables)
     return (m < 0 ? m + tables : m) + 1;
 }
 
-qint64 totalise(const QStringList &movementList, QChar seat, int round)
+qint64 seatDisplacement(const QStringList &movementList, QChar seat, int round)
 {
     qint64 sum = 0;
     for (const QString &line : movementList) {
@@ -171,7 +171,7 @@ SeatedTable tableInRound(const TournamentState &state, qint64 table, int round)
         return seated;
     if (smallFieldMode(state)) {
         seated.smallField = true;
-        const std::array<int, 4> players = troisquatre(tables, table, round);
+        const std::array<int, 4> players = smallFieldSeat(tables, table, round);
         for (size_t i = 0; i < 4; ++i) {
             seated.seatCodes[i] = entries::seatCodeOfPlayer(players[i]);
             seated.shown[i] = QString::number(players[i]);
@@ -182,7 +182,7 @@ SeatedTable tableInRound(const TournamentState &state, qint64 table, int round)
     for (size_t i = 0; i < 4; ++i) {
         const QChar seat = QLatin1Char(seatLetters[i]);
         const qint64 forecast = ahead * state.movement.value(seat);
-        const qint64 from = wrapTable(table - totalise(state.movementList, seat, round) - forecast, tables);
+        const qint64 from = wrapTable(table - seatDisplacement(state.movementList, seat, round) - forecast, tables);
         seated.seatCodes[i] = seat + QString::number(from);
         seated.shown[i] = QString::number(from);
     }
@@ -207,7 +207,7 @@ bool isSpecialTableCount(qint64 tables)
     }
 }
 
-bool deplauto(MovementSettings &settings, qint64 tables, int round)
+bool automaticMovements(MovementSettings &settings, qint64 tables, int round)
 {
     const bool special = isSpecialTableCount(tables);
     settings.nord = fftNord;
@@ -227,7 +227,7 @@ bool deplauto(MovementSettings &settings, qint64 tables, int round)
 
 QStringList startRoundMovements(TournamentState &state, int round)
 {
-    if (state.movement.fft && deplauto(state.movement, state.tableCount(), round))
+    if (state.movement.fft && automaticMovements(state.movement, state.tableCount(), round))
         platform().messages->information(QStringLiteral("Mouvements spéciaux"),
                                          QStringLiteral("Au prochain tour, le déplacement change."));
     QStringList lines;
@@ -268,7 +268,7 @@ qint64 position(const MovementSettings &settings, const QString &seatCode, int r
     if (!splitSeatCode(seatCode, seat, table))
         return 0;
     const bool special = settings.fft && isSpecialTableCount(tables);
-    // With the FFT option on, the values deplauto records, not whatever it last left behind.
+    // With the FFT option on, the values automaticMovements records, not whatever it last left behind.
     MovementSettings base;
     setAutomaticFft(base, true);
     if (special)
@@ -291,7 +291,7 @@ const std::array<int, 16> &scheduleRow(qint64 tables, int round)
     return tables == 3 ? threeTables[r - 1] : fourTables[r - 1];
 }
 
-std::array<int, 4> troisquatre(qint64 tables, qint64 table, int round)
+std::array<int, 4> smallFieldSeat(qint64 tables, qint64 table, int round)
 {
     std::array<int, 4> players{};
     if (table < 1 || table > (tables == 3 ? 3 : 4))

@@ -17,7 +17,7 @@ qint64 wrapTable(qint64 x, qint64 tables);
 // `Totalise`: the displacement of a seat letter up to round R, the sum of the movement lines
 // of that letter whose round is at most R. A line without "=" counts for nothing; a round or
 // value that is not a number counts as 0.
-qint64 totalise(const QStringList &movementList, QChar seat, int round);
+qint64 seatDisplacement(const QStringList &movementList, QChar seat, int round);
 
 // The four seats of a table in a round as score entry and the positions view show them,
 // in the order Nord, Sud, Est, Ouest.
@@ -51,12 +51,12 @@ bool refuseWithoutTables(const TournamentState &state);
 // 6, 8, 9, 10, 12, 14, 16, 18, 20.
 bool isSpecialTableCount(qint64 tables);
 
-// `deplauto`: sets the automatic FFT values for round `round` (>= 2) at `tables` tables;
+// `automaticMovements`: sets the automatic FFT values for round `round` (>= 2) at `tables` tables;
 // returns true when the following round changes them again (the warning
 // "Au prochain tour, le déplacement change.").
-bool deplauto(MovementSettings &settings, qint64 tables, int round);
+bool automaticMovements(MovementSettings &settings, qint64 tables, int round);
 
-// The four movement lines of a round being started, N, E, O, S ("E2=2"), after `deplauto`
+// The four movement lines of a round being started, N, E, O, S ("E2=2"), after `automaticMovements`
 // when the FFT option is on (its warning shown). The caller records them.
 QStringList startRoundMovements(TournamentState &state, int round);
 
@@ -84,9 +84,9 @@ qint64 position(const MovementSettings &settings, const QString &seatCode, int r
 // the sixth continue the cycle of rounds 2 to 6.
 const std::array<int, 16> &scheduleRow(qint64 tables, int round);
 
-// `troisquatre` from a table: the player numbers at Nord, Sud, Est, Ouest (zeros off the schedule).
-std::array<int, 4> troisquatre(qint64 tables, qint64 table, int round);
-// `troisquatre` from a player: "2 Sud"; empty when the player number is not in the row.
+// `smallFieldSeat` from a table: the player numbers at Nord, Sud, Est, Ouest (zeros off the schedule).
+std::array<int, 4> smallFieldSeat(qint64 tables, qint64 table, int round);
+// `smallFieldSeat` from a player: "2 Sud"; empty when the player number is not in the row.
 QString troisquatreCell(qint64 tables, qint64 playerNumber, int round);
 
 // ---- Positions view

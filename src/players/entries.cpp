@@ -87,7 +87,7 @@ QString seatCodeOfPlayer(qint64 k)
     return letters.at(int(((k % 4) + 4) % 4)) + QString::number(table);
 }
 
-QString numerojoueur(const QString &line)
+QString withPlayerNumber(const QString &line)
 {
     static const char *markers[] = {"= N", "= S", "= E", "= O"};
     QString result = line;
@@ -129,7 +129,7 @@ QString seatCodeOfDisplayed(const QString &displayedEntry)
     return text;
 }
 
-QString placenumero(const QString &displayedSeat)
+QString seatKeyOfPlayerNumber(const QString &displayedSeat)
 {
     const QString marker = QStringLiteral(" Joueur n°");
     const qsizetype p = displayedSeat.indexOf(marker);
@@ -193,7 +193,7 @@ DisplayedParts splitDisplayed(const QString &displayedEntry)
 QString seatKeyOfDisplayedSeat(const QString &displayedSeat)
 {
     if (displayedSeat.startsWith(numberMarker))
-        return placenumero(displayedSeat);
+        return seatKeyOfPlayerNumber(displayedSeat);
     const QString seat = displayedSeat.trimmed();
     const qsizetype blank = seat.indexOf(QLatin1Char(' '));
     if (blank < 0 || seatWord(seat.front()) != seat.left(blank))
@@ -273,7 +273,7 @@ EditTexts editTextsOf(const QString &line)
     return {surname, text.mid(blank + 1)};
 }
 
-Outcome ajouteinscrit(const QString &entry)
+Outcome appendRegistered(const QString &entry)
 {
     const QString file = QStringLiteral("inscrits.tmp");
     if (!platform().files.exists(file))

@@ -29,8 +29,8 @@ qint64 playerNumber(const QString &seatCode);
 // Seat code of a player number: table (k + 3) div 4, seat N, S, E, O for k mod 4 = 1, 2, 3, 0.
 QString seatCodeOfPlayer(qint64 k);
 
-// `numerojoueur`: a seated entry with its seat written "Joueur n° " k; other lines unchanged.
-QString numerojoueur(const QString &line);
+// `withPlayerNumber`: a seated entry with its seat written "Joueur n° " k; other lines unchanged.
+QString withPlayerNumber(const QString &line);
 
 // The displayed entry of the pick lists: "DUPONT Jean NORD 3"; a line without seat unchanged.
 QString displayed(const QString &line);
@@ -38,8 +38,8 @@ QString displayed(const QString &line);
 // without any seat word is returned unchanged.
 QString seatCodeOfDisplayed(const QString &displayedEntry);
 
-// `placenumero`: " Joueur n° 9" gives the seat key " = N3".
-QString placenumero(const QString &displayedSeat);
+// `seatKeyOfPlayerNumber`: " Joueur n° 9" gives the seat key " = N3".
+QString seatKeyOfPlayerNumber(const QString &displayedSeat);
 
 // " = N12": the end of a seated entry.
 QString seatKey(QChar letter, qint64 table);
@@ -85,9 +85,9 @@ struct EditTexts
 };
 EditTexts editTextsOf(const QString &line);
 
-// `ajouteinscrit`: appends a player entry to inscrits.tmp, creating it with a message when
+// `appendRegistered`: appends a player entry to inscrits.tmp, creating it with a message when
 // no player was registered yet.
-Outcome ajouteinscrit(const QString &entry);
+Outcome appendRegistered(const QString &entry);
 
 // Why a name typed by the director cannot be stored (empty when it can): an "=", a leading
 // "[" (the line would read back as a section of the tournament file), a character outside

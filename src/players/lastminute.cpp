@@ -56,7 +56,7 @@ Outcome completeTable(TournamentState &state, const QString &surname, const QStr
     list.removeAt(chair);
     entries::insertSorted(list, entry + QStringLiteral(" = ") + seatCode);
     // Written at once, so that a crash or a restart never loses the late player.
-    const Outcome appended = entries::ajouteinscrit(entry);
+    const Outcome appended = entries::appendRegistered(entry);
     if (!appended.ok())
         return appended;
     return platform().files.write(positionFile, list);
@@ -87,14 +87,14 @@ Outcome addTable(TournamentState &state, const std::array<QString, 4> &surnames,
     for (int i : order) {
         const QString entry = surnames[i] + QLatin1Char(' ') + firstNames[i];
         entries::insertSorted(state.playerRegisterList, entry + entries::seatKey(letters.at(i), table));
-        const Outcome appended = entries::ajouteinscrit(entry);
+        const Outcome appended = entries::appendRegistered(entry);
         if (!appended.ok())
             return appended;
     }
     return Outcome::success();
 }
 
-SeatLookup majdial(const QStringList &list, const QString &key1, const QString &key2)
+SeatLookup refreshExchange(const QStringList &list, const QString &key1, const QString &key2)
 {
     SeatLookup found;
     const qsizetype end = 4 * (list.size() / 4);
@@ -115,7 +115,7 @@ SeatLookup majdial(const QStringList &list, const QString &key1, const QString &
 Outcome exchange(TournamentState &state, const QString &key1, const QString &key2)
 {
     state.modified = true;
-    const SeatLookup found = majdial(state.playerRegisterList, key1, key2);
+    const SeatLookup found = refreshExchange(state.playerRegisterList, key1, key2);
     if (!found.ok())
         return Outcome::success();
     state.playerRegisterList[found.index1] = found.name2 + key1;

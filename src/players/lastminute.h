@@ -41,7 +41,7 @@ Outcome addTable(TournamentState &state, const std::array<QString, 4> &surnames,
 // Why a table typed in "Ajouter une table" cannot be stored (empty when it can).
 QString refusalOfTable(const std::array<QString, 4> &surnames, const std::array<QString, 4> &firstNames);
 
-// `majdial`: the lines that hold two seat keys (" = N1"), among the complete groups of four;
+// `refreshExchange`: the lines that hold two seat keys (" = N1"), among the complete groups of four;
 // the last match counts. ok when both are found at different lines.
 struct SeatLookup
 {
@@ -51,7 +51,7 @@ struct SeatLookup
     QString name2;
     bool ok() const { return index1 >= 0 && index2 >= 0 && index1 != index2; }
 };
-SeatLookup majdial(const QStringList &list, const QString &key1, const QString &key2);
+SeatLookup refreshExchange(const QStringList &list, const QString &key1, const QString &key2);
 // OK of the exchange: the two occupants swap seats, the lines stay in place; position.tmp is
 // written. Nothing happens unless both seats are found and differ.
 Outcome exchange(TournamentState &state, const QString &key1, const QString &key2);

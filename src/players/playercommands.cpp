@@ -5,12 +5,12 @@
 #include "players/namecorrection.h"
 #include "players/playerlist.h"
 #include "players/seating.h"
-#include "players/tbtnbottomdlg1.h"
-#include "players/tbtnbottomdlg2.h"
-#include "players/tbtnbottomdlg3.h"
-#include "players/tbtnbottomdlg4.h"
-#include "players/tchangenom.h"
-#include "players/tform3.h"
+#include "players/completetabledialog.h"
+#include "players/addtabledialog.h"
+#include "players/exchangedialog.h"
+#include "players/playerlistdialog.h"
+#include "players/renamedialog.h"
+#include "players/registerwindow.h"
 
 namespace {
 
@@ -29,10 +29,10 @@ void printPlayerList(TournamentState &state)
 
 void correctName(Application &app)
 {
-    const QString selected = app.window<TBtnBottomDlg4>().pick();
+    const QString selected = app.window<PlayerListDialog>().pick();
     if (selected.isEmpty())
         return;
-    const QString edited = app.window<Tchangenom>().correct(selected);
+    const QString edited = app.window<RenameDialog>().correct(selected);
     if (edited.isNull())
         return;
     if (platform().messages->show(QStringLiteral("Changement de nom"), correction::question(selected, edited),
@@ -47,13 +47,13 @@ void correctName(Application &app)
 void installPlayerCommands(Application &app)
 {
     TournamentState &state = app.state();
-    app.onCommand(Cmd::Inscription, [&app] { app.window<TForm3>().run(); });
-    app.onCommand(Cmd::AttribuerPositions, [&state] { Application::report(seating::attribuerPositions(state)); });
-    app.onCommand(Cmd::AnnulerAttribution, [&state] { Application::report(seating::annulerAttribution(state)); });
-    app.onCommand(Cmd::Visualisation, [&app] { app.window<TBtnBottomDlg4>().showList(); });
+    app.onCommand(Cmd::Inscription, [&app] { app.window<RegisterWindow>().run(); });
+    app.onCommand(Cmd::AttribuerPositions, [&state] { Application::report(seating::drawSeats(state)); });
+    app.onCommand(Cmd::AnnulerAttribution, [&state] { Application::report(seating::cancelDraw(state)); });
+    app.onCommand(Cmd::Visualisation, [&app] { app.window<PlayerListDialog>().showList(); });
     app.onCommand(Cmd::ImpressionJoueurs, [&state] { printPlayerList(state); });
-    app.onCommand(Cmd::CompleterTable, [&app] { app.window<TBtnBottomDlg1>().run(); });
-    app.onCommand(Cmd::AjouterTable, [&app] { app.window<TBtnBottomDlg2>().run(); });
-    app.onCommand(Cmd::EchangerPositions, [&app] { app.window<TBtnBottomDlg3>().run(); });
+    app.onCommand(Cmd::CompleterTable, [&app] { app.window<CompleteTableDialog>().run(); });
+    app.onCommand(Cmd::AjouterTable, [&app] { app.window<AddTableDialog>().run(); });
+    app.onCommand(Cmd::EchangerPositions, [&app] { app.window<ExchangeDialog>().run(); });
     app.onCommand(Cmd::CorrigerNom, [&app] { correctName(app); });
 }

@@ -16,7 +16,7 @@ QStringList listingLines(const TournamentState &state)
     const bool withNumbers = numbered(state.playerRegisterList) && state.movement.fft;
     QStringList lines;
     for (const QString &line : state.playerRegisterList) {
-        const QString shown = entries::displayed(withNumbers ? entries::numerojoueur(line) : line);
+        const QString shown = entries::displayed(withNumbers ? entries::withPlayerNumber(line) : line);
         if (!shown.contains(QStringLiteral("CHAISE VIDE")))
             entries::insertSorted(lines, shown);
     }
@@ -26,7 +26,7 @@ QStringList listingLines(const TournamentState &state)
 Row printedRow(const QString &line, bool withNumbers)
 {
     if (withNumbers) {
-        const QString text = entries::numerojoueur(line);
+        const QString text = entries::withPlayerNumber(line);
         // The number ends the line; a first name "Joueur" stays in the name column.
         const qsizetype p = text.lastIndexOf(QString::fromUtf8("Joueur n° "));
         if (p < 0)

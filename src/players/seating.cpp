@@ -49,7 +49,7 @@ void draw(QStringList &list, Random &random)
     }
 }
 
-Outcome attribuerPositions(TournamentState &state)
+Outcome drawSeats(TournamentState &state)
 {
     QStringList &list = state.playerRegisterList;
     const QString why = refusalOfDraw(list.size());
@@ -103,7 +103,7 @@ bool somethingRecordedOnSeats(const TournamentState &state, Outcome &outcome)
 }
 } // namespace
 
-Outcome annulerAttribution(TournamentState &state)
+Outcome cancelDraw(TournamentState &state)
 {
     Outcome read;
     if (somethingRecordedOnSeats(state, read)) {

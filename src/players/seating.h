@@ -22,9 +22,9 @@ void draw(QStringList &list, Random &random);
 
 // "&Attribuer les positions": the three-player question, the empty chairs, the draw, the menus
 // and position.tmp.
-Outcome attribuerPositions(TournamentState &state);
+Outcome drawSeats(TournamentState &state);
 // "&Annuler l'attribution": back to the player entries, without the empty chairs.
-Outcome annulerAttribution(TournamentState &state);
+Outcome cancelDraw(TournamentState &state);
 
 // A seated entry back to its player entry (the text before the blank that precedes the first
 // "="); other lines unchanged.

@@ -127,7 +127,7 @@ private:
 // Sorted by SCORE, then the empty chairs are "SANS OBJET".
 RankingTable finish(RankingTable table)
 {
-    retrie(table, 2);
+    sortRanking(table, 2);
     for (QStringList &row : table.rows)
         if (row[0].startsWith(QLatin1String(" CHAISE VIDE")))
             row[2] = notApplicable;
@@ -245,7 +245,7 @@ QString label(QStringView seatCode, qsizetype registerLines)
 {
     if (registerLines == 12 || registerLines == 16) {
         if (entries::playerNumber(seatCode.toString()) > 0)
-            return entries::numerojoueur(QStringLiteral(" = ") + seatCode.toString());
+            return entries::withPlayerNumber(QStringLiteral(" = ") + seatCode.toString());
         return seatCode.toString();
     }
     static const QString letters = QStringLiteral("NSEO");
@@ -278,7 +278,7 @@ int pcn(int rank, int tables)
 
 void setPcn(RankingTable &table, bool shown, int tables)
 {
-    retrie(table, 2);
+    sortRanking(table, 2);
     if (!shown) {
         if (table.header.size() > 3) {
             table.header.resize(3);
@@ -383,14 +383,14 @@ NameIndex::NameIndex(const QStringList &playerRegisterList) : m_lines(playerRegi
 QString NameIndex::name(QStringView seatCode) const
 {
     if (!isSeatShaped(seatCode))
-        return cherchenom(m_lines, seatCode.toString());
+        return nameEndingWithSeat(m_lines, seatCode.toString());
     const qsizetype line = m_lastLine.find(seatCode);
     return line < 0 ? QString() : nameOf(m_lines[line]);
 }
 
 } // namespace ranking
 
-QString cherchenom(const QStringList &playerRegisterList, const QString &seatCode)
+QString nameEndingWithSeat(const QStringList &playerRegisterList, const QString &seatCode)
 {
     QString name;
     for (const QString &line : playerRegisterList)
@@ -399,7 +399,7 @@ QString cherchenom(const QStringList &playerRegisterList, const QString &seatCod
     return name;
 }
 
-RankingTable prepareletab(const TournamentState &state, Outcome *error)
+RankingTable buildGeneralRanking(const TournamentState &state, Outcome *error)
 {
     const WorkingFiles &files = platform().files;
     const QString firstFile = files.exists(WorkingFiles::tourFile(1)) ? WorkingFiles::tourFile(1) : currentTour;
@@ -440,7 +440,7 @@ RankingTable roundRanking(const TournamentState &state, int round, Outcome *erro
     return finish(draft.table(state));
 }
 
-void retrie(RankingTable &table, int column)
+void sortRanking(RankingTable &table, int column)
 {
     if (table.rows.size() < 2 || column < 0 || column > 2)
         return;

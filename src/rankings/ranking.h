@@ -9,18 +9,18 @@
 
 // The ranking tables, built from the working files (platform().files).
 
-// `prepareletab`: the general ranking table, sorted by total. A file that cannot be read stops
+// `buildGeneralRanking`: the general ranking table, sorted by total. A file that cannot be read stops
 // the build; its message goes to *error when given (the table then holds what was built so far).
-RankingTable prepareletab(const TournamentState &state, Outcome *error = nullptr);
+RankingTable buildGeneralRanking(const TournamentState &state, Outcome *error = nullptr);
 
 // The ranking table of one round (no penalties), sorted by score.
 RankingTable roundRanking(const TournamentState &state, int round, Outcome *error = nullptr);
 
-// `cherchenom`: the name (text before "=") of the last register line ending with the seat code.
-QString cherchenom(const QStringList &playerRegisterList, const QString &seatCode);
+// `nameEndingWithSeat`: the name (text before "=") of the last register line ending with the seat code.
+QString nameEndingWithSeat(const QStringList &playerRegisterList, const QString &seatCode);
 
-// `retrie`: re-sorts the rows by column 0 (NOM), 1 (POSITION) or 2 (SCORE).
-void retrie(RankingTable &table, int column);
+// `sortRanking`: re-sorts the rows by column 0 (NOM), 1 (POSITION) or 2 (SCORE).
+void sortRanking(RankingTable &table, int column);
 
 namespace ranking {
 
@@ -68,7 +68,7 @@ private:
     QHash<QStringView, qsizetype> m_others;
 };
 
-// `cherchenom` for many seat codes at once: same answers, one pass over the register.
+// `nameEndingWithSeat` for many seat codes at once: same answers, one pass over the register.
 class NameIndex
 {
 public:

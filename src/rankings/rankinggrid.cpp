@@ -91,7 +91,7 @@ void RankingGrid::headerClicked(int section)
     if (!m_table || section < 0 || section > 2)
         return;
     BusyCursor busy;
-    retrie(*m_table, section);
+    sortRanking(*m_table, section);
     refresh();
 }
 

@@ -3,9 +3,9 @@
 #include "app/application.h"
 #include "platform/platform.h"
 #include "rounds/rounds.h"
-#include "rounds/tbtnbottomdlg11.h"
-#include "rounds/tbtnbottomdlg12.h"
-#include "rounds/tbtnrightdlg1.h"
+#include "rounds/previousrounddialog.h"
+#include "rounds/cancelrounddialog.h"
+#include "rounds/scoreentrydialog.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ void SaisieClick(Application &app)
         !Application::report(rounds::startRound(state)))
         return;
     app.syncMenus();
-    app.window<TBtnRightDlg1>().exec();
+    app.window<ScoreEntryDialog>().exec();
 }
 
 void VoirTourClick(Application &app)
@@ -32,7 +32,7 @@ void VoirTourClick(Application &app)
         platform().messages->warning(QStringLiteral("Impossible"), QStringLiteral("Vous êtes au premier tour !"));
         return;
     }
-    app.window<TBtnBottomDlg11>().exec();
+    app.window<PreviousRoundDialog>().exec();
 }
 
 } // namespace
@@ -43,6 +43,6 @@ void installRoundCommands(Application &app)
     app.onCommand(Cmd::VoirTour, [&app] { VoirTourClick(app); });
     app.onCommand(Cmd::AnnulerTour, [&app] {
         if (!rounds::refuseWithoutSeats(app.state()))
-            app.window<TBtnBottomDlg12>().exec();
+            app.window<CancelRoundDialog>().exec();
     });
 }

@@ -77,9 +77,9 @@ Outcome startRound(TournamentState &state)
     const int finished = state.currentRound;
     const int next = finished + 1;
     state.modified = true;
-    if (state.movement.byRanking) { // `stockeordre`
+    if (state.movement.byRanking) { // `storeRankingOrder`
         Outcome error;
-        state.generalRanking = prepareletab(state, &error);
+        state.generalRanking = buildGeneralRanking(state, &error);
         if (!error.ok())
             return error;
     }
@@ -99,7 +99,7 @@ Outcome startRound(TournamentState &state)
     return Outcome::success();
 }
 
-QString lesnoms(const QStringList &playerRegisterList, const QString &seatCode)
+QString nameAtSeat(const QStringList &playerRegisterList, const QString &seatCode)
 {
     if (seatCode.isEmpty())
         return {};
@@ -129,7 +129,7 @@ TableEntry tableEntry(const TournamentState &state, int table)
     entry.seated = tableInRound(state, table, state.currentRound);
     for (size_t i = 0; i < 4; ++i) {
         const QString &code = entry.seated.seatCodes[i];
-        entry.names[i] = lesnoms(state.playerRegisterList, code);
+        entry.names[i] = nameAtSeat(state.playerRegisterList, code);
         entry.scores[i] = code.isEmpty() ? QString() : recordedScore(state.scoreList, code);
     }
     return entry;

@@ -34,15 +34,15 @@ Outcome saveScores(const TournamentState &state);
 bool roundComplete(const TournamentState &state);
 QString newRoundQuestion(int round);
 // Starts round currentRound + 1: the general ranking prepared first when the movements follow
-// it (`stockeordre`), the finished round archived, an empty tour.tmp, the movement lines of the
+// it (`storeRankingOrder`), the finished round archived, an empty tour.tmp, the movement lines of the
 // new round recorded in depl.tmp, the round number advanced. Stops at the first file error.
 Outcome startRound(TournamentState &state);
 
 // ---- Score entry
 
-// `lesnoms` for one seat: the beginning of the last register line that ends with " = " and the
+// `nameAtSeat` for one seat: the beginning of the last register line that ends with " = " and the
 // seat code, up to and including the blank before "="; empty when there is none.
-QString lesnoms(const QStringList &playerRegisterList, const QString &seatCode);
+QString nameAtSeat(const QStringList &playerRegisterList, const QString &seatCode);
 // `scores` for one seat: the text recorded after "seat code=" in the score list; empty when none.
 QString recordedScore(const QStringList &scoreList, const QString &seatCode);
 

@@ -170,7 +170,7 @@ QStringList diagnose(TournamentState &state, const WorkingFiles &files, const QD
 {
     QStringList report{stamp(now) + QStringLiteral(" : démarrage du diagnostic.")};
     // Built afresh, so that a good classgen.dia is never replaced by empty rows.
-    state.generalRanking = prepareletab(state, &outcome);
+    state.generalRanking = buildGeneralRanking(state, &outcome);
     if (!outcome.ok())
         return report;
     if (hasPlayerRows(state.generalRanking)) {

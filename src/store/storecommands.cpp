@@ -3,8 +3,8 @@
 #include "app/application.h"
 #include "platform/platform.h"
 #include "store/newtournament.h"
-#include "store/tbtnbottomdlg10.h"
-#include "store/tbtnbottomdlg18b.h"
+#include "store/newtournamentdialog.h"
+#include "store/diagnosticdialog.h"
 #include "store/tournamentfile.h"
 
 #include <QAction>
@@ -20,7 +20,7 @@ void newTournament(Application &app)
                                       QStringLiteral("Le tournoi en cours n'est pas sauvegardé : ses données seront "
                                                      "perdues.\r\nVoulez-vous commencer un nouveau tournoi ?")))
         return;
-    if (!app.window<TBtnBottomDlg10>().ask())
+    if (!app.window<NewTournamentDialog>().ask())
         return;
     Application::report(startNewTournament(state));
 }
@@ -69,7 +69,7 @@ void open(Application &app)
         return;
     }
     if (opened.hasInitial)
-        app.window<TBtnBottomDlg10>().setDescription(opened.date, opened.place);
+        app.window<NewTournamentDialog>().setDescription(opened.date, opened.place);
     // A tournament restored in part must not be saved over another file without asking.
     state.tournamentFile = Application::report(opened.outcome) ? path : QString();
 }
@@ -82,5 +82,5 @@ void installStoreCommands(Application &app)
     app.onCommand(Cmd::Ouvrir, [&app] { open(app); });
     app.onCommand(Cmd::Enregistrer, [&app] { save(app, false); });
     app.onCommand(Cmd::EnregistrerSous, [&app] { save(app, true); });
-    app.onCommand(Cmd::Diagnostic, [&app] { app.window<TBtnBottomDlg18b>().exec(); });
+    app.onCommand(Cmd::Diagnostic, [&app] { app.window<DiagnosticDialog>().exec(); });
 }

@@ -1,8 +1,8 @@
 #include "app/application.h"
-#include "app/taboutbox.h"
+#include "app/aboutbox.h"
 #include "platform/helpwindow.h"
-#include "app/tform1.h"
-#include "store/tbtnbottomdlg10.h"
+#include "app/mainwindow.h"
+#include "store/newtournamentdialog.h"
 #include "support/testing.h"
 
 #include <QAction>
@@ -59,7 +59,7 @@ private slots:
         p.write(QStringLiteral("notes.txt"), {QStringLiteral("garder")});
         Application app;
         app.mainWindow().firstActivation();
-        auto &dialog = app.window<TBtnBottomDlg10>();
+        auto &dialog = app.window<NewTournamentDialog>();
 
         // Cancel after typing a place: files and menus unchanged, the place kept.
         QTimer::singleShot(0, [&] {
@@ -101,7 +101,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        auto &dialog = app.window<TBtnBottomDlg10>();
+        auto &dialog = app.window<NewTournamentDialog>();
         QTimer::singleShot(0, [&] {
             dialog.findChild<QLineEdit *>(QStringLiteral("Edit2"))->setText(QStringLiteral("[INSCRITS]"));
             dialog.findChild<QPushButton *>(QStringLiteral("OKBtn"))->click();
@@ -168,7 +168,7 @@ private slots:
         TestPlatform p;
         Application app;
         QTimer::singleShot(0, [&] {
-            auto &about = app.window<TAboutBox>();
+            auto &about = app.window<AboutBox>();
             const QString shown = about.findChild<QLabel *>(QStringLiteral("WorkingDirectory"))->text();
             QVERIFY(shown.contains(QDir::toNativeSeparators(p.directory.path())));
             about.accept();

@@ -1,9 +1,9 @@
 #include "app/application.h"
-#include "app/tform1.h"
-#include "incidents/tbtnbottomdlg15.h"
-#include "incidents/tbtnbottomdlg16.h"
-#include "incidents/tbtnbottomdlg17.h"
-#include "incidents/tbtnbottomdlg9.h"
+#include "app/mainwindow.h"
+#include "incidents/penaltydialog.h"
+#include "incidents/swapdialog.h"
+#include "incidents/exclusiondialog.h"
+#include "incidents/swapreminderdialog.h"
 #include "rankings/ranking.h"
 #include "support/testing.h"
 
@@ -118,7 +118,7 @@ private slots:
         TestPlatform p;
         Application app;
         seat(p, app);
-        run<TBtnBottomDlg15>(app, "&Pénaliser un joueur", [&](TBtnBottomDlg15 &d) {
+        run<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
             auto *list = child<QComboBox>(d, "ComboBox1");
             QCOMPARE(list->count(), 16);
             QCOMPARE(list->itemText(0), QStringLiteral(" "));
@@ -139,7 +139,7 @@ private slots:
         QVERIFY(!app.state().modified); // Cancel records nothing
 
         // The value stays as the director left it; the list is refilled, never doubled.
-        run<TBtnBottomDlg15>(app, "&Pénaliser un joueur", [&](TBtnBottomDlg15 &d) {
+        run<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
             QCOMPARE(child<QSpinBox>(d, "SpinEdit1")->value(), -75);
             QCOMPARE(child<QComboBox>(d, "ComboBox1")->count(), 16);
         });
@@ -150,7 +150,7 @@ private slots:
         TestPlatform p;
         Application app;
         seat(p, app);
-        run<TBtnBottomDlg15>(app, "&Pénaliser un joueur", [&](TBtnBottomDlg15 &d) {
+        run<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
             pick(child<QComboBox>(d, "ComboBox1"), QStringLiteral("DUPONT Jean SUD 2"));
             child<QSpinBox>(d, "SpinEdit1")->setValue(50);
             child<QPushButton>(d, "OKBtn")->click();
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Warning);
         QCOMPARE(p.messages.boxes[0].buttons, Messages::Yes | Messages::No);
 
-        run<TBtnBottomDlg15>(app, "&Pénaliser un joueur", [&](TBtnBottomDlg15 &d) {
+        run<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
             pick(child<QComboBox>(d, "ComboBox1"), QStringLiteral("SIMON Hugo EST 4"));
             auto *value = child<QSpinBox>(d, "SpinEdit1");
             QCOMPARE(value->value(), 50);
@@ -185,7 +185,7 @@ private slots:
         Application app;
         seat(p, app);
         // Value 0: no question, nothing written, yet the tournament counts as changed.
-        run<TBtnBottomDlg15>(app, "&Pénaliser un joueur", [&](TBtnBottomDlg15 &d) {
+        run<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
             pick(child<QComboBox>(d, "ComboBox1"), QStringLiteral("LEROY Paul SUD 3"));
             child<QSpinBox>(d, "SpinEdit1")->setValue(0);
             child<QPushButton>(d, "OKBtn")->click();
@@ -197,7 +197,7 @@ private slots:
 
         // No: nothing written, the dialog closes.
         p.messages.answers = {Messages::No};
-        run<TBtnBottomDlg15>(app, "&Pénaliser un joueur", [&](TBtnBottomDlg15 &d) {
+        run<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
             pick(child<QComboBox>(d, "ComboBox1"), QStringLiteral("LEROY Paul SUD 3"));
             child<QSpinBox>(d, "SpinEdit1")->setValue(-150);
             child<QPushButton>(d, "OKBtn")->click();
@@ -208,7 +208,7 @@ private slots:
 
         // Nobody picked, then an empty chair: told why, the dialog stays for another pick.
         p.messages.clear();
-        run<TBtnBottomDlg15>(app, "&Pénaliser un joueur", [&](TBtnBottomDlg15 &d) {
+        run<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
             auto *list = child<QComboBox>(d, "ComboBox1");
             child<QPushButton>(d, "OKBtn")->click();
             QVERIFY(d.isVisible());
@@ -236,8 +236,8 @@ private slots:
         app.state().scoreList = {QStringLiteral("N2=40"),  QStringLiteral("S2=-10"), QStringLiteral("E2=-20"),
                                  QStringLiteral("O2=-10"), QStringLiteral("N3=5"),   QStringLiteral("S3=25"),
                                  QStringLiteral("E3=-15"), QStringLiteral("O3=-15")};
-        auto &swap = app.window<TBtnBottomDlg16>();
-        run<TBtnBottomDlg9>(app, "intervertir &deux joueurs", [&](TBtnBottomDlg9 &reminder) {
+        auto &swap = app.window<SwapDialog>();
+        run<SwapReminderDialog>(app, "intervertir &deux joueurs", [&](SwapReminderDialog &reminder) {
             QCOMPARE(reminder.windowTitle(), QStringLiteral("Dialogue"));
             QStringList texts;
             for (int i = 1; i <= 8; ++i)
@@ -274,7 +274,7 @@ private slots:
         QVERIFY(app.state().modified);
 
         // A second opening lists every player once.
-        run<TBtnBottomDlg9>(app, "intervertir &deux joueurs", [&](TBtnBottomDlg9 &reminder) {
+        run<SwapReminderDialog>(app, "intervertir &deux joueurs", [&](SwapReminderDialog &reminder) {
             QTimer::singleShot(0, [&] {
                 QCOMPARE(child<QComboBox>(swap, "ComboBox1")->count(), 16);
                 QCOMPARE(child<QComboBox>(swap, "ComboBox2")->count(), 16);
@@ -290,9 +290,9 @@ private slots:
         TestPlatform p;
         Application app;
         seat(p, app);
-        run<TBtnBottomDlg9>(app, "intervertir &deux joueurs", [&](TBtnBottomDlg9 &reminder) {
+        run<SwapReminderDialog>(app, "intervertir &deux joueurs", [&](SwapReminderDialog &reminder) {
             pressF1(reminder);
-            auto &swap = app.window<TBtnBottomDlg16>();
+            auto &swap = app.window<SwapDialog>();
             QTimer::singleShot(0, [&] {
                 child<QPushButton>(swap, "HelpBtn")->click();
                 pressF1(swap);
@@ -300,7 +300,7 @@ private slots:
             });
             child<QPushButton>(reminder, "OKBtn")->click();
         });
-        run<TBtnBottomDlg17>(app, "&Exclure un joueur", [&](TBtnBottomDlg17 &d) {
+        run<ExclusionDialog>(app, "&Exclure un joueur", [&](ExclusionDialog &d) {
             child<QPushButton>(d, "HelpBtn")->click();
             pressF1(d);
         });
@@ -316,9 +316,9 @@ private slots:
         app.state().scoreList = {QStringLiteral("N3=60"), QStringLiteral("S3=-20"), QStringLiteral("E3=-20"),
                                  QStringLiteral("O3=-20")};
         const QStringList before = app.state().scoreList;
-        auto &swap = app.window<TBtnBottomDlg16>();
+        auto &swap = app.window<SwapDialog>();
         auto drive = [&](std::function<void()> inSwap) {
-            run<TBtnBottomDlg9>(app, "intervertir &deux joueurs", [&](TBtnBottomDlg9 &reminder) {
+            run<SwapReminderDialog>(app, "intervertir &deux joueurs", [&](SwapReminderDialog &reminder) {
                 QTimer::singleShot(0, [&] {
                     inSwap();
                     if (swap.isVisible())
@@ -370,7 +370,7 @@ private slots:
         TestPlatform p;
         Application app;
         seat(p, app);
-        run<TBtnBottomDlg17>(app, "&Exclure un joueur", [&](TBtnBottomDlg17 &d) {
+        run<ExclusionDialog>(app, "&Exclure un joueur", [&](ExclusionDialog &d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Exclusion/Abandon d'un joueur"));
             QStringList labels;
             for (QLabel *label : d.findChildren<QLabel *>())
@@ -393,11 +393,11 @@ private slots:
 
         // No, then nobody picked: nothing more written.
         p.messages.answers = {Messages::No};
-        run<TBtnBottomDlg17>(app, "&Exclure un joueur", [&](TBtnBottomDlg17 &d) {
+        run<ExclusionDialog>(app, "&Exclure un joueur", [&](ExclusionDialog &d) {
             pick(child<QComboBox>(d, "ComboBox1"), QStringLiteral("GIRARD Eric NORD 3"));
             child<QPushButton>(d, "OKBtn")->click();
         });
-        run<TBtnBottomDlg17>(app, "&Exclure un joueur", [&](TBtnBottomDlg17 &d) {
+        run<ExclusionDialog>(app, "&Exclure un joueur", [&](ExclusionDialog &d) {
             child<QPushButton>(d, "OKBtn")->click();
             QVERIFY(d.isVisible());
             QVERIFY(p.messages.boxes.last().text.contains(QStringLiteral("Aucun joueur")));
@@ -407,7 +407,7 @@ private slots:
         // "Récupérer les exclus": the file goes, the dialog stays; a new exclusion starts a new file.
         app.state().modified = false;
         const int boxes = int(p.messages.boxes.size());
-        run<TBtnBottomDlg17>(app, "&Exclure un joueur", [&](TBtnBottomDlg17 &d) {
+        run<ExclusionDialog>(app, "&Exclure un joueur", [&](ExclusionDialog &d) {
             child<QPushButton>(d, "RecupererBtn")->click();
             QVERIFY(d.isVisible());
             QVERIFY(!p.exists(QStringLiteral("exclu.tmp")));
@@ -432,7 +432,7 @@ private slots:
         app.state().scoreList = roundScores;
         app.state().currentRound = 3;
         auto penalise = [&](const char *entry, int value) {
-            run<TBtnBottomDlg15>(app, "&Pénaliser un joueur", [&](TBtnBottomDlg15 &d) {
+            run<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
                 pick(child<QComboBox>(d, "ComboBox1"), QString::fromUtf8(entry));
                 child<QSpinBox>(d, "SpinEdit1")->setValue(value);
                 child<QPushButton>(d, "OKBtn")->click();
@@ -443,7 +443,7 @@ private slots:
         penalise("LEROY Paul SUD 3", -150);
         penalise("LEROY Paul SUD 3", -150);
 
-        RankingTable general = prepareletab(app.state());
+        RankingTable general = buildGeneralRanking(app.state());
         QCOMPARE(scoreOf(general, QStringLiteral("DUPONT Jean")), QStringLiteral("140")); // 3 × 30 + 50
         QCOMPARE(general.rows.at(0).at(0).trimmed(), QStringLiteral("DUPONT Jean"));      // the bonus puts him first
         QCOMPARE(scoreOf(general, QStringLiteral("SIMON Hugo")), QStringLiteral("-110"));
@@ -456,11 +456,11 @@ private slots:
         }
 
         // Excluded during round 3: "EXCLU" in the general ranking and in every round, the first included.
-        run<TBtnBottomDlg17>(app, "&Exclure un joueur", [&](TBtnBottomDlg17 &d) {
+        run<ExclusionDialog>(app, "&Exclure un joueur", [&](ExclusionDialog &d) {
             pick(child<QComboBox>(d, "ComboBox1"), QStringLiteral("DURAND Marie EST 2"));
             child<QPushButton>(d, "OKBtn")->click();
         });
-        general = prepareletab(app.state());
+        general = buildGeneralRanking(app.state());
         QCOMPARE(scoreOf(general, QStringLiteral("DURAND Marie")), QStringLiteral("EXCLU"));
         QCOMPARE(scoreOf(general, QStringLiteral("DUPONT Jean")), QStringLiteral("140"));
         for (int round = 1; round <= 3; ++round)
@@ -469,8 +469,8 @@ private slots:
         QCOMPARE(p.read(QStringLiteral("tour1.tmp")), roundScores); // his scores stay
 
         // Swapped in round 3 only.
-        run<TBtnBottomDlg9>(app, "intervertir &deux joueurs", [&](TBtnBottomDlg9 &reminder) {
-            auto &swap = app.window<TBtnBottomDlg16>();
+        run<SwapReminderDialog>(app, "intervertir &deux joueurs", [&](SwapReminderDialog &reminder) {
+            auto &swap = app.window<SwapDialog>();
             QTimer::singleShot(0, [&] {
                 pick(child<QComboBox>(swap, "ComboBox1"), QStringLiteral("DUPONT Jean SUD 2"));
                 pick(child<QComboBox>(swap, "ComboBox2"), QStringLiteral("LEROY Paul SUD 3"));
@@ -480,14 +480,14 @@ private slots:
         });
         QCOMPARE(scoreOf(roundRanking(app.state(), 3), QStringLiteral("DUPONT Jean")), QStringLiteral("-20"));
         QCOMPARE(scoreOf(roundRanking(app.state(), 2), QStringLiteral("DUPONT Jean")), QStringLiteral("30"));
-        general = prepareletab(app.state());
+        general = buildGeneralRanking(app.state());
         QCOMPARE(scoreOf(general, QStringLiteral("DUPONT Jean")), QStringLiteral("90"));  // 30 + 30 - 20 + 50
         QCOMPARE(scoreOf(general, QStringLiteral("LEROY Paul")), QStringLiteral("-310")); // -20 - 20 + 30 - 300
 
         // "Récupérer les exclus": the totals are back everywhere.
-        run<TBtnBottomDlg17>(app, "&Exclure un joueur",
-                             [&](TBtnBottomDlg17 &d) { child<QPushButton>(d, "RecupererBtn")->click(); });
-        QCOMPARE(scoreOf(prepareletab(app.state()), QStringLiteral("DURAND Marie")), QStringLiteral("-60"));
+        run<ExclusionDialog>(app, "&Exclure un joueur",
+                             [&](ExclusionDialog &d) { child<QPushButton>(d, "RecupererBtn")->click(); });
+        QCOMPARE(scoreOf(buildGeneralRanking(app.state()), QStringLiteral("DURAND Marie")), QStringLiteral("-60"));
         for (int round = 1; round <= 3; ++round)
             QCOMPARE(scoreOf(roundRanking(app.state(), round), QStringLiteral("DURAND Marie")), QStringLiteral("-20"));
     }

@@ -1,9 +1,9 @@
 #include "app/application.h"
-#include "app/tform1.h"
+#include "app/mainwindow.h"
 #include "movements/positions.h"
-#include "movements/tbtnbottomdlg20.h"
-#include "movements/tbtnbottomdlg7.h"
-#include "movements/tbtnrightdlg.h"
+#include "movements/positionsprintdialog.h"
+#include "movements/positionsviewdialog.h"
+#include "movements/movementsettingsdialog.h"
 #include "support/testing.h"
 
 #include <QAction>
@@ -76,9 +76,9 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        auto &dialog = app.window<TBtnRightDlg>();
+        auto &dialog = app.window<MovementSettingsDialog>();
         MovementSettings &s = app.state().movement;
-        s.est = 3; // as deplauto leaves it after round 3 at 6 tables
+        s.est = 3; // as automaticMovements leaves it after round 3 at 6 tables
 
         whileOpen(dialog, [&] {
             QCOMPARE(values(dialog), (QList<int>{0, 2, -2, 1})); // Nord, Est, Ouest, Sud
@@ -137,7 +137,7 @@ private slots:
         TournamentState &s = app.state();
         s.playerRegisterList = seatedRegister(5);
         s.currentRound = 2;
-        auto &view = app.window<TBtnBottomDlg7>();
+        auto &view = app.window<PositionsViewDialog>();
         QImage tableOne;
         whileOpen(view, [&] {
             QCOMPARE(child<QSpinBox>(view, "SpinEdit2")->maximum(), 5);
@@ -167,7 +167,7 @@ private slots:
         TestPlatform p;
         Application app;
         TournamentState &s = app.state();
-        auto &view = app.window<TBtnBottomDlg7>();
+        auto &view = app.window<PositionsViewDialog>();
         bool opened = false;
         whileOpen(view, [&] { opened = true; });
         act(app, "V&oir la position des joueurs")->trigger();
@@ -196,8 +196,8 @@ private slots:
         Application app;
         TournamentState &s = app.state();
         s.playerRegisterList = seatedRegister(4, 1);
-        auto &view = app.window<TBtnBottomDlg7>();
-        auto &print = app.window<TBtnBottomDlg20>();
+        auto &view = app.window<PositionsViewDialog>();
+        auto &print = app.window<PositionsPrintDialog>();
         bool printOpened = false;
         whileOpen(view, [&] {
             child<QSpinBox>(view, "SpinEdit1")->setValue(5);
@@ -218,7 +218,7 @@ private slots:
         Application app;
         TournamentState &s = app.state();
         s.playerRegisterList = seatedRegister(10);
-        auto &print = app.window<TBtnBottomDlg20>();
+        auto &print = app.window<PositionsPrintDialog>();
         whileOpen(print, [&] {
             QCOMPARE(child<QSpinBox>(print, "SpinEdit1")->value(), 10);
             QCOMPARE(child<QSpinBox>(print, "SpinEdit2")->value(), 6);

@@ -43,14 +43,14 @@ private slots:
 
         const QStringList lines = {"N2=0",  "E2=2",  "O2=-2", "S2=1", "N3=0", "E3=3",          "O3=-1",
                                    "S3=+1", "E10=4", "Ebad",  "X2=7", "E=1",  "E4=2000000000", "E5=99999999999"};
-        QCOMPARE(totalise(lines, 'E', 1), 1); // "E=1" has round 0, so it always counts
-        QCOMPARE(totalise(lines, 'E', 2), 3);
-        QCOMPARE(totalise(lines, 'E', 3), 6);
-        QCOMPARE(totalise(lines, 'E', 9), 2'000'000'006LL); // a value beyond 32 bits counts as 0
-        QCOMPARE(totalise(lines, 'E', 10), 2'000'000'010LL);
-        QCOMPARE(totalise(lines, 'O', 3), -3);
-        QCOMPARE(totalise(lines, 'S', 3), 2);
-        QCOMPARE(totalise({}, 'N', 5), 0);
+        QCOMPARE(seatDisplacement(lines, 'E', 1), 1); // "E=1" has round 0, so it always counts
+        QCOMPARE(seatDisplacement(lines, 'E', 2), 3);
+        QCOMPARE(seatDisplacement(lines, 'E', 3), 6);
+        QCOMPARE(seatDisplacement(lines, 'E', 9), 2'000'000'006LL); // a value beyond 32 bits counts as 0
+        QCOMPARE(seatDisplacement(lines, 'E', 10), 2'000'000'010LL);
+        QCOMPARE(seatDisplacement(lines, 'O', 3), -3);
+        QCOMPARE(seatDisplacement(lines, 'S', 3), 2);
+        QCOMPARE(seatDisplacement({}, 'N', 5), 0);
     }
 
     void shiftRuleAndForecast()
@@ -125,13 +125,13 @@ private slots:
         for (int t = 1; t <= 30; ++t)
             for (int r = 2; r <= 12; ++r) {
                 MovementSettings s;
-                QCOMPARE(deplauto(s, t, r), warned.count({t, r}) == 1);
+                QCOMPARE(automaticMovements(s, t, r), warned.count({t, r}) == 1);
                 QVERIFY(s.value('E') >= -3 && s.value('E') <= 4 && s.value('O') >= -3 && s.value('S') <= 4);
             }
         MovementSettings s;
-        deplauto(s, 8, 5);
+        automaticMovements(s, 8, 5);
         QCOMPARE((std::array{s.nord, s.est, s.ouest, s.sud}), (std::array{0, 4, -1, 2}));
-        deplauto(s, 8, 7);
+        automaticMovements(s, 8, 7);
         QCOMPARE((std::array{s.nord, s.est, s.ouest, s.sud}), (std::array{0, 2, -1, 1}));
     }
 
@@ -162,8 +162,8 @@ private slots:
         QCOMPARE(o9.mid(0, 5), (QList<qint64>{9, 8, 7, 4, 1}));
         QCOMPARE(e1at8, (QList<qint64>{1, 3, 5, 7, 3, 7}));
 
-        // Whatever deplauto last left in the settings, the FFT plan uses the FFT values.
-        deplauto(fft, 6, 3);
+        // Whatever automaticMovements last left in the settings, the FFT plan uses the FFT values.
+        automaticMovements(fft, 6, 3);
         QCOMPARE(position(fft, "E1", 5, 6), 4);
 
         MovementSettings manual;
@@ -193,9 +193,9 @@ private slots:
 
     void smallFieldSchedules()
     {
-        QCOMPARE(troisquatre(4, 1, 5), (std::array{1, 5, 9, 13}));
-        QCOMPARE(troisquatre(3, 2, 2), (std::array{5, 2, 11, 12}));
-        QCOMPARE(troisquatre(3, 4, 2), (std::array{0, 0, 0, 0}));
+        QCOMPARE(smallFieldSeat(4, 1, 5), (std::array{1, 5, 9, 13}));
+        QCOMPARE(smallFieldSeat(3, 2, 2), (std::array{5, 2, 11, 12}));
+        QCOMPARE(smallFieldSeat(3, 4, 2), (std::array{0, 0, 0, 0}));
         QCOMPARE(troisquatreCell(3, 2, 2), QStringLiteral("2 Sud"));
         QCOMPARE(troisquatreCell(4, 5, 2), QStringLiteral("4 Ouest"));
         QCOMPARE(troisquatreCell(3, 13, 2), QString()); // off the 3-table schedule
@@ -209,7 +209,7 @@ private slots:
             for (int r = 1; r <= 10; ++r) {
                 std::set<int> seen;
                 for (int table = 1; table <= tables; ++table)
-                    for (int k : troisquatre(tables, table, r))
+                    for (int k : smallFieldSeat(tables, table, r))
                         seen.insert(k);
                 QCOMPARE(int(seen.size()), 4 * tables);
                 QCOMPARE(*seen.begin(), 1);

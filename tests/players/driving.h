@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/application.h"
-#include "app/tform1.h"
-#include "players/tform3.h"
-#include "store/tbtnbottomdlg10.h"
+#include "app/mainwindow.h"
+#include "players/registerwindow.h"
+#include "store/newtournamentdialog.h"
 #include "support/testing.h"
 
 #include <QAction>
@@ -93,7 +93,7 @@ inline bool shown(Application &app, const char *caption)
 inline void newTournament(Application &app)
 {
     app.mainWindow().firstActivation();
-    auto &dialog = app.window<TBtnBottomDlg10>();
+    auto &dialog = app.window<NewTournamentDialog>();
     whenShown(&dialog, [&dialog] { child<QPushButton>(&dialog, "OKBtn")->click(); });
     choose(app, "Nouveau");
 }
@@ -101,7 +101,7 @@ inline void newTournament(Application &app)
 // Registers surname/first-name pairs through the register window.
 inline void registerPlayers(Application &app, const QList<QPair<QString, QString>> &players)
 {
-    auto &form = app.window<TForm3>();
+    auto &form = app.window<RegisterWindow>();
     whenShown(&form, [&form, players] {
         for (const auto &[surname, firstName] : players) {
             type(&form, "Edit1", surname);

@@ -143,16 +143,16 @@ private slots:
         QFETCH(QString, line);
         QFETCH(QString, numbered);
         QFETCH(QString, key);
-        QCOMPARE(entries::numerojoueur(line), numbered);
+        QCOMPARE(entries::withPlayerNumber(line), numbered);
         if (!key.isEmpty())
-            QCOMPARE(entries::placenumero(entries::splitDisplayed(numbered).seat), key);
+            QCOMPARE(entries::seatKeyOfPlayerNumber(entries::splitDisplayed(numbered).seat), key);
     }
 
     void placenumeroOfEveryNumberOfThreeTables()
     {
         static const char *codes[] = {"N1", "S1", "E1", "O1", "N2", "S2", "E2", "O2", "N3", "S3", "E3", "O3"};
         for (int k = 1; k <= 12; ++k)
-            QCOMPARE(entries::placenumero(QStringLiteral(" Joueur n° %1").arg(k)),
+            QCOMPARE(entries::seatKeyOfPlayerNumber(QStringLiteral(" Joueur n° %1").arg(k)),
                      QStringLiteral(" = ") + QString::fromLatin1(codes[k - 1]));
     }
 
@@ -202,8 +202,8 @@ private slots:
     void ajouteinscritCreatesTheFileOnceWithItsMessage()
     {
         TestPlatform p;
-        QVERIFY(entries::ajouteinscrit(QStringLiteral("DUPONT Jean")).ok());
-        QVERIFY(entries::ajouteinscrit(QStringLiteral("MARTIN ")).ok());
+        QVERIFY(entries::appendRegistered(QStringLiteral("DUPONT Jean")).ok());
+        QVERIFY(entries::appendRegistered(QStringLiteral("MARTIN ")).ok());
         QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), (QStringList{"DUPONT Jean", "MARTIN "}));
         QCOMPARE(p.messages.boxes.size(), 1);
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Information"));

@@ -2,9 +2,9 @@
 
 #include "players/entries.h"
 #include "players/lastminute.h"
-#include "players/tbtnbottomdlg1.h"
-#include "players/tbtnbottomdlg2.h"
-#include "players/tbtnbottomdlg3.h"
+#include "players/completetabledialog.h"
+#include "players/addtabledialog.h"
+#include "players/exchangedialog.h"
 
 #include <QComboBox>
 #include <QSpinBox>
@@ -44,7 +44,7 @@ private slots:
         Application app;
         seatPlayers(app, p, 9); // three empty chairs
         QVERIFY(shown(app, "Compléter une table"));
-        auto &dialog = app.window<TBtnBottomDlg1>();
+        auto &dialog = app.window<CompleteTableDialog>();
 
         // Cancel keeps the chair and the command.
         whenShown(&dialog, [&] { click(&dialog, "CancelBtn"); });
@@ -89,7 +89,7 @@ private slots:
         TestPlatform p;
         Application app;
         seatPlayers(app, p, 7);
-        auto &dialog = app.window<TBtnBottomDlg1>();
+        auto &dialog = app.window<CompleteTableDialog>();
         whenShown(&dialog, [&] {
             type(&dialog, "Edit1", QStringLiteral("   "));
             click(&dialog, "OKBtn");
@@ -112,7 +112,7 @@ private slots:
         TestPlatform p;
         Application app;
         seatPlayers(app, p, 12);
-        auto &dialog = app.window<TBtnBottomDlg2>();
+        auto &dialog = app.window<AddTableDialog>();
         whenShown(&dialog, [&] {
             QCOMPARE(child<QLineEdit>(&dialog, "Edit9")->text(), QStringLiteral("4"));
             QVERIFY(!child<QPushButton>(&dialog, "Button1")->isEnabled());
@@ -147,7 +147,7 @@ private slots:
         TestPlatform p;
         Application app;
         newTournament(app);
-        auto &dialog = app.window<TBtnBottomDlg2>();
+        auto &dialog = app.window<AddTableDialog>();
         // Closed without a table: the menus stay as they were.
         whenShown(&dialog, [&] { click(&dialog, "CloseBtn"); });
         choose(app, "Ajouter une table");
@@ -196,7 +196,7 @@ private slots:
         Application app;
         seatPlayers(app, p, 48); // 12 tables
         const QStringList before = app.state().playerRegisterList;
-        auto &dialog = app.window<TBtnBottomDlg3>();
+        auto &dialog = app.window<ExchangeDialog>();
         const auto name = [&](const char *code) {
             const QString line = lineAt(before, QString::fromLatin1(code));
             return line.left(line.indexOf(QStringLiteral(" = ")));
@@ -254,7 +254,7 @@ private slots:
         TestPlatform p;
         Application app;
         seatPlayers(app, p, 7); // the empty chair at N1
-        auto &dialog = app.window<TBtnBottomDlg3>();
+        auto &dialog = app.window<ExchangeDialog>();
         const QString o2 = lineAt(app.state().playerRegisterList, QStringLiteral("O2"));
         whenShown(&dialog, [&] {
             child<QComboBox>(&dialog, "ComboBox1")->setCurrentIndex(0);
@@ -270,7 +270,7 @@ private slots:
         QCOMPARE(lineAt(list, QStringLiteral("N1")),
                  o2.left(o2.indexOf(QStringLiteral(" = "))) + QStringLiteral(" = N1"));
         // The late player then takes the chair where it now stands.
-        auto &complete = app.window<TBtnBottomDlg1>();
+        auto &complete = app.window<CompleteTableDialog>();
         whenShown(&complete, [&] {
             QCOMPARE(child<QLineEdit>(&complete, "Edit3")->text(), QStringLiteral("OUEST 2"));
             type(&complete, "Edit1", QStringLiteral("TARD"));
@@ -287,15 +287,15 @@ private slots:
             list << QStringLiteral("X%1 = S%2").arg(i).arg(i);
         list << QStringLiteral("LAST = N1"); // outside the complete groups of four
         const lastminute::SeatLookup found =
-            lastminute::majdial(list, QStringLiteral(" = N1"), QStringLiteral(" = S1"));
+            lastminute::refreshExchange(list, QStringLiteral(" = N1"), QStringLiteral(" = S1"));
         QCOMPARE(found.name1, QStringLiteral("B"));
         QCOMPARE(found.index1, 1);
         QCOMPARE(found.name2, QStringLiteral("E"));
         QVERIFY(found.ok());
-        const lastminute::SeatLookup same = lastminute::majdial(list, QStringLiteral(" = N1"), QStringLiteral(" = N1"));
+        const lastminute::SeatLookup same = lastminute::refreshExchange(list, QStringLiteral(" = N1"), QStringLiteral(" = N1"));
         QCOMPARE(same.name2, QStringLiteral("B"));
         QVERIFY(!same.ok());
-        QVERIFY(!lastminute::majdial(list, QStringLiteral(" = N13"), QStringLiteral(" = S1")).ok());
+        QVERIFY(!lastminute::refreshExchange(list, QStringLiteral(" = N13"), QStringLiteral(" = S1")).ok());
     }
 
 private:

@@ -1,12 +1,12 @@
 #include "driving.h"
 
-#include "players/tbtnbottomdlg4.h"
+#include "players/playerlistdialog.h"
 
 namespace {
 
 QStringList listing(Application &app)
 {
-    auto &dialog = app.window<TBtnBottomDlg4>();
+    auto &dialog = app.window<PlayerListDialog>();
     QStringList items;
     whenShown(&dialog, [&] {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Visualisation"));

@@ -11,7 +11,7 @@ private slots:
         TestPlatform p;
         Application app;
         newTournament(app);
-        auto &form = app.window<TForm3>();
+        auto &form = app.window<RegisterWindow>();
         whenShown(&form, [&] {
             auto *add = child<QPushButton>(&form, "Button1");
             QVERIFY(!add->isEnabled());
@@ -50,7 +50,7 @@ private slots:
         TestPlatform p;
         Application app;
         newTournament(app);
-        auto &form = app.window<TForm3>();
+        auto &form = app.window<RegisterWindow>();
         whenShown(&form, [&] {
             for (const QString &surname :
                  {QStringLiteral("A=B"), QStringLiteral("[INSCRITS]"), QStringLiteral("   ")}) {
@@ -85,7 +85,7 @@ private slots:
         Application app;
         newTournament(app);
         registerPlayers(app, {{"de la tour", "anne"}, {"zola", "emile"}, {"bernard", "luc"}, {"MARTIN", ""}});
-        auto &form = app.window<TForm3>();
+        auto &form = app.window<RegisterWindow>();
         whenShown(&form, [&] {
             auto *list = child<QListWidget>(&form, "ListBox1");
             QCOMPARE(itemsOf(list), (QStringList{"BERNARD Luc", "DE LA TOUR Anne", "MARTIN ", "ZOLA Emile"}));
@@ -129,7 +129,7 @@ private slots:
         registerPlayers(app, numberedPlayers(1, QStringLiteral("SIXIEME")));
         QVERIFY(usable(app, "&Attribuer les positions"));
         // Emptied again, the register leaves an empty file.
-        auto &form = app.window<TForm3>();
+        auto &form = app.window<RegisterWindow>();
         whenShown(&form, [&] {
             auto *list = child<QListWidget>(&form, "ListBox1");
             for (int left = 6; left > 0; --left) {
@@ -149,7 +149,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        auto &form = app.window<TForm3>();
+        auto &form = app.window<RegisterWindow>();
         whenShown(&form, [&] {
             child<QPushButton>(&form, "HelpBtn")->click();
             // F1 is a window shortcut: it fires only once the window is active, which a loaded

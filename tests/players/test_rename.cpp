@@ -1,7 +1,7 @@
 #include "driving.h"
 
-#include "players/tbtnbottomdlg4.h"
-#include "players/tchangenom.h"
+#include "players/playerlistdialog.h"
+#include "players/renamedialog.h"
 
 namespace {
 
@@ -9,8 +9,8 @@ namespace {
 void correct(Application &app, TestPlatform &p, const QString &shown, const QString &corrected,
              Messages::Button answer = Messages::Yes)
 {
-    auto &listing = app.window<TBtnBottomDlg4>();
-    auto &dialog = app.window<Tchangenom>();
+    auto &listing = app.window<PlayerListDialog>();
+    auto &dialog = app.window<RenameDialog>();
     whenShown(&listing, [&, shown] {
         QCOMPARE(listing.windowTitle(), QStringLiteral("Sélectionnez le joueur à corriger"));
         QVERIFY(child<QPushButton>(&listing, "CancelBtn")->isVisible());
@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(p.read(QStringLiteral("position.tmp")), fourTables());
 
         // Cancel in the listing: no dialog, no question.
-        auto &listing = app.window<TBtnBottomDlg4>();
+        auto &listing = app.window<PlayerListDialog>();
         whenShown(&listing, [&] { click(&listing, "CancelBtn"); });
         p.messages.clear();
         choose(app, "Corriger un nom");
@@ -155,8 +155,8 @@ private slots:
         TestPlatform p;
         Application app;
         seated(app, p, fourTables());
-        auto &listing = app.window<TBtnBottomDlg4>();
-        auto &dialog = app.window<Tchangenom>();
+        auto &listing = app.window<PlayerListDialog>();
+        auto &dialog = app.window<RenameDialog>();
         whenShown(&listing, [&] {
             child<QListWidget>(&listing, "ListBox1")->setCurrentRow(0);
             whenShown(&dialog, [&] {

@@ -50,7 +50,7 @@ private slots:
         TournamentState state;
         state.playerRegisterList = players(n);
         p.messages.answers = {threePlayerTables ? Messages::Yes : Messages::No};
-        QVERIFY(seating::attribuerPositions(state).ok());
+        QVERIFY(seating::drawSeats(state).ok());
         QVERIFY(state.modified);
         QVERIFY(state.menus.isEnabled(Cmd::MenuTables));
         QVERIFY(state.menus.isEnabled(Cmd::MenuClassements));
@@ -103,7 +103,7 @@ private slots:
             TournamentState state;
             state.playerRegisterList = players(n);
             const MenuState menus = state.menus;
-            QVERIFY(seating::attribuerPositions(state).ok());
+            QVERIFY(seating::drawSeats(state).ok());
             QCOMPARE(p.messages.boxes.size(), 1);
             QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Impossible"));
             QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Warning);
@@ -114,7 +114,7 @@ private slots:
         TestPlatform p; // three players make one three-player table
         TournamentState state;
         state.playerRegisterList = players(3);
-        QVERIFY(seating::attribuerPositions(state).ok());
+        QVERIFY(seating::drawSeats(state).ok());
         QCOMPARE(state.playerRegisterList.first(), entries::emptyChair(1));
         QCOMPARE(state.playerRegisterList.size(), 4);
     }
@@ -127,7 +127,7 @@ private slots:
             p.random.reseed(seed);
             TournamentState state;
             state.playerRegisterList = players(24);
-            QVERIFY(seating::attribuerPositions(state).ok());
+            QVERIFY(seating::drawSeats(state).ok());
             draws << state.playerRegisterList;
         }
         QVERIFY(draws[0] != draws[1]);
@@ -156,20 +156,20 @@ private slots:
         state.playerRegisterList = players(6);
         state.playerRegisterList[2] = QStringLiteral("MARTIN "); // a player with no first name
         const QStringList before = state.playerRegisterList;
-        QVERIFY(seating::attribuerPositions(state).ok());
+        QVERIFY(seating::drawSeats(state).ok());
         const QStringList firstDraw = state.playerRegisterList;
         QCOMPARE(p.read(QStringLiteral("position.tmp")).size(), 8);
 
         state.modified = false;
         p.messages.answers = {Messages::No};
-        QVERIFY(seating::annulerAttribution(state).ok());
+        QVERIFY(seating::cancelDraw(state).ok());
         QVERIFY(state.modified); // set as the command starts
         QCOMPARE(state.playerRegisterList, firstDraw);
         QCOMPARE(p.messages.boxes.last().title, QStringLiteral("Annuler l'attribution des places"));
         QCOMPARE(p.messages.boxes.last().text, QStringLiteral("En êtes-vous sûr ?"));
         QCOMPARE(p.messages.boxes.last().icon, Messages::Icon::Warning);
 
-        QVERIFY(seating::annulerAttribution(state).ok());
+        QVERIFY(seating::cancelDraw(state).ok());
         QCOMPARE(state.playerRegisterList, before);
         QCOMPARE(p.read(QStringLiteral("position.tmp")), before);
         QVERIFY(state.menus.isEnabled(Cmd::Inscription));
@@ -180,7 +180,7 @@ private slots:
         QVERIFY(state.menus.isVisible(Cmd::CompleterTable)); // left as it was
 
         p.messages.answers = {Messages::Yes};
-        QVERIFY(seating::attribuerPositions(state).ok());
+        QVERIFY(seating::drawSeats(state).ok());
         QVERIFY(state.playerRegisterList != firstDraw); // a new draw
         QCOMPARE(state.playerRegisterList.size(), 8);
     }
@@ -202,7 +202,7 @@ private slots:
         TestPlatform p;
         TournamentState state;
         state.playerRegisterList = players(8);
-        QVERIFY(seating::attribuerPositions(state).ok());
+        QVERIFY(seating::drawSeats(state).ok());
         p.write(file, {line});
         if (file == QLatin1String("tour.tmp"))
             state.scoreList = {line};
@@ -213,7 +213,7 @@ private slots:
         state.modified = false;
         p.messages.clear();
 
-        QVERIFY(seating::annulerAttribution(state).ok());
+        QVERIFY(seating::cancelDraw(state).ok());
         QCOMPARE(p.messages.boxes.size(), 1);
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Impossible"));
         QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Warning);

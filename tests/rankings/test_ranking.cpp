@@ -93,7 +93,7 @@ private slots:
     void sortByScoreKeepsTheOrderOfTies()
     {
         RankingTable t = table({{"A", "p1", "10"}, {"B", "p2", "20"}, {"C", "p3", "10"}, {"D", "p4", "20"}});
-        retrie(t, 2);
+        sortRanking(t, 2);
         QCOMPARE(columnOf(t, 0), (QStringList{"B", "D", "C", "A"}));
 
         // -32767 and below never move up, and keep their order at the bottom.
@@ -105,10 +105,10 @@ private slots:
                    {"F", "p6", "5"},
                    {"G", "p7", "SANS OBJET"},
                    {"H", "p8", "-3"}});
-        retrie(t, 2);
+        sortRanking(t, 2);
         QCOMPARE(columnOf(t, 0), (QStringList{"F", "D", "G", "H", "C", "A", "B", "E"}));
         // Sorting again changes nothing.
-        retrie(t, 2);
+        sortRanking(t, 2);
         QCOMPARE(columnOf(t, 0), (QStringList{"F", "D", "G", "H", "C", "A", "B", "E"}));
     }
 
@@ -119,7 +119,7 @@ private slots:
                                 {"Émile Jean ", "Sud 1", "3"},
                                 {"ALLARD Luc ", "Sud 2", "4"},
                                 {"", "Est 1", "0"}});
-        retrie(t, 0);
+        sortRanking(t, 0);
         QCOMPARE(columnOf(t, 0), (QStringList{" CHAISE VIDE 1 ", "", "ALLARD Luc ", "Émile Jean ", "martin Anne "}));
         QCOMPARE(columnOf(t, 2), (QStringList{"SANS OBJET", "0", "4", "3", "1"}));
     }
@@ -133,7 +133,7 @@ private slots:
         RankingTable t;
         for (int i = int(labels.size()) - 1; i >= 0; --i)
             t.rows << QStringList{QString::number(i), labels[i], QString::number(i)};
-        retrie(t, 1);
+        sortRanking(t, 1);
         QStringList expected;
         for (const char *seat : {"Nord ", "Sud ", "Est ", "Ouest "})
             for (int i = 1; i <= 5; ++i)
@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(label(QStringLiteral("S3"), 12), QStringLiteral(" Joueur n° 10"));
         QCOMPARE(label(QStringLiteral("S3"), 20), QStringLiteral("Sud 3"));
         QCOMPARE(label(QStringLiteral("X3"), 20), QStringLiteral("X3"));
-        retrie(t, 1);
+        sortRanking(t, 1);
         for (int i = 0; i < 12; ++i)
             QCOMPARE(t.rows[i][1], QStringLiteral(" Joueur n° %1").arg(i + 1));
 
@@ -157,7 +157,7 @@ private slots:
         const QStringList some = {"O5", "N2", "S1", "E3", "N1", "S5", "O1", "E2", "N4", "S2", "E5", "O3"};
         for (const QString &code : some)
             t.rows << QStringList{code, label(code, 20), code};
-        retrie(t, 1);
+        sortRanking(t, 1);
         QCOMPARE(columnOf(t, 2), (QStringList{"N1", "N2", "N4", "S1", "S2", "S5", "E2", "E3", "E5", "O1", "O3", "O5"}));
     }
 
@@ -177,7 +177,7 @@ private slots:
             }
             for (int k : {0, 2}) {
                 RankingTable fast = t, literal = t;
-                retrie(fast, k);
+                sortRanking(fast, k);
                 literalRetrie(literal, k);
                 QCOMPARE(fast.rows, literal.rows);
             }
@@ -188,7 +188,7 @@ private slots:
                 field.rows << QStringList{names[rng() % names.size()], label(code, lines), QString::number(rng() % 9)};
             std::shuffle(field.rows.begin(), field.rows.end(), rng);
             RankingTable fast = field, literal = field;
-            retrie(fast, 1);
+            sortRanking(fast, 1);
             literalRetrie(literal, 1);
             QCOMPARE(fast.rows, literal.rows);
         }
@@ -198,15 +198,15 @@ private slots:
     {
         const QStringList list = {"DUPONT Jean = N12", "MARTIN Anne = N1", "LEROY Paul = S1",
                                   "PETIT Luc = N1",    "SANS SIEGE",       " CHAISE VIDE 2 = N2"};
-        QCOMPARE(cherchenom(list, QStringLiteral("N1")), QStringLiteral("PETIT Luc "));
-        QCOMPARE(cherchenom(list, QStringLiteral("N12")), QStringLiteral("DUPONT Jean "));
-        QCOMPARE(cherchenom(list, QStringLiteral("N2")), QStringLiteral(" CHAISE VIDE 2 "));
-        QCOMPARE(cherchenom(list, QStringLiteral("E4")), QString());
-        QCOMPARE(cherchenom(list, QStringLiteral("SIEGE")), QStringLiteral("SANS SIEGE"));
+        QCOMPARE(nameEndingWithSeat(list, QStringLiteral("N1")), QStringLiteral("PETIT Luc "));
+        QCOMPARE(nameEndingWithSeat(list, QStringLiteral("N12")), QStringLiteral("DUPONT Jean "));
+        QCOMPARE(nameEndingWithSeat(list, QStringLiteral("N2")), QStringLiteral(" CHAISE VIDE 2 "));
+        QCOMPARE(nameEndingWithSeat(list, QStringLiteral("E4")), QString());
+        QCOMPARE(nameEndingWithSeat(list, QStringLiteral("SIEGE")), QStringLiteral("SANS SIEGE"));
         // N1 before N12: the N12 line must not overwrite N1's name either.
-        QCOMPARE(cherchenom({"MARTIN Anne = N1", "DUPONT Jean = N12"}, QStringLiteral("N1")), QStringLiteral("MARTIN Anne "));
+        QCOMPARE(nameEndingWithSeat({"MARTIN Anne = N1", "DUPONT Jean = N12"}, QStringLiteral("N1")), QStringLiteral("MARTIN Anne "));
 
-        // The index answers as cherchenom does, odd codes and lines included.
+        // The index answers as nameEndingWithSeat does, odd codes and lines included.
         std::mt19937 rng(7);
         const QStringList pieces = {"N", "S", "E", "O", "1", "2", "12", " = ", "=", "X", "01", "0", ""};
         for (int round = 0; round < 300; ++round) {
@@ -217,7 +217,7 @@ private slots:
             const NameIndex index(lines);
             for (int i = 0; i < 20; ++i) {
                 const QString code = pieces[rng() % pieces.size()] + pieces[rng() % pieces.size()];
-                QCOMPARE(index.name(code), cherchenom(lines, code));
+                QCOMPARE(index.name(code), nameEndingWithSeat(lines, code));
             }
         }
     }
@@ -229,13 +229,13 @@ private slots:
         s.playerRegisterList = fieldRegister(8, 7); // a CHAISE VIDE at N1
         s.currentRound = 1;
         // No score file at all.
-        RankingTable t = prepareletab(s);
+        RankingTable t = buildGeneralRanking(s);
         QCOMPARE(t.rows, (QList<QStringList>{{noRanking, "", ""}}));
         QCOMPARE(t.header, (QStringList{"NOM", "POSITION", "SCORE"}));
 
         // Round 1 in progress: tour.tmp alone, its texts as stored.
         p.write("tour.tmp", {"N1=0", "O1=007", "E1=-40", "S1=33"});
-        t = prepareletab(s);
+        t = buildGeneralRanking(s);
         QCOMPARE(columnOf(t, 1), (QStringList{"Sud 1", "Ouest 1", "Nord 1", "Est 1"}));
         QCOMPARE(columnOf(t, 2), (QStringList{"33", "007", "SANS OBJET", "-40"}));
         QCOMPARE(t.rows[0][0], QStringLiteral("JOUEUR2 Paul "));
@@ -247,7 +247,7 @@ private slots:
         p.write("tour.tmp", {"N1=0", "S1=1000", "E1=-500", "O1=-500"});
         p.write("penal.tmp", {"S1=-20", "E2=-15", "E2=-15", "X9=-100", "O2=bad"});
         p.write("exclu.tmp", {"S2", "Z1"});
-        t = prepareletab(s);
+        t = buildGeneralRanking(s);
         // S1 100-30-20 = 50; N2 60-10 = 50 (after S1, its first); S2 40 EXCLU; O1 -50+20 = -30;
         // E1 -40; E2 -40-5-30 = -75; O2 -45; N1 SANS OBJET (sorted as 0).
         QCOMPARE(columnOf(t, 1),
@@ -259,7 +259,7 @@ private slots:
         QFile::remove(p.path("tour2.tmp"));
         QFile::remove(p.path("penal.tmp"));
         QFile::remove(p.path("exclu.tmp"));
-        t = prepareletab(s);
+        t = buildGeneralRanking(s);
         QCOMPARE(columnOf(t, 2), (QStringList{"101", "61", "21", "SANS OBJET", "-39", "-46", "-49", "-49"}));
     }
 
@@ -272,7 +272,7 @@ private slots:
         p.write("tour1.tmp", {"N1=10", "N01=20", "S1=30", "S1=40"});
         p.write("tour.tmp", {"N01=1", "N1=2", "S1=3", "n1=4"});
         p.write("penal.tmp", {"N001=-100", "S1=-1000"});
-        const RankingTable t = prepareletab(s);
+        const RankingTable t = buildGeneralRanking(s);
         // The first S1 row takes every S1 line; the second keeps its text; N01 is not N1.
         QCOMPARE(t.rows, (QList<QStringList>{{"D d ", "Sud 1", "40"},
                                              {"B b ", "Nord 01", "21"},
@@ -293,12 +293,12 @@ private slots:
         for (int i = 0; i < 24; ++i)
             t.rows << QStringList{QStringLiteral("N%1").arg(i, 2, 10, QLatin1Char('0')), "p", QString::number(i)};
         t.header = {"NOM", "POSITION", "SCORE"};
-        retrie(t, 0);
+        sortRanking(t, 0);
         setPcn(t, true, 5);
         QCOMPARE(t.header.size(), 4);
         QCOMPARE(t.rows[0][2], QStringLiteral("23")); // sorted by score again first
         QCOMPARE(columnOf(t, 3).mid(0, 6), (QStringList{"200", "170", "140", "120", "100", ""}));
-        retrie(t, 0); // the points move with their rows
+        sortRanking(t, 0); // the points move with their rows
         QCOMPARE(t.rows.last()[3], QStringLiteral("200"));
         setPcn(t, false, 5);
         QCOMPARE(t.header.size(), 3);

@@ -1,8 +1,8 @@
 #include "app/application.h"
-#include "app/tform1.h"
+#include "app/mainwindow.h"
 #include "fields.h"
-#include "rankings/tbtnbottomdlg14.h"
-#include "rankings/tbtnrightdlg2.h"
+#include "rankings/generalrankingwindow.h"
+#include "rankings/roundrankingwindow.h"
 #include "platform/qtplatform.h"
 #include "support/testing.h"
 
@@ -97,7 +97,7 @@ private slots:
         p.write("tour.tmp", scoreLines(seatCodes(8), {1, 2, 3, -6, 4, 4, -4, -4})); // two tables only
         p.write("penal.tmp", {"O5=-100"});
         p.write("exclu.tmp", {"N3"});
-        auto &w = app.window<TBtnBottomDlg14>();
+        auto &w = app.window<GeneralRankingWindow>();
         act(app, "Général")->trigger();
         QVERIFY(w.isVisible());
         QVERIFY(!w.isModal());
@@ -146,7 +146,7 @@ private slots:
         Application app;
         field(p, app, 5);
         p.write("tour.tmp", scoreLines(seatCodes(20), QList<int>(20, 0)));
-        auto &w = app.window<TBtnBottomDlg14>();
+        auto &w = app.window<GeneralRankingWindow>();
         act(app, "Général")->trigger();
         auto *pcn = child<QCheckBox>(&w, "CheckBox1");
         QVERIFY(pcn->isEnabled());
@@ -207,7 +207,7 @@ private slots:
         TestPlatform p;
         Application app;
         app.state().playerRegisterList = fieldRegister(12, 11);
-        auto &w = app.window<TBtnBottomDlg14>();
+        auto &w = app.window<GeneralRankingWindow>();
         act(app, "Général")->trigger();
         QCOMPARE(column(&w, 0), QStringList{"Pas de classement possible"});
         QVERIFY(!child<QCheckBox>(&w, "CheckBox1")->isEnabled());
@@ -225,7 +225,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        auto &w = app.window<TBtnRightDlg2>();
+        auto &w = app.window<RoundRankingWindow>();
         auto *spin = child<QSpinBox>(&w, "SpinEdit1");
 
         // Round 1, nothing entered: 1 and disabled, an empty table.
@@ -306,7 +306,7 @@ private slots:
 
         Application app;
         field(p, app, 4);
-        auto &w = app.window<TBtnBottomDlg14>();
+        auto &w = app.window<GeneralRankingWindow>();
         act(app, "Général")->trigger();
         child<QPushButton>(&w, "Button1")->click();
         child<QPushButton>(&w, "Button1")->click();

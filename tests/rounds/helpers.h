@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/application.h"
-#include "app/tform1.h"
+#include "app/mainwindow.h"
 #include "players/entries.h"
 #include "support/testing.h"
 

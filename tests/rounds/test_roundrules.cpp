@@ -63,11 +63,11 @@ private slots:
     void namesAndScoresOfATable()
     {
         const QStringList reg = {"DUPONT Jean = N12", "DURAND Marie = N1", "MARTIN Anne = N1X", "PETIT Luc = N1"};
-        QCOMPARE(rounds::lesnoms(reg, "N1"), QStringLiteral("PETIT Luc ")); // the last of two, never N12
-        QCOMPARE(rounds::lesnoms(reg, "N12"), QStringLiteral("DUPONT Jean "));
-        QCOMPARE(rounds::lesnoms({"DURAND Marie = N1", "DUPONT Jean = N12"}, "N1"), QStringLiteral("DURAND Marie "));
-        QCOMPARE(rounds::lesnoms(reg, "S4"), QString());
-        QCOMPARE(rounds::lesnoms({" CHAISE VIDE 1 = N1"}, "N1"), QStringLiteral(" CHAISE VIDE 1 "));
+        QCOMPARE(rounds::nameAtSeat(reg, "N1"), QStringLiteral("PETIT Luc ")); // the last of two, never N12
+        QCOMPARE(rounds::nameAtSeat(reg, "N12"), QStringLiteral("DUPONT Jean "));
+        QCOMPARE(rounds::nameAtSeat({"DURAND Marie = N1", "DUPONT Jean = N12"}, "N1"), QStringLiteral("DURAND Marie "));
+        QCOMPARE(rounds::nameAtSeat(reg, "S4"), QString());
+        QCOMPARE(rounds::nameAtSeat({" CHAISE VIDE 1 = N1"}, "N1"), QStringLiteral(" CHAISE VIDE 1 "));
 
         const QStringList scores = {"N12=5", "N1=-20", "EN1=7", "S1=+3"};
         QCOMPARE(rounds::recordedScore(scores, "N1"), QStringLiteral("-20"));

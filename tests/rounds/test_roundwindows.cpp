@@ -1,8 +1,8 @@
-#include "app/tform1.h"
+#include "app/mainwindow.h"
 #include "helpers.h"
-#include "rounds/tbtnbottomdlg11.h"
-#include "rounds/tbtnbottomdlg12.h"
-#include "rounds/tbtnrightdlg1.h"
+#include "rounds/previousrounddialog.h"
+#include "rounds/cancelrounddialog.h"
+#include "rounds/scoreentrydialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -57,7 +57,7 @@ private slots:
         Application app;
         seats::seat(p, app, seatedRegister(5));
         app.state().menus.disable(Cmd::MenuClassements);
-        QVERIFY(drive<TBtnRightDlg1>(app, saisie, [&](TBtnRightDlg1 &d) {
+        QVERIFY(drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
             QCOMPARE(control(d, "tour")->text(), QStringLiteral("1"));
             QCOMPARE(control<QSpinBox>(d, "SpinEdit1")->maximum(), 5);
             QCOMPARE(comment(d), QStringLiteral("Vous avez 5 tables à saisir."));
@@ -108,7 +108,7 @@ private slots:
         QVERIFY(app.state().modified);
 
         // The dialog keeps its table; "Quitter" records the balanced one shown.
-        drive<TBtnRightDlg1>(app, saisie, [&](TBtnRightDlg1 &d) {
+        drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
             QCOMPARE(control<QSpinBox>(d, "SpinEdit1")->value(), 4);
             QCOMPARE(comment(d), QStringLiteral("Vous avez 5 tables à saisir."));
             control(d, "Edit9")->setText("10");
@@ -127,7 +127,7 @@ private slots:
         seats::seat(p, app, seatedRegister(2));
         app.state().menus.disable(Cmd::MenuClassements);
         app.syncMenus();
-        drive<TBtnRightDlg1>(app, saisie, [&](TBtnRightDlg1 &d) {
+        drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
             control<QSpinBox>(d, "SpinEdit1")->setValue(2);
             typeScores(d, {"30", "-30", "0", "0"});
             QCOMPARE(comment(d), QStringLiteral("Il reste la table 1 à saisir."));
@@ -148,7 +148,7 @@ private slots:
         state.movement.fft = false;
         state.movement.est = 1;
         state.movement.ouest = -1;
-        drive<TBtnRightDlg1>(app, saisie, [&](TBtnRightDlg1 &d) {
+        drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
             typeScores(d, {"30", "-30", "0", "0"});
             typeScores(d, {"-8", "8", "4", "-4"});
             QCOMPARE(comment(d), QStringLiteral("Tour complet, appuyez sur Quitter."));
@@ -161,7 +161,7 @@ private slots:
         // No: the dialog opens on the complete round, for corrections. "Quitter" recorded the
         // balanced table 1 shown, as OK does, and so moved on to table 2.
         p.messages.answers = {Messages::No};
-        QVERIFY(drive<TBtnRightDlg1>(app, saisie, [&](TBtnRightDlg1 &d) {
+        QVERIFY(drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
             QCOMPARE(control(d, "tour")->text(), QStringLiteral("1"));
             QCOMPARE(fields(d, 9), QStringList({"-8", "8", "4", "-4"}));
         }));
@@ -173,7 +173,7 @@ private slots:
         QVERIFY(!p.exists("tour1.tmp"));
 
         p.messages.answers = {Messages::Yes};
-        QVERIFY(drive<TBtnRightDlg1>(app, saisie, [&](TBtnRightDlg1 &d) {
+        QVERIFY(drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
             QCOMPARE(control(d, "tour")->text(), QStringLiteral("2"));
             control<QSpinBox>(d, "SpinEdit1")->setValue(1);
             QCOMPARE(fields(d, 1), QStringList({"1", "2", "2", "2"})); // Sud, Est, Ouest moved one table
@@ -192,7 +192,7 @@ private slots:
         Application app;
         seats::seat(p, app, seatedRegister(3));
         app.state().scoreList = QStringList(12, QStringLiteral("N1=0"));
-        drive<TBtnRightDlg1>(app, saisie, [&](TBtnRightDlg1 &d) {
+        drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
             QCOMPARE(fields(d, 1), QStringList({"1", "8", "7", "10"}));
             QCOMPARE(fields(d, 5), QStringList({"JOUEUR N1 ", "JOUEUR O2 ", "JOUEUR E2 ", "JOUEUR S3 "}));
         });
@@ -204,7 +204,7 @@ private slots:
         TestPlatform p;
         Application app;
         seats::seat(p, app, {"BRUN Eve = S1", "COLIN Guy = N1", "AUBERT Lea = E1", "DUMAS Tom = O1"});
-        QVERIFY(!drive<TBtnBottomDlg11>(app, voir, [](TBtnBottomDlg11 &) {}));
+        QVERIFY(!drive<PreviousRoundDialog>(app, voir, [](PreviousRoundDialog &) {}));
         QCOMPARE(p.messages.texts(), QStringList{"Vous êtes au premier tour !"});
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Impossible"));
         QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Warning);
@@ -212,7 +212,7 @@ private slots:
         p.write("tour1.tmp", {"N1=10", "O1=-10", "E1=0", "S1=0"});
         p.write("tour2.tmp", {"N1=-3", "O1=1", "E1=1", "S1=1"});
         app.state().currentRound = 3;
-        QVERIFY(drive<TBtnBottomDlg11>(app, voir, [&](TBtnBottomDlg11 &d) {
+        QVERIFY(drive<PreviousRoundDialog>(app, voir, [&](PreviousRoundDialog &d) {
             auto *round = control<QSpinBox>(d, "SpinEdit1");
             QCOMPARE(round->maximum(), 2);
             QCOMPARE(round->value(), 2);
@@ -249,13 +249,13 @@ private slots:
         state.scoreList = {"N1=1", "O2=-1", "E1=0", "S2=0"};
 
         // Annuler: nothing changes.
-        drive<TBtnBottomDlg12>(app, annuler, [&](TBtnBottomDlg12 &d) {
+        drive<CancelRoundDialog>(app, annuler, [&](CancelRoundDialog &d) {
             QCOMPARE(control(d, "Edit1")->text(), QStringLiteral("Tour n°2"));
             control<QPushButton>(d, "CancelBtn")->click();
         });
         // OK then No: nothing changes either, and the dialog closes.
         p.messages.answers = {Messages::No};
-        drive<TBtnBottomDlg12>(app, annuler, [&](TBtnBottomDlg12 &d) {
+        drive<CancelRoundDialog>(app, annuler, [&](CancelRoundDialog &d) {
             ok(d)->click();
             QVERIFY(!d.isVisible());
         });
@@ -268,7 +268,7 @@ private slots:
 
         p.messages.answers = {Messages::Yes};
         state.modified = false;
-        drive<TBtnBottomDlg12>(app, annuler, [&](TBtnBottomDlg12 &d) { ok(d)->click(); });
+        drive<CancelRoundDialog>(app, annuler, [&](CancelRoundDialog &d) { ok(d)->click(); });
         QCOMPARE(state.currentRound, 1);
         QCOMPARE(state.scoreList, round1);
         QCOMPARE(p.read("tour.tmp"), round1);
@@ -278,8 +278,8 @@ private slots:
 
         // The round can be started again at once.
         p.messages.answers = {Messages::Yes};
-        drive<TBtnRightDlg1>(app, saisie,
-                             [&](TBtnRightDlg1 &d) { QCOMPARE(control(d, "tour")->text(), QStringLiteral("2")); });
+        drive<ScoreEntryDialog>(app, saisie,
+                             [&](ScoreEntryDialog &d) { QCOMPARE(control(d, "tour")->text(), QStringLiteral("2")); });
         QCOMPARE(p.read("tour1.tmp"), round1);
         QCOMPARE(p.messages.texts().last(), QStringLiteral("Voulez-vous entamer un nouveau tour (tour n° 2) ?"));
     }
@@ -291,9 +291,9 @@ private slots:
         app.state().playerRegisterList = {"DUPONT Jean", "DURAND Marie"};
         app.state().menus.enable(Cmd::MenuTables);
         app.syncMenus();
-        QVERIFY(!drive<TBtnRightDlg1>(app, saisie, [](TBtnRightDlg1 &) {}));
-        QVERIFY(!drive<TBtnBottomDlg11>(app, voir, [](TBtnBottomDlg11 &) {}));
-        QVERIFY(!drive<TBtnBottomDlg12>(app, annuler, [](TBtnBottomDlg12 &) {}));
+        QVERIFY(!drive<ScoreEntryDialog>(app, saisie, [](ScoreEntryDialog &) {}));
+        QVERIFY(!drive<PreviousRoundDialog>(app, voir, [](PreviousRoundDialog &) {}));
+        QVERIFY(!drive<CancelRoundDialog>(app, annuler, [](CancelRoundDialog &) {}));
         QCOMPARE(p.messages.texts(), QStringList(3, "Aucun joueur n'est placé : attribuez d'abord les positions."));
         QVERIFY(p.files().size() == 0);
     }
@@ -303,12 +303,12 @@ private slots:
         TestPlatform p;
         Application app;
         seats::seat(p, app, seatedRegister(2));
-        drive<TBtnRightDlg1>(app, saisie, [&](TBtnRightDlg1 &d) {
+        drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
             control<QPushButton>(d, "HelpBtn")->click();
             QApplication::setActiveWindow(&d);
             QTest::keyClick(d.focusWidget(), Qt::Key_F1);
         });
-        drive<TBtnBottomDlg12>(app, annuler, [&](TBtnBottomDlg12 &d) { control<QPushButton>(d, "HelpBtn")->click(); });
+        drive<CancelRoundDialog>(app, annuler, [&](CancelRoundDialog &d) { control<QPushButton>(d, "HelpBtn")->click(); });
         QCOMPARE(p.help.keywords, QStringList({"deroulement", "sommaire", "depltour"}));
     }
 };

@@ -1,8 +1,8 @@
 #include "helpers.h"
 #include "players/driving.h"
-#include "rankings/tbtnbottomdlg14.h"
-#include "rounds/tbtnbottomdlg12.h"
-#include "rounds/tbtnrightdlg1.h"
+#include "rankings/generalrankingwindow.h"
+#include "rounds/cancelrounddialog.h"
+#include "rounds/scoreentrydialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -121,7 +121,7 @@ QList<QStringList> expectedRanking(int rounds, const QStringList &reg)
     return rows;
 }
 
-QSpinBox *tableField(TBtnRightDlg1 &d)
+QSpinBox *tableField(ScoreEntryDialog &d)
 {
     return control<QSpinBox>(d, "SpinEdit1");
 }
@@ -130,7 +130,7 @@ QSpinBox *tableField(TBtnRightDlg1 &d)
 QList<QStringList> generalRanking(Application &app)
 {
     choose(app, "Général");
-    auto &window = app.window<TBtnBottomDlg14>();
+    auto &window = app.window<GeneralRankingWindow>();
     const QAbstractItemModel *model = control<QTableView>(window, "StringGrid1")->model();
     QList<QStringList> rows(1);
     for (int k = 0; k < model->columnCount(); ++k)
@@ -145,7 +145,7 @@ QList<QStringList> generalRanking(Application &app)
     return rows;
 }
 
-void quit(TBtnRightDlg1 &d)
+void quit(ScoreEntryDialog &d)
 {
     control<QPushButton>(d, "BitBtn1")->click();
 }
@@ -172,7 +172,7 @@ class TestTournament : public QObject
     void playRound(TestPlatform &p, Application &app, int round)
     {
         p.messages.answers = {Messages::Yes};
-        QVERIFY(drive<TBtnRightDlg1>(app, "&Saisie des résultats", [&](TBtnRightDlg1 &d) {
+        QVERIFY(drive<ScoreEntryDialog>(app, "&Saisie des résultats", [&](ScoreEntryDialog &d) {
             QCOMPARE(control(d, "tour")->text(), QString::number(round));
             tableField(d)->setValue(1);
             control(d, "Edit9")->setFocus();
@@ -208,7 +208,7 @@ private slots:
         QVERIFY(app.state().movement.fft);
 
         // Round 1: table 3 typed wrong first, put right once the others are in.
-        QVERIFY(drive<TBtnRightDlg1>(app, "&Saisie des résultats", [&](TBtnRightDlg1 &d) {
+        QVERIFY(drive<ScoreEntryDialog>(app, "&Saisie des résultats", [&](ScoreEntryDialog &d) {
             for (int t = 1; t <= tables; ++t) {
                 std::array<int, 4> v = scores(1, t);
                 if (t == 3)
@@ -240,7 +240,7 @@ private slots:
 
         // Round 4 started, two tables typed, then cancelled: round 3 is current and complete.
         p.messages.answers = {Messages::Yes};
-        drive<TBtnRightDlg1>(app, "&Saisie des résultats", [&](TBtnRightDlg1 &d) {
+        drive<ScoreEntryDialog>(app, "&Saisie des résultats", [&](ScoreEntryDialog &d) {
             tableField(d)->setValue(1);
             control(d, "Edit9")->setFocus();
             typeScores(d, texts(scores(4, 1)));
@@ -251,7 +251,7 @@ private slots:
         QCOMPARE(generalRanking(app), expectedRanking(3, reg)); // an incomplete round adds nothing
         p.messages.clear();
         p.messages.answers = {Messages::Yes};
-        drive<TBtnBottomDlg12>(app, "Annuler le tour en cours", [&](TBtnBottomDlg12 &d) {
+        drive<CancelRoundDialog>(app, "Annuler le tour en cours", [&](CancelRoundDialog &d) {
             QCOMPARE(control(d, "Edit1")->text(), QStringLiteral("Tour n°4"));
             control<QPushButton>(d, "OKBtn")->click();
         });

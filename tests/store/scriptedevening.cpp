@@ -5,14 +5,14 @@
 //
 //   scriptedevening <working directory> <journal> [<tournament file to save at the end>]
 
-#include "incidents/tbtnbottomdlg15.h"
-#include "incidents/tbtnbottomdlg17.h"
+#include "incidents/penaltydialog.h"
+#include "incidents/exclusiondialog.h"
 #include "movements/positions.h"
 #include "players/driving.h"
 #include "players/entries.h"
 #include "rounds/helpers.h"
-#include "rounds/tbtnrightdlg1.h"
-#include "store/tbtnbottomdlg10.h"
+#include "rounds/scoreentrydialog.h"
+#include "store/newtournamentdialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -59,7 +59,7 @@ std::array<int, 4> scores(int round, int table)
 void playTables(Application &app, Journal &journal, int first, int last)
 {
     const int before = app.state().currentRound;
-    drive<TBtnRightDlg1>(app, "&Saisie des résultats", [&](TBtnRightDlg1 &d) {
+    drive<ScoreEntryDialog>(app, "&Saisie des résultats", [&](ScoreEntryDialog &d) {
         const int round = app.state().currentRound;
         if (round != before)
             journal.note(QStringLiteral("tour %1").arg(round));
@@ -92,7 +92,7 @@ QString pickPlayer(QDialog &d, int index)
 
 void penalise(Application &app, Journal &journal, int index, int points)
 {
-    drive<TBtnBottomDlg15>(app, "&Pénaliser un joueur", [&](TBtnBottomDlg15 &d) {
+    drive<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
         const QString code = pickPlayer(d, index);
         control<QSpinBox>(d, "SpinEdit1")->setValue(points);
         control<QPushButton>(d, "OKBtn")->click();
@@ -102,7 +102,7 @@ void penalise(Application &app, Journal &journal, int index, int points)
 
 void exclude(Application &app, Journal &journal, int index)
 {
-    drive<TBtnBottomDlg17>(app, "&Exclure un joueur", [&](TBtnBottomDlg17 &d) {
+    drive<ExclusionDialog>(app, "&Exclure un joueur", [&](ExclusionDialog &d) {
         const QString code = pickPlayer(d, index);
         control<QPushButton>(d, "OKBtn")->click();
         journal.note(QStringLiteral("exclu %1").arg(code));
@@ -112,7 +112,7 @@ void exclude(Application &app, Journal &journal, int index)
 void playEvening(Application &app, Journal &journal, Doubles &doubles, const QString &saveTo)
 {
     app.mainWindow().firstActivation();
-    auto &init = app.window<TBtnBottomDlg10>();
+    auto &init = app.window<NewTournamentDialog>();
     whenShown(&init, [&init] {
         type(&init, "Edit2", QStringLiteral("Salle des fêtes de Saint-Aubin"));
         child<QPushButton>(&init, "OKBtn")->click();

@@ -1,4 +1,4 @@
-#include "app/tform1.h"
+#include "app/mainwindow.h"
 #include "menus.h"
 #include "support/testing.h"
 

@@ -1,7 +1,7 @@
-#include "app/tform1.h"
+#include "app/mainwindow.h"
 #include "menus.h"
 #include "store/diagnostic.h"
-#include "store/tbtnbottomdlg18b.h"
+#include "store/diagnosticdialog.h"
 #include "support/testing.h"
 #include "tournaments.h"
 
@@ -18,7 +18,7 @@ class TestDiagnostic : public QObject
     // Opens the dialog from its menu and closes it with OK; returns the report lines shown.
     static QStringList diagnose(Application &app)
     {
-        auto *dialog = &app.window<TBtnBottomDlg18b>();
+        auto *dialog = &app.window<DiagnosticDialog>();
         QTimer::singleShot(0, dialog, [dialog] { dialog->findChild<QPushButton *>(QStringLiteral("OKBtn"))->click(); });
         app.action(Cmd::Diagnostic)->trigger();
         return dialog->findChild<QPlainTextEdit *>(QStringLiteral("Memo1"))->toPlainText().split(QLatin1Char('\n'));

@@ -1,4 +1,4 @@
-#include "app/tform1.h"
+#include "app/mainwindow.h"
 #include "players/driving.h"
 #include "players/namecorrection.h"
 #include "menus.h"

@@ -1,6 +1,6 @@
-#include "app/tform1.h"
+#include "app/mainwindow.h"
 #include "menus.h"
-#include "store/tbtnbottomdlg10.h"
+#include "store/newtournamentdialog.h"
 #include "store/tournamentfile.h"
 #include "support/testing.h"
 #include "tournaments.h"
@@ -275,7 +275,7 @@ private slots:
         openFile(p, app, QStringLiteral("vieux.trt"));
         QCOMPARE(app.state().playerRegisterList,
                  (QStringList{" CHAISE VIDE 1 = N1", "ADAM Luc = S1", "ZOLA Emile = N1"}));
-        auto &init = app.window<TBtnBottomDlg10>();
+        auto &init = app.window<NewTournamentDialog>();
         QCOMPARE(init.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), QStringLiteral("14/07/2026"));
         QCOMPARE(init.findChild<QLineEdit *>(QStringLiteral("Edit2"))->text(), QStringLiteral("Salle des fêtes"));
         QCOMPARE(app.state().place, QStringLiteral("Salle des fêtes"));
@@ -437,7 +437,7 @@ private slots:
         QCOMPARE(p.read(QStringLiteral("soir.trt")).size(), 3 + 1 + 9);
 
         // After "Nouveau", the dialog again.
-        QTimer::singleShot(0, [&] { app.window<TBtnBottomDlg10>().accept(); });
+        QTimer::singleShot(0, [&] { app.window<NewTournamentDialog>().accept(); });
         trigger(app, Cmd::Nouveau);
         saveAs(p, app, QStringLiteral("autre.trt"));
         QCOMPARE(p.fileDialogs.calls.size(), 3);

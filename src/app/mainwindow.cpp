@@ -1,0 +1,184 @@
+#include "app/mainwindow.h"
+
+#include "app/application.h"
+#include "app/dialog.h"
+#include "app/aboutbox.h"
+#include "platform/platform.h"
+#include "store/recovery.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// Tiles the background picture, each row starting where the previous one overshot the width.
+class Background : public QWidget
+{
+public:
+    explicit Background(QWidget *parent) : QWidget(parent), m_tile(QStringLiteral(":/images/tile.png")) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(192, 192, 192));
+        if (m_tile.isNull())
+            return;
+        int x = 0;
+        for (int y = 0; y < height(); y += m_tile.height()) {
+            while (x < width()) {
+                painter.drawPixmap(x, y, m_tile);
+                x += m_tile.width();
+            }
+            x = width() - x;
+        }
+    }
+
+private:
+    QPixmap m_tile;
+};
+
+} // namespace
+
+MainWindow::MainWindow(Application &app) : m_app(app)
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Verlandis"));
+
+    auto *background = new Background(this);
+    background->setObjectName(QStringLiteral("background"));
+    auto *layout = new QVBoxLayout(background);
+    layout->setContentsMargins(0, 12, 0, 0);
+    auto *title = new QLabel(QStringLiteral("Verlandis"), background);
+    title->setObjectName(QStringLiteral("Label1"));
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(27);
+    font.setBold(true);
+    title->setFont(font);
+    title->setStyleSheet(QStringLiteral("color: navy; background: transparent;"));
+    title->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
+    m_logo = new QLabel(background);
+    m_logo->setObjectName(QStringLiteral("Image1"));
+    m_logo->setFixedSize(130, 105);
+    m_logo->setScaledContents(true);
+    m_logo->setStyleSheet(QStringLiteral("background: transparent;"));
+    layout->addWidget(m_logo, 0, Qt::AlignHCenter);
+    layout->addStretch();
+    setCentralWidget(background);
+
+    buildMenus();
+    background->setFixedSize(465, 408);
+    bindF1(this, QStringLiteral("index"));
+}
+
+void MainWindow::buildMenus()
+{
+    std::array<QMenu *, commandCount> menus{};
+    for (const CommandInfo &info : commandTable()) {
+        const QString text = QString::fromUtf8(info.caption);
+        if (info.parent == info.cmd) {
+            QMenu *menu = menuBar()->addMenu(text);
+            menus[size_t(info.cmd)] = menu;
+            m_actions[size_t(info.cmd)] = menu->menuAction();
+            continue;
+        }
+        QMenu *parent = menus[size_t(info.parent)];
+        if (info.separatorBefore)
+            parent->addSeparator();
+        if (info.cmd == Cmd::DerniereMinute) {
+            QMenu *sub = parent->addMenu(text);
+            menus[size_t(info.cmd)] = sub;
+            m_actions[size_t(info.cmd)] = sub->menuAction();
+            continue;
+        }
+        m_actions[size_t(info.cmd)] = parent->addAction(text);
+    }
+}
+
+void MainWindow::installCommands()
+{
+    TournamentState &state = m_app.state();
+    m_app.onCommand(Cmd::Quitter, [this] { quit(); });
+    m_app.onCommand(Cmd::OptionImpression, [this, &state] {
+        bool ok = false;
+        QFontDialog dialog(QFont(state.printFont.family, state.printFont.size), this);
+        dialog.setWindowTitle(QStringLiteral("Police d'impression"));
+        dialog.setOption(QFontDialog::ScalableFonts, true);
+        if (dialog.exec() == QDialog::Accepted) {
+            const QFont chosen = dialog.selectedFont();
+            state.printFont.family = chosen.family();
+            state.printFont.size = qBound(10, chosen.pointSize(), 24);
+            ok = true;
+        }
+        Q_UNUSED(ok);
+    });
+    m_app.onCommand(Cmd::ConfigurationImprimante, [] { platform().printing->configure(); });
+    m_app.onCommand(Cmd::Aide, [] { openHelp(QStringLiteral("sommaire")); });
+    m_app.onCommand(Cmd::APropos, [this] { m_app.window<AboutBox>().exec(); });
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move((area.width() - frameGeometry().width()) / 2, (area.height() - frameGeometry().height()) / 2);
+    }
+    if (!m_app.state().started)
+        QTimer::singleShot(0, this, [this] {
+            if (!m_app.state().started)
+                firstActivation();
+        });
+}
+
+void MainWindow::firstActivation()
+{
+    TournamentState &state = m_app.state();
+    state.started = true;
+    state.movementList.clear();
+    state.modified = false;
+    state.menus.disable(Cmd::MenuJoueurs);
+    state.menus.disable(Cmd::MenuTables);
+    state.menus.disable(Cmd::MenuClassements);
+    state.menus.disable(Cmd::Enregistrer);
+    Application::report(runRecovery(state));
+    platform().random->seedFromClock();
+    state.menus.enable(Cmd::Ouvrir);
+    state.menus.enable(Cmd::Enregistrer);
+    showLogo();
+    m_app.syncMenus();
+}
+
+void MainWindow::showLogo()
+{
+    const QString logo = platform().files.path(QStringLiteral("logo.bmp"));
+    if (platform().files.exists(QStringLiteral("logo.bmp")))
+        m_logo->setPixmap(QPixmap(logo));
+}
+
+void MainWindow::quit()
+{
+    TournamentState &state = m_app.state();
+    if (state.modified
+        && platform().messages->question(QStringLiteral("Attention"),
+                                         QStringLiteral("Vous n'avez pas sauvegardé le tournoi, voulez-vous le faire ?"))) {
+        action(Cmd::Enregistrer)->trigger();
+        return;
+    }
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // The working files stay as they are, for the recovery at the next start.
+    event->accept();
+    QApplication::quit();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/dialog.h"
+
+class QComboBox;
+
+// "Exclusion/Abandon d'un joueur": the player keeps his scores but shows "EXCLU" in the rankings.
+class ExclusionDialog : public Dialog
+{
+    Q_OBJECT
+public:
+    explicit ExclusionDialog(Application &app);
+
+protected:
+    void activated() override;
+
+private:
+    void OKBtnClick();
+    void recupererClick();
+
+    QComboBox *m_players = nullptr;
+};

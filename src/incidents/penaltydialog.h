@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/dialog.h"
+
+class QComboBox;
+class QSpinBox;
+
+// "Dialogue": a penalty (negative) or a bonus (positive) for one player, appended to penal.tmp.
+class PenaltyDialog : public Dialog
+{
+    Q_OBJECT
+public:
+    explicit PenaltyDialog(Application &app);
+
+protected:
+    void activated() override;
+
+private:
+    void OKBtnClick();
+
+    QComboBox *m_players = nullptr;
+    QSpinBox *m_value = nullptr; // keeps its value from one use to the next
+};

@@ -1,0 +1,133 @@
+#include "movements/movementsettingsdialog.h"
+
+#include "app/application.h"
+#include "movements/positions.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+// SpinEdit1..4 hold the values of these seats.
+constexpr std::array<char, 4> spinSeats = {'N', 'E', 'O', 'S'};
+} // namespace
+
+MovementSettingsDialog::MovementSettingsDialog(Application &app)
+    : Dialog(app, QStringLiteral("TBtnRightDlg"), QStringLiteral("Déplacement des joueurs"), QStringLiteral("deplace"))
+{
+    // The four values stand like the seats of a table seen from above.
+    m_panel = new QFrame(this);
+    m_panel->setObjectName(QStringLiteral("Panel1"));
+    m_panel->setFrameShape(QFrame::StyledPanel);
+    auto *grid = new QGridLayout(m_panel);
+    const QPoint cells[] = {{1, 0}, {2, 1}, {0, 1}, {1, 2}}; // column, row of Nord, Est, Ouest, Sud
+    for (size_t i = 0; i < 4; ++i) {
+        const QChar seat = QLatin1Char(spinSeats[i]);
+        auto *spin = new QSpinBox(m_panel);
+        spin->setObjectName(QStringLiteral("SpinEdit%1").arg(i + 1));
+        spin->setRange(-4, 4);
+        spin->setAutoFillBackground(true);
+        connect(spin, &QSpinBox::valueChanged, this, [this, seat](int v) { state().movement.setValue(seat, v); });
+        auto *label = new QLabel(seatName(seat), m_panel);
+        label->setAlignment(Qt::AlignCenter);
+        auto *cell = new QVBoxLayout;
+        cell->addWidget(label);
+        cell->addWidget(spin);
+        grid->addLayout(cell, cells[i].y(), cells[i].x());
+        m_values[i] = spin;
+    }
+    m_panel->setEnabled(false);
+
+    m_fft = new QCheckBox(QStringLiteral("déplacements automatiques FFT"), this);
+    m_fft->setObjectName(QStringLiteral("CheckBox1"));
+    m_pcn = new QCheckBox(QStringLiteral("coefficient PCN"), this);
+    m_pcn->setObjectName(QStringLiteral("CheckBox2"));
+    m_coefficient = new QLineEdit(this);
+    m_coefficient->setObjectName(QStringLiteral("Edit1"));
+    m_coefficient->setMaximumWidth(60);
+    m_byRanking = new QCheckBox(QStringLiteral("par rang de classement"), this);
+    m_byRanking->setObjectName(QStringLiteral("CheckBox3"));
+    connect(m_fft, &QCheckBox::clicked, this, &MovementSettingsDialog::CheckBox1Click);
+    connect(m_pcn, &QCheckBox::clicked, this, &MovementSettingsDialog::CheckBox2Click);
+    connect(m_byRanking, &QCheckBox::clicked, this, &MovementSettingsDialog::CheckBox3Click);
+    connect(m_coefficient, &QLineEdit::textEdited, this,
+            [this](const QString &text) { state().movement.pcnCoefficientText = text; });
+    auto *pcnRow = new QHBoxLayout;
+    pcnRow->addWidget(m_pcn);
+    pcnRow->addWidget(m_coefficient);
+    pcnRow->addStretch();
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(m_panel);
+    left->addWidget(m_fft);
+    left->addLayout(pcnRow);
+    left->addWidget(m_byRanking);
+
+    QBoxLayout *buttons = okCancelButtons([this] { OKBtnClick(); }, QStringLiteral("depltour"), Qt::Vertical);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addLayout(buttons);
+    showSettings();
+}
+
+void MovementSettingsDialog::activated()
+{
+    // With the FFT option on the dialog always opens on 0, 2, -2, 1.
+    setAutomaticFft(state().movement, state().movement.fft);
+    showSettings();
+}
+
+void MovementSettingsDialog::CheckBox1Click()
+{
+    setAutomaticFft(state().movement, m_fft->isChecked());
+    showSettings();
+}
+
+void MovementSettingsDialog::CheckBox2Click()
+{
+    state().movement.pcnCoefficient = m_pcn->isChecked();
+    showSettings();
+}
+
+void MovementSettingsDialog::CheckBox3Click()
+{
+    setByRanking(state().movement, m_byRanking->isChecked());
+    showSettings();
+}
+
+void MovementSettingsDialog::OKBtnClick()
+{
+    state().modified = true;
+    accept();
+}
+
+void MovementSettingsDialog::showSettings()
+{
+    const MovementSettings &s = state().movement;
+    const bool locked = valuesLocked(s);
+    m_panel->setEnabled(!locked);
+    for (size_t i = 0; i < 4; ++i) {
+        const QSignalBlocker blocker(m_values[i]);
+        m_values[i]->setValue(s.value(QLatin1Char(spinSeats[i])));
+        // Locked values look inactive (no edit-field colour) yet stay readable.
+        QPalette palette = QApplication::palette(m_values[i]);
+        if (locked) {
+            palette.setColor(QPalette::Base, palette.color(QPalette::Inactive, QPalette::Window));
+            palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Dark));
+        }
+        m_values[i]->setPalette(palette);
+    }
+    m_fft->setChecked(s.fft);
+    m_byRanking->setChecked(s.byRanking);
+    m_pcn->setChecked(s.pcnCoefficient);
+    m_coefficient->setText(s.pcnCoefficientText);
+    m_coefficient->setEnabled(s.pcnCoefficient);
+}

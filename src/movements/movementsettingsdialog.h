@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/dialog.h"
+
+#include <array>
+
+class QCheckBox;
+class QFrame;
+class QLineEdit;
+class QSpinBox;
+
+// "Déplacement des joueurs": the movement rule, held in the shared state. What the director
+// changes takes effect at once; Cancel undoes nothing.
+class MovementSettingsDialog : public Dialog
+{
+    Q_OBJECT
+public:
+    explicit MovementSettingsDialog(Application &app);
+
+protected:
+    void activated() override; // FormActivate
+
+private:
+    void CheckBox1Click(); // "déplacements automatiques FFT"
+    void CheckBox2Click(); // "coefficient PCN"
+    void CheckBox3Click(); // "par rang de classement"
+    void OKBtnClick();
+    void showSettings();
+
+    QFrame *m_panel = nullptr;
+    std::array<QSpinBox *, 4> m_values{}; // SpinEdit1..4: Nord, Est, Ouest, Sud
+    QCheckBox *m_fft = nullptr;
+    QCheckBox *m_pcn = nullptr;
+    QLineEdit *m_coefficient = nullptr;
+    QCheckBox *m_byRanking = nullptr;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/dialog.h"
+
+class QSpinBox;
+
+// "impression des positions": prints every player's planned table in every round.
+class PositionsPrintDialog : public Dialog
+{
+    Q_OBJECT
+public:
+    explicit PositionsPrintDialog(Application &app);
+
+protected:
+    void activated() override; // FormActivate
+
+private:
+    void OKBtnClick();
+
+    QSpinBox *m_tables = nullptr; // SpinEdit1
+    QSpinBox *m_rounds = nullptr; // SpinEdit2, kept between openings
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/dialog.h"
+
+#include <QPixmap>
+
+class QLabel;
+class QSpinBox;
+
+// "Visualiser les positions": one table of one round seen from above, with the occupant of
+// each seat written on its side; any round, rounds not started yet included.
+class PositionsViewDialog : public Dialog
+{
+    Q_OBJECT
+public:
+    explicit PositionsViewDialog(Application &app);
+
+protected:
+    void activated() override; // FormActivate
+
+private:
+    void drawLabels();
+    void ImpressionClick();
+
+    QSpinBox *m_round = nullptr; // SpinEdit1
+    QSpinBox *m_table = nullptr; // SpinEdit2
+    QLabel *m_image = nullptr;   // Image1
+    QPixmap m_bare;              // the table without labels
+};

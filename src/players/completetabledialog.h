@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/dialog.h"
+
+class QLineEdit;
+
+// "Compléter une table": a late player on the first empty chair. Controls: Edit1 "Nom",
+// Edit2 "Prénom", Edit3 "Position", OKBtn, CancelBtn, HelpBtn.
+class CompleteTableDialog : public Dialog
+{
+    Q_OBJECT
+public:
+    explicit CompleteTableDialog(Application &app);
+
+    // "Compléter une table": the number of free places, the dialog, then the menus.
+    void run();
+
+protected:
+    void activated() override;
+
+private:
+    void okClick();
+
+    QLineEdit *m_surname = nullptr;
+    QLineEdit *m_firstName = nullptr;
+    QLineEdit *m_position = nullptr;
+};

@@ -1,0 +1,171 @@
+#include "players/registerwindow.h"
+
+#include "app/application.h"
+#include "platform/platform.h"
+#include "players/entries.h"
+#include "players/uppercaseedit.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+RegisterWindow::RegisterWindow(Application &app)
+    : Dialog(app, QStringLiteral("TForm3"), QStringLiteral("Gestion des joueurs"), QStringLiteral("index"))
+{
+    m_surname = upperCaseEdit(this, QStringLiteral("Edit1"));
+    m_firstName = new QLineEdit(this);
+    m_firstName->setObjectName(QStringLiteral("Edit2"));
+    m_add = button(QStringLiteral("Button1"), QStringLiteral("Ajouter"));
+    m_add->setDefault(true);
+    m_delete = button(QStringLiteral("Button2"), QStringLiteral("Supprimer"));
+    m_modify = button(QStringLiteral("Button3"), QStringLiteral("Modifier"));
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("ListBox1"));
+    m_count = new QLineEdit(QStringLiteral("0"), this);
+    m_count->setObjectName(QStringLiteral("Edit3"));
+    m_count->setReadOnly(true);
+    m_count->setFocusPolicy(Qt::NoFocus);
+    m_count->setMaximumWidth(60);
+    auto *close = button(QStringLiteral("CloseBtn"), QStringLiteral("Fermer"));
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(QStringLiteral("Nom : "), this), 0, 0);
+    grid->addWidget(m_surname, 0, 1);
+    grid->addWidget(m_add, 0, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Prénom :"), this), 1, 0);
+    grid->addWidget(m_firstName, 1, 1);
+    grid->addWidget(m_delete, 1, 2);
+    grid->addWidget(m_modify, 2, 2);
+    grid->addWidget(m_list, 3, 0, 1, 3);
+    auto *counter = new QHBoxLayout;
+    counter->addWidget(new QLabel(QStringLiteral("Nombre de joueurs enregistrés :"), this));
+    counter->addWidget(m_count);
+    counter->addStretch();
+    grid->addLayout(counter, 4, 0, 1, 3);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    buttons->addWidget(helpButton(QStringLiteral("sommaire")));
+    grid->addLayout(buttons, 5, 0, 1, 3);
+    resize(420, 460);
+
+    connect(m_add, &QPushButton::clicked, this, &RegisterWindow::ajouterClick);
+    connect(m_delete, &QPushButton::clicked, this, &RegisterWindow::supprimerClick);
+    connect(m_modify, &QPushButton::clicked, this, &RegisterWindow::modifierClick);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &RegisterWindow::listDblClick);
+    connect(m_list, &QListWidget::itemClicked, this, &RegisterWindow::listClick);
+    connect(m_surname, &QLineEdit::textChanged, this, &RegisterWindow::surnameChange);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    m_delete->setEnabled(false);
+    m_modify->setEnabled(false);
+    surnameChange();
+}
+
+void RegisterWindow::run()
+{
+    exec();
+    // The whole list, in its order, as the window closes.
+    Application::report(platform().files.write(QStringLiteral("inscrits.tmp"), state().playerRegisterList));
+    state().menus.enable(Cmd::AttribuerPositions, state().playerRegisterList.size() > 5);
+}
+
+void RegisterWindow::activated()
+{
+    m_list->clear();
+    m_list->addItems(state().playerRegisterList);
+    m_count->setText(QString::number(state().playerRegisterList.size()));
+    m_surname->setFocus();
+}
+
+int RegisterWindow::selectedRow() const
+{
+    // The current row counts only when the director selected it: focus alone makes one current.
+    const QListWidgetItem *item = m_list->currentItem();
+    return item && item->isSelected() ? m_list->row(item) : -1;
+}
+
+bool RegisterWindow::refused(const QString &surname, const QString &firstName)
+{
+    const QString why = entries::refusalOfName(surname, firstName);
+    if (!why.isEmpty())
+        platform().messages->warning(QStringLiteral("Nom refusé"), why);
+    return !why.isEmpty();
+}
+
+void RegisterWindow::afterEdit()
+{
+    state().modified = true;
+    m_count->setText(QString::number(state().playerRegisterList.size()));
+    m_surname->setFocus();
+}
+
+void RegisterWindow::ajouterClick()
+{
+    const QString surname = m_surname->text(), firstName = m_firstName->text();
+    if ((!surname.isEmpty() || !firstName.isEmpty()) && refused(surname, firstName))
+        return; // the edits keep what was typed
+    const QString entry = entries::entryToAdd(surname, firstName);
+    if (entry != QLatin1String(" ")) {
+        QStringList &list = state().playerRegisterList;
+        const qsizetype at = entries::sortedIndex(list, entry);
+        list.insert(at, entry);
+        m_list->insertItem(int(at), entry);
+    }
+    m_surname->clear();
+    m_firstName->clear();
+    afterEdit();
+}
+
+void RegisterWindow::supprimerClick()
+{
+    const int row = selectedRow();
+    if (row >= 0) {
+        state().playerRegisterList.removeAt(row);
+        delete m_list->takeItem(row);
+    }
+    m_modify->setEnabled(false);
+    m_delete->setEnabled(false);
+    afterEdit();
+}
+
+void RegisterWindow::modifierClick()
+{
+    const QString surname = m_surname->text(), firstName = m_firstName->text();
+    if (refused(surname, firstName))
+        return;
+    const QString entry = entries::entryToModify(surname, firstName);
+    const int row = selectedRow();
+    if (entry.size() > 2 && row >= 0) {
+        state().playerRegisterList[row] = entry; // in place, without sorting again
+        m_list->item(row)->setText(entry);
+    }
+    m_modify->setEnabled(false);
+    afterEdit();
+}
+
+void RegisterWindow::listDblClick()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const entries::EditTexts texts = entries::editTextsOf(m_list->item(row)->text());
+    m_surname->setText(texts.surname);
+    if (!texts.firstName.isNull())
+        m_firstName->setText(texts.firstName);
+    m_modify->setEnabled(true);
+    m_delete->setEnabled(true);
+}
+
+void RegisterWindow::listClick()
+{
+    m_modify->setEnabled(selectedRow() >= 0 && m_add->isEnabled());
+}
+
+void RegisterWindow::surnameChange()
+{
+    const QString text = m_surname->text();
+    const bool typed = !text.isEmpty() && text != QLatin1String(" ");
+    m_add->setEnabled(typed);
+    m_modify->setEnabled(typed && selectedRow() >= 0);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/dialog.h"
+
+class QLineEdit;
+class QListWidget;
+
+// "Gestion des joueurs": the player register. Controls: Edit1 "Nom : ", Edit2 "Prénom :",
+// Button1 "Ajouter", Button2 "Supprimer", Button3 "Modifier", ListBox1, Edit3 the counter,
+// CloseBtn, HelpBtn.
+class RegisterWindow : public Dialog
+{
+    Q_OBJECT
+public:
+    explicit RegisterWindow(Application &app);
+
+    // "&Inscription": the window, then inscrits.tmp and the seat-assignment command.
+    void run();
+
+protected:
+    void activated() override;
+
+private:
+    void ajouterClick();
+    void supprimerClick();
+    void modifierClick();
+    void listDblClick();
+    void listClick();
+    void surnameChange();
+    void afterEdit();
+    int selectedRow() const;
+    bool refused(const QString &surname, const QString &firstName);
+
+    QLineEdit *m_surname = nullptr;
+    QLineEdit *m_firstName = nullptr;
+    QLineEdit *m_count = nullptr;
+    QListWidget *m_list = nullptr;
+    QPushButton *m_add = nullptr;
+    QPushButton *m_delete = nullptr;
+    QPushButton *m_modify = nullptr;
+};

@@ -1,0 +1,57 @@
+#include "rankings/generalrankingwindow.h"
+
+#include "rankings/ranking.h"
+#include "rankings/rankinggrid.h"
+#include "rankings/rankingprint.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+GeneralRankingWindow::GeneralRankingWindow(Application &app)
+    : RankingWindow(app, QStringLiteral("TBtnBottomDlg14"), QStringLiteral("Classement général"), {181, 80, 64, 64})
+{
+    m_pcn = new QCheckBox(QStringLiteral("PCN"), this);
+    m_pcn->setObjectName(QStringLiteral("CheckBox1"));
+    m_pcn->setEnabled(false);
+    connect(m_pcn, &QCheckBox::clicked, this, &GeneralRankingWindow::pcnClicked);
+    connect(m_print, &QPushButton::clicked, this, [this] {
+        print(QStringLiteral("Classement général - tour %1").arg(state().currentRound),
+              [this](Canvas &canvas) { return printGeneralRanking(canvas, state(), state().generalRanking); });
+    });
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_rank);
+    bottom->addWidget(m_pcn);
+    bottom->addStretch();
+    bottom->addWidget(m_print);
+    bottom->addWidget(m_ok);
+    bottom->addWidget(m_help);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(bottom);
+    resize(456, 370);
+    m_grid->setTable(&state().generalRanking);
+}
+
+void GeneralRankingWindow::rebuild()
+{
+    Outcome error;
+    {
+        BusyCursor busy;
+        state().generalRanking = buildGeneralRanking(state(), &error);
+        m_pcn->setChecked(false);
+        m_pcn->setEnabled(ranking::pcnAvailable(state(), state().generalRanking));
+        m_grid->refresh();
+    }
+    report(error);
+}
+
+void GeneralRankingWindow::pcnClicked(bool checked)
+{
+    BusyCursor busy;
+    ranking::setPcn(state().generalRanking, checked, state().tableCount());
+    m_grid->refresh();
+}

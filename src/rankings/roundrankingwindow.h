@@ -1,0 +1,22 @@
+#pragma once
+
+#include "rankings/rankingwindow.h"
+
+class QSpinBox;
+
+// "classement au tour": the players ranked by their score in one round.
+class RoundRankingWindow : public RankingWindow
+{
+    Q_OBJECT
+public:
+    explicit RoundRankingWindow(Application &app);
+
+protected:
+    void rebuild() override;
+
+private:
+    void build(int round);
+
+    QSpinBox *m_round;
+    RankingTable m_table;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/dialog.h"
+
+class QLineEdit;
+
+// "SUPPRESSION DU TOUR EN COURS": discards the round in progress so that it can be started
+// again with other movements.
+class CancelRoundDialog : public Dialog
+{
+    Q_OBJECT
+public:
+    explicit CancelRoundDialog(Application &app);
+
+protected:
+    void activated() override;
+
+private:
+    void OKBtnClick();
+
+    QLineEdit *m_round = nullptr;
+};

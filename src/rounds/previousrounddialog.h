@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/dialog.h"
+
+class QListWidget;
+class QSpinBox;
+
+// "Voir un tour antérieur": the scores of a finished round, one line per player, by name.
+class PreviousRoundDialog : public Dialog
+{
+    Q_OBJECT
+public:
+    explicit PreviousRoundDialog(Application &app);
+
+protected:
+    void activated() override;
+
+private:
+    void buildList();
+
+    QListWidget *m_list = nullptr;
+    QSpinBox *m_round = nullptr;
+};

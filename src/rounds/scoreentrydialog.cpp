@@ -1,0 +1,189 @@
+#include "rounds/scoreentrydialog.h"
+
+#include "app/application.h"
+#include "rounds/rounds.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit *displayField(QWidget *parent, const QString &name, int width)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+
+} // namespace
+
+ScoreEntryDialog::ScoreEntryDialog(Application &app)
+    : Dialog(app, QStringLiteral("TBtnRightDlg1"), QStringLiteral("Saisie des résultats"), QStringLiteral("sommaire"))
+{
+    auto *grid = new QGridLayout;
+    m_tour = displayField(this, QStringLiteral("tour"), 50);
+    m_tour->setFrame(false);
+    m_tour->setStyleSheet(QStringLiteral("background: transparent;"));
+    m_tour->setText(QStringLiteral("1"));
+    m_table = new QSpinBox(this);
+    m_table->setObjectName(QStringLiteral("SpinEdit1"));
+    m_table->setRange(1, 1);
+    m_table->setMinimumWidth(60);
+    auto *top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("TOUR"), this));
+    top->addWidget(m_tour);
+    top->addSpacing(20);
+    top->addWidget(new QLabel(QStringLiteral("TABLE"), this));
+    top->addWidget(m_table);
+    top->addStretch();
+    m_comment = new QLabel(QStringLiteral("nombre de tables restant à saisir :"), this);
+    m_comment->setObjectName(QStringLiteral("comment"));
+
+    const char *seats[] = {"nord", "sud", "est", "ouest"};
+    for (int i = 0; i < 4; ++i) {
+        grid->addWidget(new QLabel(QString::fromLatin1(seats[i]), this), 0, i, Qt::AlignHCenter);
+        m_edits[size_t(i)] = displayField(this, QStringLiteral("Edit%1").arg(i + 1), 40);
+        m_edits[size_t(4 + i)] = displayField(this, QStringLiteral("Edit%1").arg(i + 5), 150);
+        auto *score = new QLineEdit(this);
+        score->setObjectName(QStringLiteral("Edit%1").arg(i + 9));
+        score->setFixedWidth(80);
+        score->installEventFilter(this);
+        connect(score, &QLineEdit::textChanged, this, &ScoreEntryDialog::scoresChanged);
+        m_edits[size_t(8 + i)] = score;
+        grid->addWidget(m_edits[size_t(i)], 1, i, Qt::AlignHCenter);
+        grid->addWidget(m_edits[size_t(4 + i)], 2, i);
+        grid->addWidget(score, 3, i, Qt::AlignHCenter);
+    }
+    for (int i = 0; i < 3; ++i)
+        setTabOrder(scoreBox(i), scoreBox(i + 1));
+
+    m_ok = button(QStringLiteral("OKBtn"), QStringLiteral("OK"));
+    m_ok->setDefault(true);
+    m_ok->setEnabled(false);
+    auto *clear = button(QStringLiteral("CancelBtn"), QStringLiteral("Effacer"));
+    auto *quit = button(QStringLiteral("BitBtn1"), QStringLiteral("Quitter"));
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(m_ok);
+    buttons->addWidget(clear);
+    buttons->addWidget(helpButton(QStringLiteral("deroulement")));
+    buttons->addStretch();
+    buttons->addWidget(quit);
+
+    auto *left = new QVBoxLayout;
+    left->addLayout(top);
+    left->addWidget(m_comment);
+    left->addLayout(grid);
+    left->addStretch();
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addLayout(buttons);
+
+    connect(m_table, &QSpinBox::valueChanged, this, &ScoreEntryDialog::refreshTable);
+    connect(m_ok, &QPushButton::clicked, this, &ScoreEntryDialog::OKBtnClick);
+    connect(clear, &QPushButton::clicked, this, &ScoreEntryDialog::CancelBtnClick);
+    connect(quit, &QPushButton::clicked, this, &ScoreEntryDialog::BitBtn1Click);
+}
+
+void ScoreEntryDialog::activated()
+{
+    TournamentState &s = state();
+    Application::report(rounds::loadMovements(s));
+    const qint64 tables = s.tableCount();
+    m_tour->setText(QString::number(s.currentRound));
+    m_table->setMaximum(int(qMax<qint64>(1, tables)));
+    m_comment->setText(rounds::tablesToEnterText(tables));
+    refreshTable();
+    scoreBox(0)->setFocus();
+}
+
+void ScoreEntryDialog::refreshTable()
+{
+    const rounds::TableEntry entry = rounds::tableEntry(state(), m_table->value());
+    m_seated = entry.seated;
+    for (size_t i = 0; i < 4; ++i) {
+        m_edits[i]->setText(entry.seated.shown[i]);
+        m_edits[4 + i]->setText(entry.names[i]);
+        m_edits[8 + i]->setText(entry.scores[i]);
+    }
+    scoresChanged();
+}
+
+std::array<QString, 4> ScoreEntryDialog::boxes() const
+{
+    return {scoreBox(0)->text(), scoreBox(1)->text(), scoreBox(2)->text(), scoreBox(3)->text()};
+}
+
+void ScoreEntryDialog::scoresChanged()
+{
+    m_ok->setEnabled(rounds::balanced(boxes()));
+}
+
+bool ScoreEntryDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return Dialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return Dialog::eventFilter(watched, event);
+    // Enter records a balanced table, and otherwise goes on to the next box.
+    if (m_ok->isEnabled()) {
+        m_ok->click();
+    } else {
+        for (int i = 0; i < 4; ++i)
+            if (watched == scoreBox(i))
+                scoreBox((i + 1) % 4)->setFocus();
+    }
+    return true;
+}
+
+void ScoreEntryDialog::OKBtnClick()
+{
+    std::array<QString, 4> typed = boxes();
+    Outcome saved;
+    const int empty = rounds::recordTable(state(), m_seated.seatCodes, typed, saved);
+    for (int i = 0; i < 4; ++i)
+        if (scoreBox(i)->text() != typed[size_t(i)])
+            scoreBox(i)->setText(typed[size_t(i)]);
+    if (empty >= 0) {
+        scoreBox(empty)->setFocus();
+        return;
+    }
+    Application::report(saved);
+    m_comment->setText(rounds::progressText(state()));
+    m_ok->setEnabled(false);
+    {
+        const QSignalBlocker blocker(m_table);
+        m_table->setValue(m_table->value() % m_table->maximum() + 1);
+    }
+    refreshTable();
+    scoreBox(0)->setFocus();
+}
+
+void ScoreEntryDialog::CancelBtnClick()
+{
+    for (int i = 0; i < 4; ++i)
+        scoreBox(i)->clear();
+    m_ok->setEnabled(false);
+}
+
+void ScoreEntryDialog::BitBtn1Click()
+{
+    if (m_ok->isEnabled())
+        OKBtnClick();
+    TournamentState &s = state();
+    Application::report(rounds::saveScores(s));
+    s.menus.enable(Cmd::MenuClassements);
+    s.menus.disable(Cmd::AnnulerAttribution);
+    accept();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/dialog.h"
+#include "movements/positions.h"
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+
+// "Saisie des résultats": one table of the current round at a time, its four scores.
+class ScoreEntryDialog : public Dialog
+{
+    Q_OBJECT
+public:
+    explicit ScoreEntryDialog(Application &app);
+
+protected:
+    void activated() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void refreshTable();
+    void scoresChanged();
+    void OKBtnClick();
+    void CancelBtnClick();
+    void BitBtn1Click();
+    std::array<QString, 4> boxes() const;
+    QLineEdit *scoreBox(int seat) const { return m_edits[size_t(8 + seat)]; }
+
+    QLineEdit *m_tour = nullptr;
+    QSpinBox *m_table = nullptr;
+    QLabel *m_comment = nullptr;
+    std::array<QLineEdit *, 12> m_edits{}; // Edit1..Edit12: tables, names, scores; N, S, E, O
+    QPushButton *m_ok = nullptr;
+    SeatedTable m_seated; // the table shown
+};

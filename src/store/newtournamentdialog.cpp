@@ -1,0 +1,89 @@
+#include "store/newtournamentdialog.h"
+
+#include "app/application.h"
+#include "platform/platform.h"
+#include "store/newtournament.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+QString today()
+{
+    return QLocale(QLocale::French, QLocale::France).toString(platform().clock->now().date(), QLocale::ShortFormat);
+}
+} // namespace
+
+NewTournamentDialog::NewTournamentDialog(Application &app)
+    : Dialog(app, QStringLiteral("TBtnBottomDlg10"), QStringLiteral("Initialisation d'un tournoi"),
+             QStringLiteral("sommaire"))
+{
+    m_date = new QLineEdit(this);
+    m_date->setObjectName(QStringLiteral("Edit1"));
+    m_place = new QLineEdit(this);
+    m_place->setObjectName(QStringLiteral("Edit2"));
+    auto *grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("Date : "), this), 0, 0);
+    grid->addWidget(m_date, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Lieu :"), this), 1, 0);
+    grid->addWidget(m_place, 1, 1);
+
+    QBoxLayout *buttons = okCancelButtons([this] { okClicked(); }, QStringLiteral("deroulement"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    setClientSize(258, 132);
+
+    // The creation-time values; a tournament taken up without "Nouveau" carries them.
+    m_date->setText(today());
+    m_place->setText(QStringLiteral("rubrique non servie"));
+    keepFields();
+}
+
+bool NewTournamentDialog::ask()
+{
+    m_date->setText(today());
+    m_place->setText(QStringLiteral("Rubrique non servie"));
+    const bool confirmed = exec() == QDialog::Accepted;
+    keepFields();
+    return confirmed;
+}
+
+void NewTournamentDialog::setDescription(const QString &date, const QString &place)
+{
+    m_date->setText(date);
+    m_place->setText(place);
+    keepFields();
+}
+
+void NewTournamentDialog::activated()
+{
+    m_place->selectAll();
+    m_place->setFocus();
+}
+
+void NewTournamentDialog::okClicked()
+{
+    QString why = refusalOfDescription(m_date->text(), QStringLiteral("La date"));
+    if (why.isEmpty())
+        why = refusalOfDescription(m_place->text(), QStringLiteral("Le lieu"));
+    if (!why.isEmpty()) {
+        platform().messages->warning(QStringLiteral("Saisie refusée"), why);
+        return;
+    }
+    accept();
+}
+
+void NewTournamentDialog::keepFields()
+{
+    // A text the tournament file could not hold back is not kept.
+    if (refusalOfDescription(m_date->text(), {}).isEmpty())
+        state().date = m_date->text();
+    if (refusalOfDescription(m_place->text(), {}).isEmpty())
+        state().place = m_place->text();
+}
