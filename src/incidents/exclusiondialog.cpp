@@ -30,13 +30,13 @@ ExclusionDialog::ExclusionDialog(Application &app)
     auto *recuperer = new QPushButton(QStringLiteral("Récupérer les exclus"), frame);
     recuperer->setObjectName(QStringLiteral("RecupererBtn"));
     recuperer->setAutoDefault(false);
-    connect(recuperer, &QPushButton::clicked, this, &ExclusionDialog::recupererClick);
+    connect(recuperer, &QPushButton::clicked, this, &ExclusionDialog::liftExclusionsClicked);
     inside->addWidget(recuperer, 0, Qt::AlignHCenter);
     inside->addStretch();
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(okCancelButtons([this] { OKBtnClick(); }, QStringLiteral("incident")));
+    layout->addLayout(okCancelButtons([this] { excludeClicked(); }, QStringLiteral("incident")));
     setClientSize(317, 270);
 }
 
@@ -46,7 +46,7 @@ void ExclusionDialog::activated()
     m_players->setFocus();
 }
 
-void ExclusionDialog::OKBtnClick()
+void ExclusionDialog::excludeClicked()
 {
     state().modified = true;
     const QString seatCode = picklist::pickedSeatCode(m_players);
@@ -58,7 +58,7 @@ void ExclusionDialog::OKBtnClick()
     accept();
 }
 
-void ExclusionDialog::recupererClick()
+void ExclusionDialog::liftExclusionsClicked()
 {
     state().modified = true;
     Application::report(incidents::liftExclusions(platform().files));

@@ -15,8 +15,8 @@ protected:
     void activated() override;
 
 private:
-    void OKBtnClick();
-    void recupererClick();
+    void excludeClicked();
+    void liftExclusionsClicked();
 
     QComboBox *m_players = nullptr;
 };

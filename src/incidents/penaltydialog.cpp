@@ -36,7 +36,7 @@ PenaltyDialog::PenaltyDialog(Application &app)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(okCancelButtons([this] { OKBtnClick(); }, QStringLiteral("incident")));
+    layout->addLayout(okCancelButtons([this] { recordPenaltyClicked(); }, QStringLiteral("incident")));
     setClientSize(317, 171);
 }
 
@@ -46,7 +46,7 @@ void PenaltyDialog::activated()
     m_players->setFocus();
 }
 
-void PenaltyDialog::OKBtnClick()
+void PenaltyDialog::recordPenaltyClicked()
 {
     state().modified = true;
     m_value->interpretText(); // a value still being typed counts

@@ -16,7 +16,7 @@ protected:
     void activated() override;
 
 private:
-    void OKBtnClick();
+    void recordPenaltyClicked();
 
     QComboBox *m_players = nullptr;
     QSpinBox *m_value = nullptr; // keeps its value from one use to the next

@@ -28,7 +28,7 @@ SwapDialog::SwapDialog(Application &app)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(okCancelButtons([this] { OKBtnClick(); }, QStringLiteral("incident")));
+    layout->addLayout(okCancelButtons([this] { swapClicked(); }, QStringLiteral("incident")));
     setClientSize(317, 187);
 }
 
@@ -42,7 +42,7 @@ void SwapDialog::activated()
     m_first->setFocus();
 }
 
-void SwapDialog::OKBtnClick()
+void SwapDialog::swapClicked()
 {
     state().modified = true;
     const QString first = picklist::pickedSeatCode(m_first);

@@ -16,7 +16,7 @@ protected:
     void activated() override;
 
 private:
-    void OKBtnClick();
+    void swapClicked();
 
     QComboBox *m_first = nullptr;
     QComboBox *m_second = nullptr;

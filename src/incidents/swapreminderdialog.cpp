@@ -43,7 +43,7 @@ SwapReminderDialog::SwapReminderDialog(Application &app)
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &SwapReminderDialog::OKBtnClick);
+    connect(ok, &QPushButton::clicked, this, &SwapReminderDialog::continueToSwap);
     auto *row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(ok);
@@ -55,7 +55,7 @@ SwapReminderDialog::SwapReminderDialog(Application &app)
     setClientSize(317, 214);
 }
 
-void SwapReminderDialog::OKBtnClick()
+void SwapReminderDialog::continueToSwap()
 {
     m_app.window<SwapDialog>().exec();
     accept();

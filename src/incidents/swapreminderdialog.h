@@ -10,5 +10,5 @@ public:
     explicit SwapReminderDialog(Application &app);
 
 private:
-    void OKBtnClick();
+    void continueToSwap();
 };

@@ -54,9 +54,9 @@ MovementSettingsDialog::MovementSettingsDialog(Application &app)
     m_coefficient->setMaximumWidth(60);
     m_byRanking = new QCheckBox(QStringLiteral("par rang de classement"), this);
     m_byRanking->setObjectName(QStringLiteral("CheckBox3"));
-    connect(m_fft, &QCheckBox::clicked, this, &MovementSettingsDialog::CheckBox1Click);
-    connect(m_pcn, &QCheckBox::clicked, this, &MovementSettingsDialog::CheckBox2Click);
-    connect(m_byRanking, &QCheckBox::clicked, this, &MovementSettingsDialog::CheckBox3Click);
+    connect(m_fft, &QCheckBox::clicked, this, &MovementSettingsDialog::fftToggled);
+    connect(m_pcn, &QCheckBox::clicked, this, &MovementSettingsDialog::pcnCoefficientToggled);
+    connect(m_byRanking, &QCheckBox::clicked, this, &MovementSettingsDialog::byRankingToggled);
     connect(m_coefficient, &QLineEdit::textEdited, this,
             [this](const QString &text) { state().movement.pcnCoefficientText = text; });
     auto *pcnRow = new QHBoxLayout;
@@ -70,7 +70,7 @@ MovementSettingsDialog::MovementSettingsDialog(Application &app)
     left->addLayout(pcnRow);
     left->addWidget(m_byRanking);
 
-    QBoxLayout *buttons = okCancelButtons([this] { OKBtnClick(); }, QStringLiteral("depltour"), Qt::Vertical);
+    QBoxLayout *buttons = okCancelButtons([this] { acceptSettings(); }, QStringLiteral("depltour"), Qt::Vertical);
 
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left);
@@ -85,25 +85,25 @@ void MovementSettingsDialog::activated()
     showSettings();
 }
 
-void MovementSettingsDialog::CheckBox1Click()
+void MovementSettingsDialog::fftToggled()
 {
     setAutomaticFft(state().movement, m_fft->isChecked());
     showSettings();
 }
 
-void MovementSettingsDialog::CheckBox2Click()
+void MovementSettingsDialog::pcnCoefficientToggled()
 {
     state().movement.pcnCoefficient = m_pcn->isChecked();
     showSettings();
 }
 
-void MovementSettingsDialog::CheckBox3Click()
+void MovementSettingsDialog::byRankingToggled()
 {
     setByRanking(state().movement, m_byRanking->isChecked());
     showSettings();
 }
 
-void MovementSettingsDialog::OKBtnClick()
+void MovementSettingsDialog::acceptSettings()
 {
     state().modified = true;
     accept();

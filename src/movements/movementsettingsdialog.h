@@ -18,13 +18,13 @@ public:
     explicit MovementSettingsDialog(Application &app);
 
 protected:
-    void activated() override; // FormActivate
+    void activated() override;
 
 private:
-    void CheckBox1Click(); // "déplacements automatiques FFT"
-    void CheckBox2Click(); // "coefficient PCN"
-    void CheckBox3Click(); // "par rang de classement"
-    void OKBtnClick();
+    void fftToggled(); // "déplacements automatiques FFT"
+    void pcnCoefficientToggled(); // "coefficient PCN"
+    void byRankingToggled(); // "par rang de classement"
+    void acceptSettings();
     void showSettings();
 
     QFrame *m_panel = nullptr;

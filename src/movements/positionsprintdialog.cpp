@@ -37,7 +37,7 @@ PositionsPrintDialog::PositionsPrintDialog(Application &app)
         reminder->addWidget(label);
     }
 
-    QBoxLayout *buttons = okCancelButtons([this] { OKBtnClick(); }, QStringLiteral("imposit"));
+    QBoxLayout *buttons = okCancelButtons([this] { printClicked(); }, QStringLiteral("imposit"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);
@@ -52,7 +52,7 @@ void PositionsPrintDialog::activated()
     m_tables->setValue(state().tableCount());
 }
 
-void PositionsPrintDialog::OKBtnClick()
+void PositionsPrintDialog::printClicked()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     Canvas *canvas = platform().printing->canvas(QStringLiteral("Liste des positions"));

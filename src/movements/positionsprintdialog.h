@@ -12,10 +12,10 @@ public:
     explicit PositionsPrintDialog(Application &app);
 
 protected:
-    void activated() override; // FormActivate
+    void activated() override;
 
 private:
-    void OKBtnClick();
+    void printClicked();
 
     QSpinBox *m_tables = nullptr; // SpinEdit1
     QSpinBox *m_rounds = nullptr; // SpinEdit2, kept between openings

@@ -85,7 +85,7 @@ PositionsViewDialog::PositionsViewDialog(Application &app)
     auto *print = new QPushButton(QStringLiteral("Impression"), this);
     print->setObjectName(QStringLiteral("ImpressionBtn"));
     print->setAutoDefault(false);
-    connect(print, &QPushButton::clicked, this, &PositionsViewDialog::ImpressionClick);
+    connect(print, &QPushButton::clicked, this, &PositionsViewDialog::printClicked);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -141,7 +141,7 @@ void PositionsViewDialog::drawLabels()
     m_image->setAccessibleDescription(described.join(QStringLiteral(", ")));
 }
 
-void PositionsViewDialog::ImpressionClick()
+void PositionsViewDialog::printClicked()
 {
     m_app.window<PositionsPrintDialog>().exec();
 }

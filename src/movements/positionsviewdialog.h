@@ -16,11 +16,11 @@ public:
     explicit PositionsViewDialog(Application &app);
 
 protected:
-    void activated() override; // FormActivate
+    void activated() override;
 
 private:
     void drawLabels();
-    void ImpressionClick();
+    void printClicked();
 
     QSpinBox *m_round = nullptr; // SpinEdit1
     QSpinBox *m_table = nullptr; // SpinEdit2

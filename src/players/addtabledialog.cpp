@@ -36,7 +36,7 @@ AddTableDialog::AddTableDialog(Application &app)
         m_firstNames[i]->setObjectName(QStringLiteral("Edit%1").arg(i + 5));
         grid->addWidget(m_surnames[i], 2, i + 1);
         grid->addWidget(m_firstNames[i], 3, i + 1);
-        connect(m_surnames[i], &QLineEdit::textChanged, this, &AddTableDialog::surnameChange);
+        connect(m_surnames[i], &QLineEdit::textChanged, this, &AddTableDialog::surnameEdited);
         QLineEdit *first = m_firstNames[i];
         // Only the first letter goes to upper case; the rest stays as typed.
         connect(first, &QLineEdit::textEdited, this, [first](const QString &text) {
@@ -59,8 +59,8 @@ AddTableDialog::AddTableDialog(Application &app)
     auto *close = new QPushButton(QStringLiteral("Fermer"), this);
     close->setObjectName(QStringLiteral("CloseBtn"));
     close->setAutoDefault(false);
-    connect(m_store, &QPushButton::clicked, this, &AddTableDialog::enregistrerClick);
-    connect(clear, &QPushButton::clicked, this, &AddTableDialog::effacerClick);
+    connect(m_store, &QPushButton::clicked, this, &AddTableDialog::storeTableClicked);
+    connect(clear, &QPushButton::clicked, this, &AddTableDialog::clearClicked);
     connect(close, &QPushButton::clicked, this, &AddTableDialog::reject);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_store);
@@ -109,7 +109,7 @@ void AddTableDialog::showTable()
     m_table->setText(QString::number(m_tableNumber));
 }
 
-void AddTableDialog::surnameChange()
+void AddTableDialog::surnameEdited()
 {
     bool all = true;
     for (QLineEdit *edit : m_surnames)
@@ -117,7 +117,7 @@ void AddTableDialog::surnameChange()
     m_store->setEnabled(all);
 }
 
-bool AddTableDialog::enregistrerClick()
+bool AddTableDialog::storeTableClicked()
 {
     std::array<QString, 4> surnames, firstNames;
     for (int i = 0; i < 4; ++i) {
@@ -130,14 +130,14 @@ bool AddTableDialog::enregistrerClick()
         return false;
     }
     Application::report(lastminute::addTable(state(), surnames, firstNames, m_tableNumber));
-    effacerClick();
+    clearClicked();
     ++m_tableNumber;
     showTable();
     m_surnames[0]->setFocus();
     return true;
 }
 
-void AddTableDialog::effacerClick()
+void AddTableDialog::clearClicked()
 {
     for (int i = 0; i < 4; ++i) {
         m_surnames[i]->clear();
@@ -150,7 +150,7 @@ void AddTableDialog::reject()
     if (m_store->isEnabled() &&
         platform().messages->question(QStringLiteral("Ajout d'une table"),
                                       QStringLiteral("Enregistrer la table en cours ?")) &&
-        !enregistrerClick())
+        !storeTableClicked())
         return; // refused: the table typed stays in the dialog
     Dialog::reject();
 }

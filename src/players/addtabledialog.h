@@ -24,9 +24,9 @@ protected:
     void reject() override; // the close button and Escape
 
 private:
-    bool enregistrerClick();
-    void effacerClick();
-    void surnameChange();
+    bool storeTableClicked();
+    void clearClicked();
+    void surnameEdited();
     void showTable();
 
     std::array<QLineEdit *, 4> m_surnames{};

@@ -29,7 +29,7 @@ CompleteTableDialog::CompleteTableDialog(Application &app)
     grid->addWidget(new QLabel(QStringLiteral("Position"), this), 2, 0);
     grid->addWidget(m_position, 2, 1);
 
-    QBoxLayout *buttons = okCancelButtons([this] { okClick(); }, QStringLiteral("index"));
+    QBoxLayout *buttons = okCancelButtons([this] { seatLatePlayer(); }, QStringLiteral("index"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -61,7 +61,7 @@ void CompleteTableDialog::activated()
     m_surname->setFocus();
 }
 
-void CompleteTableDialog::okClick()
+void CompleteTableDialog::seatLatePlayer()
 {
     const QString why = entries::refusalOfName(m_surname->text(), m_firstName->text());
     if (!why.isEmpty()) {

@@ -19,7 +19,7 @@ protected:
     void activated() override;
 
 private:
-    void okClick();
+    void seatLatePlayer();
 
     QLineEdit *m_surname = nullptr;
     QLineEdit *m_firstName = nullptr;

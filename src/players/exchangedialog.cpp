@@ -48,7 +48,7 @@ ExchangeDialog::ExchangeDialog(Application &app)
     against->setAlignment(Qt::AlignCenter);
     grid->addWidget(against, 2, 0, 1, 3);
 
-    QBoxLayout *buttons = okCancelButtons([this] { okClick(); }, QStringLiteral("incident"));
+    QBoxLayout *buttons = okCancelButtons([this] { exchangeClicked(); }, QStringLiteral("incident"));
     m_ok = findChild<QPushButton *>(QStringLiteral("OKBtn"));
 
     auto *layout = new QVBoxLayout(this);
@@ -83,7 +83,7 @@ void ExchangeDialog::refreshExchange()
     m_ok->setEnabled(found.ok());
 }
 
-void ExchangeDialog::okClick()
+void ExchangeDialog::exchangeClicked()
 {
     Application::report(lastminute::exchange(state(), key(0), key(1)));
     refreshExchange();

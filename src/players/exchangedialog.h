@@ -27,7 +27,7 @@ private:
     // `refreshExchange`: the names at the two seats chosen, and OK when they can be exchanged.
     void refreshExchange();
     QString key(int seat) const;
-    void okClick();
+    void exchangeClicked();
 
     std::array<QComboBox *, 2> m_letters{};
     std::array<QSpinBox *, 2> m_tables{};

@@ -50,16 +50,16 @@ RegisterWindow::RegisterWindow(Application &app)
     grid->addLayout(buttons, 5, 0, 1, 3);
     resize(420, 460);
 
-    connect(m_add, &QPushButton::clicked, this, &RegisterWindow::ajouterClick);
-    connect(m_delete, &QPushButton::clicked, this, &RegisterWindow::supprimerClick);
-    connect(m_modify, &QPushButton::clicked, this, &RegisterWindow::modifierClick);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &RegisterWindow::listDblClick);
-    connect(m_list, &QListWidget::itemClicked, this, &RegisterWindow::listClick);
-    connect(m_surname, &QLineEdit::textChanged, this, &RegisterWindow::surnameChange);
+    connect(m_add, &QPushButton::clicked, this, &RegisterWindow::addClicked);
+    connect(m_delete, &QPushButton::clicked, this, &RegisterWindow::removeClicked);
+    connect(m_modify, &QPushButton::clicked, this, &RegisterWindow::modifyClicked);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &RegisterWindow::entryDoubleClicked);
+    connect(m_list, &QListWidget::itemClicked, this, &RegisterWindow::entryClicked);
+    connect(m_surname, &QLineEdit::textChanged, this, &RegisterWindow::surnameEdited);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     m_delete->setEnabled(false);
     m_modify->setEnabled(false);
-    surnameChange();
+    surnameEdited();
 }
 
 void RegisterWindow::run()
@@ -100,7 +100,7 @@ void RegisterWindow::afterEdit()
     m_surname->setFocus();
 }
 
-void RegisterWindow::ajouterClick()
+void RegisterWindow::addClicked()
 {
     const QString surname = m_surname->text(), firstName = m_firstName->text();
     if ((!surname.isEmpty() || !firstName.isEmpty()) && refused(surname, firstName))
@@ -117,7 +117,7 @@ void RegisterWindow::ajouterClick()
     afterEdit();
 }
 
-void RegisterWindow::supprimerClick()
+void RegisterWindow::removeClicked()
 {
     const int row = selectedRow();
     if (row >= 0) {
@@ -129,7 +129,7 @@ void RegisterWindow::supprimerClick()
     afterEdit();
 }
 
-void RegisterWindow::modifierClick()
+void RegisterWindow::modifyClicked()
 {
     const QString surname = m_surname->text(), firstName = m_firstName->text();
     if (refused(surname, firstName))
@@ -144,7 +144,7 @@ void RegisterWindow::modifierClick()
     afterEdit();
 }
 
-void RegisterWindow::listDblClick()
+void RegisterWindow::entryDoubleClicked()
 {
     const int row = selectedRow();
     if (row < 0)
@@ -157,12 +157,12 @@ void RegisterWindow::listDblClick()
     m_delete->setEnabled(true);
 }
 
-void RegisterWindow::listClick()
+void RegisterWindow::entryClicked()
 {
     m_modify->setEnabled(selectedRow() >= 0 && m_add->isEnabled());
 }
 
-void RegisterWindow::surnameChange()
+void RegisterWindow::surnameEdited()
 {
     const QString text = m_surname->text();
     const bool typed = !text.isEmpty() && text != QLatin1String(" ");

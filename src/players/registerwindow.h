@@ -21,12 +21,12 @@ protected:
     void activated() override;
 
 private:
-    void ajouterClick();
-    void supprimerClick();
-    void modifierClick();
-    void listDblClick();
-    void listClick();
-    void surnameChange();
+    void addClicked();
+    void removeClicked();
+    void modifyClicked();
+    void entryDoubleClicked();
+    void entryClicked();
+    void surnameEdited();
     void afterEdit();
     int selectedRow() const;
     bool refused(const QString &surname, const QString &firstName);

@@ -16,7 +16,7 @@ RenameDialog::RenameDialog(Application &app)
     m_edit = new QLineEdit(QStringLiteral("non trouvé"), this);
     m_edit->setObjectName(QStringLiteral("Edit1"));
     m_edit->setMinimumWidth(320);
-    QBoxLayout *buttons = okCancelButtons([this] { okClick(); }, QString());
+    QBoxLayout *buttons = okCancelButtons([this] { acceptCorrection(); }, QString());
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Corrigez le nom"), this));
     layout->addWidget(m_edit);
@@ -30,7 +30,7 @@ QString RenameDialog::correct(const QString &displayedEntry)
     return exec() == QDialog::Accepted ? m_edit->text() : QString();
 }
 
-void RenameDialog::okClick()
+void RenameDialog::acceptCorrection()
 {
     const QString why = correction::refusalOfCorrection(m_edit->text());
     if (!why.isEmpty()) {

@@ -16,7 +16,7 @@ public:
     QString correct(const QString &displayedEntry);
 
 private:
-    void okClick();
+    void acceptCorrection();
 
     QLineEdit *m_edit = nullptr;
 };

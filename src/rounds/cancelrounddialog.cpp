@@ -39,7 +39,7 @@ CancelRoundDialog::CancelRoundDialog(Application &app)
     m_round->setFocusPolicy(Qt::NoFocus);
     lines->addWidget(m_round);
 
-    QBoxLayout *buttons = okCancelButtons([this] { OKBtnClick(); }, QStringLiteral("depltour"));
+    QBoxLayout *buttons = okCancelButtons([this] { cancelRoundClicked(); }, QStringLiteral("depltour"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -54,7 +54,7 @@ void CancelRoundDialog::activated()
     m_round->setText(QStringLiteral("Tour n°%1").arg(state().currentRound));
 }
 
-void CancelRoundDialog::OKBtnClick()
+void CancelRoundDialog::cancelRoundClicked()
 {
     TournamentState &s = state();
     if (platform().messages->confirm(QStringLiteral("Attention"), rounds::cancelQuestion(s.scoreList.size())))

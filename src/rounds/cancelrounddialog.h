@@ -16,7 +16,7 @@ protected:
     void activated() override;
 
 private:
-    void OKBtnClick();
+    void cancelRoundClicked();
 
     QLineEdit *m_round = nullptr;
 };

@@ -90,9 +90,9 @@ ScoreEntryDialog::ScoreEntryDialog(Application &app)
     layout->addLayout(buttons);
 
     connect(m_table, &QSpinBox::valueChanged, this, &ScoreEntryDialog::refreshTable);
-    connect(m_ok, &QPushButton::clicked, this, &ScoreEntryDialog::OKBtnClick);
-    connect(clear, &QPushButton::clicked, this, &ScoreEntryDialog::CancelBtnClick);
-    connect(quit, &QPushButton::clicked, this, &ScoreEntryDialog::BitBtn1Click);
+    connect(m_ok, &QPushButton::clicked, this, &ScoreEntryDialog::recordTableClicked);
+    connect(clear, &QPushButton::clicked, this, &ScoreEntryDialog::clearScoresClicked);
+    connect(quit, &QPushButton::clicked, this, &ScoreEntryDialog::quitClicked);
 }
 
 void ScoreEntryDialog::activated()
@@ -147,7 +147,7 @@ bool ScoreEntryDialog::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-void ScoreEntryDialog::OKBtnClick()
+void ScoreEntryDialog::recordTableClicked()
 {
     std::array<QString, 4> typed = boxes();
     Outcome saved;
@@ -170,17 +170,17 @@ void ScoreEntryDialog::OKBtnClick()
     scoreBox(0)->setFocus();
 }
 
-void ScoreEntryDialog::CancelBtnClick()
+void ScoreEntryDialog::clearScoresClicked()
 {
     for (int i = 0; i < 4; ++i)
         scoreBox(i)->clear();
     m_ok->setEnabled(false);
 }
 
-void ScoreEntryDialog::BitBtn1Click()
+void ScoreEntryDialog::quitClicked()
 {
     if (m_ok->isEnabled())
-        OKBtnClick();
+        recordTableClicked();
     TournamentState &s = state();
     Application::report(rounds::saveScores(s));
     s.menus.enable(Cmd::MenuClassements);

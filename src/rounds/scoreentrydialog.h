@@ -23,9 +23,9 @@ protected:
 private:
     void refreshTable();
     void scoresChanged();
-    void OKBtnClick();
-    void CancelBtnClick();
-    void BitBtn1Click();
+    void recordTableClicked();
+    void clearScoresClicked();
+    void quitClicked();
     std::array<QString, 4> boxes() const;
     QLineEdit *scoreBox(int seat) const { return m_edits[size_t(8 + seat)]; }
 
