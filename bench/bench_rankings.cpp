@@ -2,6 +2,7 @@
 // only to read the same working files. Build in Release for numbers worth comparing.
 
 #include "timing.h"
+#include "tournament/workingfilenames.h"
 #include "platform/platform.h"
 #include "players/entries.h"
 #include "rankings/ranking.h"
@@ -22,9 +23,9 @@ constexpr int rounds = 10;
 
 // A seated field of n seats and ten complete rounds, round 10 in tour.tmp; a few penalties and
 // exclusions. Scores are drawn from a narrow range so that ties abound.
-TournamentState prepareField(int n, std::mt19937 &rng)
+Tournament prepareField(int n, std::mt19937 &rng)
 {
-    TournamentState state;
+    Tournament state;
     for (int k = 1; k <= n; ++k)
         state.playerRegisterList << QStringLiteral("JOUEUR%1 Paul = %2").arg(k).arg(entries::seatCodeOfPlayer(k));
     entries::sort(state.playerRegisterList);
@@ -33,7 +34,7 @@ TournamentState prepareField(int n, std::mt19937 &rng)
         QStringList lines;
         for (int k = 1; k <= n; ++k)
             lines << entries::seatCodeOfPlayer(k) + QLatin1Char('=') + QString::number(int(rng() % 41) * 10 - 200);
-        platform().files.write(r < rounds ? WorkingFiles::tourFile(r) : QStringLiteral("tour.tmp"), lines);
+        platform().files.write(r < rounds ? workingfile::finishedRound(r) : workingfile::currentRound, lines);
         if (r == rounds)
             state.scoreList = lines;
     }
@@ -42,8 +43,8 @@ TournamentState prepareField(int n, std::mt19937 &rng)
         penalties << entries::seatCodeOfPlayer(1 + int(rng() % n)) + QStringLiteral("=-50");
         exclusions << entries::seatCodeOfPlayer(1 + int(rng() % n));
     }
-    platform().files.write(QStringLiteral("penal.tmp"), penalties);
-    platform().files.write(QStringLiteral("exclu.tmp"), exclusions);
+    platform().files.write(workingfile::penalties, penalties);
+    platform().files.write(workingfile::exclusions, exclusions);
     return state;
 }
 
@@ -68,13 +69,13 @@ int main(int argc, char *argv[])
         Platform services;
         services.files = WorkingFiles(dir.path());
         installPlatform(services);
-        const TournamentState state = prepareField(n, rng);
+        const Tournament state = prepareField(n, rng);
 
         QStringList generalFiles;
         for (int r = 1; r < rounds; ++r)
-            generalFiles << WorkingFiles::tourFile(r);
-        generalFiles << QStringLiteral("tour.tmp") << QStringLiteral("penal.tmp") << QStringLiteral("exclu.tmp");
-        const QStringList roundFiles = {QStringLiteral("tour.tmp"), QStringLiteral("exclu.tmp")};
+            generalFiles << workingfile::finishedRound(r);
+        generalFiles << workingfile::currentRound << workingfile::penalties << workingfile::exclusions;
+        const QStringList roundFiles = {workingfile::currentRound, workingfile::exclusions};
 
         const int runs = n > 10000 ? 10 : 30;
         RankingTable general;

@@ -2,7 +2,8 @@
 // read and write the same bytes. Build in Release for numbers worth comparing.
 
 #include "timing.h"
-#include "app/state.h"
+#include "tournament/workingfilenames.h"
+#include "tournament/tournament.h"
 #include "platform/platform.h"
 #include "players/entries.h"
 #include "store/tournamentfile.h"
@@ -35,23 +36,23 @@ void writeTournament(const WorkingFiles &files, std::mt19937 &rng)
     }
     entries::sort(registered);
     entries::sort(seated);
-    files.write(QStringLiteral("inscrits.tmp"), registered);
-    files.write(QStringLiteral("position.tmp"), seated);
+    files.write(workingfile::registered, registered);
+    files.write(workingfile::positions, seated);
     QStringList depl, penal, exclu;
     for (int r = 1; r <= rounds; ++r) {
         QStringList lines;
         for (int k = 1; k <= players; ++k)
             lines << entries::seatCodeOfPlayer(k) + QLatin1Char('=') + QString::number(int(rng() % 41) * 10 - 200);
-        files.write(WorkingFiles::tourFile(r), lines);
+        files.write(workingfile::finishedRound(r), lines);
         depl << QStringLiteral("N%1=0").arg(r + 1) << QStringLiteral("E%1=2").arg(r + 1)
              << QStringLiteral("O%1=-2").arg(r + 1) << QStringLiteral("S%1=1").arg(r + 1);
         penal << entries::seatCodeOfPlayer(1 + int(rng() % players)) + QStringLiteral("=-50");
     }
     exclu << QStringLiteral("S7") << QStringLiteral("E12");
-    files.write(QStringLiteral("depl.tmp"), depl);
-    files.write(QStringLiteral("penal.tmp"), penal);
-    files.write(QStringLiteral("exclu.tmp"), exclu);
-    files.write(QStringLiteral("tour.tmp"), QStringList{QStringLiteral("N1=40"), QStringLiteral("S1=-40")});
+    files.write(workingfile::movements, depl);
+    files.write(workingfile::penalties, penal);
+    files.write(workingfile::exclusions, exclu);
+    files.write(workingfile::currentRound, QStringList{QStringLiteral("N1=40"), QStringLiteral("S1=-40")});
 }
 
 QByteArray readBytes(const QString &path)
@@ -96,7 +97,7 @@ int main(int argc, char *argv[])
         writeBytes(trt + QStringLiteral(".brut"), all);
     });
 
-    TournamentState state;
+    Tournament state;
     const double open = best(runs, [&] { openTournament(state, files, trt); });
     // The same bytes read in one file and written back as the working files.
     QList<QByteArray> contents;

@@ -2,7 +2,7 @@
 // (diagnostic, rankings, recovery) over what it restored, then over a raw working file.
 // Nothing may crash, hang, or write outside the working directory.
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "platform/platform.h"
 #include "rankings/ranking.h"
 #include "store/diagnostic.h"
@@ -81,7 +81,7 @@ struct Sandbox
     }
 };
 
-void readEverything(TournamentState &state)
+void readEverything(Tournament &state)
 {
     Outcome outcome;
     diagnose(state, platform().files, platform().clock->now(), outcome);
@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
     }
 
-    TournamentState state;
+    Tournament state;
     openTournament(state, platform().files, sandbox.input);
     sandbox.checkConfined();
     readEverything(state);
@@ -113,14 +113,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The same bytes as one working file beside what Open restored.
     if (size > 0) {
         platform().files.write(QLatin1String(rawTargets[data[0] % 8]), splitLines(bytes.mid(1)));
-        TournamentState taken;
+        Tournament taken;
         takeUpTournament(taken, platform().files);
         readEverything(taken);
     }
 
     sandbox.messages.bits = size > 0 ? data[size - 1] : 0xff;
     sandbox.messages.asked = 0;
-    TournamentState recovered;
+    Tournament recovered;
     runRecovery(recovered);
     readEverything(recovered);
     sandbox.checkConfined();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/commands.h"
-#include "app/state.h"
+#include "tournament/commands.h"
+#include "tournament/tournament.h"
 #include "platform/outcome.h"
 
 #include <QList>
@@ -23,7 +23,7 @@ public:
     Application(const Application &) = delete;
     Application &operator=(const Application &) = delete;
 
-    TournamentState &state() { return m_state; }
+    Tournament &state() { return m_state; }
     MainWindow &mainWindow() { return *m_main; }
     QWidget *mainWindowWidget() const;
 
@@ -53,7 +53,7 @@ private:
     template<class T>
     T *add();
 
-    TournamentState m_state;
+    Tournament m_state;
     MainWindow *m_main = nullptr;
     QList<QWidget *> m_windows;
 };

@@ -32,7 +32,7 @@ Dialog::Dialog(Application &app, const QString &className, const QString &captio
         bindF1(this, f1Keyword);
 }
 
-TournamentState &Dialog::state()
+Tournament &Dialog::state()
 {
     return m_app.state();
 }

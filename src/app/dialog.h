@@ -5,7 +5,7 @@
 #include <functional>
 
 class Application;
-struct TournamentState;
+struct Tournament;
 class QBoxLayout;
 class QPushButton;
 
@@ -35,7 +35,7 @@ protected:
                                 Qt::Orientation orientation = Qt::Horizontal);
 
     Application &m_app;
-    TournamentState &state();
+    Tournament &state();
 };
 
 // Opens help at keyword through the platform.

@@ -105,7 +105,7 @@ void MainWindow::buildMenus()
 
 void MainWindow::installCommands()
 {
-    TournamentState &state = m_app.state();
+    Tournament &state = m_app.state();
     m_app.onCommand(Cmd::Quitter, [this] { quit(); });
     m_app.onCommand(Cmd::OptionImpression, [this, &state] {
         bool ok = false;
@@ -141,7 +141,7 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::firstActivation()
 {
-    TournamentState &state = m_app.state();
+    Tournament &state = m_app.state();
     state.started = true;
     state.movementList.clear();
     state.modified = false;
@@ -166,7 +166,7 @@ void MainWindow::showLogo()
 
 void MainWindow::quit()
 {
-    TournamentState &state = m_app.state();
+    Tournament &state = m_app.state();
     if (state.modified
         && platform().messages->question(QStringLiteral("Attention"),
                                          QStringLiteral("Vous n'avez pas sauvegardé le tournoi, voulez-vous le faire ?"))) {

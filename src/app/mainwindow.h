@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/commands.h"
+#include "tournament/commands.h"
 
 #include <QMainWindow>
 #include <QPixmap>

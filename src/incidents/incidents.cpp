@@ -60,17 +60,17 @@ Question exclusionQuestion(const QString &displayedEntry)
 
 Outcome recordPenalty(const WorkingFiles &files, const QString &seatCode, int value)
 {
-    return files.append(penaltyFile, seatCode + QLatin1Char('=') + QString::number(value));
+    return files.append(workingfile::penalties, seatCode + QLatin1Char('=') + QString::number(value));
 }
 
 Outcome recordExclusion(const WorkingFiles &files, const QString &seatCode)
 {
-    return files.append(exclusionFile, seatCode);
+    return files.append(workingfile::exclusions, seatCode);
 }
 
 Outcome liftExclusions(const WorkingFiles &files)
 {
-    return files.exists(exclusionFile) ? files.remove(exclusionFile) : Outcome::success();
+    return files.exists(workingfile::exclusions) ? files.remove(workingfile::exclusions) : Outcome::success();
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/messages.h"
+#include "tournament/workingfilenames.h"
 #include "platform/outcome.h"
 
 #include <QString>
@@ -12,8 +13,6 @@ class WorkingFiles;
 // of the "Tables" menu. Every player is named by his seat code in penal.tmp, exclu.tmp and tour.tmp.
 namespace incidents {
 
-inline const QString penaltyFile = QStringLiteral("penal.tmp");
-inline const QString exclusionFile = QStringLiteral("exclu.tmp");
 
 // The pick list of the three dialogs, from the lines of position.tmp: in the register's order,
 // each line as its displayed entry ("DUPONT Jean NORD 3"), an empty chair as a blank item.

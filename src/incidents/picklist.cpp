@@ -1,4 +1,5 @@
 #include "incidents/picklist.h"
+#include "tournament/workingfilenames.h"
 
 #include "app/application.h"
 #include "incidents/incidents.h"
@@ -25,7 +26,7 @@ QComboBox *create(QWidget *parent, const QString &objectName)
 void refill(QComboBox *box)
 {
     QStringList lines;
-    Application::report(platform().files.readIfPresent(QStringLiteral("position.tmp"), lines));
+    Application::report(platform().files.readIfPresent(workingfile::positions, lines));
     box->clear();
     box->addItems(incidents::pickList(lines));
     box->setCurrentIndex(-1);

@@ -1,4 +1,5 @@
 #include "incidents/swapdialog.h"
+#include "tournament/workingfilenames.h"
 
 #include "app/application.h"
 #include "incidents/incidents.h"
@@ -61,7 +62,7 @@ void SwapDialog::swapClicked()
         platform().messages->warning(title, QStringLiteral("Vous n'avez pas saisi les scores des joueurs !"));
         break;
     case incidents::Swap::Done:
-        Application::report(platform().files.write(QStringLiteral("tour.tmp"), state().scoreList));
+        Application::report(platform().files.write(workingfile::currentRound, state().scoreList));
         break;
     }
     accept();

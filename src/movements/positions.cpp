@@ -149,12 +149,12 @@ bool smallFieldMode(bool fft, qint64 tables, qint64 emptyChairs)
     return fft && (tables == 3 || tables == 4) && emptyChairs <= 1;
 }
 
-bool smallFieldMode(const TournamentState &state)
+bool smallFieldMode(const Tournament &state)
 {
     return smallFieldMode(state.movement.fft, state.tableCount(), emptyChairCount(state.playerRegisterList));
 }
 
-bool refuseWithoutTables(const TournamentState &state)
+bool refuseWithoutTables(const Tournament &state)
 {
     if (state.tableCount() > 0)
         return false;
@@ -163,7 +163,7 @@ bool refuseWithoutTables(const TournamentState &state)
     return true;
 }
 
-SeatedTable tableInRound(const TournamentState &state, qint64 table, int round)
+SeatedTable tableInRound(const Tournament &state, qint64 table, int round)
 {
     SeatedTable seated;
     const qint64 tables = state.tableCount();
@@ -225,7 +225,7 @@ bool automaticMovements(MovementSettings &settings, qint64 tables, int round)
     return overrideFor(tables, round + 1) != nullptr;
 }
 
-QStringList startRoundMovements(TournamentState &state, int round)
+QStringList startRoundMovements(Tournament &state, int round)
 {
     if (state.movement.fft && automaticMovements(state.movement, state.tableCount(), round))
         platform().messages->information(QStringLiteral("Mouvements spéciaux"),

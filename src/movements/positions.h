@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 
 #include <QPoint>
 #include <QString>
@@ -35,16 +35,16 @@ QString seatName(QChar seat); // "Nord", "Sud", "Est", "Ouest"
 // Occupants of table t in round R: the shift rule on the recorded movements, a forecast from
 // the current settings for a round after the current one, or the small-field schedule.
 // Empty seat codes when the table is not one of 1..T.
-SeatedTable tableInRound(const TournamentState &state, qint64 table, int round);
+SeatedTable tableInRound(const Tournament &state, qint64 table, int round);
 
 // True when the automatic FFT movements follow the fixed small-field schedule: the FFT
 // option on, 3 or 4 tables, and at most one empty chair (more would be seated together).
-bool smallFieldMode(const TournamentState &state);
+bool smallFieldMode(const Tournament &state);
 bool smallFieldMode(bool fft, qint64 tables, qint64 emptyChairs);
 qint64 emptyChairCount(const QStringList &playerRegisterList);
 
 // When there are no tables, tells the director so (a French refusal) and returns true.
-bool refuseWithoutTables(const TournamentState &state);
+bool refuseWithoutTables(const Tournament &state);
 
 // ---- Automatic FFT movements
 
@@ -58,7 +58,7 @@ bool automaticMovements(MovementSettings &settings, qint64 tables, int round);
 
 // The four movement lines of a round being started, N, E, O, S ("E2=2"), after `automaticMovements`
 // when the FFT option is on (its warning shown). The caller records them.
-QStringList startRoundMovements(TournamentState &state, int round);
+QStringList startRoundMovements(Tournament &state, int round);
 
 // ---- Option interplay of "Déplacement des joueurs"
 

@@ -52,7 +52,7 @@ RegisterLine splitRegisterLine(const QString &line)
     return {line.left(eq), line.mid(eq + 1).trimmed()};
 }
 
-bool printPositions(Canvas &canvas, const TournamentState &state, qint64 tables, int rounds)
+bool printPositions(Canvas &canvas, const Tournament &state, qint64 tables, int rounds)
 {
     rounds = qMax(1, rounds);
     PageLayout page(canvas, state.printFont, rowMeasure);

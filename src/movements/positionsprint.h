@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "platform/canvas.h"
 
 // The printed positions table, "Liste des positions": for every line of the register, its
 // table (or, in small-field mode, table and seat) in rounds 1 to `rounds`, planned at `tables`
 // tables from the current movement settings. Ends the document; false when the printer refused.
-bool printPositions(Canvas &canvas, const TournamentState &state, qint64 tables, int rounds);
+bool printPositions(Canvas &canvas, const Tournament &state, qint64 tables, int rounds);
 
 // A register line split at its first "=": the name before it (its trailing blank kept) and the
 // seat code after it; no seat code when the line has none.

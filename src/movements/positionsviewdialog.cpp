@@ -1,4 +1,5 @@
 #include "movements/positionsviewdialog.h"
+#include "tournament/workingfilenames.h"
 
 #include "app/application.h"
 #include "movements/positions.h"
@@ -100,7 +101,7 @@ PositionsViewDialog::PositionsViewDialog(Application &app)
 
 void PositionsViewDialog::activated()
 {
-    TournamentState &s = state();
+    Tournament &s = state();
     m_table->setMaximum(qMax(1, s.tableCount()));
     // Once the view is on screen: a box opened while it is being shown leaves it unsized.
     if (isSpecialTableCount(s.tableCount()))
@@ -111,7 +112,7 @@ void PositionsViewDialog::activated()
                 Messages::Icon::Warning, Messages::Ok);
         });
     QStringList movements;
-    if (Application::report(platform().files.readIfPresent(QStringLiteral("depl.tmp"), movements)))
+    if (Application::report(platform().files.readIfPresent(workingfile::movements, movements)))
         s.movementList = movements;
     drawLabels();
 }

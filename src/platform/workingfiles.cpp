@@ -1,4 +1,5 @@
 #include "platform/workingfiles.h"
+#include "tournament/workingfilenames.h"
 
 #include "platform/cp1252.h"
 
@@ -193,15 +194,10 @@ Outcome WorkingFiles::removeMatching(const QString &pattern) const
                                 .arg(failures.join(QStringLiteral(", "))));
 }
 
-QString WorkingFiles::tourFile(int n)
-{
-    return QStringLiteral("tour%1.tmp").arg(n);
-}
-
 int WorkingFiles::countTourFiles() const
 {
     int n = 0;
-    while (exists(tourFile(n + 1)))
+    while (exists(workingfile::finishedRound(n + 1)))
         ++n;
     return n;
 }

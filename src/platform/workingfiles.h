@@ -39,8 +39,7 @@ public:
     // each one it could not delete.
     Outcome removeMatching(const QString &pattern) const;
 
-    // "tour" n ".tmp", counted from 1 to the first missing number.
-    static QString tourFile(int n);
+    // The finished rounds' files, counted from tour1.tmp to the first missing number.
     int countTourFiles() const;
 
 private:

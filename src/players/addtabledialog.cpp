@@ -1,4 +1,5 @@
 #include "players/addtabledialog.h"
+#include "tournament/workingfilenames.h"
 
 #include "app/application.h"
 #include "platform/platform.h"
@@ -78,7 +79,7 @@ AddTableDialog::AddTableDialog(Application &app)
 
 void AddTableDialog::run()
 {
-    TournamentState &s = state();
+    Tournament &s = state();
     const qsizetype before = s.playerRegisterList.size();
     if (before > 0 && !s.menus.isVisible(Cmd::AnnulerAttribution)) {
         platform().messages->warning(QStringLiteral("ajout d'une table"),
@@ -94,7 +95,7 @@ void AddTableDialog::run()
     s.menus.hide(Cmd::AttribuerPositions);
     s.menus.show(Cmd::AnnulerAttribution);
     s.menus.show(Cmd::EchangerPositions);
-    Application::report(platform().files.write(QStringLiteral("position.tmp"), s.playerRegisterList));
+    Application::report(platform().files.write(workingfile::positions, s.playerRegisterList));
 }
 
 void AddTableDialog::activated()

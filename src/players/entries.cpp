@@ -1,4 +1,5 @@
 #include "players/entries.h"
+#include "tournament/workingfilenames.h"
 
 #include "platform/cp1252.h"
 #include "platform/platform.h"
@@ -275,7 +276,7 @@ EditTexts editTextsOf(const QString &line)
 
 Outcome appendRegistered(const QString &entry)
 {
-    const QString file = QStringLiteral("inscrits.tmp");
+    const QString file = workingfile::registered;
     if (!platform().files.exists(file))
         platform().messages->information(
             QStringLiteral("Information"),

@@ -1,13 +1,13 @@
 #include "players/lastminute.h"
+#include "tournament/workingfilenames.h"
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "platform/platform.h"
 #include "players/entries.h"
 
 namespace lastminute {
 
 namespace {
-const QString positionFile = QStringLiteral("position.tmp");
 } // namespace
 
 qsizetype emptyChairCount(const QStringList &list)
@@ -43,7 +43,7 @@ Notice placesNotice(qsizetype k)
     return {QStringLiteral("Tables incomplètes !"), QStringLiteral("%1 places sont disponibles.").arg(k)};
 }
 
-Outcome completeTable(TournamentState &state, const QString &surname, const QString &firstName)
+Outcome completeTable(Tournament &state, const QString &surname, const QString &firstName)
 {
     QStringList &list = state.playerRegisterList;
     state.modified = true;
@@ -59,7 +59,7 @@ Outcome completeTable(TournamentState &state, const QString &surname, const QStr
     const Outcome appended = entries::appendRegistered(entry);
     if (!appended.ok())
         return appended;
-    return platform().files.write(positionFile, list);
+    return platform().files.write(workingfile::positions, list);
 }
 
 qint64 nextTable(const QStringList &list)
@@ -78,7 +78,7 @@ QString refusalOfTable(const std::array<QString, 4> &surnames, const std::array<
     return {};
 }
 
-Outcome addTable(TournamentState &state, const std::array<QString, 4> &surnames,
+Outcome addTable(Tournament &state, const std::array<QString, 4> &surnames,
                  const std::array<QString, 4> &firstNames, qint64 table)
 {
     state.modified = true;
@@ -112,7 +112,7 @@ SeatLookup refreshExchange(const QStringList &list, const QString &key1, const Q
     return found;
 }
 
-Outcome exchange(TournamentState &state, const QString &key1, const QString &key2)
+Outcome exchange(Tournament &state, const QString &key1, const QString &key2)
 {
     state.modified = true;
     const SeatLookup found = refreshExchange(state.playerRegisterList, key1, key2);
@@ -121,7 +121,7 @@ Outcome exchange(TournamentState &state, const QString &key1, const QString &key
     state.playerRegisterList[found.index1] = found.name2 + key1;
     state.playerRegisterList[found.index2] = found.name1 + key2;
     // Written at once, so that a crash or a restart never loses the exchange.
-    return platform().files.write(positionFile, state.playerRegisterList);
+    return platform().files.write(workingfile::positions, state.playerRegisterList);
 }
 
 } // namespace lastminute

@@ -6,7 +6,7 @@
 
 #include <array>
 
-struct TournamentState;
+struct Tournament;
 
 // The last-minute changes to the seating: a late player on an empty chair, whole tables added,
 // two players exchanging their seats.
@@ -30,13 +30,13 @@ Notice placesNotice(qsizetype k);
 
 // OK of "Compléter une table": the late player replaces the first empty chair at its seat, is
 // appended to inscrits.tmp, and position.tmp is written.
-Outcome completeTable(TournamentState &state, const QString &surname, const QString &firstName);
+Outcome completeTable(Tournament &state, const QString &surname, const QString &firstName);
 
 // The number of the next table added: lines div 4, plus 1.
 qint64 nextTable(const QStringList &list);
 // "Enregistrer" of "Ajouter une table": the four players of table `table` as typed, in the seat
 // order Nord, Sud, Est, Ouest; stored in the order N, O, S, E, each appended to inscrits.tmp.
-Outcome addTable(TournamentState &state, const std::array<QString, 4> &surnames,
+Outcome addTable(Tournament &state, const std::array<QString, 4> &surnames,
                  const std::array<QString, 4> &firstNames, qint64 table);
 // Why a table typed in "Ajouter une table" cannot be stored (empty when it can).
 QString refusalOfTable(const std::array<QString, 4> &surnames, const std::array<QString, 4> &firstNames);
@@ -54,6 +54,6 @@ struct SeatLookup
 SeatLookup refreshExchange(const QStringList &list, const QString &key1, const QString &key2);
 // OK of the exchange: the two occupants swap seats, the lines stay in place; position.tmp is
 // written. Nothing happens unless both seats are found and differ.
-Outcome exchange(TournamentState &state, const QString &key1, const QString &key2);
+Outcome exchange(Tournament &state, const QString &key1, const QString &key2);
 
 } // namespace lastminute

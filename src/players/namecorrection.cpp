@@ -1,6 +1,7 @@
 #include "players/namecorrection.h"
+#include "tournament/workingfilenames.h"
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "platform/platform.h"
 #include "players/entries.h"
 
@@ -50,17 +51,17 @@ Outcome correctFile(const QString &file, const QString &from, const QString &to)
 
 } // namespace
 
-Outcome correctName(TournamentState &state, const QString &selected, const QString &editedText)
+Outcome correctName(Tournament &state, const QString &selected, const QString &editedText)
 {
     state.modified = true;
     const QString newName = newNameOf(editedText);
     const entries::DisplayedParts old = entries::splitDisplayed(selected);
-    const Outcome inscrits = correctFile(QStringLiteral("inscrits.tmp"), old.name, newName);
+    const Outcome inscrits = correctFile(workingfile::registered, old.name, newName);
     if (!inscrits.ok())
         return inscrits;
     const QString key = entries::seatKeyOfDisplayedSeat(old.seat);
     if (!key.isEmpty()) {
-        const Outcome positions = correctFile(QStringLiteral("position.tmp"), old.name + key, newName + key);
+        const Outcome positions = correctFile(workingfile::positions, old.name + key, newName + key);
         if (!positions.ok())
             return positions;
     }

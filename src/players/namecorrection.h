@@ -4,7 +4,7 @@
 
 #include <QString>
 
-struct TournamentState;
+struct Tournament;
 
 // "Corriger un nom": one player's name corrected in inscrits.tmp, position.tmp and the
 // register, his seat kept.
@@ -19,6 +19,6 @@ QString question(const QString &selected, const QString &editedText);
 
 // The correction of the player shown as `selected` (a displayed entry of the listing).
 // A missing inscrits.tmp or position.tmp counts as empty and is not created.
-Outcome correctName(TournamentState &state, const QString &selected, const QString &editedText);
+Outcome correctName(Tournament &state, const QString &selected, const QString &editedText);
 
 } // namespace correction

@@ -14,7 +14,7 @@
 
 namespace {
 
-void printPlayerList(TournamentState &state)
+void printPlayerList(Tournament &state)
 {
     Canvas *canvas = platform().printing->canvas(QStringLiteral("Liste des joueurs"));
     if (!playerlist::print(*canvas, state)) {
@@ -46,7 +46,7 @@ void correctName(Application &app)
 
 void installPlayerCommands(Application &app)
 {
-    TournamentState &state = app.state();
+    Tournament &state = app.state();
     app.onCommand(Cmd::Inscription, [&app] { app.window<RegisterWindow>().run(); });
     app.onCommand(Cmd::AttribuerPositions, [&state] { Application::report(seating::drawSeats(state)); });
     app.onCommand(Cmd::AnnulerAttribution, [&state] { Application::report(seating::cancelDraw(state)); });

@@ -1,6 +1,6 @@
 #include "players/playerlist.h"
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "players/entries.h"
 #include "print/pagelayout.h"
 
@@ -11,7 +11,7 @@ bool numbered(const QStringList &list)
     return list.size() == 12 || list.size() == 16;
 }
 
-QStringList listingLines(const TournamentState &state)
+QStringList listingLines(const Tournament &state)
 {
     const bool withNumbers = numbered(state.playerRegisterList) && state.movement.fft;
     QStringList lines;
@@ -43,7 +43,7 @@ Row printedRow(const QString &line, bool withNumbers)
     return {line.left(p), w < 0 ? code : QString::fromLatin1(words[w]) + code.mid(1)};
 }
 
-bool print(Canvas &canvas, const TournamentState &state)
+bool print(Canvas &canvas, const Tournament &state)
 {
     const QString title = QStringLiteral("Liste des joueurs");
     PageLayout page(canvas, state.printFont, title);

@@ -3,7 +3,7 @@
 #include <QStringList>
 
 class Canvas;
-struct TournamentState;
+struct Tournament;
 
 // The two read-only views of the register: the "Visualisation" list and the printed
 // "Liste des joueurs".
@@ -14,7 +14,7 @@ bool numbered(const QStringList &list);
 
 // The lines of "Visualisation", in French order: displayed entries, empty chairs left out,
 // player numbers at 12 or 16 lines when the automatic FFT movements are chosen.
-QStringList listingLines(const TournamentState &state);
+QStringList listingLines(const Tournament &state);
 
 // One printed row: the name column and the seat column ("Nord 3", "Joueur n° 6" or empty).
 struct Row
@@ -26,6 +26,6 @@ Row printedRow(const QString &line, bool numbered);
 
 // Prints the "Liste des joueurs" on canvas with the printing font; false when the printer
 // refused the document.
-bool print(Canvas &canvas, const TournamentState &state);
+bool print(Canvas &canvas, const Tournament &state);
 
 } // namespace playerlist

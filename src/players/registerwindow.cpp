@@ -1,4 +1,5 @@
 #include "players/registerwindow.h"
+#include "tournament/workingfilenames.h"
 
 #include "app/application.h"
 #include "platform/platform.h"
@@ -66,7 +67,7 @@ void RegisterWindow::run()
 {
     exec();
     // The whole list, in its order, as the window closes.
-    Application::report(platform().files.write(QStringLiteral("inscrits.tmp"), state().playerRegisterList));
+    Application::report(platform().files.write(workingfile::registered, state().playerRegisterList));
     state().menus.enable(Cmd::AttribuerPositions, state().playerRegisterList.size() > 5);
 }
 

@@ -1,6 +1,7 @@
 #include "players/seating.h"
+#include "tournament/workingfilenames.h"
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "platform/platform.h"
 #include "players/entries.h"
 
@@ -49,7 +50,7 @@ void draw(QStringList &list, Random &random)
     }
 }
 
-Outcome drawSeats(TournamentState &state)
+Outcome drawSeats(Tournament &state)
 {
     QStringList &list = state.playerRegisterList;
     const QString why = refusalOfDraw(list.size());
@@ -75,7 +76,7 @@ Outcome drawSeats(TournamentState &state)
     state.menus.hide(Cmd::AttribuerPositions);
     state.menus.show(Cmd::AnnulerAttribution);
     state.menus.enable(Cmd::AnnulerAttribution);
-    return platform().files.write(QStringLiteral("position.tmp"), list);
+    return platform().files.write(workingfile::positions, list);
 }
 
 QString unseated(const QString &line)
@@ -89,13 +90,13 @@ QString unseated(const QString &line)
 namespace {
 // Scores, penalties and exclusions are keyed by seat code: after a new draw they would belong
 // to other players.
-bool somethingRecordedOnSeats(const TournamentState &state, Outcome &outcome)
+bool somethingRecordedOnSeats(const Tournament &state, Outcome &outcome)
 {
     if (!state.scoreList.isEmpty() || platform().files.countTourFiles() > 0)
         return true;
-    for (const char *name : {"tour.tmp", "penal.tmp", "exclu.tmp"}) {
+    for (const QString &name : {workingfile::currentRound, workingfile::penalties, workingfile::exclusions}) {
         QStringList lines;
-        outcome = platform().files.readIfPresent(QLatin1String(name), lines);
+        outcome = platform().files.readIfPresent(name, lines);
         if (!outcome.ok() || !lines.isEmpty())
             return true;
     }
@@ -103,7 +104,7 @@ bool somethingRecordedOnSeats(const TournamentState &state, Outcome &outcome)
 }
 } // namespace
 
-Outcome cancelDraw(TournamentState &state)
+Outcome cancelDraw(Tournament &state)
 {
     Outcome read;
     if (somethingRecordedOnSeats(state, read)) {
@@ -127,7 +128,7 @@ Outcome cancelDraw(TournamentState &state)
     state.menus.show(Cmd::AttribuerPositions);
     state.menus.enable(Cmd::AttribuerPositions, list.size() > 5);
     state.menus.hide(Cmd::AnnulerAttribution);
-    return platform().files.write(QStringLiteral("position.tmp"), list);
+    return platform().files.write(workingfile::positions, list);
 }
 
 } // namespace seating

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 class Random;
-struct TournamentState;
+struct Tournament;
 
 // The draw of the round-1 seats and its cancel.
 namespace seating {
@@ -22,9 +22,9 @@ void draw(QStringList &list, Random &random);
 
 // "&Attribuer les positions": the three-player question, the empty chairs, the draw, the menus
 // and position.tmp.
-Outcome drawSeats(TournamentState &state);
+Outcome drawSeats(Tournament &state);
 // "&Annuler l'attribution": back to the player entries, without the empty chairs.
-Outcome cancelDraw(TournamentState &state);
+Outcome cancelDraw(Tournament &state);
 
 // A seated entry back to its player entry (the text before the blank that precedes the first
 // "="); other lines unchanged.

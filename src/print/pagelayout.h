@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "platform/canvas.h"
 
 // The page conventions shared by every printout: the frame, the double-size centred title and

@@ -1,4 +1,5 @@
 #include "rankings/ranking.h"
+#include "tournament/workingfilenames.h"
 
 #include "platform/platform.h"
 #include "players/entries.h"
@@ -15,7 +16,6 @@ using namespace ranking;
 
 namespace {
 
-const QString currentTour = QStringLiteral("tour.tmp");
 
 QStringList columns()
 {
@@ -99,7 +99,7 @@ public:
             m_excluded[i] = codes.contains(m_codes[i]);
     }
     // NOM, POSITION (already its label: the sort by SCORE does not read it) and SCORE.
-    RankingTable table(const TournamentState &state) const
+    RankingTable table(const Tournament &state) const
     {
         RankingTable t;
         t.header = columns();
@@ -259,12 +259,12 @@ QString label(QStringView seatCode, qsizetype registerLines)
     return text.append(words[seat]).append(seatCode.mid(1));
 }
 
-int latestRound(const TournamentState &state)
+int latestRound(const Tournament &state)
 {
     return state.currentRound - (state.scoreList.isEmpty() ? 1 : 0);
 }
 
-bool pcnAvailable(const TournamentState &state, const RankingTable &table)
+bool pcnAvailable(const Tournament &state, const RankingTable &table)
 {
     return state.currentRound >= 5 && table.rows.size() >= 14;
 }
@@ -399,10 +399,10 @@ QString nameEndingWithSeat(const QStringList &playerRegisterList, const QString 
     return name;
 }
 
-RankingTable buildGeneralRanking(const TournamentState &state, Outcome *error)
+RankingTable buildGeneralRanking(const Tournament &state, Outcome *error)
 {
     const WorkingFiles &files = platform().files;
-    const QString firstFile = files.exists(WorkingFiles::tourFile(1)) ? WorkingFiles::tourFile(1) : currentTour;
+    const QString firstFile = files.exists(workingfile::finishedRound(1)) ? workingfile::finishedRound(1) : workingfile::currentRound;
     QStringList lines;
     if (!readIfPresent(firstFile, lines, error) || lines.isEmpty()) {
         RankingTable table;
@@ -412,30 +412,30 @@ RankingTable buildGeneralRanking(const TournamentState &state, Outcome *error)
     }
     Draft draft(std::move(lines));
     for (int r = 2; r <= state.currentRound; ++r) {
-        if (!readIfPresent(r < state.currentRound ? WorkingFiles::tourFile(r) : currentTour, lines, error))
+        if (!readIfPresent(r < state.currentRound ? workingfile::finishedRound(r) : workingfile::currentRound, lines, error))
             return draft.table(state);
         if (lines.size() == draft.size()) // an incomplete round adds nothing
             draft.add(lines);
     }
-    if (!readIfPresent(QStringLiteral("penal.tmp"), lines, error))
+    if (!readIfPresent(workingfile::penalties, lines, error))
         return draft.table(state);
     draft.add(lines);
-    if (!readIfPresent(QStringLiteral("exclu.tmp"), lines, error))
+    if (!readIfPresent(workingfile::exclusions, lines, error))
         return draft.table(state);
     draft.exclude(lines);
     return finish(draft.table(state));
 }
 
-RankingTable roundRanking(const TournamentState &state, int round, Outcome *error)
+RankingTable roundRanking(const Tournament &state, int round, Outcome *error)
 {
-    QString name = WorkingFiles::tourFile(round);
-    if (round == state.currentRound && platform().files.exists(currentTour))
-        name = currentTour;
+    QString name = workingfile::finishedRound(round);
+    if (round == state.currentRound && platform().files.exists(workingfile::currentRound))
+        name = workingfile::currentRound;
     QStringList lines;
     if (!readIfPresent(name, lines, error))
         lines.clear();
     Draft draft(std::move(lines));
-    if (readIfPresent(QStringLiteral("exclu.tmp"), lines, error))
+    if (readIfPresent(workingfile::exclusions, lines, error))
         draft.exclude(lines);
     return finish(draft.table(state));
 }

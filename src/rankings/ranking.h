@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "platform/outcome.h"
 
 #include <QHash>
@@ -11,10 +11,10 @@
 
 // `buildGeneralRanking`: the general ranking table, sorted by total. A file that cannot be read stops
 // the build; its message goes to *error when given (the table then holds what was built so far).
-RankingTable buildGeneralRanking(const TournamentState &state, Outcome *error = nullptr);
+RankingTable buildGeneralRanking(const Tournament &state, Outcome *error = nullptr);
 
 // The ranking table of one round (no penalties), sorted by score.
-RankingTable roundRanking(const TournamentState &state, int round, Outcome *error = nullptr);
+RankingTable roundRanking(const Tournament &state, int round, Outcome *error = nullptr);
 
 // `nameEndingWithSeat`: the name (text before "=") of the last register line ending with the seat code.
 QString nameEndingWithSeat(const QStringList &playerRegisterList, const QString &seatCode);
@@ -38,10 +38,10 @@ QString label(QStringView seatCode, qsizetype registerLines);
 
 // The round the round ranking opens on: the current one, or the one before while no score
 // has been entered yet.
-int latestRound(const TournamentState &state);
+int latestRound(const Tournament &state);
 
 // The "PCN" box may be checked from round 5 on, with 14 rows or more.
-bool pcnAvailable(const TournamentState &state, const RankingTable &table);
+bool pcnAvailable(const Tournament &state, const RankingTable &table);
 // The national ranking points of rank (from 1) in a field of `tables` tables.
 int pcn(int rank, int tables);
 // Re-sorts by SCORE, then adds the "PCN" column (the first `tables` rows get points) or

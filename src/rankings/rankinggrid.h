@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 
 #include <QAbstractTableModel>
 #include <QTableView>

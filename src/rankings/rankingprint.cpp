@@ -36,14 +36,14 @@ bool print(Canvas &canvas, const PrintFont &font, const RankingTable &table, con
     return true;
 }
 
-QString tournament(const TournamentState &state)
+QString tournament(const Tournament &state)
 {
     return QStringLiteral(" Tournoi du ") + state.date + QLatin1Char(' ') + state.place;
 }
 
 } // namespace
 
-bool printGeneralRanking(Canvas &canvas, const TournamentState &state, const RankingTable &table)
+bool printGeneralRanking(Canvas &canvas, const Tournament &state, const RankingTable &table)
 {
     const Printout printout{QStringLiteral("Classement Général") + tournament(state),
                             QStringLiteral("Classement Général"),
@@ -54,7 +54,7 @@ bool printGeneralRanking(Canvas &canvas, const TournamentState &state, const Ran
     return print(canvas, state.printFont, table, printout);
 }
 
-bool printRoundRanking(Canvas &canvas, const TournamentState &state, const RankingTable &table, int round)
+bool printRoundRanking(Canvas &canvas, const Tournament &state, const RankingTable &table, int round)
 {
     const Printout printout{QStringLiteral("Classement du tour n°") + QString::number(round) + tournament(state),
                             QStringLiteral("Classement du tour n° 1"),

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "platform/canvas.h"
 
 // The printed rankings: the table as it stands, one numbered line a row, on the shared page
 // layout. False when the printer refused to begin the document.
-bool printGeneralRanking(Canvas &canvas, const TournamentState &state, const RankingTable &table);
-bool printRoundRanking(Canvas &canvas, const TournamentState &state, const RankingTable &table, int round);
+bool printGeneralRanking(Canvas &canvas, const Tournament &state, const RankingTable &table);
+bool printRoundRanking(Canvas &canvas, const Tournament &state, const RankingTable &table, int round);

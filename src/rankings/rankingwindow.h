@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/dialog.h"
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "platform/canvas.h"
 #include "platform/outcome.h"
 

@@ -56,7 +56,7 @@ void CancelRoundDialog::activated()
 
 void CancelRoundDialog::cancelRoundClicked()
 {
-    TournamentState &s = state();
+    Tournament &s = state();
     if (platform().messages->confirm(QStringLiteral("Attention"), rounds::cancelQuestion(s.scoreList.size())))
         Application::report(rounds::cancelRound(s));
     accept();

@@ -12,7 +12,7 @@ namespace {
 // "&Saisie des résultats": a complete round offers the next one; the dialog opens in any case.
 void SaisieClick(Application &app)
 {
-    TournamentState &state = app.state();
+    Tournament &state = app.state();
     if (rounds::refuseWithoutSeats(state))
         return;
     if (rounds::roundComplete(state) &&
@@ -25,7 +25,7 @@ void SaisieClick(Application &app)
 
 void VoirTourClick(Application &app)
 {
-    TournamentState &state = app.state();
+    Tournament &state = app.state();
     if (rounds::refuseWithoutSeats(state))
         return;
     if (state.currentRound < 2) {

@@ -1,4 +1,5 @@
 #include "rounds/rounds.h"
+#include "tournament/workingfilenames.h"
 
 #include "platform/platform.h"
 #include "players/entries.h"
@@ -40,7 +41,7 @@ bool playersSeated(const QStringList &playerRegisterList)
     return false;
 }
 
-bool refuseWithoutSeats(const TournamentState &state)
+bool refuseWithoutSeats(const Tournament &state)
 {
     if (playersSeated(state.playerRegisterList))
         return false;
@@ -49,19 +50,19 @@ bool refuseWithoutSeats(const TournamentState &state)
     return true;
 }
 
-Outcome loadMovements(TournamentState &state)
+Outcome loadMovements(Tournament &state)
 {
-    if (!platform().files.exists(movementsFile))
+    if (!platform().files.exists(workingfile::movements))
         return Outcome::success();
-    return readInto(movementsFile, state.movementList);
+    return readInto(workingfile::movements, state.movementList);
 }
 
-Outcome saveScores(const TournamentState &state)
+Outcome saveScores(const Tournament &state)
 {
-    return platform().files.write(currentTour, state.scoreList);
+    return platform().files.write(workingfile::currentRound, state.scoreList);
 }
 
-bool roundComplete(const TournamentState &state)
+bool roundComplete(const Tournament &state)
 {
     return state.scoreList.size() == state.playerRegisterList.size();
 }
@@ -71,7 +72,7 @@ QString newRoundQuestion(int round)
     return QStringLiteral("Voulez-vous entamer un nouveau tour (tour n° %1) ?").arg(round);
 }
 
-Outcome startRound(TournamentState &state)
+Outcome startRound(Tournament &state)
 {
     WorkingFiles &files = platform().files;
     const int finished = state.currentRound;
@@ -84,7 +85,7 @@ Outcome startRound(TournamentState &state)
             return error;
     }
     state.menus.hide(Cmd::DerniereMinute); // last-minute changes end here
-    if (Outcome o = files.write(WorkingFiles::tourFile(finished), state.scoreList); !o.ok())
+    if (Outcome o = files.write(workingfile::finishedRound(finished), state.scoreList); !o.ok())
         return o;
     state.scoreList.clear();
     // At once, so that nothing adds the finished round a second time as the new one.
@@ -93,7 +94,7 @@ Outcome startRound(TournamentState &state)
     if (Outcome o = loadMovements(state); !o.ok())
         return o;
     state.movementList << startRoundMovements(state, next);
-    if (Outcome o = files.write(movementsFile, state.movementList); !o.ok())
+    if (Outcome o = files.write(workingfile::movements, state.movementList); !o.ok())
         return o;
     state.currentRound = next;
     return Outcome::success();
@@ -123,7 +124,7 @@ QString recordedScore(const QStringList &scoreList, const QString &seatCode)
     return score;
 }
 
-TableEntry tableEntry(const TournamentState &state, int table)
+TableEntry tableEntry(const Tournament &state, int table)
 {
     TableEntry entry;
     entry.seated = tableInRound(state, table, state.currentRound);
@@ -170,7 +171,7 @@ bool balanced(const std::array<QString, 4> &boxes)
     return sum == 0;
 }
 
-int recordTable(TournamentState &state, const std::array<QString, 4> &seatCodes, std::array<QString, 4> &boxes,
+int recordTable(Tournament &state, const std::array<QString, 4> &seatCodes, std::array<QString, 4> &boxes,
                 Outcome &saved)
 {
     saved = Outcome::success();
@@ -209,7 +210,7 @@ QString tablesToEnterText(qint64 tables)
     return QStringLiteral("Vous avez %1 tables à saisir.").arg(tables);
 }
 
-QString progressText(const TournamentState &state)
+QString progressText(const Tournament &state)
 {
     const qint64 tables = state.tableCount();
     const qint64 remaining = tables - qint64(state.scoreList.size()) / 4;
@@ -246,15 +247,15 @@ Outcome previousRoundLines(int round, QStringList &lines)
 {
     WorkingFiles &files = platform().files;
     lines.clear();
-    if (!files.exists(positionsFile))
+    if (!files.exists(workingfile::positions))
         return Outcome::failure(QStringLiteral("Le fichier position.tmp est absent : les joueurs n'ont pas de place."));
-    QString name = WorkingFiles::tourFile(round);
+    QString name = workingfile::finishedRound(round);
     if (!files.exists(name))
-        name = currentTour;
+        name = workingfile::currentRound;
     if (!files.exists(name))
         return Outcome::failure(QStringLiteral("Aucun score n'est enregistré pour le tour %1.").arg(round));
     QStringList positions;
-    if (Outcome o = readInto(positionsFile, positions); !o.ok())
+    if (Outcome o = readInto(workingfile::positions, positions); !o.ok())
         return o;
     if (Outcome o = readInto(name, lines); !o.ok())
         return o;
@@ -282,29 +283,29 @@ QString cancelQuestion(qsizetype scores)
     return QStringLiteral(" En êtes-vous sûr ?");
 }
 
-Outcome cancelRound(TournamentState &state)
+Outcome cancelRound(Tournament &state)
 {
     WorkingFiles &files = platform().files;
     state.modified = true;
     QStringList movements;
-    if (files.exists(movementsFile))
-        if (Outcome o = readInto(movementsFile, movements); !o.ok())
+    if (files.exists(workingfile::movements))
+        if (Outcome o = readInto(workingfile::movements, movements); !o.ok())
             return o;
     if (movements.size() > 3) // the four lines recorded when the round started
         movements.resize(movements.size() - 4);
-    if (Outcome o = files.write(movementsFile, movements); !o.ok())
+    if (Outcome o = files.write(workingfile::movements, movements); !o.ok())
         return o;
     state.movementList = movements;
 
     const int round = state.currentRound;
-    if (Outcome o = removeIfPresent(WorkingFiles::tourFile(round)); !o.ok())
+    if (Outcome o = removeIfPresent(workingfile::finishedRound(round)); !o.ok())
         return o;
     state.scoreList.clear();
     if (round == 1) // round 1 stays current, with no score anywhere
-        return removeIfPresent(currentTour);
+        return removeIfPresent(workingfile::currentRound);
 
     // The previous round becomes the one in progress, complete: its scores move to tour.tmp.
-    const QString previous = WorkingFiles::tourFile(round - 1);
+    const QString previous = workingfile::finishedRound(round - 1);
     if (files.exists(previous))
         if (Outcome o = readInto(previous, state.scoreList); !o.ok())
             return o;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/state.h"
+#include "tournament/tournament.h"
+#include "tournament/workingfilenames.h"
 #include "movements/positions.h"
 #include "platform/outcome.h"
 
@@ -14,29 +15,26 @@
 // round, cancelling the round in progress. Seats are always in the order Nord, Sud, Est, Ouest.
 namespace rounds {
 
-inline const QString currentTour = QStringLiteral("tour.tmp");
-inline const QString movementsFile = QStringLiteral("depl.tmp");
-inline const QString positionsFile = QStringLiteral("position.tmp");
 
 // Whether the draw has seated anybody: the menus may be usable before it.
 bool playersSeated(const QStringList &playerRegisterList);
 // Tells the director nobody is seated yet and returns true when so.
-bool refuseWithoutSeats(const TournamentState &state);
+bool refuseWithoutSeats(const Tournament &state);
 
 // Reads depl.tmp, when present, into the movement list.
-Outcome loadMovements(TournamentState &state);
+Outcome loadMovements(Tournament &state);
 // Writes the score list whole to tour.tmp.
-Outcome saveScores(const TournamentState &state);
+Outcome saveScores(const Tournament &state);
 
 // ---- Starting a round
 
 // As many score lines as register lines: the next use of score entry offers a new round.
-bool roundComplete(const TournamentState &state);
+bool roundComplete(const Tournament &state);
 QString newRoundQuestion(int round);
 // Starts round currentRound + 1: the general ranking prepared first when the movements follow
 // it (`storeRankingOrder`), the finished round archived, an empty tour.tmp, the movement lines of the
 // new round recorded in depl.tmp, the round number advanced. Stops at the first file error.
-Outcome startRound(TournamentState &state);
+Outcome startRound(Tournament &state);
 
 // ---- Score entry
 
@@ -53,7 +51,7 @@ struct TableEntry
     std::array<QString, 4> names;
     std::array<QString, 4> scores;
 };
-TableEntry tableEntry(const TournamentState &state, int table);
+TableEntry tableEntry(const Tournament &state, int table);
 
 // The value of a score box: empty counts 0; anything but a whole number within ±1,000,000 has
 // none, so the table cannot balance and no sum can overflow.
@@ -64,13 +62,13 @@ bool balanced(const std::array<QString, 4> &boxes);
 // Records a table: a leading "+" is dropped from each box; with a box still empty, returns its
 // index (0..3) and records nothing; otherwise replaces the seats' lines in place, appends the
 // others (Nord, Ouest, Est, Sud), writes tour.tmp at once and returns -1.
-int recordTable(TournamentState &state, const std::array<QString, 4> &seatCodes, std::array<QString, 4> &boxes,
+int recordTable(Tournament &state, const std::array<QString, 4> &seatCodes, std::array<QString, 4> &boxes,
                 Outcome &saved);
 
 QString tablesToEnterText(qint64 tables); // "Vous avez T tables à saisir."
 // The progress line after a table is recorded; a table counts as entered when the player at
 // its Nord seat in the current round has a score.
-QString progressText(const TournamentState &state);
+QString progressText(const Tournament &state);
 
 // ---- A previous round
 
@@ -85,6 +83,6 @@ Outcome previousRoundLines(int round, QStringList &lines);
 QString cancelQuestion(qsizetype scores);
 // Forgets the round in progress: its movement lines, its scores, its number. From round 2 on
 // the previous round becomes current again and complete, in memory and in the files.
-Outcome cancelRound(TournamentState &state);
+Outcome cancelRound(Tournament &state);
 
 } // namespace rounds

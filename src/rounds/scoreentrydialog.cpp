@@ -97,7 +97,7 @@ ScoreEntryDialog::ScoreEntryDialog(Application &app)
 
 void ScoreEntryDialog::activated()
 {
-    TournamentState &s = state();
+    Tournament &s = state();
     Application::report(rounds::loadMovements(s));
     const qint64 tables = s.tableCount();
     m_tour->setText(QString::number(s.currentRound));
@@ -181,7 +181,7 @@ void ScoreEntryDialog::quitClicked()
 {
     if (m_ok->isEnabled())
         recordTableClicked();
-    TournamentState &s = state();
+    Tournament &s = state();
     Application::report(rounds::saveScores(s));
     s.menus.enable(Cmd::MenuClassements);
     s.menus.disable(Cmd::AnnulerAttribution);

@@ -1,4 +1,5 @@
 #include "store/diagnostic.h"
+#include "tournament/workingfilenames.h"
 
 #include "platform/workingfiles.h"
 #include "rankings/ranking.h"
@@ -19,20 +20,20 @@ QString stamp(const QDateTime &now)
 qsizetype checkRegistration(const WorkingFiles &files, QStringList &report, Outcome &outcome)
 {
     QStringList registered, seated;
-    outcome = files.readIfPresent(QStringLiteral("inscrits.tmp"), registered);
+    outcome = files.readIfPresent(workingfile::registered, registered);
     if (!outcome.ok())
         return 0;
     const qsizetype i = registered.size();
-    if (!files.exists(QStringLiteral("position.tmp"))) {
+    if (!files.exists(workingfile::positions)) {
         report << QStringLiteral("Les positions sont absentes.*** ATTENTION ***");
         report << QStringLiteral("%1 joueurs inscrits.").arg(i);
         return i;
     }
-    outcome = files.read(QStringLiteral("position.tmp"), seated);
+    outcome = files.read(workingfile::positions, seated);
     if (!outcome.ok())
         return 0;
     const qsizetype p = seated.size();
-    if (!files.exists(QStringLiteral("inscrits.tmp"))) {
+    if (!files.exists(workingfile::registered)) {
         report << QStringLiteral("Les inscriptions sont absentes.*** ATTENTION ***");
         return p;
     }
@@ -103,25 +104,25 @@ Outcome checkRounds(const WorkingFiles &files, qsizetype seats, QStringList &rep
 {
     QStringList lines;
     int rounds = 0;
-    for (int n = 1; files.exists(WorkingFiles::tourFile(n)); ++n) {
-        if (Outcome read = files.read(WorkingFiles::tourFile(n), lines); !read.ok())
+    for (int n = 1; files.exists(workingfile::finishedRound(n)); ++n) {
+        if (Outcome read = files.read(workingfile::finishedRound(n), lines); !read.ok())
             return read;
         checkRound(n, lines, seats, report);
         rounds = n;
     }
-    const auto present = [&](const char *name) { return files.exists(QLatin1String(name)); };
-    const auto readAll = [&](const char *name) { return files.read(QLatin1String(name), lines); };
+    const auto present = [&](const QString &name) { return files.exists(name); };
+    const auto readAll = [&](const QString &name) { return files.read(name, lines); };
     Outcome outcome;
-    if (present("tour.tmp") && (outcome = readAll("tour.tmp")).ok())
+    if (present(workingfile::currentRound) && (outcome = readAll(workingfile::currentRound)).ok())
         report << QStringLiteral("tour en cours : %1 scores.").arg(lines.size());
-    if (outcome.ok() && present("depl.tmp") && (outcome = readAll("depl.tmp")).ok()) {
+    if (outcome.ok() && present(workingfile::movements) && (outcome = readAll(workingfile::movements)).ok()) {
         const qsizetype groups = lines.size() / 4;
         report << QStringLiteral("nombre de déplacements enregistrés : %1").arg(groups) +
                       (groups == rounds ? QStringLiteral("OK") : attention);
     }
-    if (outcome.ok() && present("exclu.tmp") && (outcome = readAll("exclu.tmp")).ok())
+    if (outcome.ok() && present(workingfile::exclusions) && (outcome = readAll(workingfile::exclusions)).ok())
         report << QStringLiteral("Exclusions enregistrées :") << lines;
-    if (outcome.ok() && present("penal.tmp") && (outcome = readAll("penal.tmp")).ok())
+    if (outcome.ok() && present(workingfile::penalties) && (outcome = readAll(workingfile::penalties)).ok())
         report << QStringLiteral("Pénalités enregistrées :") << lines;
     return outcome;
 }
@@ -166,7 +167,7 @@ QStringList classgenLines(const RankingTable &table)
     return lines;
 }
 
-QStringList diagnose(TournamentState &state, const WorkingFiles &files, const QDateTime &now, Outcome &outcome)
+QStringList diagnose(Tournament &state, const WorkingFiles &files, const QDateTime &now, Outcome &outcome)
 {
     QStringList report{stamp(now) + QStringLiteral(" : démarrage du diagnostic.")};
     // Built afresh, so that a good classgen.dia is never replaced by empty rows.
@@ -174,7 +175,7 @@ QStringList diagnose(TournamentState &state, const WorkingFiles &files, const QD
     if (!outcome.ok())
         return report;
     if (hasPlayerRows(state.generalRanking)) {
-        outcome = files.write(QStringLiteral("classgen.dia"), classgenLines(state.generalRanking));
+        outcome = files.write(workingfile::rankingDiagnostic, classgenLines(state.generalRanking));
         if (!outcome.ok())
             return report;
         report << QStringLiteral("Classement général récupéré");

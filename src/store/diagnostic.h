@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "platform/outcome.h"
 
 #include <QDateTime>
@@ -18,4 +18,4 @@ QStringList classgenLines(const RankingTable &table);
 // The checks of the working files against one another, as the lines of the report. The
 // general ranking is built first and, when it has rows, saved to classgen.dia. No working
 // file changes. A file that cannot be read ends the report; outcome tells why.
-QStringList diagnose(TournamentState &state, const WorkingFiles &files, const QDateTime &now, Outcome &outcome);
+QStringList diagnose(Tournament &state, const WorkingFiles &files, const QDateTime &now, Outcome &outcome);

@@ -1,10 +1,10 @@
 #include "store/newtournament.h"
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "platform/cp1252.h"
 #include "platform/platform.h"
 
-Outcome startNewTournament(TournamentState &state)
+Outcome startNewTournament(Tournament &state)
 {
     state.modified = true;
     const Outcome deleted = platform().files.removeMatching(QStringLiteral("*.tmp"));

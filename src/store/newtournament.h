@@ -2,11 +2,11 @@
 
 #include "platform/outcome.h"
 
-struct TournamentState;
+struct Tournament;
 
 // "Nouveau" confirmed: no working file left, empty lists, round 1, registration open, and
 // every command in the state a new tournament allows.
-Outcome startNewTournament(TournamentState &state);
+Outcome startNewTournament(Tournament &state);
 
 // Why a date or place cannot be kept (it would read back as a section header, or holds a
 // character the files cannot store); empty when it can.

@@ -1,6 +1,7 @@
 #include "store/recovery.h"
+#include "tournament/workingfilenames.h"
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "platform/platform.h"
 #include "store/takeup.h"
 
@@ -30,39 +31,39 @@ Outcome discard(const QStringList &patterns)
 }
 
 // The questions, stage by stage; each declined stage is deleted with all that rests on it.
-Outcome askStages(TournamentState &state)
+Outcome askStages(Tournament &state)
 {
     const WorkingFiles &files = platform().files;
     QStringList lines;
     if (!ask(QStringLiteral("Voulez-vous récupérer la liste des joueurs ?")))
         return discard({QStringLiteral("*.tmp")});
     state.modified = true;
-    if (Outcome read = files.read(QStringLiteral("inscrits.tmp"), lines); !read.ok())
+    if (Outcome read = files.read(workingfile::registered, lines); !read.ok())
         return read;
     tell(QStringLiteral("Récupération des joueurs"), lines.size(), QStringLiteral(" joueurs récupérés"));
 
-    if (!files.exists(QStringLiteral("position.tmp")))
+    if (!files.exists(workingfile::positions))
         return Outcome::success();
-    if (Outcome read = files.read(QStringLiteral("position.tmp"), lines); !read.ok())
+    if (Outcome read = files.read(workingfile::positions, lines); !read.ok())
         return read;
     if (!hasSeats(lines))
         return Outcome::success(); // a cancelled draw: the register is inscrits.tmp, no round rests on it
     if (!ask(QStringLiteral("Voulez-vous récupérer les positions ?")))
-        return discard({QStringLiteral("depl.tmp"), QStringLiteral("position.tmp"), QStringLiteral("penal.tmp"),
-                        QStringLiteral("exclu.tmp"), QStringLiteral("tour*.tmp")});
+        return discard({workingfile::movements, workingfile::positions, workingfile::penalties,
+                        workingfile::exclusions, QStringLiteral("tour*.tmp")});
     tell(QStringLiteral("Récupération des positions"), lines.size() / 4, QStringLiteral(" tables récupérées"));
 
-    if (files.exists(WorkingFiles::tourFile(1))) {
+    if (files.exists(workingfile::finishedRound(1))) {
         if (!ask(QStringLiteral("Voulez-vous récupérer les tours effectués ?")))
-            return discard({QStringLiteral("depl.tmp"), QStringLiteral("tour*.tmp")});
+            return discard({workingfile::movements, QStringLiteral("tour*.tmp")});
         tell(QStringLiteral("tours précédents"), files.countTourFiles(), QStringLiteral(" tours récupérés"));
         if (Outcome emptied = emptyRepeatedRound(files); !emptied.ok())
             return emptied;
     }
-    if (files.exists(QStringLiteral("tour.tmp"))) {
+    if (files.exists(workingfile::currentRound)) {
         if (!ask(QStringLiteral("Voulez-vous récupérer le tour en cours de saisie ?")))
-            return discard({QStringLiteral("tour.tmp")});
-        if (Outcome read = files.read(QStringLiteral("tour.tmp"), lines); !read.ok())
+            return discard({workingfile::currentRound});
+        if (Outcome read = files.read(workingfile::currentRound, lines); !read.ok())
             return read;
         tell(QStringLiteral("Tour en cours"), lines.size(), QStringLiteral(" scores récupérés pour le dernier tour"));
     }
@@ -71,9 +72,9 @@ Outcome askStages(TournamentState &state)
 
 } // namespace
 
-Outcome runRecovery(TournamentState &state)
+Outcome runRecovery(Tournament &state)
 {
-    if (!platform().files.exists(QStringLiteral("inscrits.tmp")))
+    if (!platform().files.exists(workingfile::registered))
         return Outcome::success();
     const Outcome asked = askStages(state);
     // Whatever was answered, the tournament is what the remaining files describe.

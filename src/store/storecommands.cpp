@@ -14,7 +14,7 @@ namespace {
 
 void newTournament(Application &app)
 {
-    TournamentState &state = app.state();
+    Tournament &state = app.state();
     if (state.modified &&
         !platform().messages->confirm(QStringLiteral("Tournoi non sauvegardé"),
                                       QStringLiteral("Le tournoi en cours n'est pas sauvegardé : ses données seront "
@@ -29,7 +29,7 @@ void newTournament(Application &app)
 // saves write the current file again.
 void save(Application &app, bool askWhere)
 {
-    TournamentState &state = app.state();
+    Tournament &state = app.state();
     QString path = state.tournamentFile;
     if (path.isEmpty() || askWhere) {
         const QString initial = path.isEmpty() ? QStringLiteral("nouveau.trt") : QFileInfo(path).fileName();
@@ -51,7 +51,7 @@ void save(Application &app, bool askWhere)
 
 void open(Application &app)
 {
-    TournamentState &state = app.state();
+    Tournament &state = app.state();
     if (state.modified &&
         platform().messages->show(QStringLiteral("Données en cours non sauvegardée"),
                                   QStringLiteral("Vous allez écraser les données en cours. En êtes-vous sûr ?"),

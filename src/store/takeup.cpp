@@ -1,6 +1,7 @@
 #include "store/takeup.h"
+#include "tournament/workingfilenames.h"
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "platform/workingfiles.h"
 #include "players/entries.h"
 
@@ -47,19 +48,19 @@ bool hasSeats(const QStringList &playerRegisterList)
 Outcome emptyRepeatedRound(const WorkingFiles &files)
 {
     const int n = files.countTourFiles();
-    if (n == 0 || !files.exists(QStringLiteral("tour.tmp")))
+    if (n == 0 || !files.exists(workingfile::currentRound))
         return Outcome::success();
     QByteArray last, current;
-    if (Outcome read = files.readBytes(WorkingFiles::tourFile(n), last); !read.ok())
+    if (Outcome read = files.readBytes(workingfile::finishedRound(n), last); !read.ok())
         return read;
-    if (Outcome read = files.readBytes(QStringLiteral("tour.tmp"), current); !read.ok())
+    if (Outcome read = files.readBytes(workingfile::currentRound, current); !read.ok())
         return read;
     if (current.isEmpty() || current != last)
         return Outcome::success();
-    return files.write(QStringLiteral("tour.tmp"), {});
+    return files.write(workingfile::currentRound, {});
 }
 
-Outcome takeUpTournament(TournamentState &state, const WorkingFiles &files)
+Outcome takeUpTournament(Tournament &state, const WorkingFiles &files)
 {
     state.playerRegisterList.clear();
     state.scoreList.clear();
@@ -67,12 +68,12 @@ Outcome takeUpTournament(TournamentState &state, const WorkingFiles &files)
     state.currentRound = 1;
     state.generalRanking = {};
     Stage stage;
-    Outcome outcome = files.readIfPresent(QStringLiteral("inscrits.tmp"), state.playerRegisterList);
+    Outcome outcome = files.readIfPresent(workingfile::registered, state.playerRegisterList);
     // A position.tmp without seats is what a cancelled draw leaves: the register kept changing in
     // inscrits.tmp since, so that file holds it.
-    if (outcome.ok() && files.exists(QStringLiteral("inscrits.tmp")) && files.exists(QStringLiteral("position.tmp"))) {
+    if (outcome.ok() && files.exists(workingfile::registered) && files.exists(workingfile::positions)) {
         QStringList positions;
-        outcome = files.read(QStringLiteral("position.tmp"), positions);
+        outcome = files.read(workingfile::positions, positions);
         stage.seated = outcome.ok() && hasSeats(positions);
         if (stage.seated)
             state.playerRegisterList = positions;
@@ -80,12 +81,12 @@ Outcome takeUpTournament(TournamentState &state, const WorkingFiles &files)
     entries::sort(state.playerRegisterList);
     if (stage.seated) {
         stage.finishedRounds = files.countTourFiles();
-        stage.roundInProgress = files.exists(QStringLiteral("tour.tmp"));
+        stage.roundInProgress = files.exists(workingfile::currentRound);
         state.currentRound = stage.finishedRounds + 1;
         if (stage.finishedRounds > 0)
-            outcome = files.readIfPresent(QStringLiteral("depl.tmp"), state.movementList);
+            outcome = files.readIfPresent(workingfile::movements, state.movementList);
         if (outcome.ok() && stage.roundInProgress)
-            outcome = files.read(QStringLiteral("tour.tmp"), state.scoreList);
+            outcome = files.read(workingfile::currentRound, state.scoreList);
     }
     state.menus = tournamentMenus(state.playerRegisterList, stage);
     return outcome;

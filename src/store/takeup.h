@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/commands.h"
+#include "tournament/commands.h"
 #include "platform/outcome.h"
 
 #include <QStringList>
 
 class WorkingFiles;
-struct TournamentState;
+struct Tournament;
 
 // How far a tournament has gone, as its working files tell it.
 struct Stage
@@ -32,4 +32,4 @@ Outcome emptyRepeatedRound(const WorkingFiles &files);
 // Takes the tournament up from the working files that exist, as Open and the start-up
 // recovery do: the register (sorted), the current round number, the round in progress, the
 // movements, and the menus.
-Outcome takeUpTournament(TournamentState &state, const WorkingFiles &files);
+Outcome takeUpTournament(Tournament &state, const WorkingFiles &files);

@@ -1,6 +1,7 @@
 #include "store/tournamentfile.h"
+#include "tournament/workingfilenames.h"
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "platform/workingfiles.h"
 #include "store/takeup.h"
 
@@ -10,11 +11,12 @@ namespace {
 struct SavedFile
 {
     const char *header;
-    const char *file;
+    const QString &file;
 };
-constexpr SavedFile savedFiles[] = {
-    {"[INSCRITS]", "inscrits.tmp"}, {"[POSITIONS]", "position.tmp"}, {"[PENAL]", "penal.tmp"},
-    {"[EXCLU]", "exclu.tmp"},       {"[TOUR]", "tour.tmp"},          {"[DEPL]", "depl.tmp"},
+const SavedFile savedFiles[] = {
+    {"[INSCRITS]", workingfile::registered}, {"[POSITIONS]", workingfile::positions},
+    {"[PENAL]", workingfile::penalties},     {"[EXCLU]", workingfile::exclusions},
+    {"[TOUR]", workingfile::currentRound},   {"[DEPL]", workingfile::movements},
 };
 
 bool isHeader(const QString &line)
@@ -56,10 +58,10 @@ QByteArray tournamentBytes(const WorkingFiles &files, const QString &date, const
         return outcome.ok();
     };
     for (const SavedFile &s : savedFiles)
-        if (files.exists(QLatin1String(s.file)) && !copy(QLatin1String(s.header), QLatin1String(s.file)))
+        if (files.exists(s.file) && !copy(QLatin1String(s.header), s.file))
             return {};
-    for (int n = 1; files.exists(WorkingFiles::tourFile(n)); ++n)
-        if (!copy(QStringLiteral("[TOUR%1]").arg(n), WorkingFiles::tourFile(n)))
+    for (int n = 1; files.exists(workingfile::finishedRound(n)); ++n)
+        if (!copy(QStringLiteral("[TOUR%1]").arg(n), workingfile::finishedRound(n)))
             return {};
     outcome = Outcome::success();
     return out;
@@ -102,13 +104,13 @@ QString sectionFile(const QString &name)
     // The files keep the names every reader spells (Linux compares names with their case).
     const QString lower = name.toLower();
     if (lower == QLatin1String("positions"))
-        return QStringLiteral("position.tmp");
+        return workingfile::positions;
     if (lower == QLatin1String("initial"))
-        return QStringLiteral("INITIAL.TMP");
+        return workingfile::initial;
     return lower + QStringLiteral(".tmp");
 }
 
-Opened openTournament(TournamentState &state, const WorkingFiles &files, const QString &path)
+Opened openTournament(Tournament &state, const WorkingFiles &files, const QString &path)
 {
     Opened opened;
     QFile file(path);

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 class WorkingFiles;
-struct TournamentState;
+struct Tournament;
 
 // The tournament file: [INITIAL] with the date and place, then every working file that
 // exists, each under its section header, then TOUR1, TOUR2, ... up to the first gap.
@@ -42,4 +42,4 @@ struct Opened
 
 // Open, once the file is chosen: reads and checks it before anything is deleted, then
 // replaces the working files by its sections and takes the tournament up from them.
-Opened openTournament(TournamentState &state, const WorkingFiles &files, const QString &path);
+Opened openTournament(Tournament &state, const WorkingFiles &files, const QString &path);

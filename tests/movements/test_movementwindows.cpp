@@ -134,7 +134,7 @@ private slots:
         TestPlatform p;
         p.write("depl.tmp", {"N2=0", "E2=2", "O2=-2", "S2=1"});
         Application app;
-        TournamentState &s = app.state();
+        Tournament &s = app.state();
         s.playerRegisterList = seatedRegister(5);
         s.currentRound = 2;
         auto &view = app.window<PositionsViewDialog>();
@@ -166,7 +166,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        TournamentState &s = app.state();
+        Tournament &s = app.state();
         auto &view = app.window<PositionsViewDialog>();
         bool opened = false;
         whileOpen(view, [&] { opened = true; });
@@ -194,7 +194,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        TournamentState &s = app.state();
+        Tournament &s = app.state();
         s.playerRegisterList = seatedRegister(4, 1);
         auto &view = app.window<PositionsViewDialog>();
         auto &print = app.window<PositionsPrintDialog>();
@@ -216,7 +216,7 @@ private slots:
         TestPlatform p;
         p.printing.where = QStringLiteral("Aucune imprimante n'est installée.");
         Application app;
-        TournamentState &s = app.state();
+        Tournament &s = app.state();
         s.playerRegisterList = seatedRegister(10);
         auto &print = app.window<PositionsPrintDialog>();
         whileOpen(print, [&] {

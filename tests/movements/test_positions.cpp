@@ -8,15 +8,15 @@
 
 namespace {
 
-TournamentState tournament(int tables, int chairs = 0)
+Tournament tournament(int tables, int chairs = 0)
 {
-    TournamentState state;
+    Tournament state;
     state.playerRegisterList = seatedRegister(tables, chairs);
     return state;
 }
 
 // Records round after round what starting it records, as score entry does.
-void startRounds(TournamentState &state, int upTo)
+void startRounds(Tournament &state, int upTo)
 {
     for (int r = state.currentRound + 1; r <= upTo; ++r) {
         state.movementList << startRoundMovements(state, r);
@@ -55,7 +55,7 @@ private slots:
 
     void shiftRuleAndForecast()
     {
-        TournamentState state = tournament(5);
+        Tournament state = tournament(5);
         state.movement.fft = false;
         QCOMPARE(tableInRound(state, 3, 1).seatCodes, (Codes{"N3", "S3", "E3", "O3"}));
 
@@ -82,7 +82,7 @@ private slots:
 
     void threeTablesWrapSeveralTimes()
     {
-        TournamentState state = tournament(3);
+        Tournament state = tournament(3);
         state.movement.fft = false;
         startRounds(state, 4);
         for (int t = 1; t <= 3; ++t)
@@ -93,7 +93,7 @@ private slots:
     void automaticValuesAndWarnings()
     {
         TestPlatform p;
-        TournamentState state = tournament(6);
+        Tournament state = tournament(6);
         startRounds(state, 2);
         QCOMPARE(p.messages.texts(), QStringList{"Au prochain tour, le déplacement change."});
         QCOMPARE(p.messages.boxes.first().title, QStringLiteral("Mouvements spéciaux"));
@@ -106,11 +106,11 @@ private slots:
 
         // Not special: the base values every round, never a warning; FFT off: the settings as they are.
         p.messages.clear();
-        TournamentState seven = tournament(7);
+        Tournament seven = tournament(7);
         startRounds(seven, 9);
         QVERIFY(p.messages.boxes.isEmpty());
         QCOMPARE(seven.movementList.mid(28, 4), (QStringList{"N9=0", "E9=2", "O9=-2", "S9=1"}));
-        TournamentState manual = tournament(6);
+        Tournament manual = tournament(6);
         setAutomaticFft(manual.movement, false);
         manual.movement.nord = 3;
         startRounds(manual, 3);
@@ -179,7 +179,7 @@ private slots:
     {
         TestPlatform p;
         for (int t : {6, 8, 9, 10, 12, 14, 16, 18, 20, 5, 7}) {
-            TournamentState state = tournament(t);
+            Tournament state = tournament(t);
             startRounds(state, 10);
             for (int r = 2; r <= 10; ++r)
                 for (int table = 1; table <= t; ++table) {
@@ -221,7 +221,7 @@ private slots:
 
     void smallFieldModeAndItsOccupants()
     {
-        TournamentState four = tournament(4, 1);
+        Tournament four = tournament(4, 1);
         QVERIFY(smallFieldMode(four));
         const SeatedTable t1 = tableInRound(four, 1, 5);
         QVERIFY(t1.smallField);
@@ -234,7 +234,7 @@ private slots:
         QVERIFY(!smallFieldMode(tournament(3, 2)));
         QVERIFY(!smallFieldMode(tournament(2)));
         QVERIFY(!smallFieldMode(tournament(5)));
-        TournamentState unseated;
+        Tournament unseated;
         unseated.playerRegisterList = QStringList(14, QStringLiteral("JOUEUR"));
         QVERIFY(!smallFieldMode(unseated)); // 4 tables short of two players
         unseated.playerRegisterList << QStringLiteral("DERNIER");

@@ -33,9 +33,9 @@ QMap<int, QList<int>> rules(const RecordingCanvas &canvas)
     return found;
 }
 
-TournamentState tournament(int tables, int chairs = 0)
+Tournament tournament(int tables, int chairs = 0)
 {
-    TournamentState state;
+    Tournament state;
     state.playerRegisterList = seatedRegister(tables, chairs);
     return state;
 }
@@ -50,7 +50,7 @@ private slots:
     void firstPageMeasures()
     {
         RecordingCanvas canvas;
-        const TournamentState state = tournament(10);
+        const Tournament state = tournament(10);
         QVERIFY(printPositions(canvas, state, 10, 6));
         // Text 50 units a character and 100 high at size 10; W 4780, H 6780.
         const Op title = canvas.find("Liste des positions");
@@ -86,7 +86,7 @@ private slots:
     {
         RecordingCanvas canvas;
         canvas.height = 2500; // L = 2470 div 110 = 22 row slots
-        TournamentState state = tournament(10);
+        Tournament state = tournament(10);
         QVERIFY(printPositions(canvas, state, 10, 6));
         // Page 1: rows 4 to 21; page 2: rows 1 to 21; page 3 the last row.
         QCOMPARE(canvas.pages(), 3);
@@ -123,7 +123,7 @@ private slots:
     {
         RecordingCanvas canvas;
         canvas.height = 500; // L = 4: the first row already passes the page-full test
-        TournamentState state;
+        Tournament state;
         state.playerRegisterList = {"A = N1", "B = S1", "C = E1"};
         QVERIFY(printPositions(canvas, state, 1, 2));
         QCOMPARE(canvas.pages(), 2);
@@ -135,7 +135,7 @@ private slots:
     void lineWithoutSeatAndRefusedPrinter()
     {
         RecordingCanvas canvas;
-        TournamentState state = tournament(2);
+        Tournament state = tournament(2);
         state.playerRegisterList.prepend("DURAND Paul");
         printPositions(canvas, state, 2, 4);
         QCOMPARE(canvas.find("DURAND Paul").x, 100);
@@ -151,7 +151,7 @@ private slots:
     void smallFieldPrintsTheSchedule()
     {
         RecordingCanvas canvas;
-        TournamentState state = tournament(4, 1);
+        Tournament state = tournament(4, 1);
         QVERIFY(printPositions(canvas, state, 4, 8));
         QCOMPARE(rowOf(canvas, " CHAISE VIDE 1 "),
                  (QStringList{"n° 1", "1 Nord", "1 Nord", "1 Nord", "1 Nord", "1 Nord", "1 Nord", "1 Nord", "1 Nord"}));
@@ -166,7 +166,7 @@ private slots:
 
         // A plan for 3 tables from a larger register: the players off the schedule get empty cells.
         RecordingCanvas three;
-        TournamentState larger = tournament(5);
+        Tournament larger = tournament(5);
         printPositions(three, larger, 3, 2);
         QCOMPARE(rowOf(three, "JOUEUR N4 "), QStringList{"n° 13"});
         QCOMPARE(rowOf(three, "JOUEUR O3 "), (QStringList{"n° 12", "3 Ouest", "2 Ouest"}));

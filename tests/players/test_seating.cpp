@@ -1,6 +1,6 @@
 #include "driving.h"
 
-#include "app/state.h"
+#include "tournament/tournament.h"
 #include "players/entries.h"
 #include "players/seating.h"
 #include "support/testing.h"
@@ -47,7 +47,7 @@ private slots:
         QFETCH(int, n);
         QFETCH(bool, threePlayerTables);
         TestPlatform p;
-        TournamentState state;
+        Tournament state;
         state.playerRegisterList = players(n);
         p.messages.answers = {threePlayerTables ? Messages::Yes : Messages::No};
         QVERIFY(seating::drawSeats(state).ok());
@@ -100,7 +100,7 @@ private slots:
     {
         for (int n : {0, 1, 2, 5}) {
             TestPlatform p;
-            TournamentState state;
+            Tournament state;
             state.playerRegisterList = players(n);
             const MenuState menus = state.menus;
             QVERIFY(seating::drawSeats(state).ok());
@@ -112,7 +112,7 @@ private slots:
             QVERIFY(!p.exists(QStringLiteral("position.tmp")));
         }
         TestPlatform p; // three players make one three-player table
-        TournamentState state;
+        Tournament state;
         state.playerRegisterList = players(3);
         QVERIFY(seating::drawSeats(state).ok());
         QCOMPARE(state.playerRegisterList.first(), entries::emptyChair(1));
@@ -125,7 +125,7 @@ private slots:
         for (unsigned seed : {1u, 2u}) {
             TestPlatform p;
             p.random.reseed(seed);
-            TournamentState state;
+            Tournament state;
             state.playerRegisterList = players(24);
             QVERIFY(seating::drawSeats(state).ok());
             draws << state.playerRegisterList;
@@ -152,7 +152,7 @@ private slots:
     void cancelGivesBackThePlayersWithoutChairs()
     {
         TestPlatform p;
-        TournamentState state;
+        Tournament state;
         state.playerRegisterList = players(6);
         state.playerRegisterList[2] = QStringLiteral("MARTIN "); // a player with no first name
         const QStringList before = state.playerRegisterList;
@@ -200,7 +200,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, line);
         TestPlatform p;
-        TournamentState state;
+        Tournament state;
         state.playerRegisterList = players(8);
         QVERIFY(seating::drawSeats(state).ok());
         p.write(file, {line});

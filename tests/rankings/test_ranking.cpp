@@ -225,7 +225,7 @@ private slots:
     void generalRankingFromTheFiles()
     {
         TestPlatform p;
-        TournamentState s;
+        Tournament s;
         s.playerRegisterList = fieldRegister(8, 7); // a CHAISE VIDE at N1
         s.currentRound = 1;
         // No score file at all.
@@ -266,7 +266,7 @@ private slots:
     void oddSeatCodesAreKeptApart()
     {
         TestPlatform p;
-        TournamentState s;
+        Tournament s;
         s.playerRegisterList = {"A a = N1", "B b = N01", "C c = S1", "D d = S1"};
         s.currentRound = 2;
         p.write("tour1.tmp", {"N1=10", "N01=20", "S1=30", "S1=40"});
@@ -305,7 +305,7 @@ private slots:
         for (const QStringList &row : t.rows)
             QCOMPARE(row.size(), 3);
 
-        TournamentState s;
+        Tournament s;
         s.currentRound = 4;
         QVERIFY(!pcnAvailable(s, t));
         s.currentRound = 5;
@@ -317,7 +317,7 @@ private slots:
     void roundRankingFromItsFile()
     {
         TestPlatform p;
-        TournamentState s;
+        Tournament s;
         s.playerRegisterList = fieldRegister(8, 8);
         s.currentRound = 2;
         p.write("tour1.tmp", scoreLines(seatCodes(8), {10, 20, 30, -60, 5, 5, 5, -15}));

@@ -20,9 +20,9 @@ RankingTable rows(int n, bool pcn)
     return t;
 }
 
-TournamentState tournament(int round)
+Tournament tournament(int round)
 {
-    TournamentState s;
+    Tournament s;
     s.currentRound = round;
     s.date = QStringLiteral("08/12/2026");
     s.place = QStringLiteral("Salle des fêtes");

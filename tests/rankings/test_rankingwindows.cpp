@@ -1,3 +1,4 @@
+#include "tournament/workingfilenames.h"
 #include "app/application.h"
 #include "app/mainwindow.h"
 #include "fields.h"
@@ -74,7 +75,7 @@ void field(TestPlatform &p, Application &app, int round)
     }
     p.write("tour1.tmp", scoreLines(seatCodes(20), up));
     for (int r = 2; r < round; ++r)
-        p.write(WorkingFiles::tourFile(r), scoreLines(seatCodes(20), r == 2 ? down : third));
+        p.write(workingfile::finishedRound(r), scoreLines(seatCodes(20), r == 2 ? down : third));
 }
 
 QAction *act(Application &app, const char *caption)

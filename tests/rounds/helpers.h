@@ -16,7 +16,7 @@
 // Players seated as the draw leaves them, written to the files and loaded in the register.
 namespace seats {
 
-inline void seat(const TestPlatform &p, TournamentState &state, const QStringList &seated)
+inline void seat(const TestPlatform &p, Tournament &state, const QStringList &seated)
 {
     QStringList players;
     for (const QString &line : seated)

@@ -10,15 +10,15 @@ namespace {
 using Boxes = std::array<QString, 4>;
 using Codes = std::array<QString, 4>;
 
-TournamentState seated(const TestPlatform &p, int tables, int chairs = 0)
+Tournament seated(const TestPlatform &p, int tables, int chairs = 0)
 {
-    TournamentState state;
+    Tournament state;
     seats::seat(p, state, seatedRegister(tables, chairs));
     return state;
 }
 
 // Records the table shown at `table` with four scores, as OK does.
-int record(TournamentState &state, int table, Boxes boxes)
+int record(Tournament &state, int table, Boxes boxes)
 {
     Outcome saved;
     const int empty = rounds::recordTable(state, rounds::tableEntry(state, table).seated.seatCodes, boxes, saved);
@@ -78,7 +78,7 @@ private slots:
     void recordingReplacesInPlaceAndAppendsNOES()
     {
         TestPlatform p;
-        TournamentState state = seated(p, 4);
+        Tournament state = seated(p, 4);
         Boxes boxes = {"+120", "-40", "-40", "-40"};
         Outcome saved;
         QCOMPARE(rounds::recordTable(state, {"N1", "S1", "E1", "O1"}, boxes, saved), -1);
@@ -106,7 +106,7 @@ private slots:
     void progressAtTwelveTables()
     {
         TestPlatform p;
-        TournamentState state = seated(p, 12);
+        Tournament state = seated(p, 12);
         QCOMPARE(rounds::tablesToEnterText(12), QStringLiteral("Vous avez 12 tables à saisir."));
         record(state, 1, {"0", "0", "0", "0"});
         QCOMPARE(rounds::progressText(state), QStringLiteral("Il reste 11 tables à saisir."));
@@ -124,7 +124,7 @@ private slots:
     {
         // Nord moves one table a round: the Nord player of table 1 in round 2 is N4.
         TestPlatform p;
-        TournamentState state = seated(p, 4);
+        Tournament state = seated(p, 4);
         state.movement.fft = false;
         state.movement.nord = 1;
         QVERIFY(rounds::startRound(state).ok());
@@ -139,7 +139,7 @@ private slots:
     void smallFieldTableShowsPlayerNumbers()
     {
         TestPlatform p;
-        TournamentState state = seated(p, 3);
+        Tournament state = seated(p, 3);
         state.scoreList = QStringList(12, QStringLiteral("X=0"));
         QVERIFY(rounds::startRound(state).ok());
         const TableEntry entry = rounds::tableEntry(state, 1);
@@ -154,7 +154,7 @@ private slots:
     void startingARound()
     {
         TestPlatform p;
-        TournamentState state = seated(p, 5);
+        Tournament state = seated(p, 5);
         state.movement.fft = false;
         state.movement.nord = 0;
         state.movement.est = 1;
@@ -191,7 +191,7 @@ private slots:
     {
         // Six tables: round 3 changes the values, and its start warns that round 4 does again.
         TestPlatform p;
-        TournamentState state = seated(p, 6);
+        Tournament state = seated(p, 6);
         state.currentRound = 2;
         state.movementList = {"N2=0", "E2=2", "O2=-1", "S2=1"};
         QVERIFY(rounds::startRound(state).ok());
@@ -203,7 +203,7 @@ private slots:
     void startingARoundByRankingPreparesIt()
     {
         TestPlatform p;
-        TournamentState state = seated(p, 4);
+        Tournament state = seated(p, 4);
         setByRanking(state.movement, true);
         for (int t = 1; t <= 4; ++t)
             record(state, t, {QString::number(10 * t), QString::number(-10 * t), "0", "0"});
@@ -255,7 +255,7 @@ private slots:
     void cancellingRoundOne()
     {
         TestPlatform p;
-        TournamentState state = seated(p, 2);
+        Tournament state = seated(p, 2);
         record(state, 1, {"10", "-10", "0", "0"});
         record(state, 2, {"10", "-10", "0", "0"});
         QCOMPARE(rounds::cancelQuestion(state.scoreList.size()),
@@ -274,7 +274,7 @@ private slots:
     void cancellingALaterRound()
     {
         TestPlatform p;
-        TournamentState state = seated(p, 2);
+        Tournament state = seated(p, 2);
         const QStringList round1 = {"N1=1", "O1=-1", "E1=0", "S1=0", "N2=0", "O2=0", "E2=0", "S2=0"};
         const QStringList round2 = {"N1=2", "O1=-2", "E1=0", "S1=0", "N2=0", "O2=0", "E2=0", "S2=0"};
         p.write("tour1.tmp", round1);
@@ -303,7 +303,7 @@ private slots:
     void cancellingKeepsAShortMovementFile()
     {
         TestPlatform p;
-        TournamentState state = seated(p, 2);
+        Tournament state = seated(p, 2);
         p.write("depl.tmp", {"N2=0", "E2=2", "O2=-2"});
         p.write("tour1.tmp", {"N1=5"});
         p.write("tour2.tmp", {"N1=6"});

@@ -144,7 +144,7 @@ private slots:
         TestPlatform p;
         Application app;
         seats::seat(p, app, seatedRegister(2));
-        TournamentState &state = app.state();
+        Tournament &state = app.state();
         state.movement.fft = false;
         state.movement.est = 1;
         state.movement.ouest = -1;
@@ -241,7 +241,7 @@ private slots:
         TestPlatform p;
         Application app;
         seats::seat(p, app, seatedRegister(2));
-        TournamentState &state = app.state();
+        Tournament &state = app.state();
         const QStringList round1 = {"N1=30", "O1=0", "E1=0", "S1=-30", "N2=-8", "O2=-4", "E2=4", "S2=8"};
         p.write("tour1.tmp", round1);
         p.write("depl.tmp", {"N2=0", "E2=2", "O2=-2", "S2=1"});

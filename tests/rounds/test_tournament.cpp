@@ -1,3 +1,4 @@
+#include "tournament/workingfilenames.h"
 #include "helpers.h"
 #include "players/driving.h"
 #include "rankings/generalrankingwindow.h"
@@ -160,8 +161,8 @@ class TestTournament : public QObject
     void checkAfterRound(TestPlatform &p, Application &app, int round)
     {
         for (int r = 1; r < round; ++r)
-            QCOMPARE(p.read(WorkingFiles::tourFile(r)), roundFile(r));
-        QVERIFY(!p.exists(WorkingFiles::tourFile(round)));
+            QCOMPARE(p.read(workingfile::finishedRound(r)), roundFile(r));
+        QVERIFY(!p.exists(workingfile::finishedRound(round)));
         QCOMPARE(p.read("tour.tmp"), roundFile(round));
         if (round > 1)
             QCOMPARE(p.read("depl.tmp"), movementLines.mid(0, 4 * (round - 1)));

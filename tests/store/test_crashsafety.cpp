@@ -1,3 +1,4 @@
+#include "tournament/workingfilenames.h"
 #include "app/mainwindow.h"
 #include "menus.h"
 #include "support/testing.h"
@@ -76,7 +77,7 @@ private slots:
         for (const auto &box : p.messages.boxes)
             QVERIFY2(box.title != QLatin1String("Erreur de fichier"), qPrintable(box.text));
 
-        const TournamentState &state = app.state();
+        const Tournament &state = app.state();
         const QStringList penal = p.read(QStringLiteral("penal.tmp"));
         const QStringList exclu = p.read(QStringLiteral("exclu.tmp"));
         for (const QString &entry : journal) {
@@ -94,7 +95,7 @@ private slots:
                 const int round = words[1].toInt();
                 QVERIFY2(round <= state.currentRound, qPrintable(entry));
                 const QStringList lines =
-                    round < state.currentRound ? p.read(WorkingFiles::tourFile(round)) : state.scoreList;
+                    round < state.currentRound ? p.read(workingfile::finishedRound(round)) : state.scoreList;
                 for (const QString &line : words.mid(2))
                     QVERIFY2(lines.contains(line), qPrintable(entry));
             } else if (what == QLatin1String("penal")) {

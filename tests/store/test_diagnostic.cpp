@@ -146,7 +146,7 @@ private slots:
         TestPlatform p;
         p.write(QStringLiteral("inscrits.tmp"), tournaments::players(registered));
         p.write(QStringLiteral("position.tmp"), tournaments::seated(seats));
-        TournamentState state;
+        Tournament state;
         Outcome outcome;
         const QStringList report = ::diagnose(state, platform().files, QDateTime(), outcome);
         QVERIFY(outcome.ok());
@@ -182,7 +182,7 @@ private slots:
         TestPlatform p;
         tournaments::write(p, {.players = 8, .inProgressLines = 4});
         p.write(QStringLiteral("depl.tmp"), {});
-        TournamentState state;
+        Tournament state;
         Outcome outcome;
         const QStringList report = ::diagnose(state, platform().files, QDateTime(), outcome);
         QVERIFY(report.contains(QStringLiteral("tour en cours : 4 scores.")));
@@ -194,7 +194,7 @@ private slots:
         TestPlatform p;
         tournaments::write(p, {.players = 8, .finishedRounds = 2});
         p.write(QStringLiteral("depl.tmp"), p.read(QStringLiteral("depl.tmp")).mid(0, 7));
-        TournamentState state;
+        Tournament state;
         Outcome outcome;
         const QStringList report = ::diagnose(state, platform().files, QDateTime(), outcome);
         QVERIFY(report.contains(QStringLiteral("nombre de déplacements enregistrés : 1 *** ATTENTION ***")));

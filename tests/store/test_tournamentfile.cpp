@@ -401,7 +401,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QStringList, files);
         TestPlatform p;
-        TournamentState state;
+        Tournament state;
         QFile file(p.path(QStringLiteral("x.trt")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);

@@ -1,4 +1,4 @@
-#include "app/state.h"
+#include "tournament/tournament.h"
 
 int MovementSettings::value(QChar seat) const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/commands.h"
+#include "tournament/commands.h"
 
 #include <QList>
 #include <QString>
@@ -38,7 +38,7 @@ struct RankingTable
 };
 
 // The whole shared in-memory state, owned by the application and passed by reference.
-struct TournamentState
+struct Tournament
 {
     QStringList playerRegisterList; // kept in French case-insensitive order
     QStringList scoreList;          // round in progress, mirror of tour.tmp

@@ -1,4 +1,4 @@
-#include "app/commands.h"
+#include "tournament/commands.h"
 
 namespace {
 constexpr bool E = true, D = false, V = true, H = false;
