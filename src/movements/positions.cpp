@@ -1,4 +1,5 @@
 #include "movements/positions.h"
+#include "tournament/lines.h"
 
 #include "platform/platform.h"
 #include "players/entries.h"
@@ -108,12 +109,12 @@ qint64 seatDisplacement(const QStringList &movementList, QChar seat, int round)
     for (const QString &line : movementList) {
         if (line.isEmpty() || line.front() != seat)
             continue;
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq < 0)
+        const lines::KeyValue s = lines::splitAtFirstEquals(line);
+        if (!s.hasEquals)
             continue;
         // A value that does not fit an int counts as 0, so no sum of lines can overflow.
-        if (line.mid(1, eq - 1).trimmed().toLongLong() <= round)
-            sum += line.mid(eq + 1).trimmed().toInt();
+        if (s.key.mid(1).trimmed().toLongLong() <= round)
+            sum += s.text.trimmed().toInt();
     }
     return sum;
 }

@@ -1,4 +1,5 @@
 #include "movements/positionsprint.h"
+#include "tournament/lines.h"
 
 #include "movements/positions.h"
 #include "players/entries.h"
@@ -46,10 +47,7 @@ void headings(Canvas &canvas, const Columns &c, int rounds)
 
 RegisterLine splitRegisterLine(const QString &line)
 {
-    const qsizetype eq = line.indexOf(QLatin1Char('='));
-    if (eq < 0)
-        return {line, {}};
-    return {line.left(eq), line.mid(eq + 1).trimmed()};
+    return {lines::nameOfEntry(line).toString(), lines::seatOfEntry(line).toString()};
 }
 
 bool printPositions(Canvas &canvas, const Tournament &state, qint64 tables, int rounds)

@@ -1,4 +1,5 @@
 #include "players/entries.h"
+#include "tournament/lines.h"
 #include "tournament/workingfilenames.h"
 
 #include "platform/cp1252.h"
@@ -74,8 +75,7 @@ qint64 playerNumber(const QString &seatCode)
     const qint64 t = seatCode.mid(1).toLongLong(&ok);
     if (!ok)
         return 0;
-    static const QString letters = QStringLiteral("NSEO");
-    const int r = int(letters.indexOf(seatCode.front())) + 1;
+    const int r = lines::seatIndex(seatCode.front()) + 1;
     if (r == 0)
         return 0;
     return 4 * (t - 1) + r;

@@ -1,4 +1,5 @@
 #include "players/lastminute.h"
+#include "tournament/lines.h"
 #include "tournament/workingfilenames.h"
 
 #include "tournament/tournament.h"
@@ -83,10 +84,9 @@ Outcome addTable(Tournament &state, const std::array<QString, 4> &surnames,
 {
     state.modified = true;
     static const int order[] = {0, 3, 1, 2}; // N, O, S, E
-    static const QString letters = QStringLiteral("NSEO");
     for (int i : order) {
         const QString entry = surnames[i] + QLatin1Char(' ') + firstNames[i];
-        entries::insertSorted(state.playerRegisterList, entry + entries::seatKey(letters.at(i), table));
+        entries::insertSorted(state.playerRegisterList, entry + entries::seatKey(QChar(lines::seatLetters[i]), table));
         const Outcome appended = entries::appendRegistered(entry);
         if (!appended.ok())
             return appended;

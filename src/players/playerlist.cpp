@@ -1,4 +1,5 @@
 #include "players/playerlist.h"
+#include "tournament/lines.h"
 
 #include "tournament/tournament.h"
 #include "players/entries.h"
@@ -33,14 +34,13 @@ Row printedRow(const QString &line, bool withNumbers)
             return {text, {}};
         return {text.left(p), text.mid(p)};
     }
-    const qsizetype p = line.indexOf(QLatin1Char('='));
-    if (p < 0)
+    const lines::KeyValue s = lines::splitAtFirstEquals(line);
+    if (!s.hasEquals)
         return {line, {}};
-    const QString code = line.mid(p + 2);
-    static const char *words[] = {"Nord ", "Sud ", "Ouest ", "Est "};
-    static const QString letters = QStringLiteral("NSOE");
-    const qsizetype w = code.isEmpty() ? -1 : letters.indexOf(code.front());
-    return {line.left(p), w < 0 ? code : QString::fromLatin1(words[w]) + code.mid(1)};
+    const QString code = s.text.mid(1).toString(); // after "= "
+    static const char *words[] = {"Nord ", "Sud ", "Est ", "Ouest "};
+    const int w = code.isEmpty() ? -1 : lines::seatIndex(code.front());
+    return {s.key.toString(), w < 0 ? code : QString::fromLatin1(words[w]) + code.mid(1)};
 }
 
 bool print(Canvas &canvas, const Tournament &state)

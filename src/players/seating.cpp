@@ -1,4 +1,5 @@
 #include "players/seating.h"
+#include "tournament/lines.h"
 #include "tournament/workingfilenames.h"
 
 #include "tournament/tournament.h"
@@ -81,10 +82,10 @@ Outcome drawSeats(Tournament &state)
 
 QString unseated(const QString &line)
 {
-    const qsizetype p = line.indexOf(QLatin1Char('='));
-    if (p < 0)
+    const lines::KeyValue s = lines::splitAtFirstEquals(line);
+    if (!s.hasEquals)
         return line;
-    return line.left(p > 0 && line.at(p - 1) == QLatin1Char(' ') ? p - 1 : p);
+    return (s.key.endsWith(QLatin1Char(' ')) ? s.key.chopped(1) : s.key).toString();
 }
 
 namespace {

@@ -1,4 +1,5 @@
 #include "rankings/ranking.h"
+#include "tournament/lines.h"
 #include "tournament/workingfilenames.h"
 
 #include "platform/platform.h"
@@ -20,21 +21,6 @@ namespace {
 QStringList columns()
 {
     return {QStringLiteral("NOM"), QStringLiteral("POSITION"), QStringLiteral("SCORE")};
-}
-
-// A file line split at its first "=": the key before it, the text after it.
-struct Split
-{
-    QStringView key;
-    QStringView rest;
-};
-
-Split split(const QString &line)
-{
-    const qsizetype p = line.indexOf(QLatin1Char('='));
-    if (p < 0)
-        return {line, {}};
-    return {QStringView(line).left(p), QStringView(line).mid(p + 1)};
 }
 
 // Reads a working file when present; false (with the message kept) when it cannot be read.
@@ -66,9 +52,9 @@ public:
         m_codes.reserve(n);
         m_scores.reserve(n);
         for (const QString &line : std::as_const(m_lines)) {
-            const Split s = split(line);
+            const lines::KeyValue s = lines::splitAtFirstEquals(line);
             m_codes.push_back(s.key);
-            m_scores.push_back(s.rest);
+            m_scores.push_back(s.text);
         }
         m_rowOf.index(m_codes, false); // the first row of a code counts
         m_total.resize(n);
@@ -81,11 +67,11 @@ public:
     void add(const QStringList &lines)
     {
         for (const QString &line : lines) {
-            const Split s = split(line);
+            const lines::KeyValue s = lines::splitAtFirstEquals(line);
             const qsizetype i = m_rowOf.find(s.key);
             if (i < 0)
                 continue;
-            m_total[i] = saturatingAdd(m_touched[i] ? m_total[i] : value(m_scores[i]), value(s.rest));
+            m_total[i] = saturatingAdd(m_touched[i] ? m_total[i] : value(m_scores[i]), value(s.text));
             m_touched[i] = true;
         }
     }
@@ -222,23 +208,7 @@ namespace ranking {
 
 qint64 value(QStringView text)
 {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && text[i] == QLatin1Char(' '))
-        ++i;
-    bool negative = false;
-    if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
-        negative = text[i++] == QLatin1Char('-');
-    if (i == n)
-        return 0;
-    qint64 v = 0;
-    for (; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9' || v > (std::numeric_limits<qint64>::max() - 9) / 10)
-            return 0;
-        v = v * 10 + (c - u'0');
-    }
-    return negative ? -v : v;
+    return lines::lenientValue(text);
 }
 
 QString label(QStringView seatCode, qsizetype registerLines)
@@ -248,10 +218,9 @@ QString label(QStringView seatCode, qsizetype registerLines)
             return entries::withPlayerNumber(QStringLiteral(" = ") + seatCode.toString());
         return seatCode.toString();
     }
-    static const QString letters = QStringLiteral("NSEO");
     static const QString words[] = {QStringLiteral("Nord "), QStringLiteral("Sud "), QStringLiteral("Est "),
                                     QStringLiteral("Ouest ")};
-    const qsizetype seat = seatCode.isEmpty() ? -1 : letters.indexOf(seatCode.front());
+    const int seat = seatCode.isEmpty() ? -1 : lines::seatIndex(seatCode.front());
     if (seat < 0)
         return seatCode.toString();
     QString text;
@@ -322,8 +291,7 @@ bool isSeatShaped(QStringView code)
 }
 QString nameOf(const QString &line)
 {
-    const qsizetype p = line.indexOf(QLatin1Char('='));
-    return p < 0 ? line : line.left(p);
+    return lines::nameOfEntry(line).toString();
 }
 } // namespace
 
@@ -332,10 +300,9 @@ QString nameOf(const QString &line)
 // their numbers are equal.
 qsizetype CodeIndex::usualNumber(QStringView code) const
 {
-    static const QString letters = QStringLiteral("NSEO");
     if (code.size() < 2 || code.size() > 9 || code[1] == QLatin1Char('0'))
         return 0;
-    const qsizetype seat = letters.indexOf(code[0]);
+    const qsizetype seat = lines::seatIndex(code[0]);
     if (seat < 0)
         return 0;
     qsizetype table = 0;

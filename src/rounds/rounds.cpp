@@ -1,4 +1,5 @@
 #include "rounds/rounds.h"
+#include "tournament/lines.h"
 #include "tournament/workingfilenames.h"
 
 #include "platform/platform.h"
@@ -15,8 +16,7 @@ namespace {
 // The key of a score line is its text up to its first "=" (seat code alone here).
 QStringView keyOf(const QString &line)
 {
-    const qsizetype eq = line.indexOf(QLatin1Char('='));
-    return eq < 0 ? QStringView(line) : QStringView(line).left(eq);
+    return lines::splitAtFirstEquals(line).key;
 }
 
 Outcome readInto(const QString &name, QStringList &lines)
@@ -188,11 +188,11 @@ int recordTable(Tournament &state, const std::array<QString, 4> &seatCodes, std:
         keys[i] = seatCodes[i] + QLatin1Char('=');
     std::array<bool, 4> found{};
     for (QString &line : state.scoreList) {
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq < 0)
+        const lines::KeyValue s = lines::splitAtFirstEquals(line);
+        if (!s.hasEquals)
             continue;
         for (size_t i = 0; i < 4; ++i)
-            if (QStringView(line).left(eq + 1) == keys[i]) {
+            if (QStringView(line).left(s.key.size() + 1) == keys[i]) {
                 line = keys[i] + boxes[i];
                 found[i] = true;
             }
@@ -232,15 +232,14 @@ QString progressText(const Tournament &state)
 
 QString previousRoundLine(const QString &seatedEntry, const QString &scoreLine)
 {
-    const QString name = seatedEntry.left(seatedEntry.indexOf(QLatin1Char('=')));
-    const QString key = keyOf(scoreLine).toString();
-    const qsizetype eq = scoreLine.indexOf(QLatin1Char('='));
-    const QString score = eq < 0 ? QString() : scoreLine.mid(eq + 1);
+    const QString name = lines::nameOfEntry(seatedEntry).toString();
+    const lines::KeyValue score = lines::splitAtFirstEquals(scoreLine);
+    const QString key = score.key.toString();
     const QString seat = key.isEmpty() ? QString() : seatName(key[0]);
     const QString seatText = seat.isEmpty()
                                  ? QLatin1Char(' ') + key + QLatin1Char(' ')
                                  : QLatin1Char(' ') + seat + QLatin1Char(' ') + key.mid(1) + QLatin1Char(' ');
-    return name.leftJustified(25) + seatText.leftJustified(20) + score.rightJustified(17);
+    return name.leftJustified(25) + seatText.leftJustified(20) + score.text.toString().rightJustified(17);
 }
 
 Outcome previousRoundLines(int round, QStringList &lines)
@@ -262,9 +261,9 @@ Outcome previousRoundLines(int round, QStringList &lines)
 
     QHash<QString, qsizetype> firstBySeat; // seat text after "=", trimmed -> its first line
     for (qsizetype i = 0; i < positions.size(); ++i) {
-        const qsizetype eq = positions[i].indexOf(QLatin1Char('='));
-        const QString seat = eq < 0 ? QString() : positions[i].mid(eq + 1).trimmed();
-        if (eq >= 0 && !firstBySeat.contains(seat))
+        const bool seated = lines::splitAtFirstEquals(positions[i]).hasEquals;
+        const QString seat = lines::seatOfEntry(positions[i]).toString();
+        if (seated && !firstBySeat.contains(seat))
             firstBySeat.insert(seat, i);
     }
     for (QString &line : lines) {

@@ -1,4 +1,5 @@
 #include "store/diagnostic.h"
+#include "tournament/lines.h"
 #include "tournament/workingfilenames.h"
 
 #include "platform/workingfiles.h"
@@ -87,9 +88,9 @@ void checkRound(int n, const QStringList &lines, qsizetype seats, QStringList &r
     }
     qint64 total = 0;
     for (const QString &line : lines) {
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        const lines::KeyValue s = lines::splitAtFirstEquals(line);
         bool number = false;
-        const int score = eq < 0 ? 0 : line.mid(eq + 1).toInt(&number);
+        const int score = s.hasEquals ? s.text.toInt(&number) : 0;
         if (number)
             total += score;
     }
