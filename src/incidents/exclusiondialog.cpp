@@ -42,7 +42,7 @@ ExclusionDialog::ExclusionDialog(Application &app)
 
 void ExclusionDialog::activated()
 {
-    picklist::refill(m_players);
+    picklist::refill(m_players, state());
     m_players->setFocus();
 }
 
@@ -54,12 +54,12 @@ void ExclusionDialog::excludeClicked()
         return; // the director picks a player and tries again
     const incidents::Question q = incidents::exclusionQuestion(m_players->currentText());
     if (platform().messages->show(q.title, q.text, q.icon, Messages::Yes | Messages::No) == Messages::Yes)
-        Application::report(incidents::recordExclusion(platform().files, seatCode));
+        Application::report(state().addExclusion(seatCode));
     accept();
 }
 
 void ExclusionDialog::liftExclusionsClicked()
 {
     state().modified = true;
-    Application::report(incidents::liftExclusions(platform().files));
+    Application::report(state().liftExclusions());
 }

@@ -58,21 +58,6 @@ Question exclusionQuestion(const QString &displayedEntry)
             Messages::Icon::Question};
 }
 
-Outcome recordPenalty(const WorkingFiles &files, const QString &seatCode, int value)
-{
-    return files.append(workingfile::penalties, seatCode + QLatin1Char('=') + QString::number(value));
-}
-
-Outcome recordExclusion(const WorkingFiles &files, const QString &seatCode)
-{
-    return files.append(workingfile::exclusions, seatCode);
-}
-
-Outcome liftExclusions(const WorkingFiles &files)
-{
-    return files.exists(workingfile::exclusions) ? files.remove(workingfile::exclusions) : Outcome::success();
-}
-
 namespace {
 qsizetype lineOf(const QStringList &scoreList, const QString &key)
 {

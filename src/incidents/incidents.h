@@ -34,12 +34,6 @@ struct Question
 Question penaltyQuestion(const QString &displayedEntry, int value);
 Question exclusionQuestion(const QString &displayedEntry);
 
-// Appends "seat code=value" to penal.tmp.
-Outcome recordPenalty(const WorkingFiles &files, const QString &seatCode, int value);
-// Appends the seat code to exclu.tmp.
-Outcome recordExclusion(const WorkingFiles &files, const QString &seatCode);
-// "Récupérer les exclus": every exclusion lifted at once.
-Outcome liftExclusions(const WorkingFiles &files);
 
 enum class Swap { Done, SamePlayer, MissingScore };
 // Gives each of the two players the other's score in the round in progress. The lines keep

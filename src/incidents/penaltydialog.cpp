@@ -42,7 +42,7 @@ PenaltyDialog::PenaltyDialog(Application &app)
 
 void PenaltyDialog::activated()
 {
-    picklist::refill(m_players);
+    picklist::refill(m_players, state());
     m_players->setFocus();
 }
 
@@ -60,6 +60,6 @@ void PenaltyDialog::recordPenaltyClicked()
         return; // the director picks a player and tries again
     const incidents::Question q = incidents::penaltyQuestion(m_players->currentText(), value);
     if (platform().messages->show(q.title, q.text, q.icon, Messages::Yes | Messages::No) == Messages::Yes)
-        Application::report(incidents::recordPenalty(platform().files, seatCode, value));
+        Application::report(state().addPenalty(seatCode, value));
     accept();
 }

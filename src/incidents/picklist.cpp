@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "incidents/incidents.h"
+#include "rounds/rounds.h"
 #include "platform/platform.h"
 
 #include <QComboBox>
@@ -23,12 +24,12 @@ QComboBox *create(QWidget *parent, const QString &objectName)
     return box;
 }
 
-void refill(QComboBox *box)
+void refill(QComboBox *box, const Tournament &tournament)
 {
-    QStringList lines;
-    Application::report(platform().files.readIfPresent(workingfile::positions, lines));
+    // The seated players; nobody before the draw.
+    const QStringList &lines = tournament.playerRegisterList;
     box->clear();
-    box->addItems(incidents::pickList(lines));
+    box->addItems(rounds::playersSeated(lines) ? incidents::pickList(lines) : QStringList());
     box->setCurrentIndex(-1);
 }
 

@@ -10,14 +10,15 @@ class QDialog;
 class QFrame;
 class QPushButton;
 class QWidget;
+struct Tournament;
 
 // Pieces shared by the penalty, swap and exclusion dialogs.
 namespace picklist {
 
 // A drop-down list of players, choice only.
 QComboBox *create(QWidget *parent, const QString &objectName);
-// Refills the list from position.tmp with nothing selected; a file error is shown.
-void refill(QComboBox *box);
+// Refills the list with the seated players of the register, nothing selected.
+void refill(QComboBox *box, const Tournament &tournament);
 // The seat code of the player picked, or empty once the director has been told why there is none.
 QString pickedSeatCode(const QComboBox *box);
 

@@ -35,7 +35,7 @@ SwapDialog::SwapDialog(Application &app)
 
 void SwapDialog::activated()
 {
-    picklist::refill(m_first);
+    picklist::refill(m_first, state());
     m_second->clear();
     for (int i = 0; i < m_first->count(); ++i)
         m_second->addItem(m_first->itemText(i));
@@ -62,7 +62,7 @@ void SwapDialog::swapClicked()
         platform().messages->warning(title, QStringLiteral("Vous n'avez pas saisi les scores des joueurs !"));
         break;
     case incidents::Swap::Done:
-        Application::report(platform().files.write(workingfile::currentRound, state().scoreList));
+        Application::report(state().saveScores());
         break;
     }
     accept();

@@ -111,9 +111,6 @@ void PositionsViewDialog::activated()
                 QStringLiteral("Pour les déplacements spéciaux, utilisez seulement l'impression !"),
                 Messages::Icon::Warning, Messages::Ok);
         });
-    QStringList movements;
-    if (Application::report(platform().files.readIfPresent(workingfile::movements, movements)))
-        s.movementList = movements;
     drawLabels();
 }
 

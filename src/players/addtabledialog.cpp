@@ -95,7 +95,7 @@ void AddTableDialog::run()
     s.menus.hide(Cmd::AttribuerPositions);
     s.menus.show(Cmd::AnnulerAttribution);
     s.menus.show(Cmd::EchangerPositions);
-    Application::report(platform().files.write(workingfile::positions, s.playerRegisterList));
+    Application::report(s.savePositions());
 }
 
 void AddTableDialog::activated()

@@ -67,7 +67,7 @@ void RegisterWindow::run()
 {
     exec();
     // The whole list, in its order, as the window closes.
-    Application::report(platform().files.write(workingfile::registered, state().playerRegisterList));
+    Application::report(state().saveRegister());
     state().menus.enable(Cmd::AttribuerPositions, state().playerRegisterList.size() > 5);
 }
 

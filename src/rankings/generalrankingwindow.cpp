@@ -38,15 +38,11 @@ GeneralRankingWindow::GeneralRankingWindow(Application &app)
 
 void GeneralRankingWindow::rebuild()
 {
-    Outcome error;
-    {
-        BusyCursor busy;
-        state().generalRanking = buildGeneralRanking(state(), &error);
-        m_pcn->setChecked(false);
-        m_pcn->setEnabled(ranking::pcnAvailable(state(), state().generalRanking));
-        m_grid->refresh();
-    }
-    report(error);
+    BusyCursor busy;
+    state().generalRanking = buildGeneralRanking(state());
+    m_pcn->setChecked(false);
+    m_pcn->setEnabled(ranking::pcnAvailable(state(), state().generalRanking));
+    m_grid->refresh();
 }
 
 void GeneralRankingWindow::pcnClicked(bool checked)

@@ -23,16 +23,6 @@ QStringList columns()
     return {QStringLiteral("NOM"), QStringLiteral("POSITION"), QStringLiteral("SCORE")};
 }
 
-// Reads a working file when present; false (with the message kept) when it cannot be read.
-bool readIfPresent(const QString &name, QStringList &lines, Outcome *error)
-{
-    lines.clear();
-    const Outcome outcome = platform().files.readIfPresent(name, lines);
-    if (!outcome.ok() && error)
-        *error = outcome;
-    return outcome.ok();
-}
-
 qint64 saturatingAdd(qint64 a, qint64 b)
 {
     qint64 sum = 0;
@@ -366,44 +356,31 @@ QString nameEndingWithSeat(const QStringList &playerRegisterList, const QString 
     return name;
 }
 
-RankingTable buildGeneralRanking(const Tournament &state, Outcome *error)
+RankingTable buildGeneralRanking(const Tournament &state)
 {
-    const WorkingFiles &files = platform().files;
-    const QString firstFile = files.exists(workingfile::finishedRound(1)) ? workingfile::finishedRound(1) : workingfile::currentRound;
-    QStringList lines;
-    if (!readIfPresent(firstFile, lines, error) || lines.isEmpty()) {
+    QStringList first = state.finishedRounds.isEmpty() ? state.scoreList : state.finishedRound(1);
+    if (first.isEmpty()) {
         RankingTable table;
         table.header = columns();
         table.rows = {{noRanking, QString(), QString()}};
         return table;
     }
-    Draft draft(std::move(lines));
+    Draft draft(std::move(first));
     for (int r = 2; r <= state.currentRound; ++r) {
-        if (!readIfPresent(r < state.currentRound ? workingfile::finishedRound(r) : workingfile::currentRound, lines, error))
-            return draft.table(state);
+        const QStringList &lines = r < state.currentRound ? state.finishedRounds.value(r - 1) : state.scoreList;
         if (lines.size() == draft.size()) // an incomplete round adds nothing
             draft.add(lines);
     }
-    if (!readIfPresent(workingfile::penalties, lines, error))
-        return draft.table(state);
-    draft.add(lines);
-    if (!readIfPresent(workingfile::exclusions, lines, error))
-        return draft.table(state);
-    draft.exclude(lines);
+    draft.add(state.penalties);
+    draft.exclude(state.exclusions);
     return finish(draft.table(state));
 }
 
-RankingTable roundRanking(const Tournament &state, int round, Outcome *error)
+RankingTable roundRanking(const Tournament &state, int round)
 {
-    QString name = workingfile::finishedRound(round);
-    if (round == state.currentRound && platform().files.exists(workingfile::currentRound))
-        name = workingfile::currentRound;
-    QStringList lines;
-    if (!readIfPresent(name, lines, error))
-        lines.clear();
-    Draft draft(std::move(lines));
-    if (readIfPresent(workingfile::exclusions, lines, error))
-        draft.exclude(lines);
+    const bool inProgress = round == state.currentRound && state.roundStarted;
+    Draft draft(inProgress ? state.scoreList : state.finishedRounds.value(round - 1));
+    draft.exclude(state.exclusions);
     return finish(draft.table(state));
 }
 

@@ -7,14 +7,14 @@
 
 #include <vector>
 
-// The ranking tables, built from the working files (platform().files).
+// The ranking tables: pure functions of the tournament.
 
-// `buildGeneralRanking`: the general ranking table, sorted by total. A file that cannot be read stops
-// the build; its message goes to *error when given (the table then holds what was built so far).
-RankingTable buildGeneralRanking(const Tournament &state, Outcome *error = nullptr);
+// The general ranking table (`prepareletab`), sorted by total: round 1 and every later complete
+// round, the penalties, the exclusions.
+RankingTable buildGeneralRanking(const Tournament &state);
 
 // The ranking table of one round (no penalties), sorted by score.
-RankingTable roundRanking(const Tournament &state, int round, Outcome *error = nullptr);
+RankingTable roundRanking(const Tournament &state, int round);
 
 // `nameEndingWithSeat`: the name (text before "=") of the last register line ending with the seat code.
 QString nameEndingWithSeat(const QStringList &playerRegisterList, const QString &seatCode);

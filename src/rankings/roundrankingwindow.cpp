@@ -58,11 +58,7 @@ void RoundRankingWindow::rebuild()
 
 void RoundRankingWindow::build(int round)
 {
-    Outcome error;
-    {
-        BusyCursor busy;
-        m_table = roundRanking(state(), round, &error);
-        m_grid->refresh();
-    }
-    report(error);
+    BusyCursor busy;
+    m_table = roundRanking(state(), round);
+    m_grid->refresh();
 }

@@ -71,9 +71,8 @@ void PreviousRoundDialog::activated()
 
 void PreviousRoundDialog::buildList()
 {
-    QStringList lines;
-    const Outcome outcome = rounds::previousRoundLines(m_round->value(), lines);
+    const Result<QStringList> lines = rounds::previousRoundLines(state(), m_round->value());
     m_list->clear();
-    m_list->addItems(lines);
-    Application::report(outcome);
+    m_list->addItems(lines.value());
+    Application::report(lines.outcome());
 }

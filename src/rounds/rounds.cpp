@@ -19,12 +19,6 @@ QStringView keyOf(const QString &line)
     return lines::splitAtFirstEquals(line).key;
 }
 
-Outcome readInto(const QString &name, QStringList &lines)
-{
-    lines.clear();
-    return platform().files.read(name, lines);
-}
-
 Outcome removeIfPresent(const QString &name)
 {
     WorkingFiles &files = platform().files;
@@ -50,18 +44,6 @@ bool refuseWithoutSeats(const Tournament &state)
     return true;
 }
 
-Outcome loadMovements(Tournament &state)
-{
-    if (!platform().files.exists(workingfile::movements))
-        return Outcome::success();
-    return readInto(workingfile::movements, state.movementList);
-}
-
-Outcome saveScores(const Tournament &state)
-{
-    return platform().files.write(workingfile::currentRound, state.scoreList);
-}
-
 bool roundComplete(const Tournament &state)
 {
     return state.scoreList.size() == state.playerRegisterList.size();
@@ -79,19 +61,13 @@ Outcome startRound(Tournament &state)
     const int next = finished + 1;
     state.modified = true;
     if (state.movement.byRanking) { // `storeRankingOrder`
-        Outcome error;
-        state.generalRanking = buildGeneralRanking(state, &error);
-        if (!error.ok())
-            return error;
+        state.generalRanking = buildGeneralRanking(state);
     }
     state.menus.hide(Cmd::DerniereMinute); // last-minute changes end here
-    if (Outcome o = files.write(workingfile::finishedRound(finished), state.scoreList); !o.ok())
+    if (Outcome o = state.archiveRound(); !o.ok())
         return o;
-    state.scoreList.clear();
     // At once, so that nothing adds the finished round a second time as the new one.
-    if (Outcome o = saveScores(state); !o.ok())
-        return o;
-    if (Outcome o = loadMovements(state); !o.ok())
+    if (Outcome o = state.saveScores(); !o.ok())
         return o;
     state.movementList << startRoundMovements(state, next);
     if (Outcome o = files.write(workingfile::movements, state.movementList); !o.ok())
@@ -201,7 +177,7 @@ int recordTable(Tournament &state, const std::array<QString, 4> &seatCodes, std:
         if (!found[i])
             state.scoreList << keys[i] + boxes[i];
     // At once: a crash or the close box never loses a recorded table.
-    saved = saveScores(state);
+    saved = state.saveScores();
     return -1;
 }
 
@@ -242,23 +218,19 @@ QString previousRoundLine(const QString &seatedEntry, const QString &scoreLine)
     return name.leftJustified(25) + seatText.leftJustified(20) + score.text.toString().rightJustified(17);
 }
 
-Outcome previousRoundLines(int round, QStringList &lines)
+Result<QStringList> previousRoundLines(const Tournament &state, int round)
 {
-    WorkingFiles &files = platform().files;
-    lines.clear();
-    if (!files.exists(workingfile::positions))
+    if (!playersSeated(state.playerRegisterList))
         return Outcome::failure(QStringLiteral("Le fichier position.tmp est absent : les joueurs n'ont pas de place."));
-    QString name = workingfile::finishedRound(round);
-    if (!files.exists(name))
-        name = workingfile::currentRound;
-    if (!files.exists(name))
+    QStringList lines;
+    if (round >= 1 && round <= state.finishedRounds.size())
+        lines = state.finishedRound(round);
+    else if (state.roundStarted)
+        lines = state.scoreList;
+    else
         return Outcome::failure(QStringLiteral("Aucun score n'est enregistré pour le tour %1.").arg(round));
-    QStringList positions;
-    if (Outcome o = readInto(workingfile::positions, positions); !o.ok())
-        return o;
-    if (Outcome o = readInto(name, lines); !o.ok())
-        return o;
 
+    const QStringList &positions = state.playerRegisterList;
     QHash<QString, qsizetype> firstBySeat; // seat text after "=", trimmed -> its first line
     for (qsizetype i = 0; i < positions.size(); ++i) {
         const bool seated = lines::splitAtFirstEquals(positions[i]).hasEquals;
@@ -272,7 +244,7 @@ Outcome previousRoundLines(int round, QStringList &lines)
             line = previousRoundLine(positions[*seat], line);
     }
     entries::sort(lines);
-    return Outcome::success();
+    return lines;
 }
 
 QString cancelQuestion(qsizetype scores)
@@ -286,10 +258,7 @@ Outcome cancelRound(Tournament &state)
 {
     WorkingFiles &files = platform().files;
     state.modified = true;
-    QStringList movements;
-    if (files.exists(workingfile::movements))
-        if (Outcome o = readInto(workingfile::movements, movements); !o.ok())
-            return o;
+    QStringList movements = state.movementList;
     if (movements.size() > 3) // the four lines recorded when the round started
         movements.resize(movements.size() - 4);
     if (Outcome o = files.write(workingfile::movements, movements); !o.ok())
@@ -300,17 +269,13 @@ Outcome cancelRound(Tournament &state)
     if (Outcome o = removeIfPresent(workingfile::finishedRound(round)); !o.ok())
         return o;
     state.scoreList.clear();
-    if (round == 1) // round 1 stays current, with no score anywhere
+    if (round == 1) { // round 1 stays current, with no score anywhere
+        state.roundStarted = false;
         return removeIfPresent(workingfile::currentRound);
+    }
 
     // The previous round becomes the one in progress, complete: its scores move to tour.tmp.
-    const QString previous = workingfile::finishedRound(round - 1);
-    if (files.exists(previous))
-        if (Outcome o = readInto(previous, state.scoreList); !o.ok())
-            return o;
-    if (Outcome o = saveScores(state); !o.ok())
-        return o;
-    if (Outcome o = removeIfPresent(previous); !o.ok())
+    if (Outcome o = state.reopenLastRound(); !o.ok())
         return o;
     state.currentRound = round - 1;
     return Outcome::success();

@@ -21,10 +21,6 @@ bool playersSeated(const QStringList &playerRegisterList);
 // Tells the director nobody is seated yet and returns true when so.
 bool refuseWithoutSeats(const Tournament &state);
 
-// Reads depl.tmp, when present, into the movement list.
-Outcome loadMovements(Tournament &state);
-// Writes the score list whole to tour.tmp.
-Outcome saveScores(const Tournament &state);
 
 // ---- Starting a round
 
@@ -75,8 +71,8 @@ QString progressText(const Tournament &state);
 // The line shown for a score line and its seated entry: name padded to 25 columns, seat text
 // to 20, score right-aligned in 17.
 QString previousRoundLine(const QString &seatedEntry, const QString &scoreLine);
-// The sorted lines of round n (tour.tmp when its tour file is absent).
-Outcome previousRoundLines(int round, QStringList &lines);
+// The sorted lines of round n (the round in progress when round n is not finished).
+Result<QStringList> previousRoundLines(const Tournament &state, int round);
 
 // ---- Cancelling the round in progress
 

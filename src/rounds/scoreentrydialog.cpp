@@ -98,7 +98,6 @@ ScoreEntryDialog::ScoreEntryDialog(Application &app)
 void ScoreEntryDialog::activated()
 {
     Tournament &s = state();
-    Application::report(rounds::loadMovements(s));
     const qint64 tables = s.tableCount();
     m_tour->setText(QString::number(s.currentRound));
     m_table->setMaximum(int(qMax<qint64>(1, tables)));
@@ -182,7 +181,7 @@ void ScoreEntryDialog::quitClicked()
     if (m_ok->isEnabled())
         recordTableClicked();
     Tournament &s = state();
-    Application::report(rounds::saveScores(s));
+    Application::report(s.saveScores());
     s.menus.enable(Cmd::MenuClassements);
     s.menus.disable(Cmd::AnnulerAttribution);
     accept();

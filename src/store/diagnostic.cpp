@@ -171,10 +171,13 @@ QStringList classgenLines(const RankingTable &table)
 QStringList diagnose(Tournament &state, const WorkingFiles &files, const QDateTime &now, Outcome &outcome)
 {
     QStringList report{stamp(now) + QStringLiteral(" : démarrage du diagnostic.")};
-    // Built afresh, so that a good classgen.dia is never replaced by empty rows.
-    state.generalRanking = buildGeneralRanking(state, &outcome);
+    // Built afresh from the files on disk, which are what the diagnostic checks, so that a good
+    // classgen.dia is never replaced by empty rows.
+    Tournament onDisk = state;
+    outcome = onDisk.loadRoundsAndIncidents(files);
     if (!outcome.ok())
         return report;
+    state.generalRanking = buildGeneralRanking(onDisk);
     if (hasPlayerRows(state.generalRanking)) {
         outcome = files.write(workingfile::rankingDiagnostic, classgenLines(state.generalRanking));
         if (!outcome.ok())

@@ -9,8 +9,7 @@ Outcome startNewTournament(Tournament &state)
     state.modified = true;
     const Outcome deleted = platform().files.removeMatching(QStringLiteral("*.tmp"));
     state.playerRegisterList.clear();
-    state.scoreList.clear();
-    state.movementList.clear();
+    state.forgetRoundsAndIncidents();
     state.currentRound = 1;
     state.tournamentFile.clear();
     state.generalRanking = {};

@@ -63,8 +63,7 @@ Outcome emptyRepeatedRound(const WorkingFiles &files)
 Outcome takeUpTournament(Tournament &state, const WorkingFiles &files)
 {
     state.playerRegisterList.clear();
-    state.scoreList.clear();
-    state.movementList.clear();
+    state.forgetRoundsAndIncidents();
     state.currentRound = 1;
     state.generalRanking = {};
     Stage stage;
@@ -79,14 +78,11 @@ Outcome takeUpTournament(Tournament &state, const WorkingFiles &files)
             state.playerRegisterList = positions;
     }
     entries::sort(state.playerRegisterList);
-    if (stage.seated) {
-        stage.finishedRounds = files.countTourFiles();
+    if (outcome.ok() && stage.seated) {
+        outcome = state.loadRoundsAndIncidents(files);
+        stage.finishedRounds = int(state.finishedRounds.size());
         stage.roundInProgress = files.exists(workingfile::currentRound);
         state.currentRound = stage.finishedRounds + 1;
-        if (stage.finishedRounds > 0)
-            outcome = files.readIfPresent(workingfile::movements, state.movementList);
-        if (outcome.ok() && stage.roundInProgress)
-            outcome = files.read(workingfile::currentRound, state.scoreList);
     }
     state.menus = tournamentMenus(state.playerRegisterList, stage);
     return outcome;

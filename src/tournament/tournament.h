@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/outcome.h"
 #include "tournament/commands.h"
 
 #include <QList>
@@ -37,12 +38,21 @@ struct RankingTable
     QList<QStringList> rows; // each row holds header.size() cells
 };
 
-// The whole shared in-memory state, owned by the application and passed by reference.
+class WorkingFiles;
+
+// The tournament in progress, owned by the application and passed by reference. It is loaded
+// once from the working files (Open and the start-up recovery) and each change below writes its
+// file at once: the working files are its journal, so a power cut loses nothing, and nothing
+// re-reads them while the program runs.
 struct Tournament
 {
     QStringList playerRegisterList; // kept in French case-insensitive order
-    QStringList scoreList;          // round in progress, mirror of tour.tmp
-    QStringList movementList;       // mirror of depl.tmp
+    QStringList scoreList;          // the round in progress: tour.tmp
+    bool roundStarted = false;      // tour.tmp exists (a round may be started with no score yet)
+    QStringList movementList;       // depl.tmp
+    QList<QStringList> finishedRounds; // tour1.tmp, tour2.tmp ... up to the first gap
+    QStringList penalties;          // penal.tmp, "seat code=value"
+    QStringList exclusions;         // exclu.tmp, one seat code a line
     bool started = false;           // the main window's first activation has run
     int currentRound = 1;
     MovementSettings movement;
@@ -56,4 +66,24 @@ struct Tournament
 
     // ⌈E ÷ 4⌉, E the register's lines (players and empty chairs).
     int tableCount() const { return int((qint64(playerRegisterList.size()) + 3) / 4); }
+
+    // The lines of finished round n (from 1); empty when it has no file.
+    QStringList finishedRound(int n) const { return finishedRounds.value(n - 1); }
+
+    // The journal: each writes its working file, then the model holds the same lines.
+    [[nodiscard]] Outcome addPenalty(const QString &seatCode, int value);
+    [[nodiscard]] Outcome addExclusion(const QString &seatCode);
+    [[nodiscard]] Outcome liftExclusions();
+    [[nodiscard]] Outcome saveScores();         // tour.tmp from the score list
+    [[nodiscard]] Outcome saveRegister() const; // inscrits.tmp from the register
+    [[nodiscard]] Outcome savePositions() const; // position.tmp from the register
+    // Round `currentRound` finished: its scores become its tour file, the score list empties.
+    [[nodiscard]] Outcome archiveRound();
+    // The last finished round back to the round in progress (its file removed).
+    [[nodiscard]] Outcome reopenLastRound();
+
+    // The rounds, their scores and the incidents, from the files (part of the take-up).
+    [[nodiscard]] Outcome loadRoundsAndIncidents(const WorkingFiles &files);
+    // No round, score or incident (a new tournament, a register without seats).
+    void forgetRoundsAndIncidents();
 };

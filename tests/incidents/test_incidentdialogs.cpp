@@ -429,7 +429,7 @@ private slots:
         p.write(QStringLiteral("tour1.tmp"), roundScores);
         p.write(QStringLiteral("tour2.tmp"), roundScores);
         p.write(QStringLiteral("tour.tmp"), roundScores);
-        app.state().scoreList = roundScores;
+        QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
         app.state().currentRound = 3;
         auto penalise = [&](const char *entry, int value) {
             run<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {

@@ -1,5 +1,6 @@
 #include "incidents/incidents.h"
 #include "support/testing.h"
+#include "tournament/tournament.h"
 
 #include <QTest>
 
@@ -92,22 +93,24 @@ private slots:
     void penaltiesAndExclusionsAreAppended()
     {
         TestPlatform p;
-        const WorkingFiles &files = platform().files;
-        QVERIFY(incidents::recordPenalty(files, QStringLiteral("N3"), -150).ok());
-        QVERIFY(incidents::recordPenalty(files, QStringLiteral("S12"), 50).ok());
-        QVERIFY(incidents::recordPenalty(files, QStringLiteral("N3"), -150).ok());
+        Tournament files; // the journal: the model and its working files
+        QVERIFY(files.addPenalty(QStringLiteral("N3"), -150).ok());
+        QVERIFY(files.addPenalty(QStringLiteral("S12"), 50).ok());
+        QVERIFY(files.addPenalty(QStringLiteral("N3"), -150).ok());
+        QCOMPARE(files.penalties, p.read(QStringLiteral("penal.tmp")));
         QCOMPARE(p.read(QStringLiteral("penal.tmp")),
                  (QStringList{QStringLiteral("N3=-150"), QStringLiteral("S12=50"), QStringLiteral("N3=-150")}));
 
-        QVERIFY(incidents::liftExclusions(files).ok()); // nothing to lift
-        QVERIFY(incidents::recordExclusion(files, QStringLiteral("S5")).ok());
-        QVERIFY(incidents::recordExclusion(files, QStringLiteral("O1")).ok());
+        QVERIFY(files.liftExclusions().ok()); // nothing to lift
+        QVERIFY(files.addExclusion(QStringLiteral("S5")).ok());
+        QVERIFY(files.addExclusion(QStringLiteral("O1")).ok());
         QCOMPARE(p.read(QStringLiteral("exclu.tmp")), (QStringList{QStringLiteral("S5"), QStringLiteral("O1")}));
-        QVERIFY(incidents::liftExclusions(files).ok());
+        QVERIFY(files.liftExclusions().ok());
         QVERIFY(!p.exists(QStringLiteral("exclu.tmp")));
         QVERIFY(p.exists(QStringLiteral("penal.tmp")));
-        QVERIFY(incidents::recordExclusion(files, QStringLiteral("E2")).ok());
+        QVERIFY(files.addExclusion(QStringLiteral("E2")).ok());
         QCOMPARE(p.read(QStringLiteral("exclu.tmp")), QStringList{QStringLiteral("E2")});
+        QCOMPARE(files.exclusions, QStringList{QStringLiteral("E2")});
     }
 
     void swapRefusals()

@@ -137,6 +137,7 @@ private slots:
         Tournament &s = app.state();
         s.playerRegisterList = seatedRegister(5);
         s.currentRound = 2;
+        QVERIFY(s.loadRoundsAndIncidents(platform().files).ok());
         auto &view = app.window<PositionsViewDialog>();
         QImage tableOne;
         whileOpen(view, [&] {

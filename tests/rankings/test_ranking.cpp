@@ -235,6 +235,7 @@ private slots:
 
         // Round 1 in progress: tour.tmp alone, its texts as stored.
         p.write("tour.tmp", {"N1=0", "O1=007", "E1=-40", "S1=33"});
+        QVERIFY(s.loadRoundsAndIncidents(platform().files).ok());
         t = buildGeneralRanking(s);
         QCOMPARE(columnOf(t, 1), (QStringList{"Sud 1", "Ouest 1", "Nord 1", "Est 1"}));
         QCOMPARE(columnOf(t, 2), (QStringList{"33", "007", "SANS OBJET", "-40"}));
@@ -247,6 +248,7 @@ private slots:
         p.write("tour.tmp", {"N1=0", "S1=1000", "E1=-500", "O1=-500"});
         p.write("penal.tmp", {"S1=-20", "E2=-15", "E2=-15", "X9=-100", "O2=bad"});
         p.write("exclu.tmp", {"S2", "Z1"});
+        QVERIFY(s.loadRoundsAndIncidents(platform().files).ok());
         t = buildGeneralRanking(s);
         // S1 100-30-20 = 50; N2 60-10 = 50 (after S1, its first); S2 40 EXCLU; O1 -50+20 = -30;
         // E1 -40; E2 -40-5-30 = -75; O2 -45; N1 SANS OBJET (sorted as 0).
@@ -259,6 +261,7 @@ private slots:
         QFile::remove(p.path("tour2.tmp"));
         QFile::remove(p.path("penal.tmp"));
         QFile::remove(p.path("exclu.tmp"));
+        QVERIFY(s.loadRoundsAndIncidents(platform().files).ok());
         t = buildGeneralRanking(s);
         QCOMPARE(columnOf(t, 2), (QStringList{"101", "61", "21", "SANS OBJET", "-39", "-46", "-49", "-49"}));
     }
@@ -272,6 +275,7 @@ private slots:
         p.write("tour1.tmp", {"N1=10", "N01=20", "S1=30", "S1=40"});
         p.write("tour.tmp", {"N01=1", "N1=2", "S1=3", "n1=4"});
         p.write("penal.tmp", {"N001=-100", "S1=-1000"});
+        QVERIFY(s.loadRoundsAndIncidents(platform().files).ok());
         const RankingTable t = buildGeneralRanking(s);
         // The first S1 row takes every S1 line; the second keeps its text; N01 is not N1.
         QCOMPARE(t.rows, (QList<QStringList>{{"D d ", "Sud 1", "40"},
@@ -324,7 +328,8 @@ private slots:
         p.write("tour.tmp", {"N1=-5", "O1=15", "E1=-20", "S1=10"});
         p.write("penal.tmp", {"O1=-1000"});
         p.write("exclu.tmp", {"E1"});
-
+        QVERIFY(s.loadRoundsAndIncidents(platform().files).ok());
+        
         RankingTable t = roundRanking(s, 2);
         QCOMPARE(columnOf(t, 1), (QStringList{"Ouest 1", "Sud 1", "Est 1", "Nord 1"}));
         QCOMPARE(columnOf(t, 2), (QStringList{"15", "10", "EXCLU", "-5"}));
@@ -332,6 +337,7 @@ private slots:
         QCOMPARE(columnOf(t, 2), (QStringList{"20", "10", "5", "5", "5", "EXCLU", "-15", "-60"}));
         QCOMPARE(roundRanking(s, 3).rows.size(), 0);
 
+        s.scoreList.clear();
         QCOMPARE(latestRound(s), 1); // no score entered in the score list yet
         s.scoreList = {"N1=-5"};
         QCOMPARE(latestRound(s), 2);

@@ -76,6 +76,7 @@ void field(TestPlatform &p, Application &app, int round)
     p.write("tour1.tmp", scoreLines(seatCodes(20), up));
     for (int r = 2; r < round; ++r)
         p.write(workingfile::finishedRound(r), scoreLines(seatCodes(20), r == 2 ? down : third));
+    QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
 }
 
 QAction *act(Application &app, const char *caption)
@@ -98,6 +99,7 @@ private slots:
         p.write("tour.tmp", scoreLines(seatCodes(8), {1, 2, 3, -6, 4, 4, -4, -4})); // two tables only
         p.write("penal.tmp", {"O5=-100"});
         p.write("exclu.tmp", {"N3"});
+        QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
         auto &w = app.window<GeneralRankingWindow>();
         act(app, "Général")->trigger();
         QVERIFY(w.isVisible());
@@ -147,6 +149,7 @@ private slots:
         Application app;
         field(p, app, 5);
         p.write("tour.tmp", scoreLines(seatCodes(20), QList<int>(20, 0)));
+        QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
         auto &w = app.window<GeneralRankingWindow>();
         act(app, "Général")->trigger();
         auto *pcn = child<QCheckBox>(&w, "CheckBox1");
@@ -190,6 +193,7 @@ private slots:
         // Coming back to the window rebuilds it: a penalty given meanwhile shows, the box is unchecked.
         QTest::mouseClick(pcn, Qt::LeftButton);
         p.write("penal.tmp", {"N1=-500"});
+        QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
         QEvent deactivate(QEvent::WindowDeactivate), activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(&w, &deactivate);
         QCoreApplication::sendEvent(&w, &activate);
@@ -199,6 +203,7 @@ private slots:
 
         // The menu command on the open window rebuilds it too.
         p.write("exclu.tmp", {"N1"});
+        QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
         act(app, "Général")->trigger();
         QCOMPARE(column(&w, 2).count("EXCLU"), 1);
     }
@@ -217,6 +222,7 @@ private slots:
 
         // A 12-line register numbers the players; the empty chair is "SANS OBJET".
         p.write("tour.tmp", scoreLines({"N1", "S1", "E1", "O1"}, {0, 30, -10, -20}));
+        QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
         act(app, "Général")->trigger();
         QCOMPARE(column(&w, 1), (QStringList{" Joueur n° 2", " Joueur n° 1", " Joueur n° 3", " Joueur n° 4"}));
         QCOMPARE(column(&w, 2), (QStringList{"30", "SANS OBJET", "-10", "-20"}));
@@ -253,6 +259,7 @@ private slots:
         p.write("tour.tmp", app.state().scoreList);
         p.write("penal.tmp", {"N1=-1000"});
         p.write("exclu.tmp", {"E2"});
+        QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
         act(app, "Tour")->trigger();
         QCOMPARE(spin->maximum(), 4);
         QCOMPARE(spin->value(), 4);

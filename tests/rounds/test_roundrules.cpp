@@ -180,8 +180,9 @@ private slots:
         QVERIFY(!state.menus.isVisible(Cmd::DerniereMinute));
         QVERIFY(p.messages.boxes.isEmpty());
 
-        // depl.tmp is the record: it is read back before the new lines are added.
+        // The movements are the model's: a depl.tmp changed behind its back counts once taken up.
         p.write("depl.tmp", {"N2=0", "E2=3", "O2=-1", "S2=1"});
+        QVERIFY(state.loadRoundsAndIncidents(platform().files).ok());
         QVERIFY(rounds::startRound(state).ok());
         QCOMPARE(p.read("depl.tmp"), QStringList({"N2=0", "E2=3", "O2=-1", "S2=1", "N3=0", "E3=1", "O3=-1", "S3=1"}));
         QCOMPARE(p.read("tour2.tmp"), QStringList());
@@ -228,10 +229,12 @@ private slots:
     void previousRoundIsSortedByName()
     {
         TestPlatform p;
-        p.write("position.tmp", {" CHAISE VIDE 1 = N1", "dupuis Eve = S1", "DURAND Marie = E1", "ABEL Luc = O1"});
+        Tournament state;
+        state.playerRegisterList = {" CHAISE VIDE 1 = N1", "dupuis Eve = S1", "DURAND Marie = E1", "ABEL Luc = O1"};
         p.write("tour1.tmp", {"N1=0", "O1=-30", "E1=10", "S1=20", "N9=40"});
-        QStringList lines;
-        QVERIFY(rounds::previousRoundLines(1, lines).ok());
+        QVERIFY(state.loadRoundsAndIncidents(platform().files).ok());
+        state.currentRound = 2;
+        QStringList lines = rounds::previousRoundLines(state, 1).value();
         QCOMPARE(lines.size(), 5);
         QVERIFY(lines[0].startsWith(QStringLiteral(" CHAISE VIDE 1            Nord 1"))); // a blank sorts first
         QVERIFY(lines[1].startsWith(QStringLiteral("ABEL Luc ")));
@@ -240,16 +243,18 @@ private slots:
         QCOMPARE(lines[4], QStringLiteral("N9=40")); // no seat: shown as stored
         QVERIFY(lines[3].endsWith(QStringLiteral(" Est 1                             10")));
 
-        // No tour2.tmp: tour.tmp stands in; then neither.
+        // Round 2 not finished: the round in progress stands in; then none.
         p.write("tour.tmp", {"S1=5"});
-        QVERIFY(rounds::previousRoundLines(2, lines).ok());
+        QVERIFY(state.loadRoundsAndIncidents(platform().files).ok());
+        lines = rounds::previousRoundLines(state, 2).value();
         QCOMPARE(lines.size(), 1);
         QVERIFY(lines[0].startsWith(QStringLiteral("dupuis Eve ")));
         QFile::remove(p.path("tour.tmp"));
-        const Outcome missing = rounds::previousRoundLines(2, lines);
+        QVERIFY(state.loadRoundsAndIncidents(platform().files).ok());
+        const Outcome missing = rounds::previousRoundLines(state, 2).outcome();
         QCOMPARE(missing.error, QStringLiteral("Aucun score n'est enregistré pour le tour 2."));
-        QFile::remove(p.path("position.tmp"));
-        QVERIFY(!rounds::previousRoundLines(1, lines).ok());
+        state.playerRegisterList = {"dupuis Eve", "DURAND Marie"}; // nobody seated
+        QVERIFY(!rounds::previousRoundLines(state, 1).ok());
     }
 
     void cancellingRoundOne()
@@ -282,6 +287,7 @@ private slots:
         p.write("tour.tmp", {});
         const QStringList depl = {"N2=0", "E2=2", "O2=-2", "S2=1", "N3=0", "E3=2", "O3=-2", "S3=1"};
         p.write("depl.tmp", depl);
+        QVERIFY(state.loadRoundsAndIncidents(platform().files).ok());
         state.currentRound = 3;
         QVERIFY(rounds::cancelRound(state).ok());
         QCOMPARE(state.currentRound, 2);
@@ -307,6 +313,7 @@ private slots:
         p.write("depl.tmp", {"N2=0", "E2=2", "O2=-2"});
         p.write("tour1.tmp", {"N1=5"});
         p.write("tour2.tmp", {"N1=6"});
+        QVERIFY(state.loadRoundsAndIncidents(platform().files).ok());
         state.currentRound = 2;
         QVERIFY(rounds::cancelRound(state).ok());
         QCOMPARE(p.read("depl.tmp"), QStringList({"N2=0", "E2=2", "O2=-2"}));

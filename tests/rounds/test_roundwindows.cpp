@@ -211,6 +211,7 @@ private slots:
 
         p.write("tour1.tmp", {"N1=10", "O1=-10", "E1=0", "S1=0"});
         p.write("tour2.tmp", {"N1=-3", "O1=1", "E1=1", "S1=1"});
+        QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
         app.state().currentRound = 3;
         QVERIFY(drive<PreviousRoundDialog>(app, voir, [&](PreviousRoundDialog &d) {
             auto *round = control<QSpinBox>(d, "SpinEdit1");
@@ -220,7 +221,9 @@ private slots:
                                                 "BRUN Eve                  Sud 1                              1",
                                                 "COLIN Guy                 Nord 1                            -3",
                                                 "DUMAS Tom                 Ouest 1                            1"}));
-            p.write("tour1.tmp", {"N1=10", "O1=-10", "E1=0", "S1=0", "N7=4"}); // read again, never cached
+            p.write("tour1.tmp", {"N1=10", "O1=-10", "E1=0", "S1=0", "N7=4"}); // taken up again
+            QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
+            app.state().currentRound = 3;
             round->setValue(1);
             QCOMPARE(listLines(d).size(), 5);
             QCOMPARE(listLines(d).at(2),
@@ -228,6 +231,7 @@ private slots:
             QCOMPARE(listLines(d).at(4), QStringLiteral("N7=4"));
             QFile::remove(p.path("tour1.tmp"));
             QFile::remove(p.path("tour.tmp"));
+            QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
             round->setValue(2);
             round->setValue(1);
             QCOMPARE(listLines(d), QStringList());
@@ -245,6 +249,7 @@ private slots:
         const QStringList round1 = {"N1=30", "O1=0", "E1=0", "S1=-30", "N2=-8", "O2=-4", "E2=4", "S2=8"};
         p.write("tour1.tmp", round1);
         p.write("depl.tmp", {"N2=0", "E2=2", "O2=-2", "S2=1"});
+        QVERIFY(state.loadRoundsAndIncidents(platform().files).ok());
         state.currentRound = 2;
         state.scoreList = {"N1=1", "O2=-1", "E1=0", "S2=0"};
 
