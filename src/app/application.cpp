@@ -133,6 +133,8 @@ int runVerlandis(int argc, char *argv[])
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Verlandis"));
     QApplication::setApplicationDisplayName(QStringLiteral("Verlandis"));
+    // The installed desktop entry, for the desktop to show the right icon beside the windows.
+    QApplication::setDesktopFileName(QStringLiteral("fr.verlandis.Verlandis"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
     QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));

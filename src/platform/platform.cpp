@@ -15,6 +15,14 @@ bool writable(const QString &directory)
     QTemporaryFile probe(directory + QStringLiteral("/verlandis-XXXXXX.probe"));
     return probe.open();
 }
+
+// Whether the executable's directory is an installation's (e.g. /usr/bin): the install rules
+// (packaging/CMakeLists.txt) put the desktop entry in ../share/applications. Such a folder
+// belongs to the system, even when root may write in it.
+bool isInstallation(const QString &directory)
+{
+    return QFileInfo::exists(directory + QStringLiteral("/../share/applications/fr.verlandis.Verlandis.desktop"));
+}
 } // namespace
 
 Platform &platform()
@@ -36,7 +44,7 @@ void installPlatform(const Platform &services)
 QString defaultWorkingDirectory()
 {
     const QString own = QCoreApplication::applicationDirPath();
-    if (writable(own))
+    if (!isInstallation(own) && writable(own))
         return own;
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);

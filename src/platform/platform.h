@@ -24,5 +24,6 @@ Platform &platform();
 bool platformInstalled();
 void installPlatform(const Platform &services);
 
-// The executable's directory when it is writable, else the per-user data directory.
+// The executable's directory when it is writable and not an installation's, else the per-user
+// data directory (~/.local/share/Verlandis, %APPDATA%\Verlandis).
 QString defaultWorkingDirectory();
