@@ -34,17 +34,23 @@ Tournament prepareField(int n, std::mt19937 &rng)
         QStringList lines;
         for (int k = 1; k <= n; ++k)
             lines << entries::seatCodeOfPlayer(k) + QLatin1Char('=') + QString::number(int(rng() % 41) * 10 - 200);
-        platform().files.write(r < rounds ? workingfile::finishedRound(r) : workingfile::currentRound, lines);
+        // The files only give the floor: reading and splitting the same bytes.
+        (void)platform().files.write(r < rounds ? workingfile::finishedRound(r) : workingfile::currentRound, lines);
         if (r == rounds)
             state.scoreList = lines;
+        else
+            state.finishedRounds << lines;
     }
+    state.roundStarted = true;
     QStringList penalties, exclusions;
     for (int i = 0; i < std::max(1, n / 50); ++i) {
         penalties << entries::seatCodeOfPlayer(1 + int(rng() % n)) + QStringLiteral("=-50");
         exclusions << entries::seatCodeOfPlayer(1 + int(rng() % n));
     }
-    platform().files.write(workingfile::penalties, penalties);
-    platform().files.write(workingfile::exclusions, exclusions);
+    (void)platform().files.write(workingfile::penalties, penalties);
+    (void)platform().files.write(workingfile::exclusions, exclusions);
+    state.penalties = penalties;
+    state.exclusions = exclusions;
     return state;
 }
 
@@ -52,7 +58,7 @@ void readFiles(const QStringList &names)
 {
     for (const QString &name : names) {
         QStringList lines;
-        platform().files.readIfPresent(name, lines);
+        (void)platform().files.readIfPresent(name, lines);
     }
 }
 

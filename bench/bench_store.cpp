@@ -36,23 +36,23 @@ void writeTournament(const WorkingFiles &files, std::mt19937 &rng)
     }
     entries::sort(registered);
     entries::sort(seated);
-    files.write(workingfile::registered, registered);
-    files.write(workingfile::positions, seated);
+    (void)files.write(workingfile::registered, registered);
+    (void)files.write(workingfile::positions, seated);
     QStringList depl, penal, exclu;
     for (int r = 1; r <= rounds; ++r) {
         QStringList lines;
         for (int k = 1; k <= players; ++k)
             lines << entries::seatCodeOfPlayer(k) + QLatin1Char('=') + QString::number(int(rng() % 41) * 10 - 200);
-        files.write(workingfile::finishedRound(r), lines);
+        (void)files.write(workingfile::finishedRound(r), lines);
         depl << QStringLiteral("N%1=0").arg(r + 1) << QStringLiteral("E%1=2").arg(r + 1)
              << QStringLiteral("O%1=-2").arg(r + 1) << QStringLiteral("S%1=1").arg(r + 1);
         penal << entries::seatCodeOfPlayer(1 + int(rng() % players)) + QStringLiteral("=-50");
     }
     exclu << QStringLiteral("S7") << QStringLiteral("E12");
-    files.write(workingfile::movements, depl);
-    files.write(workingfile::penalties, penal);
-    files.write(workingfile::exclusions, exclu);
-    files.write(workingfile::currentRound, QStringList{QStringLiteral("N1=40"), QStringLiteral("S1=-40")});
+    (void)files.write(workingfile::movements, depl);
+    (void)files.write(workingfile::penalties, penal);
+    (void)files.write(workingfile::exclusions, exclu);
+    (void)files.write(workingfile::currentRound, QStringList{QStringLiteral("N1=40"), QStringLiteral("S1=-40")});
 }
 
 QByteArray readBytes(const QString &path)
@@ -88,7 +88,7 @@ int main(int argc, char *argv[])
     const QString trt = dir.filePath(QStringLiteral("soir.trt"));
     const QString date = QStringLiteral("08/12/2026"), place = QStringLiteral("Salle des fêtes");
     const int runs = 30;
-    const double save = best(runs, [&] { saveTournament(files, trt, date, place); });
+    const double save = best(runs, [&] { (void)saveTournament(files, trt, date, place); });
     QStringList names = QDir(work).entryList(QDir::Files);
     const double saveRaw = best(runs, [&] {
         QByteArray all;
