@@ -1,25 +1,20 @@
-#include "app/application.h"
 #include "app/aboutbox.h"
 #include "platform/helpwindow.h"
-#include "app/mainwindow.h"
 #include "store/newtournamentdialog.h"
-#include "support/testing.h"
+#include "support/driving.h"
 
-#include <QAction>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
 // The main window as main() builds it, driven through its menus.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
-    QAction *act(Application &app, const char *caption) { return findAction(&app.mainWindow(), QString::fromUtf8(caption)); }
+    QAction *act(Application &app, const char *caption)
+    {
+        return findAction(&app.mainWindow(), QString::fromUtf8(caption));
+    }
 
 private slots:
     void everyCaptionIsThere()
@@ -62,19 +57,17 @@ private slots:
         auto &dialog = app.window<NewTournamentDialog>();
 
         // Cancel after typing a place: files and menus unchanged, the place kept.
-        QTimer::singleShot(0, [&] {
-            auto *place = dialog.findChild<QLineEdit *>(QStringLiteral("Edit2"));
+        drive(dialog, triggering(app, "Nouveau"), [&] {
+            auto *place = child(dialog, "Edit2");
             QCOMPARE(place->text(), QStringLiteral("Rubrique non servie"));
             place->setText(QStringLiteral("Salle des fêtes"));
-            dialog.findChild<QPushButton *>(QStringLiteral("CancelBtn"))->click();
+            child<QPushButton>(dialog, "CancelBtn")->click();
         });
-        act(app, "Nouveau")->trigger();
         QVERIFY(p.exists(QStringLiteral("penal.tmp")));
         QVERIFY(!act(app, "Joueurs")->isEnabled());
         QCOMPARE(app.state().place, QStringLiteral("Salle des fêtes"));
 
-        QTimer::singleShot(0, [&] { dialog.findChild<QPushButton *>(QStringLiteral("OKBtn"))->click(); });
-        act(app, "Nouveau")->trigger();
+        drive(dialog, triggering(app, "Nouveau"), clicking(dialog, "OKBtn"));
         QCOMPARE(p.files(), QStringList{QStringLiteral("notes.txt")});
         QVERIFY(act(app, "Joueurs")->isEnabled());
         QVERIFY(act(app, "&Inscription")->isEnabled());
@@ -91,7 +84,7 @@ private slots:
         Application app;
         app.state().modified = true;
         p.messages.answers = {Messages::No};
-        act(app, "Nouveau")->trigger();
+        trigger(app, "Nouveau");
         QCOMPARE(p.messages.boxes.size(), 1);
         QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Warning);
         QVERIFY(p.exists(QStringLiteral("inscrits.tmp")));
@@ -102,14 +95,13 @@ private slots:
         TestPlatform p;
         Application app;
         auto &dialog = app.window<NewTournamentDialog>();
-        QTimer::singleShot(0, [&] {
-            dialog.findChild<QLineEdit *>(QStringLiteral("Edit2"))->setText(QStringLiteral("[INSCRITS]"));
-            dialog.findChild<QPushButton *>(QStringLiteral("OKBtn"))->click();
+        drive(dialog, triggering(app, "Nouveau"), [&] {
+            child(dialog, "Edit2")->setText(QStringLiteral("[INSCRITS]"));
+            child<QPushButton>(dialog, "OKBtn")->click();
             QVERIFY(dialog.isVisible()); // refused: the dialog stays
-            dialog.findChild<QLineEdit *>(QStringLiteral("Edit2"))->setText(QStringLiteral("Lyon"));
-            dialog.findChild<QPushButton *>(QStringLiteral("OKBtn"))->click();
+            child(dialog, "Edit2")->setText(QStringLiteral("Lyon"));
+            child<QPushButton>(dialog, "OKBtn")->click();
         });
-        act(app, "Nouveau")->trigger();
         QCOMPARE(p.messages.boxes.size(), 1);
         QVERIFY(p.messages.boxes[0].text.contains(QStringLiteral("[")));
         QCOMPARE(app.state().place, QStringLiteral("Lyon"));
@@ -123,7 +115,7 @@ private slots:
         app.mainWindow().show();
         app.mainWindow().firstActivation();
         // Flag clear: closes at once.
-        act(app, "&Quitter")->trigger();
+        trigger(app, "&Quitter");
         QVERIFY(p.messages.boxes.isEmpty());
         QVERIFY(!app.mainWindow().isVisible());
 
@@ -131,21 +123,22 @@ private slots:
         app.state().modified = true;
         p.messages.answers = {Messages::Yes};
         p.fileDialogs.saveAnswers = {p.path(QStringLiteral("club.trt"))};
-        act(app, "&Quitter")->trigger();
+        trigger(app, "&Quitter");
         QCOMPARE(p.messages.boxes.size(), 1);
-        QCOMPARE(p.messages.boxes[0].text, QStringLiteral("Vous n'avez pas sauvegardé le tournoi, voulez-vous le faire ?"));
+        QCOMPARE(p.messages.boxes[0].text,
+                 QStringLiteral("Vous n'avez pas sauvegardé le tournoi, voulez-vous le faire ?"));
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Attention"));
         QVERIFY(app.mainWindow().isVisible()); // Yes saves and stays
         QVERIFY(p.exists(QStringLiteral("club.trt")));
         QVERIFY(!app.state().modified);
-        act(app, "&Quitter")->trigger(); // saved: closes without asking
+        trigger(app, "&Quitter"); // saved: closes without asking
         QCOMPARE(p.messages.boxes.size(), 1);
         QVERIFY(!app.mainWindow().isVisible());
 
         app.mainWindow().show();
         app.state().modified = true;
         p.messages.answers = {Messages::No};
-        act(app, "&Quitter")->trigger();
+        trigger(app, "&Quitter");
         QVERIFY(!app.mainWindow().isVisible());
     }
 
@@ -153,13 +146,14 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        act(app, "Aide")->trigger();
+        trigger(app, "Aide");
         QCOMPARE(p.help.keywords, QStringList{QStringLiteral("sommaire")});
         // Every topic the windows open is bundled; an unknown one is reported by the help window.
-        for (const char *keyword : {"sommaire", "index", "deroulement", "incident", "depltour", "deplace", "imposit",
-                                    "tournoi"})
-            QVERIFY2(!HelpWindow::pageFor(QString::fromLatin1(keyword)).contains(QStringLiteral("Rubrique introuvable")),
-                     keyword);
+        for (const char *keyword :
+             {"sommaire", "index", "deroulement", "incident", "depltour", "deplace", "imposit", "tournoi"})
+            QVERIFY2(
+                !HelpWindow::pageFor(QString::fromLatin1(keyword)).contains(QStringLiteral("Rubrique introuvable")),
+                keyword);
         QVERIFY(HelpWindow::pageFor(QStringLiteral("inconnu")).contains(QStringLiteral("Rubrique introuvable")));
     }
 
@@ -167,13 +161,12 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        QTimer::singleShot(0, [&] {
-            auto &about = app.window<AboutBox>();
-            const QString shown = about.findChild<QLabel *>(QStringLiteral("WorkingDirectory"))->text();
+        auto &about = app.window<AboutBox>();
+        drive(about, triggering(app, "A propos de..."), [&] {
+            const QString shown = child<QLabel>(about, "WorkingDirectory")->text();
             QVERIFY(shown.contains(QDir::toNativeSeparators(p.directory.path())));
             about.accept();
         });
-        act(app, "A propos de...")->trigger();
     }
 };
 

@@ -1,20 +1,13 @@
-#include "app/application.h"
-#include "app/mainwindow.h"
+#include "incidents/exclusiondialog.h"
 #include "incidents/penaltydialog.h"
 #include "incidents/swapdialog.h"
-#include "incidents/exclusiondialog.h"
 #include "incidents/swapreminderdialog.h"
 #include "rankings/ranking.h"
-#include "support/testing.h"
+#include "support/driving.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -26,14 +19,6 @@ const QStringList seated = {
     QStringLiteral("LEROY Paul = S3"),     QStringLiteral("MARTIN Anne = E3"),    QStringLiteral("MOREAU Louis = O3"),
     QStringLiteral("PETIT Claire = N4"),   QStringLiteral("ROUX Emma = S4"),      QStringLiteral("SIMON Hugo = E4"),
     QStringLiteral("VINCENT Rose = O4")};
-
-template <class T> T *child(QWidget &window, const char *name)
-{
-    T *w = window.findChild<T *>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no control %s in %s", name, qPrintable(window.objectName()));
-    return w;
-}
 
 void pick(QComboBox *box, const QString &text)
 {
@@ -48,14 +33,6 @@ QStringList items(QComboBox *box)
     for (int i = 0; i < box->count(); ++i)
         list << box->itemText(i);
     return list;
-}
-
-// F1 where the director would press it, once the dialog has the keyboard.
-void pressF1(QDialog &d)
-{
-    d.activateWindow();
-    QTRY_VERIFY(QApplication::activeWindow() == &d);
-    QTest::keyClick(d.focusWidget() ? d.focusWidget() : &d, Qt::Key_F1);
 }
 
 // The SCORE cell of the player named name ("DUPONT Jean"); "absent" when he has no row.
@@ -81,11 +58,6 @@ class TestIncidentDialogs : public QObject
 {
     Q_OBJECT
 
-    QAction *act(Application &app, const char *caption)
-    {
-        return findAction(&app.mainWindow(), QString::fromUtf8(caption));
-    }
-
     // A seated tournament of four tables, as recovery leaves it.
     void seat(TestPlatform &p, Application &app)
     {
@@ -95,21 +67,17 @@ class TestIncidentDialogs : public QObject
         app.syncMenus();
     }
 
-    // Runs the command; while its dialog is up, drive() plays the director.
-    template <class D> void run(Application &app, const char *caption, std::function<void(D &)> drive)
+    // Runs the command; while its dialog is up, steps() plays the director.
+    template <class D> void run(Application &app, const char *caption, std::function<void(D &)> steps)
     {
-        D &dialog = app.window<D>();
         bool driven = false;
-        QTimer::singleShot(0, [&] {
+        drive<D>(app, caption, [&](D &dialog) {
             QVERIFY(dialog.isVisible());
-            drive(dialog);
+            steps(dialog);
             driven = true;
-            if (dialog.isVisible())
-                dialog.reject();
         });
-        act(app, caption)->trigger();
         QVERIFY(driven);
-        QVERIFY(!dialog.isVisible());
+        QVERIFY(!app.window<D>().isVisible());
     }
 
 private slots:
@@ -250,7 +218,7 @@ private slots:
                                          QStringLiteral("Vous devez  donc  d'abord  saisir les scores de "),
                                          QStringLiteral("chacune des tables  puis  utiliser cette option.")}));
             QVERIFY(!reminder.findChild<QPushButton *>(QStringLiteral("HelpBtn")));
-            QTimer::singleShot(0, [&] {
+            drive(swap, clicking(reminder, "OKBtn"), [&] {
                 QVERIFY(swap.isVisible());
                 QCOMPARE(swap.windowTitle(), QStringLiteral("Inversion de deux joueurs"));
                 auto *first = child<QComboBox>(swap, "ComboBox1");
@@ -261,7 +229,6 @@ private slots:
                 pick(second, QStringLiteral("LEROY Paul SUD 3"));
                 child<QPushButton>(swap, "OKBtn")->click();
             });
-            child<QPushButton>(reminder, "OKBtn")->click();
             QVERIFY(!swap.isVisible());
             QVERIFY(!reminder.isVisible()); // closes with the swap
         });
@@ -275,12 +242,11 @@ private slots:
 
         // A second opening lists every player once.
         run<SwapReminderDialog>(app, "intervertir &deux joueurs", [&](SwapReminderDialog &reminder) {
-            QTimer::singleShot(0, [&] {
+            drive(swap, clicking(reminder, "OKBtn"), [&] {
                 QCOMPARE(child<QComboBox>(swap, "ComboBox1")->count(), 16);
                 QCOMPARE(child<QComboBox>(swap, "ComboBox2")->count(), 16);
                 child<QPushButton>(swap, "CancelBtn")->click();
             });
-            child<QPushButton>(reminder, "OKBtn")->click();
         });
         QCOMPARE(p.read(QStringLiteral("tour.tmp")), swapped);
     }
@@ -293,12 +259,11 @@ private slots:
         run<SwapReminderDialog>(app, "intervertir &deux joueurs", [&](SwapReminderDialog &reminder) {
             pressF1(reminder);
             auto &swap = app.window<SwapDialog>();
-            QTimer::singleShot(0, [&] {
+            drive(swap, clicking(reminder, "OKBtn"), [&] {
                 child<QPushButton>(swap, "HelpBtn")->click();
                 pressF1(swap);
                 swap.reject();
             });
-            child<QPushButton>(reminder, "OKBtn")->click();
         });
         run<ExclusionDialog>(app, "&Exclure un joueur", [&](ExclusionDialog &d) {
             child<QPushButton>(d, "HelpBtn")->click();
@@ -317,18 +282,13 @@ private slots:
                                  QStringLiteral("O3=-20")};
         const QStringList before = app.state().scoreList;
         auto &swap = app.window<SwapDialog>();
-        auto drive = [&](std::function<void()> inSwap) {
+        auto swapping = [&](std::function<void()> inSwap) {
             run<SwapReminderDialog>(app, "intervertir &deux joueurs", [&](SwapReminderDialog &reminder) {
-                QTimer::singleShot(0, [&] {
-                    inSwap();
-                    if (swap.isVisible())
-                        swap.reject();
-                });
-                child<QPushButton>(reminder, "OKBtn")->click();
+                drive(swap, clicking(reminder, "OKBtn"), inSwap);
             });
         };
         // The same player twice: said so, the dialog stays for another pick.
-        drive([&] {
+        swapping([&] {
             pick(child<QComboBox>(swap, "ComboBox1"), QStringLiteral("LEROY Paul SUD 3"));
             pick(child<QComboBox>(swap, "ComboBox2"), QStringLiteral("LEROY Paul SUD 3"));
             child<QPushButton>(swap, "OKBtn")->click();
@@ -339,7 +299,7 @@ private slots:
         QVERIFY(p.messages.boxes[0].text.contains(QStringLiteral("deux fois le même joueur")));
 
         // A player of table 4, whose scores are not entered yet.
-        drive([&] {
+        swapping([&] {
             pick(child<QComboBox>(swap, "ComboBox1"), QStringLiteral("LEROY Paul SUD 3"));
             pick(child<QComboBox>(swap, "ComboBox2"), QStringLiteral("ROUX Emma SUD 4"));
             child<QPushButton>(swap, "OKBtn")->click();
@@ -352,7 +312,7 @@ private slots:
         QCOMPARE(p.messages.boxes[1].buttons, int(Messages::Ok));
 
         // The second player not picked.
-        drive([&] {
+        swapping([&] {
             pick(child<QComboBox>(swap, "ComboBox1"), QStringLiteral("LEROY Paul SUD 3"));
             child<QPushButton>(swap, "OKBtn")->click();
             QVERIFY(swap.isVisible());
@@ -471,12 +431,11 @@ private slots:
         // Swapped in round 3 only.
         run<SwapReminderDialog>(app, "intervertir &deux joueurs", [&](SwapReminderDialog &reminder) {
             auto &swap = app.window<SwapDialog>();
-            QTimer::singleShot(0, [&] {
+            drive(swap, clicking(reminder, "OKBtn"), [&] {
                 pick(child<QComboBox>(swap, "ComboBox1"), QStringLiteral("DUPONT Jean SUD 2"));
                 pick(child<QComboBox>(swap, "ComboBox2"), QStringLiteral("LEROY Paul SUD 3"));
                 child<QPushButton>(swap, "OKBtn")->click();
             });
-            child<QPushButton>(reminder, "OKBtn")->click();
         });
         QCOMPARE(scoreOf(roundRanking(app.state(), 3), QStringLiteral("DUPONT Jean")), QStringLiteral("-20"));
         QCOMPARE(scoreOf(roundRanking(app.state(), 2), QStringLiteral("DUPONT Jean")), QStringLiteral("30"));

@@ -1,46 +1,15 @@
-#include "app/application.h"
-#include "app/mainwindow.h"
+#include "movements/movementsettingsdialog.h"
 #include "movements/positions.h"
 #include "movements/positionsprintdialog.h"
 #include "movements/positionsviewdialog.h"
-#include "movements/movementsettingsdialog.h"
-#include "support/testing.h"
+#include "support/driving.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 namespace {
-
-// Runs steps once the modal dialog is up; closes it if the steps did not (or failed). When the
-// dialog never opens, the steps are dropped at the next turn of the event loop.
-void whileOpen(QDialog &dialog, std::function<void()> steps)
-{
-    QTimer::singleShot(0, &dialog, [&dialog, steps] {
-        if (!dialog.isVisible())
-            return;
-        steps();
-        if (dialog.isVisible())
-            dialog.reject();
-    });
-}
-
-template <class T> T *child(QWidget &window, const char *name)
-{
-    T *found = window.findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no %s", name);
-    return found;
-}
 
 QList<int> values(QWidget &dialog)
 {
@@ -50,7 +19,7 @@ QList<int> values(QWidget &dialog)
     return v;
 }
 
-void click(QWidget &window, const char *name)
+void clickWithMouse(QWidget &window, const char *name)
 {
     QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
 }
@@ -66,11 +35,6 @@ class TestMovementWindows : public QObject
 {
     Q_OBJECT
 
-    QAction *act(Application &app, const char *caption)
-    {
-        return findAction(&app.mainWindow(), QString::fromUtf8(caption));
-    }
-
 private slots:
     void movementDialogOptions()
     {
@@ -80,49 +44,47 @@ private slots:
         MovementSettings &s = app.state().movement;
         s.est = 3; // as automaticMovements leaves it after round 3 at 6 tables
 
-        whileOpen(dialog, [&] {
+        drive(dialog, triggering(app, "&Déplacements"), [&] {
             QCOMPARE(values(dialog), (QList<int>{0, 2, -2, 1})); // Nord, Est, Ouest, Sud
             QVERIFY(!child<QFrame>(dialog, "Panel1")->isEnabled());
             QVERIFY(child<QCheckBox>(dialog, "CheckBox1")->isChecked());
             QVERIFY(!child<QLineEdit>(dialog, "Edit1")->isEnabled());
             QCOMPARE(child<QLineEdit>(dialog, "Edit1")->text(), QStringLiteral("1"));
 
-            click(dialog, "CheckBox1");
+            clickWithMouse(dialog, "CheckBox1");
             QVERIFY(child<QFrame>(dialog, "Panel1")->isEnabled());
             QCOMPARE(child<QSpinBox>(dialog, "SpinEdit2")->palette().color(QPalette::Base),
                      QApplication::palette().color(QPalette::Base));
             child<QSpinBox>(dialog, "SpinEdit2")->setValue(4);
             child<QSpinBox>(dialog, "SpinEdit3")->setValue(-4);
-            click(dialog, "CheckBox2");
+            clickWithMouse(dialog, "CheckBox2");
             QVERIFY(child<QLineEdit>(dialog, "Edit1")->isEnabled());
-            click(dialog, "CancelBtn");
+            clickWithMouse(dialog, "CancelBtn");
         });
-        act(app, "&Déplacements")->trigger();
         // Cancel undoes nothing, and is no edit.
         QVERIFY(!s.fft);
         QCOMPARE((std::array{s.nord, s.est, s.ouest, s.sud}), (std::array{0, 4, -4, 1}));
         QVERIFY(s.pcnCoefficient);
         QVERIFY(!app.state().modified);
 
-        whileOpen(dialog, [&] {
+        drive(dialog, triggering(app, "&Déplacements"), [&] {
             QCOMPARE(values(dialog), (QList<int>{0, 4, -4, 1}));
             QVERIFY(child<QFrame>(dialog, "Panel1")->isEnabled());
-            click(dialog, "CheckBox3");
+            clickWithMouse(dialog, "CheckBox3");
             QVERIFY(!child<QFrame>(dialog, "Panel1")->isEnabled());
             QVERIFY(!child<QCheckBox>(dialog, "CheckBox1")->isChecked());
             QCOMPARE(values(dialog), (QList<int>{0, 4, -4, 1}));
             QVERIFY(child<QSpinBox>(dialog, "SpinEdit2")->palette().color(QPalette::Base) !=
                     QApplication::palette().color(QPalette::Base));
-            click(dialog, "CheckBox3");
+            clickWithMouse(dialog, "CheckBox3");
             QVERIFY(child<QFrame>(dialog, "Panel1")->isEnabled());
-            click(dialog, "CheckBox3");
-            click(dialog, "CheckBox1");
+            clickWithMouse(dialog, "CheckBox3");
+            clickWithMouse(dialog, "CheckBox1");
             QVERIFY(!child<QCheckBox>(dialog, "CheckBox3")->isChecked());
             QCOMPARE(values(dialog), (QList<int>{0, 2, -2, 1}));
-            click(dialog, "HelpBtn");
-            click(dialog, "OKBtn");
+            clickWithMouse(dialog, "HelpBtn");
+            clickWithMouse(dialog, "OKBtn");
         });
-        act(app, "&Déplacements")->trigger();
         QVERIFY(s.fft && !s.byRanking);
         QCOMPARE(s.est, 2);
         QVERIFY(app.state().modified);
@@ -140,7 +102,7 @@ private slots:
         QVERIFY(s.loadRoundsAndIncidents(platform().files).ok());
         auto &view = app.window<PositionsViewDialog>();
         QImage tableOne;
-        whileOpen(view, [&] {
+        drive(view, triggering(app, "V&oir la position des joueurs"), [&] {
             QCOMPARE(child<QSpinBox>(view, "SpinEdit2")->maximum(), 5);
             child<QSpinBox>(view, "SpinEdit2")->setValue(3);
             QCOMPARE(labels(view), QStringLiteral("Nord 3, Ouest 3, Est 3, Sud 3"));
@@ -154,9 +116,8 @@ private slots:
             child<QSpinBox>(view, "SpinEdit1")->setValue(2);
             for (int t : {2, 5, 4, 1})
                 child<QSpinBox>(view, "SpinEdit2")->setValue(t);
-            click(view, "OKBtn");
+            clickWithMouse(view, "OKBtn");
         });
-        act(app, "V&oir la position des joueurs")->trigger();
         QCOMPARE(s.movementList.size(), 4);
         QVERIFY(p.messages.boxes.isEmpty());
         // Only the four labels of the table shown are left on the picture.
@@ -169,10 +130,7 @@ private slots:
         Application app;
         Tournament &s = app.state();
         auto &view = app.window<PositionsViewDialog>();
-        bool opened = false;
-        whileOpen(view, [&] { opened = true; });
-        act(app, "V&oir la position des joueurs")->trigger();
-        QCoreApplication::processEvents();
+        const bool opened = drive(view, triggering(app, "V&oir la position des joueurs"), [] {});
         QVERIFY(!opened);
         QCOMPARE(p.messages.boxes.size(), 1);
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Impossible"));
@@ -181,8 +139,7 @@ private slots:
         s.movement.fft = false;
         p.messages.clear();
         for (int opening = 0; opening < 2; ++opening) {
-            whileOpen(view, [&] { click(view, "OKBtn"); });
-            act(app, "V&oir la position des joueurs")->trigger();
+            drive(view, triggering(app, "V&oir la position des joueurs"), [&] { clickWithMouse(view, "OKBtn"); });
             QCoreApplication::processEvents(); // the warning follows the view's showing
         }
         QCOMPARE(p.messages.texts(),
@@ -200,14 +157,13 @@ private slots:
         auto &view = app.window<PositionsViewDialog>();
         auto &print = app.window<PositionsPrintDialog>();
         bool printOpened = false;
-        whileOpen(view, [&] {
+        drive(view, triggering(app, "V&oir la position des joueurs"), [&] {
             child<QSpinBox>(view, "SpinEdit1")->setValue(5);
             child<QSpinBox>(view, "SpinEdit2")->setValue(1);
             QCOMPARE(labels(view), QStringLiteral("n° 1, n° 13, n° 9, n° 5"));
-            whileOpen(print, [&] { printOpened = child<QSpinBox>(print, "SpinEdit1")->value() == 4; });
-            click(view, "ImpressionBtn");
+            drive(print, clicking(view, "ImpressionBtn"),
+                  [&] { printOpened = child<QSpinBox>(print, "SpinEdit1")->value() == 4; });
         });
-        act(app, "V&oir la position des joueurs")->trigger();
         QVERIFY(printOpened);
         QVERIFY(p.printing.documents.isEmpty());
     }
@@ -220,13 +176,12 @@ private slots:
         Tournament &s = app.state();
         s.playerRegisterList = seatedRegister(10);
         auto &print = app.window<PositionsPrintDialog>();
-        whileOpen(print, [&] {
+        drive(print, triggering(app, "&Imprimer la position"), [&] {
             QCOMPARE(child<QSpinBox>(print, "SpinEdit1")->value(), 10);
             QCOMPARE(child<QSpinBox>(print, "SpinEdit2")->value(), 6);
             child<QSpinBox>(print, "SpinEdit2")->setValue(3);
-            click(print, "OKBtn");
+            clickWithMouse(print, "OKBtn");
         });
-        act(app, "&Imprimer la position")->trigger();
         QCOMPARE(p.printing.documents, QStringList{"Liste des positions"});
         QVERIFY(p.printing.last.find("tour 3").kind == "text");
         QVERIFY(p.printing.last.find("tour 4").kind.isEmpty());
@@ -234,19 +189,15 @@ private slots:
 
         // The rounds are kept; Cancel prints nothing; the table count follows the register.
         s.playerRegisterList = seatedRegister(3);
-        whileOpen(print, [&] {
+        drive(print, triggering(app, "&Imprimer la position"), [&] {
             QCOMPARE(child<QSpinBox>(print, "SpinEdit1")->value(), 3);
             QCOMPARE(child<QSpinBox>(print, "SpinEdit2")->value(), 3);
-            click(print, "CancelBtn");
+            clickWithMouse(print, "CancelBtn");
         });
-        act(app, "&Imprimer la position")->trigger();
         QCOMPARE(p.printing.documents.size(), 1);
 
         s.playerRegisterList.clear();
-        bool opened = false;
-        whileOpen(print, [&] { opened = true; });
-        act(app, "&Imprimer la position")->trigger();
-        QCoreApplication::processEvents();
+        const bool opened = drive(print, triggering(app, "&Imprimer la position"), [] {});
         QVERIFY(!opened);
         QCOMPARE(p.messages.boxes.last().title, QStringLiteral("Impossible"));
     }

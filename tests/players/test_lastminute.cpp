@@ -1,10 +1,10 @@
-#include "driving.h"
+#include "support/driving.h"
 
-#include "players/entries.h"
-#include "players/lastminute.h"
-#include "players/completetabledialog.h"
 #include "players/addtabledialog.h"
+#include "players/completetabledialog.h"
+#include "players/entries.h"
 #include "players/exchangedialog.h"
+#include "players/lastminute.h"
 
 #include <QComboBox>
 #include <QSpinBox>
@@ -20,7 +20,7 @@ QString lineAt(const QStringList &list, const QString &code)
 }
 
 // Types the four players of a table into "Ajouter une table".
-void typeTable(QWidget *dialog, const QStringList &surnames, const QStringList &firstNames)
+void typeTable(QWidget &dialog, const QStringList &surnames, const QStringList &firstNames)
 {
     static const char *surnameEdits[] = {"Edit1", "Edit2", "Edit3", "Edit4"};
     static const char *firstNameEdits[] = {"Edit5", "Edit6", "Edit7", "Edit8"};
@@ -47,22 +47,20 @@ private slots:
         auto &dialog = app.window<CompleteTableDialog>();
 
         // Cancel keeps the chair and the command.
-        whenShown(&dialog, [&] { click(&dialog, "CancelBtn"); });
-        choose(app, "Compléter une table");
+        drive(dialog, choosing(app, "Compléter une table"), [&] { click(dialog, "CancelBtn"); });
         QCOMPARE(lastminuteChairs(app), 3);
         QVERIFY(shown(app, "Compléter une table"));
 
         const QStringList late = {"retard", "tardif", "dernier"};
         const QStringList seats = {"NORD 1", "NORD 2", "NORD 3"};
         for (int i = 0; i < 3; ++i) {
-            whenShown(&dialog, [&, i] {
-                QCOMPARE(child<QLineEdit>(&dialog, "Edit3")->text(), seats[i]);
-                QVERIFY(child<QLineEdit>(&dialog, "Edit1")->text().isEmpty());
-                type(&dialog, "Edit1", QStringLiteral("   ") + late[i]);
-                type(&dialog, "Edit2", QStringLiteral("aNNE"));
-                click(&dialog, "OKBtn");
+            drive(dialog, choosing(app, "Compléter une table"), [&, i] {
+                QCOMPARE(child<QLineEdit>(dialog, "Edit3")->text(), seats[i]);
+                QVERIFY(child<QLineEdit>(dialog, "Edit1")->text().isEmpty());
+                type(dialog, "Edit1", QStringLiteral("   ") + late[i]);
+                type(dialog, "Edit2", QStringLiteral("aNNE"));
+                click(dialog, "OKBtn");
             });
-            choose(app, "Compléter une table");
         }
         const QStringList texts = p.messages.texts();
         QCOMPARE(texts.mid(1),
@@ -90,16 +88,15 @@ private slots:
         Application app;
         seatPlayers(app, p, 7);
         auto &dialog = app.window<CompleteTableDialog>();
-        whenShown(&dialog, [&] {
-            type(&dialog, "Edit1", QStringLiteral("   "));
-            click(&dialog, "OKBtn");
+        drive(dialog, choosing(app, "Compléter une table"), [&] {
+            type(dialog, "Edit1", QStringLiteral("   "));
+            click(dialog, "OKBtn");
             QVERIFY(dialog.isVisible());
-            type(&dialog, "Edit1", QStringLiteral("X=Y"));
-            click(&dialog, "OKBtn");
+            type(dialog, "Edit1", QStringLiteral("X=Y"));
+            click(dialog, "OKBtn");
             QVERIFY(dialog.isVisible());
-            click(&dialog, "CancelBtn");
+            click(dialog, "CancelBtn");
         });
-        choose(app, "Compléter une table");
         QCOMPARE(p.messages.boxes.size(), 3);
         QVERIFY(p.messages.boxes[1].text.contains(QStringLiteral("vide")));
         QVERIFY(p.messages.boxes[2].text.contains(QStringLiteral("=")));
@@ -113,22 +110,21 @@ private slots:
         Application app;
         seatPlayers(app, p, 12);
         auto &dialog = app.window<AddTableDialog>();
-        whenShown(&dialog, [&] {
-            QCOMPARE(child<QLineEdit>(&dialog, "Edit9")->text(), QStringLiteral("4"));
-            QVERIFY(!child<QPushButton>(&dialog, "Button1")->isEnabled());
-            typeTable(&dialog, {"NORD", "SUD", "EST", "OUEST"}, {"nicolas", "sarah", "eve", ""});
-            QCOMPARE(child<QLineEdit>(&dialog, "Edit5")->text(), QStringLiteral("Nicolas"));
-            click(&dialog, "Button1");
-            QCOMPARE(child<QLineEdit>(&dialog, "Edit9")->text(), QStringLiteral("5"));
-            QVERIFY(child<QLineEdit>(&dialog, "Edit1")->text().isEmpty());
-            typeTable(&dialog, {"CINQ", "CINQ", "CINQ", "CINQ"}, {"a", "b", "c", "d"});
-            click(&dialog, "Button2"); // Effacer keeps the table number
-            QVERIFY(child<QLineEdit>(&dialog, "Edit1")->text().isEmpty());
-            QCOMPARE(child<QLineEdit>(&dialog, "Edit9")->text(), QStringLiteral("5"));
-            typeTable(&dialog, {"CINQ", "CINQ", "CINQ"}, {"a", "b", "c"});
-            click(&dialog, "CloseBtn"); // three surnames: no question, nothing stored
+        drive(dialog, choosing(app, "Ajouter une table"), [&] {
+            QCOMPARE(child<QLineEdit>(dialog, "Edit9")->text(), QStringLiteral("4"));
+            QVERIFY(!child<QPushButton>(dialog, "Button1")->isEnabled());
+            typeTable(dialog, {"NORD", "SUD", "EST", "OUEST"}, {"nicolas", "sarah", "eve", ""});
+            QCOMPARE(child<QLineEdit>(dialog, "Edit5")->text(), QStringLiteral("Nicolas"));
+            click(dialog, "Button1");
+            QCOMPARE(child<QLineEdit>(dialog, "Edit9")->text(), QStringLiteral("5"));
+            QVERIFY(child<QLineEdit>(dialog, "Edit1")->text().isEmpty());
+            typeTable(dialog, {"CINQ", "CINQ", "CINQ", "CINQ"}, {"a", "b", "c", "d"});
+            click(dialog, "Button2"); // Effacer keeps the table number
+            QVERIFY(child<QLineEdit>(dialog, "Edit1")->text().isEmpty());
+            QCOMPARE(child<QLineEdit>(dialog, "Edit9")->text(), QStringLiteral("5"));
+            typeTable(dialog, {"CINQ", "CINQ", "CINQ"}, {"a", "b", "c"});
+            click(dialog, "CloseBtn"); // three surnames: no question, nothing stored
         });
-        choose(app, "Ajouter une table");
         QVERIFY(p.messages.boxes.isEmpty());
         const QStringList &list = app.state().playerRegisterList;
         QCOMPARE(list.size(), 16);
@@ -149,20 +145,18 @@ private slots:
         newTournament(app);
         auto &dialog = app.window<AddTableDialog>();
         // Closed without a table: the menus stay as they were.
-        whenShown(&dialog, [&] { click(&dialog, "CloseBtn"); });
-        choose(app, "Ajouter une table");
+        drive(dialog, choosing(app, "Ajouter une table"), [&] { click(dialog, "CloseBtn"); });
         QVERIFY(usable(app, "&Inscription"));
         QVERIFY(!usable(app, "&Attribuer les positions"));
         QVERIFY(!findAction(&app.mainWindow(), QStringLiteral("Tables"))->isEnabled());
         QVERIFY(!p.exists(QStringLiteral("position.tmp")));
 
         p.messages.answers = {Messages::Yes};
-        whenShown(&dialog, [&] {
-            QCOMPARE(child<QLineEdit>(&dialog, "Edit9")->text(), QStringLiteral("1"));
-            typeTable(&dialog, {"A", "B", "C", "D"}, {"a", "b", "c", "d"});
-            click(&dialog, "CloseBtn"); // four surnames: asked, and stored on Yes
+        drive(dialog, choosing(app, "Ajouter une table"), [&] {
+            QCOMPARE(child<QLineEdit>(dialog, "Edit9")->text(), QStringLiteral("1"));
+            typeTable(dialog, {"A", "B", "C", "D"}, {"a", "b", "c", "d"});
+            click(dialog, "CloseBtn"); // four surnames: asked, and stored on Yes
         });
-        choose(app, "Ajouter une table");
         QCOMPARE(p.messages.boxes.size(), 2);
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Ajout d'une table"));
         QCOMPARE(p.messages.boxes[0].text, QStringLiteral("Enregistrer la table en cours ?"));
@@ -201,33 +195,32 @@ private slots:
             const QString line = lineAt(before, QString::fromLatin1(code));
             return line.left(line.indexOf(QStringLiteral(" = ")));
         };
-        whenShown(&dialog, [&] {
-            auto *letter1 = child<QComboBox>(&dialog, "ComboBox1");
-            auto *letter2 = child<QComboBox>(&dialog, "ComboBox2");
-            auto *table1 = child<QSpinBox>(&dialog, "SpinEdit1");
-            auto *table2 = child<QSpinBox>(&dialog, "SpinEdit2");
+        drive(dialog, choosing(app, "Echanger les positions"), [&] {
+            auto *letter1 = child<QComboBox>(dialog, "ComboBox1");
+            auto *letter2 = child<QComboBox>(dialog, "ComboBox2");
+            auto *table1 = child<QSpinBox>(dialog, "SpinEdit1");
+            auto *table2 = child<QSpinBox>(dialog, "SpinEdit2");
             QCOMPARE(letter1->currentText(), QStringLiteral("NORD"));
             QCOMPARE(letter2->currentText(), QStringLiteral("SUD"));
             QCOMPARE(table1->maximum(), 12);
-            QCOMPARE(child<QLineEdit>(&dialog, "Edit1")->text(), name("N1"));
-            QCOMPARE(child<QLineEdit>(&dialog, "Edit2")->text(), name("S1"));
-            QVERIFY(child<QPushButton>(&dialog, "OKBtn")->isEnabled());
+            QCOMPARE(child<QLineEdit>(dialog, "Edit1")->text(), name("N1"));
+            QCOMPARE(child<QLineEdit>(dialog, "Edit2")->text(), name("S1"));
+            QVERIFY(child<QPushButton>(dialog, "OKBtn")->isEnabled());
             for (int t = 12; t >= 1; --t) { // N1 is never N10, N11 or N12
                 table1->setValue(t);
-                QCOMPARE(child<QLineEdit>(&dialog, "Edit1")->text(), name(qPrintable(QStringLiteral("N%1").arg(t))));
+                QCOMPARE(child<QLineEdit>(dialog, "Edit1")->text(), name(qPrintable(QStringLiteral("N%1").arg(t))));
             }
             letter2->setCurrentIndex(0);
             table2->setValue(10);
-            QCOMPARE(child<QLineEdit>(&dialog, "Edit2")->text(), name("N10"));
+            QCOMPARE(child<QLineEdit>(dialog, "Edit2")->text(), name("N10"));
             table2->setValue(1); // the same seat twice
-            QCOMPARE(child<QLineEdit>(&dialog, "Edit2")->text(), name("N1"));
-            QVERIFY(!child<QPushButton>(&dialog, "OKBtn")->isEnabled());
+            QCOMPARE(child<QLineEdit>(dialog, "Edit2")->text(), name("N1"));
+            QVERIFY(!child<QPushButton>(dialog, "OKBtn")->isEnabled());
             table1->setValue(2);
             letter2->setCurrentIndex(1);
             table2->setValue(5);
-            click(&dialog, "OKBtn");
+            click(dialog, "OKBtn");
         });
-        choose(app, "Echanger les positions");
         const QStringList &list = app.state().playerRegisterList;
         QCOMPARE(lineAt(list, QStringLiteral("N2")), name("S5") + QStringLiteral(" = N2"));
         QCOMPARE(lineAt(list, QStringLiteral("S5")), name("N2") + QStringLiteral(" = S5"));
@@ -239,13 +232,12 @@ private slots:
         QVERIFY(!usable(app, "&Inscription"));
 
         // The selections stay for the next time; Cancel changes nothing.
-        whenShown(&dialog, [&] {
-            QCOMPARE(child<QComboBox>(&dialog, "ComboBox2")->currentText(), QStringLiteral("SUD"));
-            QCOMPARE(child<QSpinBox>(&dialog, "SpinEdit2")->value(), 5);
-            QCOMPARE(child<QLineEdit>(&dialog, "Edit2")->text(), name("N2"));
-            click(&dialog, "CancelBtn");
+        drive(dialog, choosing(app, "Echanger les positions"), [&] {
+            QCOMPARE(child<QComboBox>(dialog, "ComboBox2")->currentText(), QStringLiteral("SUD"));
+            QCOMPARE(child<QSpinBox>(dialog, "SpinEdit2")->value(), 5);
+            QCOMPARE(child<QLineEdit>(dialog, "Edit2")->text(), name("N2"));
+            click(dialog, "CancelBtn");
         });
-        choose(app, "Echanger les positions");
         QCOMPARE(app.state().playerRegisterList, list);
     }
 
@@ -256,27 +248,25 @@ private slots:
         seatPlayers(app, p, 7); // the empty chair at N1
         auto &dialog = app.window<ExchangeDialog>();
         const QString o2 = lineAt(app.state().playerRegisterList, QStringLiteral("O2"));
-        whenShown(&dialog, [&] {
-            child<QComboBox>(&dialog, "ComboBox1")->setCurrentIndex(0);
-            child<QSpinBox>(&dialog, "SpinEdit1")->setValue(1);
-            child<QComboBox>(&dialog, "ComboBox2")->setCurrentIndex(3);
-            child<QSpinBox>(&dialog, "SpinEdit2")->setValue(2);
-            QCOMPARE(child<QLineEdit>(&dialog, "Edit1")->text(), QStringLiteral(" CHAISE VIDE 1"));
-            click(&dialog, "OKBtn");
+        drive(dialog, choosing(app, "Echanger les positions"), [&] {
+            child<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(0);
+            child<QSpinBox>(dialog, "SpinEdit1")->setValue(1);
+            child<QComboBox>(dialog, "ComboBox2")->setCurrentIndex(3);
+            child<QSpinBox>(dialog, "SpinEdit2")->setValue(2);
+            QCOMPARE(child<QLineEdit>(dialog, "Edit1")->text(), QStringLiteral(" CHAISE VIDE 1"));
+            click(dialog, "OKBtn");
         });
-        choose(app, "Echanger les positions");
         const QStringList &list = app.state().playerRegisterList;
         QCOMPARE(lineAt(list, QStringLiteral("O2")), QStringLiteral(" CHAISE VIDE 1 = O2"));
         QCOMPARE(lineAt(list, QStringLiteral("N1")),
                  o2.left(o2.indexOf(QStringLiteral(" = "))) + QStringLiteral(" = N1"));
         // The late player then takes the chair where it now stands.
         auto &complete = app.window<CompleteTableDialog>();
-        whenShown(&complete, [&] {
-            QCOMPARE(child<QLineEdit>(&complete, "Edit3")->text(), QStringLiteral("OUEST 2"));
-            type(&complete, "Edit1", QStringLiteral("TARD"));
-            click(&complete, "OKBtn");
+        drive(complete, choosing(app, "Compléter une table"), [&] {
+            QCOMPARE(child<QLineEdit>(complete, "Edit3")->text(), QStringLiteral("OUEST 2"));
+            type(complete, "Edit1", QStringLiteral("TARD"));
+            click(complete, "OKBtn");
         });
-        choose(app, "Compléter une table");
         QCOMPARE(lineAt(app.state().playerRegisterList, QStringLiteral("O2")), QStringLiteral("TARD  = O2"));
     }
 
@@ -292,7 +282,8 @@ private slots:
         QCOMPARE(found.index1, 1);
         QCOMPARE(found.name2, QStringLiteral("E"));
         QVERIFY(found.ok());
-        const lastminute::SeatLookup same = lastminute::refreshExchange(list, QStringLiteral(" = N1"), QStringLiteral(" = N1"));
+        const lastminute::SeatLookup same =
+            lastminute::refreshExchange(list, QStringLiteral(" = N1"), QStringLiteral(" = N1"));
         QCOMPARE(same.name2, QStringLiteral("B"));
         QVERIFY(!same.ok());
         QVERIFY(!lastminute::refreshExchange(list, QStringLiteral(" = N13"), QStringLiteral(" = S1")).ok());

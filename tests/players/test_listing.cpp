@@ -1,4 +1,4 @@
-#include "driving.h"
+#include "support/driving.h"
 
 #include "players/playerlistdialog.h"
 
@@ -8,13 +8,12 @@ QStringList listing(Application &app)
 {
     auto &dialog = app.window<PlayerListDialog>();
     QStringList items;
-    whenShown(&dialog, [&] {
+    drive(dialog, choosing(app, "&Visualisation"), [&] {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Visualisation"));
-        QVERIFY(child<QPushButton>(&dialog, "CancelBtn")->isHidden());
-        items = itemsOf(child<QListWidget>(&dialog, "ListBox1"));
-        click(&dialog, "OKBtn");
+        QVERIFY(child<QPushButton>(dialog, "CancelBtn")->isHidden());
+        items = itemsOf(child<QListWidget>(dialog, "ListBox1"));
+        click(dialog, "OKBtn");
     });
-    choose(app, "&Visualisation");
     return items;
 }
 

@@ -1,4 +1,5 @@
-#include "driving.h"
+#include "players/registerwindow.h"
+#include "support/driving.h"
 
 // The register window "Gestion des joueurs", driven through its controls.
 class TestRegister : public QObject
@@ -12,34 +13,33 @@ private slots:
         Application app;
         newTournament(app);
         auto &form = app.window<RegisterWindow>();
-        whenShown(&form, [&] {
-            auto *add = child<QPushButton>(&form, "Button1");
+        drive(form, choosing(app, "&Inscription"), [&] {
+            auto *add = child<QPushButton>(form, "Button1");
             QVERIFY(!add->isEnabled());
-            QVERIFY(!child<QPushButton>(&form, "Button2")->isEnabled());
-            QVERIFY(!child<QPushButton>(&form, "Button3")->isEnabled());
-            type(&form, "Edit1", QStringLiteral(" "));
+            QVERIFY(!child<QPushButton>(form, "Button2")->isEnabled());
+            QVERIFY(!child<QPushButton>(form, "Button3")->isEnabled());
+            type(form, "Edit1", QStringLiteral(" "));
             QVERIFY(!add->isEnabled()); // a single blank is no surname
             const QList<QPair<QString, QString>> typed = {
                 {"  martin", "pierre"}, {" A", "wei"},      {"durand", QString::fromUtf8("éLODIE")},
                 {"dupont", "jean"},     {"DUPONT", "Jean"}, {"de la tour", "anne"}};
             for (const auto &[surname, firstName] : typed) {
-                type(&form, "Edit1", surname);
-                type(&form, "Edit2", firstName);
-                QCOMPARE(child<QLineEdit>(&form, "Edit1")->text(), surname.toUpper()); // shown in upper case
-                click(&form, "Button1");
-                QVERIFY(child<QLineEdit>(&form, "Edit1")->text().isEmpty());
-                QVERIFY(child<QLineEdit>(&form, "Edit2")->text().isEmpty());
-                QVERIFY(child<QLineEdit>(&form, "Edit1")->hasFocus());
+                type(form, "Edit1", surname);
+                type(form, "Edit2", firstName);
+                QCOMPARE(child<QLineEdit>(form, "Edit1")->text(), surname.toUpper()); // shown in upper case
+                click(form, "Button1");
+                QVERIFY(child<QLineEdit>(form, "Edit1")->text().isEmpty());
+                QVERIFY(child<QLineEdit>(form, "Edit2")->text().isEmpty());
+                QVERIFY(child<QLineEdit>(form, "Edit1")->hasFocus());
             }
             const QStringList expected = {
                 " A Wei",       "DE LA TOUR Anne", "DUPONT Jean", "DUPONT Jean", QString::fromUtf8("DURAND élodie"),
                 "MARTIN Pierre"};
-            QCOMPARE(itemsOf(child<QListWidget>(&form, "ListBox1")), expected);
+            QCOMPARE(itemsOf(child<QListWidget>(form, "ListBox1")), expected);
             QCOMPARE(app.state().playerRegisterList, expected);
-            QCOMPARE(child<QLineEdit>(&form, "Edit3")->text(), QStringLiteral("6"));
-            child<QPushButton>(&form, "CloseBtn")->click();
+            QCOMPARE(child<QLineEdit>(form, "Edit3")->text(), QStringLiteral("6"));
+            child<QPushButton>(form, "CloseBtn")->click();
         });
-        choose(app, "&Inscription");
         QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), app.state().playerRegisterList);
         QVERIFY(app.state().modified);
         QVERIFY(usable(app, "&Attribuer les positions")); // 6 entries
@@ -51,24 +51,23 @@ private slots:
         Application app;
         newTournament(app);
         auto &form = app.window<RegisterWindow>();
-        whenShown(&form, [&] {
+        drive(form, choosing(app, "&Inscription"), [&] {
             for (const QString &surname :
                  {QStringLiteral("A=B"), QStringLiteral("[INSCRITS]"), QStringLiteral("   ")}) {
-                type(&form, "Edit1", surname);
-                type(&form, "Edit2", QStringLiteral("Jean"));
-                click(&form, "Button1");
-                QCOMPARE(child<QLineEdit>(&form, "Edit1")->text(), surname);
-                QCOMPARE(child<QLineEdit>(&form, "Edit2")->text(), QStringLiteral("Jean"));
+                type(form, "Edit1", surname);
+                type(form, "Edit2", QStringLiteral("Jean"));
+                click(form, "Button1");
+                QCOMPARE(child<QLineEdit>(form, "Edit1")->text(), surname);
+                QCOMPARE(child<QLineEdit>(form, "Edit2")->text(), QStringLiteral("Jean"));
             }
-            type(&form, "Edit1", QStringLiteral("DUPONT"));
-            type(&form, "Edit2", QString::fromUtf8("Jean€")); // the euro sign is in Windows-1252
-            click(&form, "Button1");
-            type(&form, "Edit1", QStringLiteral("DUPONT"));
-            type(&form, "Edit2", QString::fromUtf8("Jeanπ"));
-            click(&form, "Button1");
-            child<QPushButton>(&form, "CloseBtn")->click();
+            type(form, "Edit1", QStringLiteral("DUPONT"));
+            type(form, "Edit2", QString::fromUtf8("Jean€")); // the euro sign is in Windows-1252
+            click(form, "Button1");
+            type(form, "Edit1", QStringLiteral("DUPONT"));
+            type(form, "Edit2", QString::fromUtf8("Jeanπ"));
+            click(form, "Button1");
+            child<QPushButton>(form, "CloseBtn")->click();
         });
-        choose(app, "&Inscription");
         QCOMPARE(p.messages.boxes.size(), 4);
         QVERIFY(p.messages.boxes[0].text.contains(QStringLiteral("=")));
         QVERIFY(p.messages.boxes[1].text.contains(QStringLiteral("[")));
@@ -86,36 +85,36 @@ private slots:
         newTournament(app);
         registerPlayers(app, {{"de la tour", "anne"}, {"zola", "emile"}, {"bernard", "luc"}, {"MARTIN", ""}});
         auto &form = app.window<RegisterWindow>();
-        whenShown(&form, [&] {
-            auto *list = child<QListWidget>(&form, "ListBox1");
+        drive(form, choosing(app, "&Inscription"), [&] {
+            auto *list = child<QListWidget>(form, "ListBox1");
             QCOMPARE(itemsOf(list), (QStringList{"BERNARD Luc", "DE LA TOUR Anne", "MARTIN ", "ZOLA Emile"}));
             const auto dblClick = [list](int row) { doubleClickRow(list, row); };
             dblClick(1);
-            QCOMPARE(child<QLineEdit>(&form, "Edit1")->text(), QStringLiteral("DE LA TOUR"));
-            QCOMPARE(child<QLineEdit>(&form, "Edit2")->text(), QStringLiteral("Anne"));
-            QVERIFY(child<QPushButton>(&form, "Button2")->isEnabled());
+            QCOMPARE(child<QLineEdit>(form, "Edit1")->text(), QStringLiteral("DE LA TOUR"));
+            QCOMPARE(child<QLineEdit>(form, "Edit2")->text(), QStringLiteral("Anne"));
+            QVERIFY(child<QPushButton>(form, "Button2")->isEnabled());
             // A one-word line leaves the first name as it was.
             dblClick(2);
-            QCOMPARE(child<QLineEdit>(&form, "Edit1")->text(), QStringLiteral("MARTIN"));
-            QCOMPARE(child<QLineEdit>(&form, "Edit2")->text(), QStringLiteral("Anne"));
+            QCOMPARE(child<QLineEdit>(form, "Edit1")->text(), QStringLiteral("MARTIN"));
+            QCOMPARE(child<QLineEdit>(form, "Edit2")->text(), QStringLiteral("Anne"));
 
             // Modifier replaces the line where it stands, without sorting again.
-            type(&form, "Edit2", QStringLiteral("paul"));
-            type(&form, "Edit1", QStringLiteral("ALBERT"));
-            click(&form, "Button3");
+            type(form, "Edit2", QStringLiteral("paul"));
+            type(form, "Edit1", QStringLiteral("ALBERT"));
+            click(form, "Button3");
             QCOMPARE(itemsOf(list), (QStringList{"BERNARD Luc", "DE LA TOUR Anne", "ALBERT Paul", "ZOLA Emile"}));
-            QVERIFY(!child<QPushButton>(&form, "Button3")->isEnabled());
-            QCOMPARE(child<QLineEdit>(&form, "Edit1")->text(), QStringLiteral("ALBERT")); // the edits keep their text
+            QVERIFY(!child<QPushButton>(form, "Button3")->isEnabled());
+            QCOMPARE(child<QLineEdit>(form, "Edit1")->text(),
+                     QStringLiteral("ALBERT")); // the edits keep their text
 
             dblClick(0);
-            click(&form, "Button2");
+            click(form, "Button2");
             QCOMPARE(itemsOf(list), (QStringList{"DE LA TOUR Anne", "ALBERT Paul", "ZOLA Emile"}));
-            QCOMPARE(child<QLineEdit>(&form, "Edit3")->text(), QStringLiteral("3"));
-            QVERIFY(!child<QPushButton>(&form, "Button2")->isEnabled());
-            QVERIFY(!child<QPushButton>(&form, "Button3")->isEnabled());
-            child<QPushButton>(&form, "CloseBtn")->click();
+            QCOMPARE(child<QLineEdit>(form, "Edit3")->text(), QStringLiteral("3"));
+            QVERIFY(!child<QPushButton>(form, "Button2")->isEnabled());
+            QVERIFY(!child<QPushButton>(form, "Button3")->isEnabled());
+            child<QPushButton>(form, "CloseBtn")->click();
         });
-        choose(app, "&Inscription");
         QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), (QStringList{"DE LA TOUR Anne", "ALBERT Paul", "ZOLA Emile"}));
     }
 
@@ -130,16 +129,15 @@ private slots:
         QVERIFY(usable(app, "&Attribuer les positions"));
         // Emptied again, the register leaves an empty file.
         auto &form = app.window<RegisterWindow>();
-        whenShown(&form, [&] {
-            auto *list = child<QListWidget>(&form, "ListBox1");
+        drive(form, choosing(app, "&Inscription"), [&] {
+            auto *list = child<QListWidget>(form, "ListBox1");
             for (int left = 6; left > 0; --left) {
                 doubleClickRow(list, 0);
-                click(&form, "Button2");
+                click(form, "Button2");
                 QCOMPARE(list->count(), left - 1);
             }
-            child<QPushButton>(&form, "CloseBtn")->click();
+            child<QPushButton>(form, "CloseBtn")->click();
         });
-        choose(app, "&Inscription");
         QVERIFY(p.exists(QStringLiteral("inscrits.tmp")));
         QVERIFY(p.read(QStringLiteral("inscrits.tmp")).isEmpty());
         QVERIFY(!usable(app, "&Attribuer les positions"));
@@ -150,16 +148,13 @@ private slots:
         TestPlatform p;
         Application app;
         auto &form = app.window<RegisterWindow>();
-        whenShown(&form, [&] {
-            child<QPushButton>(&form, "HelpBtn")->click();
-            // F1 is a window shortcut: it fires only once the window is active, which a loaded
-            // machine may not have made it yet.
-            form.activateWindow();
-            QTRY_VERIFY(QApplication::activeWindow() == &form);
-            QTest::keyClick(&form, Qt::Key_F1);
-            child<QPushButton>(&form, "CloseBtn")->click();
-        });
-        form.run();
+        drive(
+            form, [&] { form.run(); },
+            [&] {
+                child<QPushButton>(form, "HelpBtn")->click();
+                pressF1(form);
+                child<QPushButton>(form, "CloseBtn")->click();
+            });
         QCOMPARE(p.help.keywords, (QStringList{"sommaire", "index"}));
     }
 };

@@ -1,4 +1,4 @@
-#include "driving.h"
+#include "support/driving.h"
 
 #include "players/playerlistdialog.h"
 #include "players/renamedialog.h"
@@ -11,24 +11,23 @@ void correct(Application &app, TestPlatform &p, const QString &shown, const QStr
 {
     auto &listing = app.window<PlayerListDialog>();
     auto &dialog = app.window<RenameDialog>();
-    whenShown(&listing, [&, shown] {
+    const DialogDriver renaming(dialog, [&] {
+        QCOMPARE(child<QLineEdit>(dialog, "Edit1")->text(), shown);
+        type(dialog, "Edit1", corrected);
+        click(dialog, "OKBtn");
+    });
+    p.messages.answers = {answer};
+    drive(listing, choosing(app, "Corriger un nom"), [&] {
         QCOMPARE(listing.windowTitle(), QStringLiteral("Sélectionnez le joueur à corriger"));
-        QVERIFY(child<QPushButton>(&listing, "CancelBtn")->isVisible());
-        auto *list = child<QListWidget>(&listing, "ListBox1");
+        QVERIFY(child<QPushButton>(listing, "CancelBtn")->isVisible());
+        auto *list = child<QListWidget>(listing, "ListBox1");
         const auto found = list->findItems(shown, Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
         list->setCurrentItem(found.first());
-        whenShown(&dialog, [&, shown, corrected] {
-            QCOMPARE(child<QLineEdit>(&dialog, "Edit1")->text(), shown);
-            type(&dialog, "Edit1", corrected);
-            click(&dialog, "OKBtn");
-        });
-        click(&listing, "OKBtn");
+        click(listing, "OKBtn");
     });
-    p.messages.answers = {answer};
-    choose(app, "Corriger un nom");
     QCOMPARE(listing.windowTitle(), QStringLiteral("Visualisation"));
-    QVERIFY(child<QPushButton>(&listing, "CancelBtn")->isHidden());
+    QVERIFY(child<QPushButton>(listing, "CancelBtn")->isHidden());
 }
 
 QStringList fourTables()
@@ -144,9 +143,8 @@ private slots:
 
         // Cancel in the listing: no dialog, no question.
         auto &listing = app.window<PlayerListDialog>();
-        whenShown(&listing, [&] { click(&listing, "CancelBtn"); });
         p.messages.clear();
-        choose(app, "Corriger un nom");
+        drive(listing, choosing(app, "Corriger un nom"), [&] { click(listing, "CancelBtn"); });
         QVERIFY(p.messages.boxes.isEmpty());
     }
 
@@ -157,19 +155,18 @@ private slots:
         seated(app, p, fourTables());
         auto &listing = app.window<PlayerListDialog>();
         auto &dialog = app.window<RenameDialog>();
-        whenShown(&listing, [&] {
-            child<QListWidget>(&listing, "ListBox1")->setCurrentRow(0);
-            whenShown(&dialog, [&] {
-                for (const char *bad : {"DUPONT = Jean", "[POSITIONS]", ""}) {
-                    type(&dialog, "Edit1", QString::fromUtf8(bad));
-                    click(&dialog, "OKBtn");
-                    QVERIFY(dialog.isVisible());
-                }
-                click(&dialog, "CancelBtn");
-            });
-            click(&listing, "OKBtn");
+        const DialogDriver renaming(dialog, [&] {
+            for (const char *bad : {"DUPONT = Jean", "[POSITIONS]", ""}) {
+                type(dialog, "Edit1", QString::fromUtf8(bad));
+                click(dialog, "OKBtn");
+                QVERIFY(dialog.isVisible());
+            }
+            click(dialog, "CancelBtn");
         });
-        choose(app, "Corriger un nom");
+        drive(listing, choosing(app, "Corriger un nom"), [&] {
+            child<QListWidget>(listing, "ListBox1")->setCurrentRow(0);
+            click(listing, "OKBtn");
+        });
         QCOMPARE(p.messages.boxes.size(), 3);
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Nom refusé"));
         QCOMPARE(app.state().playerRegisterList, fourTables());

@@ -1,4 +1,4 @@
-#include "driving.h"
+#include "support/driving.h"
 
 #include "tournament/tournament.h"
 #include "players/entries.h"
@@ -189,9 +189,12 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("line");
-        QTest::newRow("a table scored, the dialog closed") << "tour.tmp" << "N1=20";
-        QTest::newRow("a penalty") << "penal.tmp" << "S2=-150";
-        QTest::newRow("an exclusion") << "exclu.tmp" << "E1";
+        QTest::newRow("a table scored, the dialog closed") << "tour.tmp"
+                                                           << "N1=20";
+        QTest::newRow("a penalty") << "penal.tmp"
+                                   << "S2=-150";
+        QTest::newRow("an exclusion") << "exclu.tmp"
+                                      << "E1";
     }
 
     // Those lines are keyed by seat code: after a new draw they would belong to other players.

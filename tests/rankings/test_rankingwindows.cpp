@@ -1,27 +1,21 @@
 #include "tournament/workingfilenames.h"
-#include "app/application.h"
-#include "app/mainwindow.h"
 #include "fields.h"
+#include "platform/qtplatform.h"
 #include "rankings/generalrankingwindow.h"
 #include "rankings/roundrankingwindow.h"
-#include "platform/qtplatform.h"
-#include "support/testing.h"
+#include "support/driving.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QPrinterInfo>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
-#include <QTest>
 
 namespace {
 
 QTableView *grid(QWidget *w)
 {
-    return w->findChild<QTableView *>(QStringLiteral("StringGrid1"));
+    return child<QTableView>(*w, "StringGrid1");
 }
 
 QStringList column(QWidget *w, int k)
@@ -56,11 +50,6 @@ void clickCell(QWidget *w, int row)
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(row, 0)).center());
 }
 
-template <class T> T *child(QWidget *w, const char *name)
-{
-    return w->findChild<T *>(QString::fromLatin1(name));
-}
-
 // A 20-player field (five tables) in round `round`, rounds before it complete: player k scores
 // k - 10 in round 1 and 10 - k in round 2, so the totals cancel and round 3 decides.
 void field(TestPlatform &p, Application &app, int round)
@@ -77,11 +66,6 @@ void field(TestPlatform &p, Application &app, int round)
     for (int r = 2; r < round; ++r)
         p.write(workingfile::finishedRound(r), scoreLines(seatCodes(20), r == 2 ? down : third));
     QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
-}
-
-QAction *act(Application &app, const char *caption)
-{
-    return findAction(&app.mainWindow(), QString::fromUtf8(caption));
 }
 
 } // namespace
@@ -101,7 +85,7 @@ private slots:
         p.write("exclu.tmp", {"N3"});
         QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
         auto &w = app.window<GeneralRankingWindow>();
-        act(app, "Général")->trigger();
+        trigger(app, "Général");
         QVERIFY(w.isVisible());
         QVERIFY(!w.isModal());
         QCOMPARE(headers(&w), (QStringList{"NOM", "POSITION", "SCORE"}));
@@ -112,7 +96,7 @@ private slots:
         QCOMPARE(column(&w, 2).count("EXCLU"), 1);
         QCOMPARE(column(&w, 1).first(), QStringLiteral("Nord 1")); // ties keep the file order
         QCOMPARE(app.state().generalRanking.rows.size(), 20);
-        QVERIFY(!child<QCheckBox>(&w, "CheckBox1")->isEnabled()); // round 3
+        QVERIFY(!child<QCheckBox>(w, "CheckBox1")->isEnabled()); // round 3
 
         clickHeader(&w, 0);
         QCOMPARE(column(&w, 0).first(), QStringLiteral("JOUEUR1 Paul "));
@@ -122,7 +106,7 @@ private slots:
         QCOMPARE(column(&w, 1).mid(0, 6), (QStringList{"Nord 1", "Nord 2", "Nord 3", "Nord 4", "Nord 5", "Sud 1"}));
         QCOMPARE(column(&w, 1).last(), QStringLiteral("Ouest 5"));
 
-        auto *rank = child<QLineEdit>(&w, "Edit1");
+        auto *rank = child<QLineEdit>(w, "Edit1");
         QVERIFY(rank->text().isEmpty());
         clickCell(&w, 0);
         QCOMPARE(rank->text(), QStringLiteral("1er"));
@@ -133,11 +117,10 @@ private slots:
         QCOMPARE(column(&w, 1).last(), QStringLiteral("Ouest 5"));
         QVERIFY(rank->text().isEmpty());
 
-        child<QPushButton>(&w, "HelpBtn")->click();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTest::keyClick(&w, Qt::Key_F1);
+        child<QPushButton>(w, "HelpBtn")->click();
+        pressF1(w);
         QCOMPARE(p.help.keywords, (QStringList{"index", "sommaire"}));
-        child<QPushButton>(&w, "OKBtn")->click();
+        child<QPushButton>(w, "OKBtn")->click();
         QVERIFY(!w.isVisible());
         QVERIFY(!app.state().modified);
         QVERIFY(!p.exists("classgen.dia"));
@@ -151,8 +134,8 @@ private slots:
         p.write("tour.tmp", scoreLines(seatCodes(20), QList<int>(20, 0)));
         QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
         auto &w = app.window<GeneralRankingWindow>();
-        act(app, "Général")->trigger();
-        auto *pcn = child<QCheckBox>(&w, "CheckBox1");
+        trigger(app, "Général");
+        auto *pcn = child<QCheckBox>(w, "CheckBox1");
         QVERIFY(pcn->isEnabled());
         QVERIFY(!pcn->isChecked());
 
@@ -176,7 +159,7 @@ private slots:
         app.state().date = "08/12/2026";
         app.state().place = "Lyon";
         p.printing.where = "Le document a été enregistré dans le fichier « x.pdf ».";
-        child<QPushButton>(&w, "Button1")->click();
+        child<QPushButton>(w, "Button1")->click();
         QCOMPARE(p.printing.documents, QStringList{"Classement général - tour 5"});
         QVERIFY(!p.printing.last.find("Classement Général Tournoi du 08/12/2026 Lyon").kind.isEmpty());
         QCOMPARE(p.printing.last.find("200").x, (4780 / 5) * 4);
@@ -187,7 +170,7 @@ private slots:
         QTest::mouseClick(pcn, Qt::LeftButton);
         QCOMPARE(headers(&w).size(), 3);
         QCOMPARE(app.state().generalRanking.rows.first().size(), 3);
-        child<QPushButton>(&w, "Button1")->click();
+        child<QPushButton>(w, "Button1")->click();
         QVERIFY(p.printing.last.find("PCN").kind.isEmpty());
 
         // Coming back to the window rebuilds it: a penalty given meanwhile shows, the box is unchecked.
@@ -204,7 +187,7 @@ private slots:
         // The menu command on the open window rebuilds it too.
         p.write("exclu.tmp", {"N1"});
         QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
-        act(app, "Général")->trigger();
+        trigger(app, "Général");
         QCOMPARE(column(&w, 2).count("EXCLU"), 1);
     }
 
@@ -214,16 +197,16 @@ private slots:
         Application app;
         app.state().playerRegisterList = fieldRegister(12, 11);
         auto &w = app.window<GeneralRankingWindow>();
-        act(app, "Général")->trigger();
+        trigger(app, "Général");
         QCOMPARE(column(&w, 0), QStringList{"Pas de classement possible"});
-        QVERIFY(!child<QCheckBox>(&w, "CheckBox1")->isEnabled());
-        child<QPushButton>(&w, "Button1")->click();
+        QVERIFY(!child<QCheckBox>(w, "CheckBox1")->isEnabled());
+        child<QPushButton>(w, "Button1")->click();
         QVERIFY(!p.printing.last.find("Pas de classement possible").kind.isEmpty());
 
         // A 12-line register numbers the players; the empty chair is "SANS OBJET".
         p.write("tour.tmp", scoreLines({"N1", "S1", "E1", "O1"}, {0, 30, -10, -20}));
         QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
-        act(app, "Général")->trigger();
+        trigger(app, "Général");
         QCOMPARE(column(&w, 1), (QStringList{" Joueur n° 2", " Joueur n° 1", " Joueur n° 3", " Joueur n° 4"}));
         QCOMPARE(column(&w, 2), (QStringList{"30", "SANS OBJET", "-10", "-20"}));
     }
@@ -233,11 +216,11 @@ private slots:
         TestPlatform p;
         Application app;
         auto &w = app.window<RoundRankingWindow>();
-        auto *spin = child<QSpinBox>(&w, "SpinEdit1");
+        auto *spin = child<QSpinBox>(w, "SpinEdit1");
 
         // Round 1, nothing entered: 1 and disabled, an empty table.
         app.state().playerRegisterList = fieldRegister(20, 20);
-        act(app, "Tour")->trigger();
+        trigger(app, "Tour");
         QVERIFY(w.isVisible());
         QVERIFY(!w.isModal());
         QCOMPARE(spin->value(), 1);
@@ -248,7 +231,7 @@ private slots:
 
         // Round 4 with no score entered yet: rounds 1 to 3 offered.
         field(p, app, 4);
-        act(app, "Tour")->trigger();
+        trigger(app, "Tour");
         QCOMPARE(spin->maximum(), 3);
         QCOMPARE(spin->value(), 3);
         QVERIFY(spin->isEnabled());
@@ -260,7 +243,7 @@ private slots:
         p.write("penal.tmp", {"N1=-1000"});
         p.write("exclu.tmp", {"E2"});
         QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
-        act(app, "Tour")->trigger();
+        trigger(app, "Tour");
         QCOMPARE(spin->maximum(), 4);
         QCOMPARE(spin->value(), 4);
         QCOMPARE(column(&w, 2), (QStringList{"50", "5", "5", "EXCLU", "-10", "-15", "-20", "-20"}));
@@ -277,12 +260,12 @@ private slots:
         clickHeader(&w, 1);
         QCOMPARE(column(&w, 1).mid(0, 3), (QStringList{"Nord 1", "Nord 2", "Nord 3"}));
         clickCell(&w, 1);
-        QCOMPARE(child<QLineEdit>(&w, "Edit1")->text(), QStringLiteral("2ème"));
+        QCOMPARE(child<QLineEdit>(w, "Edit1")->text(), QStringLiteral("2ème"));
 
         // Printed as shown, titled with the round shown.
         app.state().date = "08/12/2026";
         app.state().place = "Lyon";
-        child<QPushButton>(&w, "Button1")->click();
+        child<QPushButton>(w, "Button1")->click();
         QCOMPARE(p.printing.documents, QStringList{"Classement du tour 3"});
         const RecordingCanvas &c = p.printing.last;
         QVERIFY(!c.find("Classement du tour n°3 Tournoi du 08/12/2026 Lyon").kind.isEmpty());
@@ -291,8 +274,8 @@ private slots:
         QVERIFY(p.messages.boxes.isEmpty());
 
         // Reopening goes back to the latest round.
-        child<QPushButton>(&w, "OKBtn")->click();
-        act(app, "Tour")->trigger();
+        child<QPushButton>(w, "OKBtn")->click();
+        trigger(app, "Tour");
         QCOMPARE(spin->value(), 4);
         QCOMPARE(grid(&w)->model()->rowCount(), 8);
     }
@@ -315,9 +298,9 @@ private slots:
         Application app;
         field(p, app, 4);
         auto &w = app.window<GeneralRankingWindow>();
-        act(app, "Général")->trigger();
-        child<QPushButton>(&w, "Button1")->click();
-        child<QPushButton>(&w, "Button1")->click();
+        trigger(app, "Général");
+        child<QPushButton>(w, "Button1")->click();
+        child<QPushButton>(w, "Button1")->click();
         QVERIFY(p.bytes("Classement général - tour 4.pdf").startsWith("%PDF"));
         QVERIFY(p.bytes("Classement général - tour 4 (2).pdf").startsWith("%PDF"));
         QCOMPARE(p.messages.boxes.size(), 2);

@@ -1,7 +1,7 @@
 #include "app/mainwindow.h"
 #include "helpers.h"
-#include "rounds/previousrounddialog.h"
 #include "rounds/cancelrounddialog.h"
+#include "rounds/previousrounddialog.h"
 #include "rounds/scoreentrydialog.h"
 
 #include <QApplication>
@@ -20,27 +20,23 @@ QStringList fields(QWidget &dialog, int first)
 {
     QStringList texts;
     for (int i = first; i < first + 4; ++i)
-        texts << dialog.findChild<QLineEdit *>(QStringLiteral("Edit%1").arg(i))->text();
+        texts << child(dialog, qPrintable(QStringLiteral("Edit%1").arg(i)))->text();
     return texts;
 }
 
 QPushButton *ok(QWidget &dialog)
 {
-    return control<QPushButton>(dialog, "OKBtn");
+    return child<QPushButton>(dialog, "OKBtn");
 }
 
 QString comment(QWidget &dialog)
 {
-    return control<QLabel>(dialog, "comment")->text();
+    return child<QLabel>(dialog, "comment")->text();
 }
 
 QStringList listLines(QWidget &dialog)
 {
-    QStringList lines;
-    auto *list = control<QListWidget>(dialog, "ListBox1");
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
-    return lines;
+    return itemsOf(child<QListWidget>(dialog, "ListBox1"));
 }
 
 } // namespace
@@ -58,48 +54,48 @@ private slots:
         seats::seat(p, app, seatedRegister(5));
         app.state().menus.disable(Cmd::MenuClassements);
         QVERIFY(drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
-            QCOMPARE(control(d, "tour")->text(), QStringLiteral("1"));
-            QCOMPARE(control<QSpinBox>(d, "SpinEdit1")->maximum(), 5);
+            QCOMPARE(child(d, "tour")->text(), QStringLiteral("1"));
+            QCOMPARE(child<QSpinBox>(d, "SpinEdit1")->maximum(), 5);
             QCOMPARE(comment(d), QStringLiteral("Vous avez 5 tables à saisir."));
             QCOMPARE(fields(d, 1), QStringList({"1", "1", "1", "1"}));
             QCOMPARE(fields(d, 5), QStringList({"JOUEUR N1 ", "JOUEUR S1 ", "JOUEUR E1 ", "JOUEUR O1 "}));
-            QCOMPARE(d.focusWidget(), control(d, "Edit9"));
+            QCOMPARE(d.focusWidget(), child(d, "Edit9"));
 
             // Enter goes from box to box while the table does not balance, then records it.
             typeScores(d, {"+120", "-40"});
-            QCOMPARE(d.focusWidget(), control(d, "Edit11"));
+            QCOMPARE(d.focusWidget(), child(d, "Edit11"));
             QVERIFY(!ok(d)->isEnabled());
             typeScores(d, {"-40"});
             QTest::keyClicks(d.focusWidget(), "-40");
             QVERIFY(ok(d)->isEnabled());
             QTest::keyClick(d.focusWidget(), Qt::Key_Return);
             QCOMPARE(p.read("tour.tmp"), QStringList({"N1=120", "O1=-40", "E1=-40", "S1=-40"}));
-            QCOMPARE(control<QSpinBox>(d, "SpinEdit1")->value(), 2);
+            QCOMPARE(child<QSpinBox>(d, "SpinEdit1")->value(), 2);
             QCOMPARE(comment(d), QStringLiteral("tables restant à saisir : 2  3  4  5 "));
             QCOMPARE(fields(d, 9), QStringList({"", "", "", ""}));
-            QCOMPARE(d.focusWidget(), control(d, "Edit9"));
+            QCOMPARE(d.focusWidget(), child(d, "Edit9"));
 
             // Not whole numbers, or beyond a million: the table never balances.
             typeScores(d, {"5x", "-5"});
             QVERIFY(!ok(d)->isEnabled());
-            control<QPushButton>(d, "CancelBtn")->click();
+            child<QPushButton>(d, "CancelBtn")->click();
             QCOMPARE(fields(d, 9), QStringList({"", "", "", ""}));
             QVERIFY(!ok(d)->isEnabled());
-            control(d, "Edit9")->setFocus();
+            child(d, "Edit9")->setFocus();
             typeScores(d, {"2000000", "-2000000", "0", "0"});
             QVERIFY(!ok(d)->isEnabled());
             QCOMPARE(p.read("tour.tmp").size(), 4);
 
             // Back to table 1: its scores come back, without the "+".
-            control<QSpinBox>(d, "SpinEdit1")->setValue(1);
+            child<QSpinBox>(d, "SpinEdit1")->setValue(1);
             QCOMPARE(fields(d, 9), QStringList({"120", "-40", "-40", "-40"}));
             QVERIFY(ok(d)->isEnabled());
-            control<QSpinBox>(d, "SpinEdit1")->setValue(4);
-            control(d, "Edit9")->setText("10");
-            control(d, "Edit10")->setText("-10");
+            child<QSpinBox>(d, "SpinEdit1")->setValue(4);
+            child(d, "Edit9")->setText("10");
+            child(d, "Edit10")->setText("-10");
             QVERIFY(ok(d)->isEnabled());
             // "Quitter" on a balanced table records it first, but an empty box stops the record.
-            control<QPushButton>(d, "BitBtn1")->click();
+            child<QPushButton>(d, "BitBtn1")->click();
             QVERIFY(!d.isVisible());
         }));
         QCOMPARE(p.read("tour.tmp"), QStringList({"N1=120", "O1=-40", "E1=-40", "S1=-40"}));
@@ -109,13 +105,13 @@ private slots:
 
         // The dialog keeps its table; "Quitter" records the balanced one shown.
         drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
-            QCOMPARE(control<QSpinBox>(d, "SpinEdit1")->value(), 4);
+            QCOMPARE(child<QSpinBox>(d, "SpinEdit1")->value(), 4);
             QCOMPARE(comment(d), QStringLiteral("Vous avez 5 tables à saisir."));
-            control(d, "Edit9")->setText("10");
-            control(d, "Edit10")->setText("-10");
-            control(d, "Edit11")->setText("0");
-            control(d, "Edit12")->setText("0");
-            control<QPushButton>(d, "BitBtn1")->click();
+            child(d, "Edit9")->setText("10");
+            child(d, "Edit10")->setText("-10");
+            child(d, "Edit11")->setText("0");
+            child(d, "Edit12")->setText("0");
+            child<QPushButton>(d, "BitBtn1")->click();
         });
         QCOMPARE(p.read("tour.tmp").mid(4), QStringList({"N4=10", "O4=0", "E4=0", "S4=-10"}));
     }
@@ -128,11 +124,11 @@ private slots:
         app.state().menus.disable(Cmd::MenuClassements);
         app.syncMenus();
         drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
-            control<QSpinBox>(d, "SpinEdit1")->setValue(2);
+            child<QSpinBox>(d, "SpinEdit1")->setValue(2);
             typeScores(d, {"30", "-30", "0", "0"});
             QCOMPARE(comment(d), QStringLiteral("Il reste la table 1 à saisir."));
-            QCOMPARE(control<QSpinBox>(d, "SpinEdit1")->value(), 1); // from the last table back to 1
-            control(d, "Edit9")->setText("7");
+            QCOMPARE(child<QSpinBox>(d, "SpinEdit1")->value(), 1); // from the last table back to 1
+            child(d, "Edit9")->setText("7");
         });
         QCOMPARE(p.read("tour.tmp"), QStringList({"N2=30", "O2=0", "E2=0", "S2=-30"}));
         QCOMPARE(app.state().scoreList, p.read("tour.tmp"));
@@ -152,8 +148,8 @@ private slots:
             typeScores(d, {"30", "-30", "0", "0"});
             typeScores(d, {"-8", "8", "4", "-4"});
             QCOMPARE(comment(d), QStringLiteral("Tour complet, appuyez sur Quitter."));
-            QCOMPARE(control<QSpinBox>(d, "SpinEdit1")->value(), 1);
-            control<QPushButton>(d, "BitBtn1")->click();
+            QCOMPARE(child<QSpinBox>(d, "SpinEdit1")->value(), 1);
+            child<QPushButton>(d, "BitBtn1")->click();
         });
         const QStringList round1 = {"N1=30", "O1=0", "E1=0", "S1=-30", "N2=-8", "O2=-4", "E2=4", "S2=8"};
         QCOMPARE(p.read("tour.tmp"), round1);
@@ -162,7 +158,7 @@ private slots:
         // balanced table 1 shown, as OK does, and so moved on to table 2.
         p.messages.answers = {Messages::No};
         QVERIFY(drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
-            QCOMPARE(control(d, "tour")->text(), QStringLiteral("1"));
+            QCOMPARE(child(d, "tour")->text(), QStringLiteral("1"));
             QCOMPARE(fields(d, 9), QStringList({"-8", "8", "4", "-4"}));
         }));
         QCOMPARE(p.messages.boxes.size(), 1);
@@ -174,8 +170,8 @@ private slots:
 
         p.messages.answers = {Messages::Yes};
         QVERIFY(drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
-            QCOMPARE(control(d, "tour")->text(), QStringLiteral("2"));
-            control<QSpinBox>(d, "SpinEdit1")->setValue(1);
+            QCOMPARE(child(d, "tour")->text(), QStringLiteral("2"));
+            child<QSpinBox>(d, "SpinEdit1")->setValue(1);
             QCOMPARE(fields(d, 1), QStringList({"1", "2", "2", "2"})); // Sud, Est, Ouest moved one table
             QCOMPARE(fields(d, 9), QStringList({"", "", "", ""}));
             QVERIFY(!findAction(&app.mainWindow(), "Dernière minute")->isVisible());
@@ -214,7 +210,7 @@ private slots:
         QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
         app.state().currentRound = 3;
         QVERIFY(drive<PreviousRoundDialog>(app, voir, [&](PreviousRoundDialog &d) {
-            auto *round = control<QSpinBox>(d, "SpinEdit1");
+            auto *round = child<QSpinBox>(d, "SpinEdit1");
             QCOMPARE(round->maximum(), 2);
             QCOMPARE(round->value(), 2);
             QCOMPARE(listLines(d), QStringList({"AUBERT Lea                Est 1                              1",
@@ -235,7 +231,7 @@ private slots:
             round->setValue(2);
             round->setValue(1);
             QCOMPARE(listLines(d), QStringList());
-            control<QPushButton>(d, "OKBtn")->click();
+            child<QPushButton>(d, "OKBtn")->click();
         }));
         QCOMPARE(p.messages.texts().last(), QStringLiteral("Aucun score n'est enregistré pour le tour 1."));
     }
@@ -255,8 +251,8 @@ private slots:
 
         // Annuler: nothing changes.
         drive<CancelRoundDialog>(app, annuler, [&](CancelRoundDialog &d) {
-            QCOMPARE(control(d, "Edit1")->text(), QStringLiteral("Tour n°2"));
-            control<QPushButton>(d, "CancelBtn")->click();
+            QCOMPARE(child(d, "Edit1")->text(), QStringLiteral("Tour n°2"));
+            child<QPushButton>(d, "CancelBtn")->click();
         });
         // OK then No: nothing changes either, and the dialog closes.
         p.messages.answers = {Messages::No};
@@ -284,7 +280,7 @@ private slots:
         // The round can be started again at once.
         p.messages.answers = {Messages::Yes};
         drive<ScoreEntryDialog>(app, saisie,
-                             [&](ScoreEntryDialog &d) { QCOMPARE(control(d, "tour")->text(), QStringLiteral("2")); });
+                                [&](ScoreEntryDialog &d) { QCOMPARE(child(d, "tour")->text(), QStringLiteral("2")); });
         QCOMPARE(p.read("tour1.tmp"), round1);
         QCOMPARE(p.messages.texts().last(), QStringLiteral("Voulez-vous entamer un nouveau tour (tour n° 2) ?"));
     }
@@ -309,11 +305,11 @@ private slots:
         Application app;
         seats::seat(p, app, seatedRegister(2));
         drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
-            control<QPushButton>(d, "HelpBtn")->click();
-            QApplication::setActiveWindow(&d);
-            QTest::keyClick(d.focusWidget(), Qt::Key_F1);
+            child<QPushButton>(d, "HelpBtn")->click();
+            pressF1(d);
         });
-        drive<CancelRoundDialog>(app, annuler, [&](CancelRoundDialog &d) { control<QPushButton>(d, "HelpBtn")->click(); });
+        drive<CancelRoundDialog>(app, annuler,
+                                 [&](CancelRoundDialog &d) { child<QPushButton>(d, "HelpBtn")->click(); });
         QCOMPARE(p.help.keywords, QStringList({"deroulement", "sommaire", "depltour"}));
     }
 };

@@ -1,6 +1,5 @@
 #include "tournament/workingfilenames.h"
 #include "helpers.h"
-#include "players/driving.h"
 #include "rankings/generalrankingwindow.h"
 #include "rounds/cancelrounddialog.h"
 #include "rounds/scoreentrydialog.h"
@@ -124,7 +123,7 @@ QList<QStringList> expectedRanking(int rounds, const QStringList &reg)
 
 QSpinBox *tableField(ScoreEntryDialog &d)
 {
-    return control<QSpinBox>(d, "SpinEdit1");
+    return child<QSpinBox>(d, "SpinEdit1");
 }
 
 // The header and rows of "Classement général" as the window shows them.
@@ -132,7 +131,7 @@ QList<QStringList> generalRanking(Application &app)
 {
     choose(app, "Général");
     auto &window = app.window<GeneralRankingWindow>();
-    const QAbstractItemModel *model = control<QTableView>(window, "StringGrid1")->model();
+    const QAbstractItemModel *model = child<QTableView>(window, "StringGrid1")->model();
     QList<QStringList> rows(1);
     for (int k = 0; k < model->columnCount(); ++k)
         rows[0] << model->headerData(k, Qt::Horizontal).toString();
@@ -148,7 +147,7 @@ QList<QStringList> generalRanking(Application &app)
 
 void quit(ScoreEntryDialog &d)
 {
-    control<QPushButton>(d, "BitBtn1")->click();
+    child<QPushButton>(d, "BitBtn1")->click();
 }
 
 } // namespace
@@ -174,16 +173,16 @@ class TestTournament : public QObject
     {
         p.messages.answers = {Messages::Yes};
         QVERIFY(drive<ScoreEntryDialog>(app, "&Saisie des résultats", [&](ScoreEntryDialog &d) {
-            QCOMPARE(control(d, "tour")->text(), QString::number(round));
+            QCOMPARE(child(d, "tour")->text(), QString::number(round));
             tableField(d)->setValue(1);
-            control(d, "Edit9")->setFocus();
+            child(d, "Edit9")->setFocus();
             for (int t = 1; t <= tables; ++t) {
                 QCOMPARE(tableField(d)->value(), t);
-                QCOMPARE(control(d, "Edit1")->text(), occupant('N', t, round).mid(1));
-                QCOMPARE(control(d, "Edit3")->text(), occupant('E', t, round).mid(1));
+                QCOMPARE(child(d, "Edit1")->text(), occupant('N', t, round).mid(1));
+                QCOMPARE(child(d, "Edit3")->text(), occupant('E', t, round).mid(1));
                 typeScores(d, texts(scores(round, t)));
             }
-            QCOMPARE(control<QLabel>(d, "comment")->text(), QStringLiteral("Tour complet, appuyez sur Quitter."));
+            QCOMPARE(child<QLabel>(d, "comment")->text(), QStringLiteral("Tour complet, appuyez sur Quitter."));
             quit(d);
         }));
     }
@@ -217,11 +216,11 @@ private slots:
                 typeScores(d, texts(v));
             }
             tableField(d)->setValue(3);
-            QCOMPARE(control(d, "Edit10")->text(), QString::number(scores(1, 3)[1] - 50));
-            control<QPushButton>(d, "CancelBtn")->click();
-            control(d, "Edit9")->setFocus();
+            QCOMPARE(child(d, "Edit10")->text(), QString::number(scores(1, 3)[1] - 50));
+            child<QPushButton>(d, "CancelBtn")->click();
+            child(d, "Edit9")->setFocus();
             typeScores(d, texts(scores(1, 3)));
-            QCOMPARE(control(d, "Edit5")->text(), nameOf(reg, "N4")); // on to table 4
+            QCOMPARE(child(d, "Edit5")->text(), nameOf(reg, "N4")); // on to table 4
             quit(d);
         }));
         QVERIFY(p.messages.boxes.isEmpty());
@@ -243,7 +242,7 @@ private slots:
         p.messages.answers = {Messages::Yes};
         drive<ScoreEntryDialog>(app, "&Saisie des résultats", [&](ScoreEntryDialog &d) {
             tableField(d)->setValue(1);
-            control(d, "Edit9")->setFocus();
+            child(d, "Edit9")->setFocus();
             typeScores(d, texts(scores(4, 1)));
             typeScores(d, texts(scores(4, 2)));
             quit(d);
@@ -253,8 +252,8 @@ private slots:
         p.messages.clear();
         p.messages.answers = {Messages::Yes};
         drive<CancelRoundDialog>(app, "Annuler le tour en cours", [&](CancelRoundDialog &d) {
-            QCOMPARE(control(d, "Edit1")->text(), QStringLiteral("Tour n°4"));
-            control<QPushButton>(d, "OKBtn")->click();
+            QCOMPARE(child(d, "Edit1")->text(), QStringLiteral("Tour n°4"));
+            child<QPushButton>(d, "OKBtn")->click();
         });
         QCOMPARE(p.messages.texts(), QStringList{"Vous allez supprimer 8 scores. En êtes-vous sûr ?"});
         QCOMPARE(app.state().currentRound, 3);

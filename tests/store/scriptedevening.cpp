@@ -5,19 +5,19 @@
 //
 //   scriptedevening <working directory> <journal> [<tournament file to save at the end>]
 
-#include "incidents/penaltydialog.h"
 #include "incidents/exclusiondialog.h"
+#include "incidents/penaltydialog.h"
 #include "movements/positions.h"
-#include "players/driving.h"
 #include "players/entries.h"
-#include "rounds/helpers.h"
 #include "rounds/scoreentrydialog.h"
 #include "store/newtournamentdialog.h"
+#include "support/driving.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QSpinBox>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -63,8 +63,8 @@ void playTables(Application &app, Journal &journal, int first, int last)
         const int round = app.state().currentRound;
         if (round != before)
             journal.note(QStringLiteral("tour %1").arg(round));
-        control<QSpinBox>(d, "SpinEdit1")->setValue(first);
-        control(d, "Edit9")->setFocus();
+        child<QSpinBox>(d, "SpinEdit1")->setValue(first);
+        child(d, "Edit9")->setFocus();
         for (int t = first; t <= last; ++t) {
             const std::array<int, 4> v = scores(round, t);
             QStringList typed, lines;
@@ -76,14 +76,14 @@ void playTables(Application &app, Journal &journal, int first, int last)
             typeScores(d, typed);
             journal.note(QStringLiteral("score %1 %2").arg(round).arg(lines.join(QLatin1Char(' '))));
         }
-        control<QPushButton>(d, "BitBtn1")->click();
+        child<QPushButton>(d, "BitBtn1")->click();
     });
 }
 
 // Picks the entry at index in the dialog's player list; returns its seat code.
 QString pickPlayer(QDialog &d, int index)
 {
-    auto *list = control<QComboBox>(d, "ComboBox1");
+    auto *list = child<QComboBox>(d, "ComboBox1");
     while (list->itemText(index).trimmed().isEmpty()) // the blank first entries
         ++index;
     list->setCurrentIndex(index);
@@ -94,8 +94,8 @@ void penalise(Application &app, Journal &journal, int index, int points)
 {
     drive<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
         const QString code = pickPlayer(d, index);
-        control<QSpinBox>(d, "SpinEdit1")->setValue(points);
-        control<QPushButton>(d, "OKBtn")->click();
+        child<QSpinBox>(d, "SpinEdit1")->setValue(points);
+        child<QPushButton>(d, "OKBtn")->click();
         journal.note(QStringLiteral("penal %1=%2").arg(code).arg(points));
     });
 }
@@ -104,7 +104,7 @@ void exclude(Application &app, Journal &journal, int index)
 {
     drive<ExclusionDialog>(app, "&Exclure un joueur", [&](ExclusionDialog &d) {
         const QString code = pickPlayer(d, index);
-        control<QPushButton>(d, "OKBtn")->click();
+        child<QPushButton>(d, "OKBtn")->click();
         journal.note(QStringLiteral("exclu %1").arg(code));
     });
 }
@@ -113,11 +113,10 @@ void playEvening(Application &app, Journal &journal, Doubles &doubles, const QSt
 {
     app.mainWindow().firstActivation();
     auto &init = app.window<NewTournamentDialog>();
-    whenShown(&init, [&init] {
-        type(&init, "Edit2", QStringLiteral("Salle des fêtes de Saint-Aubin"));
-        child<QPushButton>(&init, "OKBtn")->click();
+    drive(init, choosing(app, "Nouveau"), [&init] {
+        type(init, "Edit2", QStringLiteral("Salle des fêtes de Saint-Aubin"));
+        child<QPushButton>(init, "OKBtn")->click();
     });
-    choose(app, "Nouveau");
     journal.note(QStringLiteral("nouveau"));
     registerPlayers(app, evening);
     journal.note(QStringLiteral("inscrits %1").arg(evening.size()));

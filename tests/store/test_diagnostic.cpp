@@ -1,14 +1,10 @@
-#include "app/mainwindow.h"
 #include "menus.h"
 #include "store/diagnostic.h"
 #include "store/diagnosticdialog.h"
-#include "support/testing.h"
+#include "support/driving.h"
 #include "tournaments.h"
 
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
 // "Mode Diagnostic" opened from the "?" menu, and the classgen.dia rule in core.
 class TestDiagnostic : public QObject
@@ -18,10 +14,10 @@ class TestDiagnostic : public QObject
     // Opens the dialog from its menu and closes it with OK; returns the report lines shown.
     static QStringList diagnose(Application &app)
     {
-        auto *dialog = &app.window<DiagnosticDialog>();
-        QTimer::singleShot(0, dialog, [dialog] { dialog->findChild<QPushButton *>(QStringLiteral("OKBtn"))->click(); });
-        app.action(Cmd::Diagnostic)->trigger();
-        return dialog->findChild<QPlainTextEdit *>(QStringLiteral("Memo1"))->toPlainText().split(QLatin1Char('\n'));
+        auto &dialog = app.window<DiagnosticDialog>();
+        drive(
+            dialog, [&] { app.action(Cmd::Diagnostic)->trigger(); }, clicking(dialog, "OKBtn"));
+        return child<QPlainTextEdit>(dialog, "Memo1")->toPlainText().split(QLatin1Char('\n'));
     }
 
     static QStringList started(TestPlatform &p, Application &app)

@@ -1,11 +1,7 @@
-#include "app/mainwindow.h"
-#include "players/driving.h"
-#include "players/namecorrection.h"
 #include "menus.h"
-#include "support/testing.h"
+#include "players/namecorrection.h"
+#include "support/driving.h"
 #include "tournaments.h"
-
-#include <QTest>
 
 using tournaments::Shape;
 

@@ -1,14 +1,10 @@
-#include "app/mainwindow.h"
 #include "menus.h"
 #include "store/newtournamentdialog.h"
 #include "store/tournamentfile.h"
-#include "support/testing.h"
+#include "support/driving.h"
 #include "tournaments.h"
 
 #include <QDir>
-#include <QLineEdit>
-#include <QTest>
-#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -109,7 +105,8 @@ private slots:
         p.fileDialogs.saveAnswers = {p.path(QStringLiteral("autre.trt"))};
         p.messages.answers = {Messages::No};
         trigger(app, Cmd::EnregistrerSous);
-        QCOMPARE(p.messages.texts(), QStringList{"Le fichier « autre.trt » existe déjà.\r\nVoulez-vous le remplacer ?"});
+        QCOMPARE(p.messages.texts(),
+                 QStringList{"Le fichier « autre.trt » existe déjà.\r\nVoulez-vous le remplacer ?"});
         QCOMPARE(p.messages.boxes.last().icon, Messages::Icon::Warning);
         QCOMPARE(p.read(QStringLiteral("autre.trt")), QStringList{"[INITIAL]"});
         QVERIFY(app.state().modified);
@@ -276,8 +273,8 @@ private slots:
         QCOMPARE(app.state().playerRegisterList,
                  (QStringList{" CHAISE VIDE 1 = N1", "ADAM Luc = S1", "ZOLA Emile = N1"}));
         auto &init = app.window<NewTournamentDialog>();
-        QCOMPARE(init.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), QStringLiteral("14/07/2026"));
-        QCOMPARE(init.findChild<QLineEdit *>(QStringLiteral("Edit2"))->text(), QStringLiteral("Salle des fêtes"));
+        QCOMPARE(child(init, "Edit1")->text(), QStringLiteral("14/07/2026"));
+        QCOMPARE(child(init, "Edit2")->text(), QStringLiteral("Salle des fêtes"));
         QCOMPARE(app.state().place, QStringLiteral("Salle des fêtes"));
         QCOMPARE(app.state().currentRound, 2);
         QCOMPARE(p.read(QStringLiteral("tour1.tmp")), QStringList{"N1=0"});
@@ -437,8 +434,9 @@ private slots:
         QCOMPARE(p.read(QStringLiteral("soir.trt")).size(), 3 + 1 + 9);
 
         // After "Nouveau", the dialog again.
-        QTimer::singleShot(0, [&] { app.window<NewTournamentDialog>().accept(); });
-        trigger(app, Cmd::Nouveau);
+        auto &init = app.window<NewTournamentDialog>();
+        drive(
+            init, [&] { trigger(app, Cmd::Nouveau); }, [&] { init.accept(); });
         saveAs(p, app, QStringLiteral("autre.trt"));
         QCOMPARE(p.fileDialogs.calls.size(), 3);
         QCOMPARE(p.fileDialogs.calls.last().initialName, QStringLiteral("nouveau.trt"));
