@@ -1,6 +1,6 @@
 #include "movements/positions.h"
 #include "players/entries.h"
-#include "support/testing.h"
+#include "support/tournaments.h"
 
 #include <QTest>
 
@@ -11,7 +11,7 @@ namespace {
 TournamentState tournament(int tables, int chairs = 0)
 {
     TournamentState state;
-    state.playerRegisterList = seatedRegister(tables, chairs);
+    state.playerRegisterList = tournaments::seatedRegister(tables, chairs);
     return state;
 }
 

@@ -1,6 +1,6 @@
 #include "movements/positions.h"
 #include "movements/positionsprint.h"
-#include "support/testing.h"
+#include "support/tournaments.h"
 
 #include <QTest>
 
@@ -36,7 +36,7 @@ QMap<int, QList<int>> rules(const RecordingCanvas &canvas)
 TournamentState tournament(int tables, int chairs = 0)
 {
     TournamentState state;
-    state.playerRegisterList = seatedRegister(tables, chairs);
+    state.playerRegisterList = tournaments::seatedRegister(tables, chairs);
     return state;
 }
 

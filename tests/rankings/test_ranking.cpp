@@ -1,13 +1,17 @@
-#include "fields.h"
 #include "players/entries.h"
 #include "rankings/ranking.h"
-#include "support/testing.h"
+#include "support/tournaments.h"
 
 #include <QTest>
 
 #include <random>
 
 using namespace ranking;
+
+using tournaments::Names;
+using tournaments::scoreLines;
+using tournaments::seatCodesInTableOrder;
+using tournaments::seatedRegister;
 
 namespace {
 
@@ -128,7 +132,7 @@ private slots:
     {
         // 20 rows: Nord 1 to 5, then Sud, Est, Ouest.
         QStringList labels;
-        for (const QString &code : seatCodes(20))
+        for (const QString &code : seatCodesInTableOrder(5))
             labels << label(code, 20);
         RankingTable t;
         for (int i = int(labels.size()) - 1; i >= 0; --i)
@@ -142,7 +146,7 @@ private slots:
 
         // A 12-line register shows player numbers and sorts them 1 to 12.
         t.rows.clear();
-        for (const QString &code : seatCodes(12))
+        for (const QString &code : seatCodesInTableOrder(3))
             t.rows.prepend({code, label(code, 12), QString()});
         QCOMPARE(t.rows.last()[1], QStringLiteral(" Joueur n° 1"));
         QCOMPARE(label(QStringLiteral("S3"), 12), QStringLiteral(" Joueur n° 10"));
@@ -184,7 +188,7 @@ private slots:
             // POSITION: a whole field shuffled.
             const int lines = sizes[rng() % 9] / 4 * 4;
             RankingTable field;
-            for (const QString &code : seatCodes(lines))
+            for (const QString &code : seatCodesInTableOrder(lines / 4))
                 field.rows << QStringList{names[rng() % names.size()], label(code, lines), QString::number(rng() % 9)};
             std::shuffle(field.rows.begin(), field.rows.end(), rng);
             RankingTable fast = field, literal = field;
@@ -204,7 +208,8 @@ private slots:
         QCOMPARE(nameEndingWithSeat(list, QStringLiteral("E4")), QString());
         QCOMPARE(nameEndingWithSeat(list, QStringLiteral("SIEGE")), QStringLiteral("SANS SIEGE"));
         // N1 before N12: the N12 line must not overwrite N1's name either.
-        QCOMPARE(nameEndingWithSeat({"MARTIN Anne = N1", "DUPONT Jean = N12"}, QStringLiteral("N1")), QStringLiteral("MARTIN Anne "));
+        QCOMPARE(nameEndingWithSeat({"MARTIN Anne = N1", "DUPONT Jean = N12"}, QStringLiteral("N1")),
+                 QStringLiteral("MARTIN Anne "));
 
         // The index answers as nameEndingWithSeat does, odd codes and lines included.
         std::mt19937 rng(7);
@@ -226,7 +231,7 @@ private slots:
     {
         TestPlatform p;
         TournamentState s;
-        s.playerRegisterList = fieldRegister(8, 7); // a CHAISE VIDE at N1
+        s.playerRegisterList = seatedRegister(2, 1, Names::ByNumber); // a CHAISE VIDE at N1
         s.currentRound = 1;
         // No score file at all.
         RankingTable t = buildGeneralRanking(s);
@@ -242,8 +247,8 @@ private slots:
 
         // Round 3 in progress: round 2 complete, round 3 incomplete (left out), penalties, exclusion.
         s.currentRound = 3;
-        p.write("tour1.tmp", scoreLines(seatCodes(8), {0, 100, -50, -50, 60, 20, -40, -40}));
-        p.write("tour2.tmp", scoreLines(seatCodes(8), {0, -30, 10, 20, -10, 20, -5, -5}));
+        p.write("tour1.tmp", scoreLines(seatCodesInTableOrder(2), {0, 100, -50, -50, 60, 20, -40, -40}));
+        p.write("tour2.tmp", scoreLines(seatCodesInTableOrder(2), {0, -30, 10, 20, -10, 20, -5, -5}));
         p.write("tour.tmp", {"N1=0", "S1=1000", "E1=-500", "O1=-500"});
         p.write("penal.tmp", {"S1=-20", "E2=-15", "E2=-15", "X9=-100", "O2=bad"});
         p.write("exclu.tmp", {"S2", "Z1"});
@@ -255,7 +260,7 @@ private slots:
         QCOMPARE(columnOf(t, 2), (QStringList{"50", "50", "SANS OBJET", "EXCLU", "-30", "-40", "-45", "-75"}));
 
         // A gap in the tour files: round 2 adds nothing, round 3's tour.tmp still counts when complete.
-        p.write("tour.tmp", scoreLines(seatCodes(8), {0, 1, 1, 1, 1, 1, 1, -6}));
+        p.write("tour.tmp", scoreLines(seatCodesInTableOrder(2), {0, 1, 1, 1, 1, 1, 1, -6}));
         QFile::remove(p.path("tour2.tmp"));
         QFile::remove(p.path("penal.tmp"));
         QFile::remove(p.path("exclu.tmp"));
@@ -318,9 +323,9 @@ private slots:
     {
         TestPlatform p;
         TournamentState s;
-        s.playerRegisterList = fieldRegister(8, 8);
+        s.playerRegisterList = seatedRegister(2, 0, Names::ByNumber);
         s.currentRound = 2;
-        p.write("tour1.tmp", scoreLines(seatCodes(8), {10, 20, 30, -60, 5, 5, 5, -15}));
+        p.write("tour1.tmp", scoreLines(seatCodesInTableOrder(2), {10, 20, 30, -60, 5, 5, 5, -15}));
         p.write("tour.tmp", {"N1=-5", "O1=15", "E1=-20", "S1=10"});
         p.write("penal.tmp", {"O1=-1000"});
         p.write("exclu.tmp", {"E1"});

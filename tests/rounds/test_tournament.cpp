@@ -1,10 +1,9 @@
-#include "helpers.h"
 #include "rankings/generalrankingwindow.h"
 #include "rounds/cancelrounddialog.h"
 #include "rounds/scoreentrydialog.h"
+#include "support/driving.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTableView>
