@@ -68,6 +68,13 @@ QStringList seatedRegister(int tables, int chairs, Names names)
     return lines;
 }
 
+TournamentState seatedState(int tables, int chairs)
+{
+    TournamentState state;
+    state.playerRegisterList = seatedRegister(tables, chairs);
+    return state;
+}
+
 QStringList seated(int count)
 {
     const int tables = (count + 3) / 4;

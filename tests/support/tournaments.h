@@ -33,6 +33,9 @@ enum class Names {
 // at Nord of tables 1 to `chairs`.
 QStringList seatedRegister(int tables, int chairs = 0, Names names = Names::BySeat);
 
+// A state holding seatedRegister(tables, chairs), nothing written.
+TournamentState seatedState(int tables, int chairs = 0);
+
 // The register write() seats: `count` players at ⌈count ÷ 4⌉ tables, the empty chairs at Nord of
 // tables 1, 2, 3.
 QStringList seated(int count);
