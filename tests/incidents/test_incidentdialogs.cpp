@@ -4,6 +4,7 @@
 #include "incidents/swapreminderdialog.h"
 #include "rankings/ranking.h"
 #include "support/driving.h"
+#include "support/tournaments.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -58,15 +59,6 @@ class TestIncidentDialogs : public QObject
 {
     Q_OBJECT
 
-    // A seated tournament of four tables, as recovery leaves it.
-    void seat(TestPlatform &p, Application &app)
-    {
-        p.write(QStringLiteral("position.tmp"), seated);
-        app.state().playerRegisterList = seated;
-        app.state().menus.enable(Cmd::MenuTables);
-        app.syncMenus();
-    }
-
     // Runs the command; while its dialog is up, steps() plays the director.
     template <class D> void run(Application &app, const char *caption, std::function<void(D &)> steps)
     {
@@ -85,7 +77,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seat(p, app);
+        tournaments::seat(p, app, seated);
         run<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
             auto *list = child<QComboBox>(d, "ComboBox1");
             QCOMPARE(list->count(), 16);
@@ -117,7 +109,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seat(p, app);
+        tournaments::seat(p, app, seated);
         run<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
             pick(child<QComboBox>(d, "ComboBox1"), QStringLiteral("DUPONT Jean SUD 2"));
             child<QSpinBox>(d, "SpinEdit1")->setValue(50);
@@ -151,7 +143,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seat(p, app);
+        tournaments::seat(p, app, seated);
         // Value 0: no question, nothing written, yet the tournament counts as changed.
         run<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
             pick(child<QComboBox>(d, "ComboBox1"), QStringLiteral("LEROY Paul SUD 3"));
@@ -200,7 +192,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seat(p, app);
+        tournaments::seat(p, app, seated);
         app.state().scoreList = {QStringLiteral("N2=40"),  QStringLiteral("S2=-10"), QStringLiteral("E2=-20"),
                                  QStringLiteral("O2=-10"), QStringLiteral("N3=5"),   QStringLiteral("S3=25"),
                                  QStringLiteral("E3=-15"), QStringLiteral("O3=-15")};
@@ -255,7 +247,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seat(p, app);
+        tournaments::seat(p, app, seated);
         run<SwapReminderDialog>(app, "intervertir &deux joueurs", [&](SwapReminderDialog &reminder) {
             pressF1(reminder);
             auto &swap = app.window<SwapDialog>();
@@ -277,7 +269,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seat(p, app);
+        tournaments::seat(p, app, seated);
         app.state().scoreList = {QStringLiteral("N3=60"), QStringLiteral("S3=-20"), QStringLiteral("E3=-20"),
                                  QStringLiteral("O3=-20")};
         const QStringList before = app.state().scoreList;
@@ -329,7 +321,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seat(p, app);
+        tournaments::seat(p, app, seated);
         run<ExclusionDialog>(app, "&Exclure un joueur", [&](ExclusionDialog &d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Exclusion/Abandon d'un joueur"));
             QStringList labels;
@@ -384,7 +376,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seat(p, app);
+        tournaments::seat(p, app, seated);
         // Two rounds finished, the third entered.
         p.write(QStringLiteral("tour1.tmp"), roundScores);
         p.write(QStringLiteral("tour2.tmp"), roundScores);

@@ -3,11 +3,14 @@
 #include "movements/positionsprintdialog.h"
 #include "movements/positionsviewdialog.h"
 #include "support/driving.h"
+#include "support/tournaments.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QSpinBox>
+
+using tournaments::seatedRegister;
 
 namespace {
 

@@ -1,19 +1,14 @@
 #include "movements/positions.h"
 #include "players/entries.h"
-#include "support/testing.h"
+#include "support/tournaments.h"
 
 #include <QTest>
 
 #include <set>
 
-namespace {
+using tournaments::seatedState;
 
-Tournament tournament(int tables, int chairs = 0)
-{
-    Tournament state;
-    state.playerRegisterList = seatedRegister(tables, chairs);
-    return state;
-}
+namespace {
 
 // Records round after round what starting it records, as score entry does.
 void startRounds(Tournament &state, int upTo)
@@ -55,7 +50,7 @@ private slots:
 
     void shiftRuleAndForecast()
     {
-        Tournament state = tournament(5);
+        Tournament state = seatedState(5);
         state.movement.fft = false;
         QCOMPARE(tableInRound(state, 3, 1).seatCodes, (Codes{"N3", "S3", "E3", "O3"}));
 
@@ -82,7 +77,7 @@ private slots:
 
     void threeTablesWrapSeveralTimes()
     {
-        Tournament state = tournament(3);
+        Tournament state = seatedState(3);
         state.movement.fft = false;
         startRounds(state, 4);
         for (int t = 1; t <= 3; ++t)
@@ -93,7 +88,7 @@ private slots:
     void automaticValuesAndWarnings()
     {
         TestPlatform p;
-        Tournament state = tournament(6);
+        Tournament state = seatedState(6);
         startRounds(state, 2);
         QCOMPARE(p.messages.texts(), QStringList{"Au prochain tour, le déplacement change."});
         QCOMPARE(p.messages.boxes.first().title, QStringLiteral("Mouvements spéciaux"));
@@ -106,11 +101,11 @@ private slots:
 
         // Not special: the base values every round, never a warning; FFT off: the settings as they are.
         p.messages.clear();
-        Tournament seven = tournament(7);
+        Tournament seven = seatedState(7);
         startRounds(seven, 9);
         QVERIFY(p.messages.boxes.isEmpty());
         QCOMPARE(seven.movementList.mid(28, 4), (QStringList{"N9=0", "E9=2", "O9=-2", "S9=1"}));
-        Tournament manual = tournament(6);
+        Tournament manual = seatedState(6);
         setAutomaticFft(manual.movement, false);
         manual.movement.nord = 3;
         startRounds(manual, 3);
@@ -179,7 +174,7 @@ private slots:
     {
         TestPlatform p;
         for (int t : {6, 8, 9, 10, 12, 14, 16, 18, 20, 5, 7}) {
-            Tournament state = tournament(t);
+            Tournament state = seatedState(t);
             startRounds(state, 10);
             for (int r = 2; r <= 10; ++r)
                 for (int table = 1; table <= t; ++table) {
@@ -221,7 +216,7 @@ private slots:
 
     void smallFieldModeAndItsOccupants()
     {
-        Tournament four = tournament(4, 1);
+        Tournament four = seatedState(4, 1);
         QVERIFY(smallFieldMode(four));
         const SeatedTable t1 = tableInRound(four, 1, 5);
         QVERIFY(t1.smallField);
@@ -231,9 +226,9 @@ private slots:
         QCOMPARE(tableInRound(four, 4, 8).shown, (Codes{"10", "16", "3", "5"})); // round 8 plays round 3's row
 
         // Two empty chairs would sit together, one or two tables have no schedule, FFT off has none.
-        QVERIFY(!smallFieldMode(tournament(3, 2)));
-        QVERIFY(!smallFieldMode(tournament(2)));
-        QVERIFY(!smallFieldMode(tournament(5)));
+        QVERIFY(!smallFieldMode(seatedState(3, 2)));
+        QVERIFY(!smallFieldMode(seatedState(2)));
+        QVERIFY(!smallFieldMode(seatedState(5)));
         Tournament unseated;
         unseated.playerRegisterList = QStringList(14, QStringLiteral("JOUEUR"));
         QVERIFY(!smallFieldMode(unseated)); // 4 tables short of two players

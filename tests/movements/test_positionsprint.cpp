@@ -1,8 +1,10 @@
 #include "movements/positions.h"
 #include "movements/positionsprint.h"
-#include "support/testing.h"
+#include "support/tournaments.h"
 
 #include <QTest>
+
+using tournaments::seatedState;
 
 namespace {
 
@@ -33,13 +35,6 @@ QMap<int, QList<int>> rules(const RecordingCanvas &canvas)
     return found;
 }
 
-Tournament tournament(int tables, int chairs = 0)
-{
-    Tournament state;
-    state.playerRegisterList = seatedRegister(tables, chairs);
-    return state;
-}
-
 } // namespace
 
 class TestPositionsPrint : public QObject
@@ -50,7 +45,7 @@ private slots:
     void firstPageMeasures()
     {
         RecordingCanvas canvas;
-        const Tournament state = tournament(10);
+        const Tournament state = seatedState(10);
         QVERIFY(printPositions(canvas, state, 10, 6));
         // Text 50 units a character and 100 high at size 10; W 4780, H 6780.
         const Op title = canvas.find("Liste des positions");
@@ -86,7 +81,7 @@ private slots:
     {
         RecordingCanvas canvas;
         canvas.height = 2500; // L = 2470 div 110 = 22 row slots
-        Tournament state = tournament(10);
+        Tournament state = seatedState(10);
         QVERIFY(printPositions(canvas, state, 10, 6));
         // Page 1: rows 4 to 21; page 2: rows 1 to 21; page 3 the last row.
         QCOMPARE(canvas.pages(), 3);
@@ -135,7 +130,7 @@ private slots:
     void lineWithoutSeatAndRefusedPrinter()
     {
         RecordingCanvas canvas;
-        Tournament state = tournament(2);
+        Tournament state = seatedState(2);
         state.playerRegisterList.prepend("DURAND Paul");
         printPositions(canvas, state, 2, 4);
         QCOMPARE(canvas.find("DURAND Paul").x, 100);
@@ -151,7 +146,7 @@ private slots:
     void smallFieldPrintsTheSchedule()
     {
         RecordingCanvas canvas;
-        Tournament state = tournament(4, 1);
+        Tournament state = seatedState(4, 1);
         QVERIFY(printPositions(canvas, state, 4, 8));
         QCOMPARE(rowOf(canvas, " CHAISE VIDE 1 "),
                  (QStringList{"n° 1", "1 Nord", "1 Nord", "1 Nord", "1 Nord", "1 Nord", "1 Nord", "1 Nord", "1 Nord"}));
@@ -166,14 +161,14 @@ private slots:
 
         // A plan for 3 tables from a larger register: the players off the schedule get empty cells.
         RecordingCanvas three;
-        Tournament larger = tournament(5);
+        Tournament larger = seatedState(5);
         printPositions(three, larger, 3, 2);
         QCOMPARE(rowOf(three, "JOUEUR N4 "), QStringList{"n° 13"});
         QCOMPARE(rowOf(three, "JOUEUR O3 "), (QStringList{"n° 12", "3 Ouest", "2 Ouest"}));
 
         // Two empty chairs would sit together: the plan follows the movements instead.
         RecordingCanvas chairs;
-        printPositions(chairs, tournament(3, 2), 3, 2);
+        printPositions(chairs, seatedState(3, 2), 3, 2);
         QCOMPARE(rowOf(chairs, " CHAISE VIDE 2 "), (QStringList{"Nord 2", "2", "2"}));
     }
 };

@@ -1,4 +1,5 @@
 #include "support/driving.h"
+#include "support/tournaments.h"
 
 #include "players/playerlistdialog.h"
 #include "players/renamedialog.h"
@@ -46,13 +47,11 @@ QStringList unseated(const QStringList &lines)
     return out;
 }
 
-// A tournament taken up from its files, players seated.
+// A new tournament whose players are seated.
 void seated(Application &app, TestPlatform &p, const QStringList &lines)
 {
     newTournament(app);
-    p.write(QStringLiteral("inscrits.tmp"), unseated(lines));
-    p.write(QStringLiteral("position.tmp"), lines);
-    app.state().playerRegisterList = lines;
+    tournaments::seat(p, app.state(), lines);
 }
 
 } // namespace

@@ -1,23 +1,17 @@
 #include "support/driving.h"
+#include "support/tournaments.h"
 
 #include "tournament/tournament.h"
 #include "players/entries.h"
 #include "players/seating.h"
-#include "support/testing.h"
 
 #include <QMap>
 #include <QSet>
 #include <QTest>
 
-namespace {
+using tournaments::players;
 
-QStringList players(int n)
-{
-    QStringList list;
-    for (int i = 0; i < n; ++i)
-        entries::insertSorted(list, QStringLiteral("JOUEUR%1 Prenom").arg(i, 3, 10, QLatin1Char('0')));
-    return list;
-}
+namespace {
 
 QString codeOf(const QString &line)
 {
@@ -210,9 +204,7 @@ private slots:
         if (file == QLatin1String("tour.tmp"))
             state.scoreList = {line};
         const QStringList seated = state.playerRegisterList;
-        QMap<QString, QByteArray> before;
-        for (const QString &name : p.files())
-            before[name] = p.bytes(name);
+        const QMap<QString, QByteArray> before = tournaments::snapshot(p);
         state.modified = false;
         p.messages.clear();
 
@@ -223,10 +215,7 @@ private slots:
         QCOMPARE(state.playerRegisterList, seated);
         QVERIFY(state.menus.isVisible(Cmd::AnnulerAttribution));
         QVERIFY(!state.modified);
-        QMap<QString, QByteArray> after;
-        for (const QString &name : p.files())
-            after[name] = p.bytes(name);
-        QCOMPARE(after, before);
+        QCOMPARE(tournaments::snapshot(p), before);
     }
 
     void theMenusFollowTheDrawAndItsCancel()

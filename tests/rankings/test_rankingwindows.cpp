@@ -1,15 +1,20 @@
-#include "tournament/workingfilenames.h"
-#include "fields.h"
 #include "platform/qtplatform.h"
+#include "tournament/workingfilenames.h"
 #include "rankings/generalrankingwindow.h"
 #include "rankings/roundrankingwindow.h"
 #include "support/driving.h"
+#include "support/tournaments.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QPrinterInfo>
 #include <QSpinBox>
 #include <QTableView>
+
+using tournaments::Names;
+using tournaments::scoreLines;
+using tournaments::seatCodesInTableOrder;
+using tournaments::seatedRegister;
 
 namespace {
 
@@ -54,7 +59,7 @@ void clickCell(QWidget *w, int row)
 // k - 10 in round 1 and 10 - k in round 2, so the totals cancel and round 3 decides.
 void field(TestPlatform &p, Application &app, int round)
 {
-    app.state().playerRegisterList = fieldRegister(20, 20);
+    app.state().playerRegisterList = seatedRegister(5, 0, Names::ByNumber);
     app.state().currentRound = round;
     QList<int> up, down, third;
     for (int k = 1; k <= 20; ++k) {
@@ -62,9 +67,9 @@ void field(TestPlatform &p, Application &app, int round)
         down << 10 - k;
         third << (k % 2 ? 3 * k : -3 * (k - 1));
     }
-    p.write("tour1.tmp", scoreLines(seatCodes(20), up));
+    p.write("tour1.tmp", scoreLines(seatCodesInTableOrder(5), up));
     for (int r = 2; r < round; ++r)
-        p.write(workingfile::finishedRound(r), scoreLines(seatCodes(20), r == 2 ? down : third));
+        p.write(workingfile::finishedRound(r), scoreLines(seatCodesInTableOrder(5), r == 2 ? down : third));
     QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
 }
 
@@ -80,7 +85,7 @@ private slots:
         TestPlatform p;
         Application app;
         field(p, app, 3);
-        p.write("tour.tmp", scoreLines(seatCodes(8), {1, 2, 3, -6, 4, 4, -4, -4})); // two tables only
+        p.write("tour.tmp", scoreLines(seatCodesInTableOrder(2), {1, 2, 3, -6, 4, 4, -4, -4})); // two tables only
         p.write("penal.tmp", {"O5=-100"});
         p.write("exclu.tmp", {"N3"});
         QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
@@ -131,7 +136,7 @@ private slots:
         TestPlatform p;
         Application app;
         field(p, app, 5);
-        p.write("tour.tmp", scoreLines(seatCodes(20), QList<int>(20, 0)));
+        p.write("tour.tmp", scoreLines(seatCodesInTableOrder(5), QList<int>(20, 0)));
         QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
         auto &w = app.window<GeneralRankingWindow>();
         trigger(app, "Général");
@@ -195,7 +200,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        app.state().playerRegisterList = fieldRegister(12, 11);
+        app.state().playerRegisterList = seatedRegister(3, 1, Names::ByNumber);
         auto &w = app.window<GeneralRankingWindow>();
         trigger(app, "Général");
         QCOMPARE(column(&w, 0), QStringList{"Pas de classement possible"});
@@ -219,7 +224,7 @@ private slots:
         auto *spin = child<QSpinBox>(w, "SpinEdit1");
 
         // Round 1, nothing entered: 1 and disabled, an empty table.
-        app.state().playerRegisterList = fieldRegister(20, 20);
+        app.state().playerRegisterList = seatedRegister(5, 0, Names::ByNumber);
         trigger(app, "Tour");
         QVERIFY(w.isVisible());
         QVERIFY(!w.isModal());
@@ -238,7 +243,7 @@ private slots:
         w.hide();
 
         // Two tables of round 4 entered: round 4 shows their eight players, penalties left out.
-        app.state().scoreList = scoreLines(seatCodes(8), {50, -10, -20, -20, 5, 5, 5, -15});
+        app.state().scoreList = scoreLines(seatCodesInTableOrder(2), {50, -10, -20, -20, 5, 5, 5, -15});
         p.write("tour.tmp", app.state().scoreList);
         p.write("penal.tmp", {"N1=-1000"});
         p.write("exclu.tmp", {"E2"});

@@ -1,5 +1,5 @@
-#include "helpers.h"
 #include "rounds/rounds.h"
+#include "support/tournaments.h"
 
 #include <QTest>
 
@@ -13,7 +13,7 @@ using Codes = std::array<QString, 4>;
 Tournament seated(const TestPlatform &p, int tables, int chairs = 0)
 {
     Tournament state;
-    seats::seat(p, state, seatedRegister(tables, chairs));
+    tournaments::seat(p, state, tournaments::seatedRegister(tables, chairs));
     return state;
 }
 

@@ -1,14 +1,14 @@
-#include "app/mainwindow.h"
-#include "helpers.h"
 #include "rounds/cancelrounddialog.h"
 #include "rounds/previousrounddialog.h"
 #include "rounds/scoreentrydialog.h"
+#include "support/driving.h"
+#include "support/tournaments.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QSpinBox>
+
+using tournaments::seat;
+using tournaments::seatedRegister;
 
 namespace {
 
@@ -51,7 +51,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seats::seat(p, app, seatedRegister(5));
+        seat(p, app, seatedRegister(5));
         app.state().menus.disable(Cmd::MenuClassements);
         QVERIFY(drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
             QCOMPARE(child(d, "tour")->text(), QStringLiteral("1"));
@@ -120,7 +120,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seats::seat(p, app, seatedRegister(2));
+        seat(p, app, seatedRegister(2));
         app.state().menus.disable(Cmd::MenuClassements);
         app.syncMenus();
         drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
@@ -139,7 +139,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seats::seat(p, app, seatedRegister(2));
+        seat(p, app, seatedRegister(2));
         Tournament &state = app.state();
         state.movement.fft = false;
         state.movement.est = 1;
@@ -186,7 +186,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seats::seat(p, app, seatedRegister(3));
+        seat(p, app, seatedRegister(3));
         app.state().scoreList = QStringList(12, QStringLiteral("N1=0"));
         drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
             QCOMPARE(fields(d, 1), QStringList({"1", "8", "7", "10"}));
@@ -199,7 +199,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seats::seat(p, app, {"BRUN Eve = S1", "COLIN Guy = N1", "AUBERT Lea = E1", "DUMAS Tom = O1"});
+        seat(p, app, {"BRUN Eve = S1", "COLIN Guy = N1", "AUBERT Lea = E1", "DUMAS Tom = O1"});
         QVERIFY(!drive<PreviousRoundDialog>(app, voir, [](PreviousRoundDialog &) {}));
         QCOMPARE(p.messages.texts(), QStringList{"Vous êtes au premier tour !"});
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Impossible"));
@@ -240,7 +240,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seats::seat(p, app, seatedRegister(2));
+        seat(p, app, seatedRegister(2));
         Tournament &state = app.state();
         const QStringList round1 = {"N1=30", "O1=0", "E1=0", "S1=-30", "N2=-8", "O2=-4", "E2=4", "S2=8"};
         p.write("tour1.tmp", round1);
@@ -303,7 +303,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        seats::seat(p, app, seatedRegister(2));
+        seat(p, app, seatedRegister(2));
         drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
             child<QPushButton>(d, "HelpBtn")->click();
             pressF1(d);

@@ -1,11 +1,10 @@
-#include "tournament/workingfilenames.h"
-#include "helpers.h"
 #include "rankings/generalrankingwindow.h"
+#include "tournament/workingfilenames.h"
 #include "rounds/cancelrounddialog.h"
 #include "rounds/scoreentrydialog.h"
+#include "support/driving.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTableView>

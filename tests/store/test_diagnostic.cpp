@@ -2,7 +2,7 @@
 #include "store/diagnostic.h"
 #include "store/diagnosticdialog.h"
 #include "support/driving.h"
-#include "tournaments.h"
+#include "support/tournaments.h"
 
 #include <QPlainTextEdit>
 

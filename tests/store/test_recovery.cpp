@@ -1,7 +1,7 @@
 #include "menus.h"
 #include "players/namecorrection.h"
 #include "support/driving.h"
-#include "tournaments.h"
+#include "support/tournaments.h"
 
 using tournaments::Shape;
 

@@ -2,7 +2,7 @@
 #include "store/newtournamentdialog.h"
 #include "store/tournamentfile.h"
 #include "support/driving.h"
-#include "tournaments.h"
+#include "support/tournaments.h"
 
 #include <QDir>
 

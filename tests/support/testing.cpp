@@ -1,7 +1,5 @@
 #include "support/testing.h"
 
-#include "players/entries.h"
-
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -74,18 +72,4 @@ QAction *findAction(QWidget *mainWindow, const QString &text)
         if (a->text() == text)
             return a;
     return nullptr;
-}
-
-QStringList seatedRegister(int tables, int chairs)
-{
-    QStringList lines;
-    for (int t = 1; t <= tables; ++t)
-        for (const char seat : {'N', 'S', 'E', 'O'}) {
-            if (seat == 'N' && t <= chairs)
-                lines << entries::emptyChair(t);
-            else
-                lines << QStringLiteral("JOUEUR %1%2 = %1%2").arg(QLatin1Char(seat)).arg(t);
-        }
-    entries::sort(lines);
-    return lines;
 }

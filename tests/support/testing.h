@@ -37,9 +37,5 @@ struct TestPlatform : Doubles
     QStringList files() const; // the names in the working directory, sorted
 };
 
-// A seated register of `tables` tables in its sorted order: "JOUEUR <seat code> = <seat code>" at
-// every seat, an empty chair at Nord of the first `chairs` tables.
-QStringList seatedRegister(int tables, int chairs = 0);
-
 // The main window's action whose caption is text (with its '&').
 QAction *findAction(QWidget *mainWindow, const QString &text);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "players/entries.h"
+#include "rankings/ranking.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+// The ranking sort as first written, quadratic: the reference sortRanking must match, in
+// test_ranking and in the fuzz target fuzz_ranking. Column k: 0 NOM, 1 POSITION, 2 SCORE.
+inline void referenceSort(RankingTable &t, int k)
+{
+    const qsizetype n = t.rows.size();
+    if (n < 2)
+        return;
+    QStringList order;
+    if (k != 1) {
+        for (const QStringList &row : t.rows)
+            order << row[k];
+    }
+    if (k == 2) {
+        for (qsizetype p = 0; p + 1 < n; ++p) {
+            qint64 m = -32767;
+            for (qsizetype q = p; q < n; ++q) {
+                const qint64 v = ranking::value(order[q]);
+                if (v > m) {
+                    m = v;
+                    order.move(q, p);
+                }
+            }
+        }
+    } else if (k == 0) {
+        std::stable_sort(order.begin(), order.end(), entries::less);
+    } else if (n == 12 || n == 16) {
+        for (int i = 1; i <= n; ++i)
+            order << QStringLiteral(" Joueur n° %1").arg(i);
+    } else {
+        for (const char *seat : {"Nord ", "Sud ", "Est ", "Ouest "})
+            for (int i = 1; i <= n / 4; ++i)
+                order << QString::fromLatin1(seat) + QString::number(i);
+    }
+    for (qsizetype p = 0; p < n && p < order.size(); ++p) {
+        qsizetype r = p;
+        while (r < n && t.rows[r][k] != order[p])
+            ++r;
+        t.rows.swapItemsAt(p, std::min(r, n - 1));
+    }
+}
