@@ -44,6 +44,7 @@ T *Application::add()
     auto *window = new T(*this);
     window->hide();
     m_windows.append(window);
+    std::get<T *>(m_byClass) = window;
     return window;
 }
 

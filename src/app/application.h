@@ -7,12 +7,33 @@
 #include <QList>
 #include <QPointer>
 
-#include <cstdlib>
 #include <functional>
+#include <tuple>
 
 class QAction;
 class QWidget;
 class MainWindow;
+class AboutBox;
+class RegisterWindow;
+class AddTableDialog;
+class ExchangeDialog;
+class SwapDialog;
+class PlayerListDialog;
+class PositionsViewDialog;
+class PreviousRoundDialog;
+class ScoreEntryDialog;
+class RoundRankingWindow;
+class GeneralRankingWindow;
+class MovementSettingsDialog;
+class SwapReminderDialog;
+class PenaltyDialog;
+class ExclusionDialog;
+class CompleteTableDialog;
+class DiagnosticDialog;
+class PositionsPrintDialog;
+class CancelRoundDialog;
+class RenameDialog;
+class NewTournamentDialog;
 
 // Owns the shared state and every window, created once in the fixed start-up order.
 class Application
@@ -27,14 +48,12 @@ public:
     MainWindow &mainWindow() { return *m_main; }
     QWidget *mainWindowWidget() const;
 
-    // The window of class T (each class exists once).
+    // The window of class T: each class exists once, and asking for a class that is no window
+    // of the program does not compile.
     template<class T>
     T &window() const
     {
-        for (QWidget *w : m_windows)
-            if (auto *t = qobject_cast<T *>(w))
-                return *t;
-        std::abort();
+        return *std::get<T *>(m_byClass);
     }
     const QList<QWidget *> &windows() const { return m_windows; }
 
@@ -55,7 +74,13 @@ private:
 
     Tournament m_state;
     MainWindow *m_main = nullptr;
-    QList<QWidget *> m_windows;
+    QList<QWidget *> m_windows; // in creation order
+    std::tuple<AboutBox *, RegisterWindow *, AddTableDialog *, ExchangeDialog *, SwapDialog *, PlayerListDialog *,
+               PositionsViewDialog *, PreviousRoundDialog *, ScoreEntryDialog *, RoundRankingWindow *,
+               GeneralRankingWindow *, MovementSettingsDialog *, SwapReminderDialog *, PenaltyDialog *,
+               ExclusionDialog *, CompleteTableDialog *, DiagnosticDialog *, PositionsPrintDialog *,
+               CancelRoundDialog *, RenameDialog *, NewTournamentDialog *>
+        m_byClass{};
 };
 
 // What main() calls: the Qt application, the French translation, the platform services

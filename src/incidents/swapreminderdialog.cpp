@@ -2,7 +2,6 @@
 
 #include "app/application.h"
 #include "incidents/picklist.h"
-#include "incidents/swapdialog.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -57,6 +56,6 @@ SwapReminderDialog::SwapReminderDialog(Application &app)
 
 void SwapReminderDialog::continueToSwap()
 {
-    m_app.window<SwapDialog>().exec();
+    emit swapRequested();
     accept();
 }

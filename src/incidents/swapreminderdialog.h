@@ -9,6 +9,10 @@ class SwapReminderDialog : public Dialog
 public:
     explicit SwapReminderDialog(Application &app);
 
+signals:
+    // OK: the swap itself is to be shown, over the reminder.
+    void swapRequested();
+
 private:
     void continueToSwap();
 };

@@ -8,6 +8,8 @@
 
 void installMovementCommands(Application &app)
 {
+    QObject::connect(&app.window<PositionsViewDialog>(), &PositionsViewDialog::printRequested,
+                     &app.window<PositionsPrintDialog>(), [&app] { app.window<PositionsPrintDialog>().exec(); });
     app.onCommand(Cmd::Deplacements, [&app] { app.window<MovementSettingsDialog>().exec(); });
     app.onCommand(Cmd::VoirPosition, [&app] {
         if (!refuseWithoutTables(app.state()))

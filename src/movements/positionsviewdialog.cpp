@@ -3,7 +3,6 @@
 
 #include "app/application.h"
 #include "movements/positions.h"
-#include "movements/positionsprintdialog.h"
 #include "platform/platform.h"
 
 #include <QHBoxLayout>
@@ -141,5 +140,5 @@ void PositionsViewDialog::drawLabels()
 
 void PositionsViewDialog::printClicked()
 {
-    m_app.window<PositionsPrintDialog>().exec();
+    emit printRequested();
 }

@@ -15,6 +15,10 @@ class PositionsViewDialog : public Dialog
 public:
     explicit PositionsViewDialog(Application &app);
 
+signals:
+    // "Impression": the positions printout is to be shown, over the view.
+    void printRequested();
+
 protected:
     void activated() override;
 
