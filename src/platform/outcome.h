@@ -15,12 +15,14 @@ struct [[nodiscard]] Outcome
     static Outcome failure(const QString &message) { return {message}; }
 };
 
-// A value, or the French sentence that says why there is none.
+// A value, or the French sentence that says why there is none; or, for work that stops part way,
+// what was done before the failure, with the failure.
 template <class T> class [[nodiscard]] Result
 {
 public:
     Result(T value) : m_value(std::move(value)) {}
     Result(Outcome failure) : m_outcome(std::move(failure)) {}
+    Result(T partial, Outcome failure) : m_value(std::move(partial)), m_outcome(std::move(failure)) {}
 
     bool ok() const { return m_outcome.ok(); }
     const Outcome &outcome() const { return m_outcome; }

@@ -147,10 +147,8 @@ bool balanced(const std::array<QString, 4> &boxes)
     return sum == 0;
 }
 
-int recordTable(Tournament &state, const std::array<QString, 4> &seatCodes, std::array<QString, 4> &boxes,
-                Outcome &saved)
+Result<int> recordTable(Tournament &state, const std::array<QString, 4> &seatCodes, std::array<QString, 4> &boxes)
 {
-    saved = Outcome::success();
     state.modified = true;
     for (QString &box : boxes)
         if (box.startsWith(QLatin1Char('+')))
@@ -177,8 +175,7 @@ int recordTable(Tournament &state, const std::array<QString, 4> &seatCodes, std:
         if (!found[i])
             state.scoreList << keys[i] + boxes[i];
     // At once: a crash or the close box never loses a recorded table.
-    saved = state.saveScores();
-    return -1;
+    return {-1, state.saveScores()};
 }
 
 QString tablesToEnterText(qint64 tables)

@@ -57,9 +57,8 @@ bool balanced(const std::array<QString, 4> &boxes);
 
 // Records a table: a leading "+" is dropped from each box; with a box still empty, returns its
 // index (0..3) and records nothing; otherwise replaces the seats' lines in place, appends the
-// others (Nord, Ouest, Est, Sud), writes tour.tmp at once and returns -1.
-int recordTable(Tournament &state, const std::array<QString, 4> &seatCodes, std::array<QString, 4> &boxes,
-                Outcome &saved);
+// others (Nord, Ouest, Est, Sud), writes tour.tmp at once and returns -1 (with the write's failure, if any).
+Result<int> recordTable(Tournament &state, const std::array<QString, 4> &seatCodes, std::array<QString, 4> &boxes);
 
 QString tablesToEnterText(qint64 tables); // "Vous avez T tables à saisir."
 // The progress line after a table is recorded; a table counts as entered when the player at

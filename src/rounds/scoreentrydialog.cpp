@@ -149,8 +149,8 @@ bool ScoreEntryDialog::eventFilter(QObject *watched, QEvent *event)
 void ScoreEntryDialog::recordTableClicked()
 {
     std::array<QString, 4> typed = boxes();
-    Outcome saved;
-    const int empty = rounds::recordTable(state(), m_seated.seatCodes, typed, saved);
+    const Result<int> recorded = rounds::recordTable(state(), m_seated.seatCodes, typed);
+    const int empty = recorded.value();
     for (int i = 0; i < 4; ++i)
         if (scoreBox(i)->text() != typed[size_t(i)])
             scoreBox(i)->setText(typed[size_t(i)]);
@@ -158,7 +158,7 @@ void ScoreEntryDialog::recordTableClicked()
         scoreBox(empty)->setFocus();
         return;
     }
-    Application::report(saved);
+    Application::report(recorded.outcome());
     m_comment->setText(rounds::progressText(state()));
     m_ok->setEnabled(false);
     {

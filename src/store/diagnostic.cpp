@@ -168,20 +168,21 @@ QStringList classgenLines(const RankingTable &table)
     return lines;
 }
 
-QStringList diagnose(Tournament &state, const WorkingFiles &files, const QDateTime &now, Outcome &outcome)
+Result<QStringList> diagnose(Tournament &state, const WorkingFiles &files, const QDateTime &now)
 {
+    Outcome outcome;
     QStringList report{stamp(now) + QStringLiteral(" : démarrage du diagnostic.")};
     // Built afresh from the files on disk, which are what the diagnostic checks, so that a good
     // classgen.dia is never replaced by empty rows.
     Tournament onDisk = state;
     outcome = onDisk.loadRoundsAndIncidents(files);
     if (!outcome.ok())
-        return report;
+        return {report, outcome};
     state.generalRanking = buildGeneralRanking(onDisk);
     if (hasPlayerRows(state.generalRanking)) {
         outcome = files.write(workingfile::rankingDiagnostic, classgenLines(state.generalRanking));
         if (!outcome.ok())
-            return report;
+            return {report, outcome};
         report << QStringLiteral("Classement général récupéré");
     }
     report << QStringLiteral("Vérification des inscriptions");
@@ -190,5 +191,5 @@ QStringList diagnose(Tournament &state, const WorkingFiles &files, const QDateTi
         outcome = checkRounds(files, seats, report);
     if (outcome.ok())
         report << stamp(now) + QStringLiteral(" : diagnostic terminé.");
-    return report;
+    return {report, outcome};
 }

@@ -17,5 +17,5 @@ QStringList classgenLines(const RankingTable &table);
 
 // The checks of the working files against one another, as the lines of the report. The
 // general ranking is built first and, when it has rows, saved to classgen.dia. No working
-// file changes. A file that cannot be read ends the report; outcome tells why.
-QStringList diagnose(Tournament &state, const WorkingFiles &files, const QDateTime &now, Outcome &outcome);
+// file changes. A file that cannot be read ends the report, which comes with the reason.
+Result<QStringList> diagnose(Tournament &state, const WorkingFiles &files, const QDateTime &now);

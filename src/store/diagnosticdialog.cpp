@@ -38,10 +38,9 @@ DiagnosticDialog::DiagnosticDialog(Application &app)
 void DiagnosticDialog::activated()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    Outcome outcome;
-    const QStringList report = diagnose(state(), platform().files, platform().clock->now(), outcome);
-    for (const QString &line : report)
+    const Result<QStringList> report = diagnose(state(), platform().files, platform().clock->now());
+    for (const QString &line : report.value())
         m_memo->appendPlainText(line);
     QApplication::restoreOverrideCursor();
-    Application::report(outcome);
+    Application::report(report.outcome());
 }

@@ -46,8 +46,9 @@ bool isPlainName(const QString &name)
 }
 } // namespace
 
-QByteArray tournamentBytes(const WorkingFiles &files, const QString &date, const QString &place, Outcome &outcome)
+Result<QByteArray> tournamentBytes(const WorkingFiles &files, const QString &date, const QString &place)
 {
+    Outcome outcome;
     // The working files are Windows-1252 already: their bytes are copied, not decoded.
     QByteArray out = joinLines({QStringLiteral("[INITIAL]"), date, place});
     auto copy = [&](const QString &header, const QString &name) {
@@ -59,21 +60,19 @@ QByteArray tournamentBytes(const WorkingFiles &files, const QString &date, const
     };
     for (const SavedFile &s : savedFiles)
         if (files.exists(s.file) && !copy(QLatin1String(s.header), s.file))
-            return {};
+            return outcome;
     for (int n = 1; files.exists(workingfile::finishedRound(n)); ++n)
         if (!copy(QStringLiteral("[TOUR%1]").arg(n), workingfile::finishedRound(n)))
-            return {};
-    outcome = Outcome::success();
+            return outcome;
     return out;
 }
 
 Outcome saveTournament(const WorkingFiles &files, const QString &path, const QString &date, const QString &place)
 {
-    Outcome outcome;
-    const QByteArray bytes = tournamentBytes(files, date, place, outcome);
-    if (!outcome.ok())
-        return outcome;
-    const QString reason = replaceFile(path, bytes);
+    const Result<QByteArray> bytes = tournamentBytes(files, date, place);
+    if (!bytes.ok())
+        return bytes.outcome();
+    const QString reason = replaceFile(path, bytes.value());
     if (!reason.isEmpty())
         return Outcome::failure(
             QStringLiteral("Impossible d'enregistrer le tournoi dans « %1 » : %2").arg(path, reason));

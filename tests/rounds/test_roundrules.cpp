@@ -20,11 +20,10 @@ Tournament seated(const TestPlatform &p, int tables, int chairs = 0)
 // Records the table shown at `table` with four scores, as OK does.
 int record(Tournament &state, int table, Boxes boxes)
 {
-    Outcome saved;
-    const int empty = rounds::recordTable(state, rounds::tableEntry(state, table).seated.seatCodes, boxes, saved);
-    if (!saved.ok())
-        qWarning("%s", qPrintable(saved.error));
-    return empty;
+    const Result<int> recorded = rounds::recordTable(state, rounds::tableEntry(state, table).seated.seatCodes, boxes);
+    if (!recorded.ok())
+        qWarning("%s", qPrintable(recorded.outcome().error));
+    return recorded.value();
 }
 
 } // namespace
@@ -80,8 +79,7 @@ private slots:
         TestPlatform p;
         Tournament state = seated(p, 4);
         Boxes boxes = {"+120", "-40", "-40", "-40"};
-        Outcome saved;
-        QCOMPARE(rounds::recordTable(state, {"N1", "S1", "E1", "O1"}, boxes, saved), -1);
+        QCOMPARE(rounds::recordTable(state, {"N1", "S1", "E1", "O1"}, boxes).value(), -1);
         QCOMPARE(boxes[0], QStringLiteral("120"));
         QVERIFY(state.modified);
         QCOMPARE(record(state, 2, {"10", "20", "30", "-60"}), -1);

@@ -143,8 +143,9 @@ private slots:
         p.write(QStringLiteral("inscrits.tmp"), tournaments::players(registered));
         p.write(QStringLiteral("position.tmp"), tournaments::seated(seats));
         Tournament state;
-        Outcome outcome;
-        const QStringList report = ::diagnose(state, platform().files, QDateTime(), outcome);
+        const Result<QStringList> diagnosed = ::diagnose(state, platform().files, QDateTime());
+        const QStringList report = diagnosed.value();
+        const Outcome outcome = diagnosed.outcome();
         QVERIFY(outcome.ok());
         QCOMPARE(report.at(report.indexOf(QStringLiteral("Vérification des inscriptions")) + 1), line);
     }
@@ -179,8 +180,9 @@ private slots:
         tournaments::write(p, {.players = 8, .inProgressLines = 4});
         p.write(QStringLiteral("depl.tmp"), {});
         Tournament state;
-        Outcome outcome;
-        const QStringList report = ::diagnose(state, platform().files, QDateTime(), outcome);
+        const Result<QStringList> diagnosed = ::diagnose(state, platform().files, QDateTime());
+        const QStringList report = diagnosed.value();
+        const Outcome outcome = diagnosed.outcome();
         QVERIFY(report.contains(QStringLiteral("tour en cours : 4 scores.")));
         QVERIFY(report.contains(QStringLiteral("nombre de déplacements enregistrés : 0OK")));
     }
@@ -191,8 +193,9 @@ private slots:
         tournaments::write(p, {.players = 8, .finishedRounds = 2});
         p.write(QStringLiteral("depl.tmp"), p.read(QStringLiteral("depl.tmp")).mid(0, 7));
         Tournament state;
-        Outcome outcome;
-        const QStringList report = ::diagnose(state, platform().files, QDateTime(), outcome);
+        const Result<QStringList> diagnosed = ::diagnose(state, platform().files, QDateTime());
+        const QStringList report = diagnosed.value();
+        const Outcome outcome = diagnosed.outcome();
         QVERIFY(report.contains(QStringLiteral("nombre de déplacements enregistrés : 1 *** ATTENTION ***")));
     }
 
