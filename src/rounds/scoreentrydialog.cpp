@@ -181,7 +181,9 @@ void ScoreEntryDialog::quitClicked()
     if (m_ok->isEnabled())
         recordTableClicked();
     Tournament &s = state();
-    Application::report(s.saveScores());
+    // Each recorded table is on disk already; a round left with no table still gets its tour.tmp.
+    if (!s.roundStarted)
+        Application::report(s.saveScores());
     s.menus.enable(Cmd::MenuClassements);
     s.menus.disable(Cmd::AnnulerAttribution);
     accept();
