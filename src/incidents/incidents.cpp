@@ -13,7 +13,7 @@ QStringList pickList(const QStringList &positionLines)
     entries::sort(lines);
     for (QString &line : lines) {
         line = entries::displayed(line);
-        if (line.contains(QStringLiteral("CHAISE VIDE")))
+        if (entries::mentionsEmptyChair(line))
             line = QStringLiteral(" ");
     }
     return lines;

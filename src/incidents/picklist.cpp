@@ -1,4 +1,5 @@
 #include "incidents/picklist.h"
+#include "players/entries.h"
 #include "tournament/workingfilenames.h"
 
 #include "app/application.h"
@@ -29,7 +30,7 @@ void refill(QComboBox *box, const Tournament &tournament)
     // The seated players; nobody before the draw.
     const QStringList &lines = tournament.playerRegisterList;
     box->clear();
-    box->addItems(rounds::playersSeated(lines) ? incidents::pickList(lines) : QStringList());
+    box->addItems(entries::anySeated(lines) ? incidents::pickList(lines) : QStringList());
     box->setCurrentIndex(-1);
 }
 

@@ -22,6 +22,16 @@ bool isEmptyChair(const QString &line)
     return line.startsWith(emptyChairPrefix);
 }
 
+bool mentionsEmptyChair(const QString &text)
+{
+    return text.contains(QLatin1String("CHAISE VIDE"));
+}
+
+bool anySeated(const QStringList &lines)
+{
+    return std::any_of(lines.begin(), lines.end(), [](const QString &line) { return line.contains(QLatin1String(" = ")); });
+}
+
 namespace {
 const QCollator &collator()
 {

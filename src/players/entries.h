@@ -15,6 +15,12 @@ inline const QString emptyChairPrefix = QStringLiteral(" CHAISE VIDE ");
 
 QString emptyChair(int i);              // " CHAISE VIDE i = Ni"
 bool isEmptyChair(const QString &line); // first 13 characters are " CHAISE VIDE "
+// Looser, for texts shown to the director (a displayed entry, a name cell): "CHAISE VIDE"
+// anywhere, so that no empty chair is ever offered or listed as a player.
+bool mentionsEmptyChair(const QString &text);
+// Whether the draw has seated anybody: some line carries " = " ("DUPONT Jean = S3"); the
+// register after "&Annuler l'attribution" carries none.
+bool anySeated(const QStringList &lines);
 
 // French, case-insensitive order of the register; a leading blank sorts first.
 bool less(const QString &a, const QString &b);

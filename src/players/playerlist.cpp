@@ -18,7 +18,7 @@ QStringList listingLines(const Tournament &state)
     QStringList lines;
     for (const QString &line : state.playerRegisterList) {
         const QString shown = entries::displayed(withNumbers ? entries::withPlayerNumber(line) : line);
-        if (!shown.contains(QStringLiteral("CHAISE VIDE")))
+        if (!entries::mentionsEmptyChair(shown))
             entries::insertSorted(lines, shown);
     }
     return lines;

@@ -27,17 +27,9 @@ Outcome removeIfPresent(const QString &name)
 
 } // namespace
 
-bool playersSeated(const QStringList &playerRegisterList)
-{
-    for (const QString &line : playerRegisterList)
-        if (line.contains(QLatin1String(" = ")))
-            return true;
-    return false;
-}
-
 bool refuseWithoutSeats(const Tournament &state)
 {
-    if (playersSeated(state.playerRegisterList))
+    if (entries::anySeated(state.playerRegisterList))
         return false;
     platform().messages->warning(QStringLiteral("Impossible"),
                                  QStringLiteral("Aucun joueur n'est placé : attribuez d'abord les positions."));
@@ -217,7 +209,7 @@ QString previousRoundLine(const QString &seatedEntry, const QString &scoreLine)
 
 Result<QStringList> previousRoundLines(const Tournament &state, int round)
 {
-    if (!playersSeated(state.playerRegisterList))
+    if (!entries::anySeated(state.playerRegisterList))
         return Outcome::failure(QStringLiteral("Le fichier position.tmp est absent : les joueurs n'ont pas de place."));
     QStringList lines;
     if (round >= 1 && round <= state.finishedRounds.size())

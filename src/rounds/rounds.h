@@ -16,8 +16,6 @@
 namespace rounds {
 
 
-// Whether the draw has seated anybody: the menus may be usable before it.
-bool playersSeated(const QStringList &playerRegisterList);
 // Tells the director nobody is seated yet and returns true when so.
 bool refuseWithoutSeats(const Tournament &state);
 

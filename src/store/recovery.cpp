@@ -1,4 +1,5 @@
 #include "store/recovery.h"
+#include "players/entries.h"
 #include "tournament/workingfilenames.h"
 
 #include "tournament/tournament.h"
@@ -46,7 +47,7 @@ Outcome askStages(Tournament &state)
         return Outcome::success();
     if (Outcome read = files.read(workingfile::positions, lines); !read.ok())
         return read;
-    if (!hasSeats(lines))
+    if (!entries::anySeated(lines))
         return Outcome::success(); // a cancelled draw: the register is inscrits.tmp, no round rests on it
     if (!ask(QStringLiteral("Voulez-vous récupérer les positions ?")))
         return discard({workingfile::movements, workingfile::positions, workingfile::penalties,

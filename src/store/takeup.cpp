@@ -39,12 +39,6 @@ MenuState tournamentMenus(const QStringList &playerRegisterList, const Stage &st
     return m;
 }
 
-bool hasSeats(const QStringList &playerRegisterList)
-{
-    return std::any_of(playerRegisterList.begin(), playerRegisterList.end(),
-                       [](const QString &line) { return line.contains(QLatin1String(" = ")); });
-}
-
 Outcome emptyRepeatedRound(const WorkingFiles &files)
 {
     const int n = files.countTourFiles();
@@ -73,7 +67,7 @@ Outcome takeUpTournament(Tournament &state, const WorkingFiles &files)
     if (outcome.ok() && files.exists(workingfile::registered) && files.exists(workingfile::positions)) {
         QStringList positions;
         outcome = files.read(workingfile::positions, positions);
-        stage.seated = outcome.ok() && hasSeats(positions);
+        stage.seated = outcome.ok() && entries::anySeated(positions);
         if (stage.seated)
             state.playerRegisterList = positions;
     }

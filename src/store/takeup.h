@@ -20,10 +20,6 @@ struct Stage
 // so that nothing carries over from an earlier tournament of the run.
 MenuState tournamentMenus(const QStringList &playerRegisterList, const Stage &stage);
 
-// True when some entry carries a seat ("DUPONT Jean = S3"); position.tmp after "&Annuler
-// l'attribution" carries none.
-bool hasSeats(const QStringList &playerRegisterList);
-
 // A round start stopped between archiving round N and emptying tour.tmp leaves round N in both
 // files (an older program's save holds the same): that tour.tmp is no round in progress, and
 // counting it would add round N twice. It is emptied, so that round N + 1 starts afresh.
