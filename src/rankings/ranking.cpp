@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <vector>
 
 using namespace ranking;
@@ -68,11 +69,13 @@ public:
     // Every row whose seat code is a whole exclusion line.
     void exclude(const QStringList &exclusions)
     {
-        QSet<QStringView> codes;
-        for (const QString &line : exclusions)
-            codes.insert(line);
-        for (size_t i = 0; i < m_codes.size() && !codes.isEmpty(); ++i)
-            m_excluded[i] = codes.contains(m_codes[i]);
+        if (exclusions.isEmpty())
+            return;
+        std::vector<QStringView> codes(exclusions.begin(), exclusions.end());
+        CodeIndex excluded;
+        excluded.index(codes, false, 4 * qsizetype(m_codes.size()) + 4);
+        for (size_t i = 0; i < m_codes.size(); ++i)
+            m_excluded[i] = excluded.find(m_codes[i]) >= 0;
     }
     // NOM, POSITION (already its label: the sort by SCORE does not read it) and SCORE.
     RankingTable table(const Tournament &state) const
@@ -81,10 +84,19 @@ public:
         t.header = columns();
         t.rows.reserve(size());
         const NameIndex names(state.playerRegisterList);
+        QHash<qint64, QString> totals; // one shared text for each total
         for (size_t i = 0; i < m_codes.size(); ++i) {
-            const QString score = m_excluded[i]  ? excluded
-                                  : m_touched[i] ? QString::number(m_total[i])
-                                                 : m_scores[i].toString();
+            QString score;
+            if (m_excluded[i]) {
+                score = excluded;
+            } else if (m_touched[i]) {
+                auto it = totals.find(m_total[i]);
+                if (it == totals.end())
+                    it = totals.insert(m_total[i], QString::number(m_total[i]));
+                score = *it;
+            } else {
+                score = m_scores[i].toString();
+            }
             t.rows.append({names.name(m_codes[i]), label(m_codes[i], state.playerRegisterList.size()), score});
         }
         return t;
@@ -126,6 +138,24 @@ std::pair<int, qint64> seatOrder(const QString &label)
     return {5, 0};
 }
 
+// The value of a whole number written as QString::number writes it ("-12", "0", never "+3",
+// "007" or "-0"), so that two such texts are equal exactly when their values are.
+std::optional<qint64> usualNumber(const QString &text)
+{
+    const qsizetype n = text.size();
+    const qsizetype first = n > 0 && text[0] == QLatin1Char('-') ? 1 : 0;
+    if (n - first < 1 || n - first > 18 || (text[first] == QLatin1Char('0') && (n - first > 1 || first == 1)))
+        return std::nullopt;
+    qint64 v = 0;
+    for (qsizetype i = first; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        v = v * 10 + (c - u'0');
+    }
+    return first ? -v : v;
+}
+
 // Brings the rows into the order given by `order` (row indices, a permutation): for each place p,
 // the first row from p on whose column-k text is that of the p-th row of the order is exchanged
 // with row p. Each text keeps the rows holding it as a min-heap, in its own slice of one array,
@@ -136,11 +166,20 @@ void reorder(RankingTable &table, int k, const std::vector<qsizetype> &order)
     std::vector<int> textId(n);
     int ids = 0;
     {
-        QHash<QString, int> idOf;
-        idOf.reserve(n);
+        // Scores are mostly whole numbers written the usual way: those are told apart by value,
+        // which hashes faster than text; any other text by itself.
+        QHash<qint64, int> idOfNumber;
+        QHash<QString, int> idOfText;
         for (qsizetype i = 0; i < n; ++i) {
-            const auto it = idOf.constFind(table.rows[i][k]);
-            textId[i] = it != idOf.constEnd() ? *it : *idOf.insert(table.rows[i][k], ids++);
+            const QString &text = table.rows[i][k];
+            const std::optional<qint64> number = usualNumber(text);
+            if (number) {
+                const auto it = idOfNumber.constFind(*number);
+                textId[i] = it != idOfNumber.constEnd() ? *it : *idOfNumber.insert(*number, ids++);
+            } else {
+                const auto it = idOfText.constFind(text);
+                textId[i] = it != idOfText.constEnd() ? *it : *idOfText.insert(text, ids++);
+            }
         }
     }
     std::vector<qsizetype> start(ids + 1), size(ids), heap(n);
@@ -305,9 +344,9 @@ qsizetype CodeIndex::usualNumber(QStringView code) const
     return k <= m_limit ? k : 0;
 }
 
-void CodeIndex::index(const std::vector<QStringView> &codes, bool lastCounts)
+void CodeIndex::index(const std::vector<QStringView> &codes, bool lastCounts, qsizetype limit)
 {
-    m_limit = 4 * qsizetype(codes.size()) + 4;
+    m_limit = std::max(4 * qsizetype(codes.size()) + 4, limit);
     m_byNumber.assign(m_limit + 1, -1);
     m_others.clear();
     for (size_t i = 0; i < codes.size(); ++i) {

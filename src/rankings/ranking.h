@@ -57,7 +57,8 @@ class CodeIndex
 {
 public:
     // With lastCounts, a code repeated answers its last position, else its first.
-    void index(const std::vector<QStringView> &codes, bool lastCounts);
+    // Player numbers up to `limit` (at least those the codes' own count allows) go in the array.
+    void index(const std::vector<QStringView> &codes, bool lastCounts, qsizetype limit = 0);
     qsizetype find(QStringView code) const; // -1 when absent
 
 private:
