@@ -18,6 +18,7 @@
 #include "players/completetabledialog.h"
 #include "players/addtabledialog.h"
 #include "players/exchangedialog.h"
+#include "players/importreportdialog.h"
 #include "players/playerlistdialog.h"
 #include "players/renamedialog.h"
 #include "players/registerwindow.h"
@@ -73,6 +74,7 @@ Application::Application()
     add<CancelRoundDialog>();
     add<RenameDialog>();
     add<NewTournamentDialog>();
+    add<ImportReportDialog>();
 
     m_main->installCommands();
     installStoreCommands(*this);
