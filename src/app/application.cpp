@@ -3,6 +3,8 @@
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
 #include "app/splashwindow.h"
+#include "export/exportcommands.h"
+#include "export/exportdialog.h"
 #include "incidents/incidentcommands.h"
 #include "incidents/penaltydialog.h"
 #include "incidents/swapdialog.h"
@@ -75,6 +77,7 @@ Application::Application()
     add<RenameDialog>();
     add<NewTournamentDialog>();
     add<ImportReportDialog>();
+    add<ExportDialog>();
 
     m_main->installCommands();
     installStoreCommands(*this);
@@ -83,6 +86,7 @@ Application::Application()
     installRoundCommands(*this);
     installIncidentCommands(*this);
     installRankingCommands(*this);
+    installExportCommands(*this);
     syncMenus();
 }
 
