@@ -208,6 +208,12 @@ QString unclosedQuote()
     return QStringLiteral("Un guillemet ouvert n'est jamais fermé : la suite du fichier est illisible.");
 }
 
+Candidate splitName(int line, const QString &text)
+{
+    const entries::EditTexts parts = entries::editTextsOf(text);
+    return {line, parts.surname, parts.firstName.isNull() ? QString() : parts.firstName, {}};
+}
+
 // The names of a spreadsheet export; an error when its header names no surname column.
 QList<Candidate> spreadsheetNames(const QString &text, QChar separator, QString &error)
 {
@@ -239,10 +245,11 @@ QList<Candidate> spreadsheetNames(const QString &text, QChar separator, QString 
                 continue;
             }
         }
-        Candidate candidate;
-        candidate.line = record.line;
-        candidate.surname = cleaned(record.fields.value(surnameColumn));
-        candidate.firstName = firstNameColumn < 0 ? QString() : cleaned(record.fields.value(firstNameColumn));
+        Candidate candidate{record.line, cleaned(record.fields.value(surnameColumn)), {}, {}};
+        if (firstNameColumn >= 0)
+            candidate.firstName = cleaned(record.fields.value(firstNameColumn));
+        else // one column holds the whole name, as the printed player list does
+            candidate = splitName(record.line, candidate.surname);
         if (record.unclosed)
             candidate.unreadable = unclosedQuote();
         else if (candidate.surname.isEmpty() && candidate.firstName.isEmpty())
@@ -250,12 +257,6 @@ QList<Candidate> spreadsheetNames(const QString &text, QChar separator, QString 
         names.append(candidate);
     }
     return names;
-}
-
-Candidate splitName(int line, const QString &text)
-{
-    const entries::EditTexts parts = entries::editTextsOf(text);
-    return {line, parts.surname, parts.firstName.isNull() ? QString() : parts.firstName, {}};
 }
 
 // One "NOM Prénom" a line, split as the register's double click splits an entry.
@@ -310,9 +311,11 @@ Report judged(const QList<Candidate> &names, const QStringList &playerRegisterLi
     for (const Candidate &candidate : names) {
         const QString typed = candidate.firstName.isEmpty() ? candidate.surname
                                                             : candidate.surname + QLatin1Char(' ') + candidate.firstName;
-        const QString why =
-            candidate.unreadable.isEmpty() ? entries::refusalOfName(candidate.surname, candidate.firstName)
-                                           : candidate.unreadable;
+        QString why = candidate.unreadable;
+        if (why.isEmpty() && entries::isEmptyChair(QLatin1Char(' ') + typed + QLatin1Char(' ')))
+            why = QStringLiteral("Une chaise vide n'est pas un joueur.");
+        if (why.isEmpty())
+            why = entries::refusalOfName(candidate.surname, candidate.firstName);
         if (!why.isEmpty()) {
             report.refused.append({candidate.line, shown(typed), why});
             continue;
