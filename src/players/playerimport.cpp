@@ -309,8 +309,7 @@ Report judged(const QList<Candidate> &names, const QStringList &playerRegisterLi
 {
     Report report;
     for (const Candidate &candidate : names) {
-        const QString typed = candidate.firstName.isEmpty() ? candidate.surname
-                                                            : candidate.surname + QLatin1Char(' ') + candidate.firstName;
+        const QString typed = (candidate.surname + QLatin1Char(' ') + candidate.firstName).trimmed();
         QString why = candidate.unreadable;
         if (why.isEmpty() && entries::isEmptyChair(QLatin1Char(' ') + typed + QLatin1Char(' ')))
             why = QStringLiteral("Une chaise vide n'est pas un joueur.");
