@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Besides the build: what the package test makes and checks the Debian package with.
-bash tools/setup.sh dpkg-dev file desktop-file-utils appstream lintian
+# The checkers of the exported files: the CSV reader, the HTML5 checker, the PDF text.
+bash tools/setup.sh dpkg-dev file desktop-file-utils appstream lintian python3 tidy poppler-utils
 cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug
 cmake --build build-tests -j"$(nproc)"
 cd build-tests

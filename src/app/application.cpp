@@ -3,6 +3,8 @@
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
 #include "app/splashwindow.h"
+#include "export/exportcommands.h"
+#include "export/exportdialog.h"
 #include "incidents/incidentcommands.h"
 #include "incidents/penaltydialog.h"
 #include "incidents/swapdialog.h"
@@ -18,6 +20,7 @@
 #include "players/completetabledialog.h"
 #include "players/addtabledialog.h"
 #include "players/exchangedialog.h"
+#include "players/importreportdialog.h"
 #include "players/playerlistdialog.h"
 #include "players/renamedialog.h"
 #include "players/registerwindow.h"
@@ -74,6 +77,8 @@ Application::Application()
     add<CancelRoundDialog>();
     add<RenameDialog>();
     add<NewTournamentDialog>();
+    add<ImportReportDialog>();
+    add<ExportDialog>();
 
     m_main->installCommands();
     installStoreCommands(*this);
@@ -82,6 +87,7 @@ Application::Application()
     installRoundCommands(*this);
     installIncidentCommands(*this);
     installRankingCommands(*this);
+    installExportCommands(*this);
     syncMenus();
 }
 

@@ -35,15 +35,44 @@ Columns measureColumns(Canvas &canvas, const QStringList &lines, int pageWidth, 
 void headings(Canvas &canvas, const Columns &c, int rounds)
 {
     const int y = (canvas.textHeight(rowMeasure) / 2) * 5 + 10;
-    canvas.drawText(100, y, QStringLiteral("NOM"));
-    canvas.drawText(c.position, y, QStringLiteral("POSITION"));
+    const QStringList titles = positionsHeader(rounds);
+    canvas.drawText(100, y, titles[0]);
+    canvas.drawText(c.position, y, titles[1]);
     for (int d = 1; d <= rounds; ++d) {
-        const QString text = QStringLiteral("tour %1").arg(d);
+        const QString &text = titles[d + 1];
         canvas.drawText(c.centre(d) - canvas.textWidth(text) / 2, y, text);
     }
 }
 
 } // namespace
+
+QStringList positionsHeader(int rounds)
+{
+    QStringList titles = {QStringLiteral("NOM"), QStringLiteral("POSITION")};
+    for (int d = 1; d <= rounds; ++d)
+        titles << QStringLiteral("tour %1").arg(d);
+    return titles;
+}
+
+QList<PositionsRow> positionsRows(const Tournament &state, qint64 tables, int rounds)
+{
+    const bool smallField = smallFieldMode(state.movement.fft, tables, emptyChairCount(state.playerRegisterList));
+    QList<PositionsRow> rows;
+    for (const QString &entry : state.playerRegisterList) {
+        const RegisterLine line = splitRegisterLine(entry);
+        PositionsRow row{line.name, {}, {}};
+        const qint64 k = entries::playerNumber(line.seatCode);
+        if (k > 0) {
+            row.seat = smallField ? QStringLiteral("n° %1").arg(k)
+                                  : seatName(line.seatCode.front()) + QLatin1Char(' ') + line.seatCode.mid(1);
+            for (int d = 1; d <= rounds; ++d)
+                row.cells << (smallField ? troisquatreCell(tables, k, d)
+                                         : QString::number(position(state.movement, line.seatCode, d, tables)));
+        }
+        rows.append(row);
+    }
+    return rows;
+}
 
 RegisterLine splitRegisterLine(const QString &line)
 {
@@ -60,26 +89,16 @@ bool printPositions(Canvas &canvas, const Tournament &state, qint64 tables, int 
     const QStringList &lines = state.playerRegisterList;
     const Columns c = measureColumns(canvas, lines, page.width(), rounds);
     headings(canvas, c, rounds);
-    const bool smallField = smallFieldMode(state.movement.fft, tables, emptyChairCount(state.playerRegisterList));
 
     page.startRows(3);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
+    for (const PositionsRow &row : positionsRows(state, tables, rounds)) {
         const int y = page.nextRow();
-        const RegisterLine line = splitRegisterLine(lines[i]);
-        canvas.drawText(100, y, line.name);
-        const qint64 k = entries::playerNumber(line.seatCode);
-        if (k > 0) {
-            const QString label = smallField
-                                      ? QStringLiteral("n° %1").arg(k)
-                                      : seatName(line.seatCode.front()) + QLatin1Char(' ') + line.seatCode.mid(1);
-            canvas.drawText(c.position, y, label);
-            for (int d = 1; d <= rounds; ++d) {
-                const QString cell = smallField ? troisquatreCell(tables, k, d)
-                                                : QString::number(position(state.movement, line.seatCode, d, tables));
-                if (!cell.isEmpty())
-                    canvas.drawText(c.centre(d), y, cell);
-            }
-        }
+        canvas.drawText(100, y, row.name);
+        if (!row.seat.isEmpty())
+            canvas.drawText(c.position, y, row.seat);
+        for (int d = 1; d <= row.cells.size(); ++d)
+            if (!row.cells[d - 1].isEmpty())
+                canvas.drawText(c.centre(d), y, row.cells[d - 1]);
         if (page.slot() % 5 == 4 && page.slot() > 5) {
             canvas.setPenWidth(2);
             canvas.drawLine(10, y, page.width(), y);

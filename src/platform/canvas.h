@@ -36,6 +36,9 @@ public:
     virtual void configure() = 0;
     // A fresh canvas for one document, owned by this service until the next call.
     virtual Canvas *canvas(const QString &documentName) = 0;
+    // A fresh canvas whose document is a PDF file at path (not a printer), owned by this service
+    // until the next call.
+    virtual Canvas *pdfCanvas(const QString &path) = 0;
     // After end(): a sentence for the director when the pages did not go to a printer
     // (the PDF written in the working directory), else empty.
     virtual QString whereItWent() const = 0;

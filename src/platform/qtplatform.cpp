@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
@@ -163,6 +164,26 @@ private:
     int m_page = 1;
 };
 
+// A printer of its own, writing a PDF file at 300 dpi (the printouts' offsets are meant for it).
+struct PdfPrinter
+{
+    explicit PdfPrinter(const QString &path) : printer(QPrinter::HighResolution)
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setResolution(300);
+        printer.setDocName(QFileInfo(path).completeBaseName());
+    }
+    QPrinter printer;
+};
+
+// The printer is a base so that it is built before the canvas that draws on it.
+class QtPdfCanvas : private PdfPrinter, public QtCanvas
+{
+public:
+    explicit QtPdfCanvas(const QString &path) : PdfPrinter(path), QtCanvas(printer) {}
+};
+
 class QtPrinting : public Printing
 {
 public:
@@ -194,6 +215,12 @@ public:
         m_canvas = std::make_unique<QtCanvas>(*m_printer);
         return m_canvas.get();
     }
+    Canvas *pdfCanvas(const QString &path) override
+    {
+        m_canvas.reset();
+        m_pdfCanvas = newPdfCanvas(path);
+        return m_pdfCanvas.get();
+    }
     QString whereItWent() const override
     {
         if (m_pdf.isEmpty())
@@ -210,11 +237,17 @@ private:
     }
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QtCanvas> m_canvas;
+    std::unique_ptr<Canvas> m_pdfCanvas;
     QString m_pdf;
     bool m_configured = false;
 };
 
 } // namespace
+
+std::unique_ptr<Canvas> newPdfCanvas(const QString &path)
+{
+    return std::make_unique<QtPdfCanvas>(path);
+}
 
 void installQtPlatform()
 {

@@ -2,7 +2,9 @@
 
 #include "app/application.h"
 #include "platform/platform.h"
+#include "players/importreportdialog.h"
 #include "players/namecorrection.h"
+#include "players/playerimport.h"
 #include "players/playerlist.h"
 #include "players/seating.h"
 #include "players/completetabledialog.h"
@@ -42,12 +44,42 @@ void correctName(Application &app)
     Application::report(correction::correctName(app.state(), selected, edited));
 }
 
+// "Importer": a list of players into the register, after the director has seen the report.
+void importPlayers(Application &app)
+{
+    Tournament &state = app.state();
+    const QString title = QStringLiteral("Importer des joueurs");
+    if (!state.menus.isEnabled(Cmd::MenuJoueurs)) {
+        platform().messages->information(title, QStringLiteral("Commencez d'abord un tournoi (« Tournoi › Nouveau ») "
+                                                               "ou ouvrez-en un (« Tournoi › Ouvrir »)."));
+        return;
+    }
+    if (!state.menus.isEnabled(Cmd::Inscription)) {
+        platform().messages->information(title, QStringLiteral("Les inscriptions sont closes : les places sont "
+                                                               "attribuées, on ne peut plus importer de joueurs."));
+        return;
+    }
+    const QString path = platform().fileDialogs->openFile(
+        title, QStringLiteral("Listes de joueurs|*.csv *.txt|Fichiers tournoi|*.trt|Tous les fichiers|*"), QString(),
+        QStringLiteral("*.csv"));
+    if (path.isEmpty())
+        return;
+    const playerimport::Report report = playerimport::readFile(path, state.playerRegisterList);
+    if (!report.error.isEmpty()) {
+        platform().messages->warning(title, report.error);
+        return;
+    }
+    if (app.window<ImportReportDialog>().confirm(report))
+        Application::report(playerimport::addPlayers(state, report.added));
+}
+
 } // namespace
 
 void installPlayerCommands(Application &app)
 {
     Tournament &state = app.state();
     app.onCommand(Cmd::Inscription, [&app] { app.window<RegisterWindow>().run(); });
+    app.onCommand(Cmd::Importer, [&app] { importPlayers(app); });
     app.onCommand(Cmd::AttribuerPositions, [&state] { Application::report(seating::drawSeats(state)); });
     app.onCommand(Cmd::AnnulerAttribution, [&state] { Application::report(seating::cancelDraw(state)); });
     app.onCommand(Cmd::Visualisation, [&app] { app.window<PlayerListDialog>().showList(); });

@@ -43,6 +43,15 @@ Row printedRow(const QString &line, bool withNumbers)
     return {s.key.toString(), w < 0 ? code : QString::fromLatin1(words[w]) + code.mid(1)};
 }
 
+QList<Row> printedRows(const Tournament &state)
+{
+    const bool withNumbers = numbered(state.playerRegisterList);
+    QList<Row> rows;
+    for (const QString &line : state.playerRegisterList)
+        rows.append(printedRow(line, withNumbers));
+    return rows;
+}
+
 bool print(Canvas &canvas, const Tournament &state)
 {
     const QString title = QStringLiteral("Liste des joueurs");
@@ -51,10 +60,8 @@ bool print(Canvas &canvas, const Tournament &state)
         return false;
     page.title(title, title, 2);
     page.startRows(3);
-    const bool withNumbers = numbered(state.playerRegisterList);
-    for (const QString &line : state.playerRegisterList) {
+    for (const Row &row : printedRows(state)) {
         const int y = page.nextRow();
-        const Row row = printedRow(line, withNumbers);
         if (!row.seat.isEmpty())
             canvas.drawText(page.width() / 2, y, row.seat);
         canvas.drawText(100, y, row.name);

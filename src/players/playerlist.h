@@ -23,6 +23,8 @@ struct Row
     QString seat;
 };
 Row printedRow(const QString &line, bool numbered);
+// The rows of the printed list, one per register line (empty chairs included).
+QList<Row> printedRows(const Tournament &state);
 
 // Prints the "Liste des joueurs" on canvas with the printing font; false when the printer
 // refused the document.

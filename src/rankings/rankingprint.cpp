@@ -43,9 +43,19 @@ QString tournament(const Tournament &state)
 
 } // namespace
 
+QString generalRankingTitle(const Tournament &state)
+{
+    return QStringLiteral("Classement Général") + tournament(state);
+}
+
+QString roundRankingTitle(const Tournament &state, int round)
+{
+    return QStringLiteral("Classement du tour n°") + QString::number(round) + tournament(state);
+}
+
 bool printGeneralRanking(Canvas &canvas, const Tournament &state, const RankingTable &table)
 {
-    const Printout printout{QStringLiteral("Classement Général") + tournament(state),
+    const Printout printout{generalRankingTitle(state),
                             QStringLiteral("Classement Général"),
                             [](int w) {
                                 return QList<int>{100, w / 3, (w / 3) * 2, (w / 5) * 4};
@@ -56,7 +66,7 @@ bool printGeneralRanking(Canvas &canvas, const Tournament &state, const RankingT
 
 bool printRoundRanking(Canvas &canvas, const Tournament &state, const RankingTable &table, int round)
 {
-    const Printout printout{QStringLiteral("Classement du tour n°") + QString::number(round) + tournament(state),
+    const Printout printout{roundRankingTitle(state, round),
                             QStringLiteral("Classement du tour n° 1"),
                             [](int w) {
                                 return QList<int>{100, w / 2, (w / 4) * 3};

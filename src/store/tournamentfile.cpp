@@ -122,10 +122,8 @@ Opened openTournament(Tournament &state, const WorkingFiles &files, const QStrin
             Outcome::failure(QStringLiteral("Impossible de lire le fichier « %1 » : %2").arg(path, file.errorString()));
         return opened;
     }
-    // Far beyond any tournament (1,000 players and 10 rounds take 140 KB): not one.
-    constexpr qint64 largest = 16 * 1024 * 1024;
     QList<Section> sections;
-    if (file.size() > largest || !parseTournament(file.readAll(), sections)) {
+    if (file.size() > largestTournamentFile || !parseTournament(file.readAll(), sections)) {
         opened.corrupt = true;
         return opened;
     }

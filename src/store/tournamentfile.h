@@ -12,6 +12,9 @@ struct Tournament;
 // exists, each under its section header, then TOUR1, TOUR2, ... up to the first gap.
 Result<QByteArray> tournamentBytes(const WorkingFiles &files, const QString &date, const QString &place);
 
+// Far beyond any tournament (1,000 players and 10 rounds take 140 KB): not one.
+constexpr qint64 largestTournamentFile = 16 * 1024 * 1024;
+
 // Writes it atomically: a failed write leaves the previous file whole.
 Outcome saveTournament(const WorkingFiles &files, const QString &path, const QString &date, const QString &place);
 

@@ -46,6 +46,8 @@ public:
         m_enabled[size_t(cmd)] = on;
         if (cmd == Cmd::Enregistrer) // "Enregistrer sous..." goes with it, always
             m_enabled[size_t(Cmd::EnregistrerSous)] = on;
+        if (cmd == Cmd::Inscription) // players are imported while registration is open
+            m_enabled[size_t(Cmd::Importer)] = on;
     }
     void disable(Cmd cmd) { enable(cmd, false); }
     void show(Cmd cmd, bool on = true) { m_visible[size_t(cmd)] = on; }

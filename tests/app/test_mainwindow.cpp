@@ -23,9 +23,11 @@ private slots:
         Application app;
         for (const CommandInfo &info : commandTable())
             QVERIFY2(act(app, info.caption), info.caption);
-        QCOMPARE(app.windows().size(), 22);
+        QCOMPARE(app.windows().size(), 24);
         QCOMPARE(app.windows().at(2)->objectName(), QStringLiteral("TForm3"));
-        QCOMPARE(app.windows().last()->objectName(), QStringLiteral("TBtnBottomDlg10"));
+        QCOMPARE(app.windows().at(21)->objectName(), QStringLiteral("TBtnBottomDlg10"));
+        QCOMPARE(app.windows().at(22)->objectName(), QStringLiteral("ImportReportDlg"));
+        QCOMPARE(app.windows().last()->objectName(), QStringLiteral("ExportDlg"));
     }
 
     void firstActivationWithNoTournament()

@@ -1,5 +1,7 @@
 #include "support/doubles.h"
 
+#include "platform/qtplatform.h"
+
 Messages::Button ScriptedMessages::show(const QString &title, const QString &text, Icon icon, int buttons)
 {
     const Box box{title, text, icon, buttons};
@@ -102,6 +104,13 @@ RecordingCanvas::Op RecordingCanvas::find(const QString &t) const
         if (op.text == t)
             return op;
     return {};
+}
+
+Canvas *RecordingPrinting::pdfCanvas(const QString &path)
+{
+    pdfPaths << path;
+    pdf = newPdfCanvas(path);
+    return pdf.get();
 }
 
 Canvas *RecordingPrinting::canvas(const QString &documentName)

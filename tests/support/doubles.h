@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <random>
 
 // Answers message boxes from a script and records every box.
@@ -100,10 +101,14 @@ class RecordingPrinting : public Printing
 public:
     void configure() override { ++configured; }
     Canvas *canvas(const QString &documentName) override;
+    // A real PDF file, through the Qt canvas: what the export writes is read back as a file.
+    Canvas *pdfCanvas(const QString &path) override;
     QString whereItWent() const override { return where; }
 
     RecordingCanvas last;
     QStringList documents;
+    QStringList pdfPaths;
+    std::unique_ptr<Canvas> pdf;
     QString where;
     int configured = 0;
     int width = 4800;

@@ -1,0 +1,6 @@
+#pragma once
+
+class Application;
+
+// Wires the menu commands of this subsystem.
+void installExportCommands(Application &app);
