@@ -9,6 +9,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <limits>
 
 namespace entries {
 
@@ -77,6 +78,9 @@ void insertSorted(QStringList &lines, const QString &line)
     lines.insert(sortedIndex(lines, line), line);
 }
 
+// The largest table number whose player numbers fit in 64 bits.
+constexpr qint64 maxTable = std::numeric_limits<qint64>::max() / 4;
+
 qint64 playerNumber(const QString &seatCode)
 {
     if (seatCode.size() < 2)
@@ -86,7 +90,7 @@ qint64 playerNumber(const QString &seatCode)
     if (!ok)
         return 0;
     const int r = lines::seatIndex(seatCode.front()) + 1;
-    if (r == 0)
+    if (r == 0 || t > maxTable || t < -maxTable) // a hand-edited table too large to number
         return 0;
     return 4 * (t - 1) + r;
 }
@@ -108,6 +112,8 @@ QString withPlayerNumber(const QString &line)
         if (p < 0)
             continue;
         const qint64 t = result.mid(p + 3).trimmed().toLongLong();
+        if (t > maxTable || t < -maxTable)
+            continue;
         const qint64 k = 4 * t - 3 + r;
         result = result.left(p) + QStringLiteral("Joueur n° ") + QString::number(k);
     }

