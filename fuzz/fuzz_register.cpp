@@ -65,6 +65,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (const QString &line : playerlist::listingLines(state))
             (void)playerlist::printedRow(line, numbered);
     }
-    (void)tournamentMenus(sorted, Stage{hasSeats(sorted), 1, true});
+    (void)tournamentMenus(sorted, Stage{entries::anySeated(sorted), 1, true});
     return 0;
 }

@@ -34,6 +34,8 @@ class PositionsPrintDialog;
 class CancelRoundDialog;
 class RenameDialog;
 class NewTournamentDialog;
+class ImportReportDialog;
+class ExportDialog;
 
 // Owns the shared state and every window, created once in the fixed start-up order.
 class Application
@@ -79,7 +81,7 @@ private:
                PositionsViewDialog *, PreviousRoundDialog *, ScoreEntryDialog *, RoundRankingWindow *,
                GeneralRankingWindow *, MovementSettingsDialog *, SwapReminderDialog *, PenaltyDialog *,
                ExclusionDialog *, CompleteTableDialog *, DiagnosticDialog *, PositionsPrintDialog *,
-               CancelRoundDialog *, RenameDialog *, NewTournamentDialog *>
+               CancelRoundDialog *, RenameDialog *, NewTournamentDialog *, ImportReportDialog *, ExportDialog *>
         m_byClass{};
 };
 
