@@ -290,6 +290,10 @@ private slots:
         p.messages.answers = {Messages::Yes};
         QVERIFY(exportTo(app, p, {List::Players}, path));
         QCOMPARE(p.bytes(QStringLiteral("joueurs.csv")), first);
+        // A file that cannot be written is said so.
+        p.messages.clear();
+        QVERIFY(exportTo(app, p, {List::Players}, p.path(QStringLiteral("absent/joueurs.csv"))));
+        QVERIFY(p.messages.texts().value(0).startsWith(u("Impossible d'écrire le fichier")));
 
         p.messages.clear();
         newTournament(app);
