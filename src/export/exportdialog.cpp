@@ -1,5 +1,7 @@
 #include "export/exportdialog.h"
 
+#include "tournament/tournament.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -92,8 +94,8 @@ void ExportDialog::activated()
         m_lists[chosen]->setChecked(true);
     m_round->setRange(1, std::max(1, m_available.lastRound));
     m_round->setValue(m_available.lastRound);
-    if (!m_available.pcn)
-        m_pcn->setChecked(false);
+    // As the general ranking window shows it last.
+    m_pcn->setChecked(m_available.pcn && state().generalRanking.header.contains(QStringLiteral("PCN")));
     follow();
 }
 

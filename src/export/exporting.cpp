@@ -61,8 +61,8 @@ QString csvField(const QString &cell)
 {
     if (isInteger(cell))
         return QString::number(cell.toLongLong());
-    static const QRegularExpression special(QStringLiteral("[;\"\r\n]|^\\s|\\s$"));
-    if (!special.match(cell).hasMatch())
+    static const QRegularExpression needsQuotes(QStringLiteral("[;\"\r\n]|^\\s|\\s$"));
+    if (!needsQuotes.match(cell).hasMatch())
         return cell;
     QString quoted = cell;
     quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));

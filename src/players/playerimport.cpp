@@ -308,6 +308,12 @@ QString shown(const QString &text)
 Report judged(const QList<Candidate> &names, const QStringList &playerRegisterList, const QString &name)
 {
     Report report;
+    struct Accepted
+    {
+        QString entry;
+        int line;
+    };
+    QList<Accepted> accepted;
     for (const Candidate &candidate : names) {
         const QString typed = (candidate.surname + QLatin1Char(' ') + candidate.firstName).trimmed();
         QString why = candidate.unreadable;
@@ -319,15 +325,28 @@ Report judged(const QList<Candidate> &names, const QStringList &playerRegisterLi
             report.refused.append({candidate.line, shown(typed), why});
             continue;
         }
-        const QString entry = entries::entryToAdd(candidate.surname, candidate.firstName);
-        const auto same = [&](const QString &line) { return entries::compare(line, entry) == 0; };
-        if (std::any_of(playerRegisterList.begin(), playerRegisterList.end(), same))
-            report.skipped.append({candidate.line, entry, false});
-        else if (std::any_of(report.added.begin(), report.added.end(), same))
-            report.skipped.append({candidate.line, entry, true});
-        else
-            report.added.append(entry);
+        accepted.append({entries::entryToAdd(candidate.surname, candidate.firstName), candidate.line});
     }
+    // Sorted as the register sorts, the names that compare equal stand together, in file order.
+    std::stable_sort(accepted.begin(), accepted.end(),
+                     [](const Accepted &a, const Accepted &b) { return entries::less(a.entry, b.entry); });
+    QStringList registered = playerRegisterList;
+    entries::sort(registered);
+    const auto isRegistered = [&](const QString &entry) {
+        const qsizetype at = entries::sortedIndex(registered, entry);
+        return at > 0 && entries::compare(registered[at - 1], entry) == 0;
+    };
+    for (qsizetype i = 0; i < accepted.size(); ++i) {
+        const Accepted &a = accepted[i];
+        if (isRegistered(a.entry))
+            report.skipped.append({a.line, a.entry, false});
+        else if (i > 0 && entries::compare(accepted[i - 1].entry, a.entry) == 0)
+            report.skipped.append({a.line, a.entry, true});
+        else
+            report.added.append(a.entry);
+    }
+    std::stable_sort(report.skipped.begin(), report.skipped.end(),
+                     [](const Skipped &a, const Skipped &b) { return a.line < b.line; });
     if (report.added.isEmpty() && report.skipped.isEmpty()) {
         Report none;
         none.error = QStringLiteral("Le fichier « %1 » ne contient aucun nom de joueur utilisable.").arg(name);
@@ -337,7 +356,6 @@ Report judged(const QList<Candidate> &names, const QStringList &playerRegisterLi
                               .arg(report.refused.first().reason);
         return none;
     }
-    entries::sort(report.added);
     return report;
 }
 
@@ -442,8 +460,9 @@ QString details(const Report &report)
 Outcome addPlayers(Tournament &state, const QStringList &added)
 {
     const QStringList before = state.playerRegisterList;
-    for (const QString &entry : added)
-        entries::insertSorted(state.playerRegisterList, entry);
+    // Each after the entries it equals, as insertSorted places it.
+    state.playerRegisterList += added;
+    entries::sort(state.playerRegisterList);
     const Outcome written = state.saveRegister();
     if (!written.ok()) {
         state.playerRegisterList = before;

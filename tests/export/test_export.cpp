@@ -126,6 +126,12 @@ bool exportTo(Application &app, TestPlatform &p, const Choice &choice, const QSt
     });
 }
 
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QString u(const char *text)
 {
     return QString::fromUtf8(text);
@@ -164,12 +170,15 @@ private slots:
         };
         for (const Case &c : cases) {
             const QString title = u(c.title);
-            const QString csvPath = out.filePath(QStringLiteral("%1.csv").arg(int(c.choice.list)));
-            QVERIFY(exportTo(app, p, c.choice, csvPath));
+            const auto exported = [&](Format format) {
+                Choice choice = c.choice;
+                choice.format = format;
+                const QString path = out.filePath(QStringLiteral("%1.").arg(int(choice.list)) + exporting::suffix(format));
+                return exportTo(app, p, choice, path) ? path : QString();
+            };
+            const QString csvPath = exported(Format::Csv);
             QCOMPARE(p.fileDialogs.calls.last().initialName, u(c.name) + QStringLiteral(".csv"));
-            QFile csvFile(csvPath);
-            QVERIFY(csvFile.open(QIODevice::ReadOnly));
-            const QByteArray csv = csvFile.readAll();
+            const QByteArray csv = contents(csvPath);
             QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
             QCOMPARE(csv.count("\r\n"), csv.count('\n'));
             QList<QStringList> rows = csvRows(csvPath);
@@ -193,26 +202,17 @@ private slots:
             }
 
             // The page passes an HTML5 checker and holds the title and every row.
-            Choice html = c.choice;
-            html.format = Format::Html;
-            const QString htmlPath = out.filePath(QStringLiteral("%1.html").arg(int(c.choice.list)));
-            QVERIFY(exportTo(app, p, html, htmlPath));
+            const QString htmlPath = exported(Format::Html);
             const Run tidy = run(QStringLiteral("tidy"), {QStringLiteral("-q"), QStringLiteral("-e"), htmlPath});
             QVERIFY2(tidy.exitCode == 0 && tidy.err.isEmpty(), tidy.err.constData());
-            QFile htmlFile(htmlPath);
-            QVERIFY(htmlFile.open(QIODevice::ReadOnly));
-            const QString page = QString::fromUtf8(htmlFile.readAll());
+            const QString page = QString::fromUtf8(contents(htmlPath));
             QVERIFY(page.contains(QStringLiteral("<h1>%1</h1>").arg(title.toHtmlEscaped())));
             QVERIFY(page.contains(QStringLiteral("@media print")));
             QVERIFY(!page.contains(QStringLiteral("src=")) && !page.contains(QStringLiteral("href=")));
             QCOMPARE(page.count(QStringLiteral("<tr>")), rows.size());
 
             // The PDF is the printout: every row on one line of its text.
-            Choice pdf = c.choice;
-            pdf.format = Format::Pdf;
-            const QString pdfPath = out.filePath(QStringLiteral("%1.pdf").arg(int(c.choice.list)));
-            QVERIFY(exportTo(app, p, pdf, pdfPath));
-            const Run text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
+            const Run text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), exported(Format::Pdf), QStringLiteral("-")});
             QVERIFY2(text.exitCode == 0, text.err.constData());
             const QString pdfText = QString::fromUtf8(text.out);
             for (const QStringList &row : withoutEmptyCells(rows.mid(1))) {
@@ -290,6 +290,10 @@ private slots:
         p.messages.answers = {Messages::Yes};
         QVERIFY(exportTo(app, p, {List::Players}, path));
         QCOMPARE(p.bytes(QStringLiteral("joueurs.csv")), first);
+        // A file that cannot be written is said so.
+        p.messages.clear();
+        QVERIFY(exportTo(app, p, {List::Players}, p.path(QStringLiteral("absent/joueurs.csv"))));
+        QVERIFY(p.messages.texts().value(0).startsWith(u("Impossible d'écrire le fichier")));
 
         p.messages.clear();
         newTournament(app);
