@@ -32,6 +32,43 @@ qint64 saturatingAdd(qint64 a, qint64 b)
     return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
 }
 
+bool isDigitChar(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// A score line of the usual shape ("S12=-40": a seat letter, a table without leading zero, "=",
+// a signed whole number) read in one pass, to the player number of its seat code and its value:
+// what the general reading gives for it, without splitting. False for any other shape.
+bool readUsualLine(QStringView line, qsizetype &number, qint64 &value)
+{
+    const qsizetype n = line.size();
+    const int seat = n >= 4 ? lines::seatIndex(line[0]) : -1;
+    if (seat < 0 || line[1] == QLatin1Char('0'))
+        return false;
+    qsizetype i = 1;
+    qint64 table = 0;
+    for (; i < n && i <= 8 && isDigitChar(line[i]); ++i)
+        table = table * 10 + (line[i].unicode() - u'0');
+    if (i == 1 || i >= n || line[i] != QLatin1Char('='))
+        return false;
+    ++i;
+    const bool negative = line[i] == QLatin1Char('-');
+    if (negative || line[i] == QLatin1Char('+'))
+        ++i;
+    if (i == n || n - i > 18)
+        return false;
+    qint64 v = 0;
+    for (; i < n; ++i) {
+        if (!isDigitChar(line[i]))
+            return false;
+        v = v * 10 + (line[i].unicode() - u'0');
+    }
+    number = 4 * (table - 1) + seat + 1;
+    value = negative ? -v : v;
+    return true;
+}
+
 // A table while it is built: one row per line of its first file, the seat codes and score texts
 // seen in place in those lines, the cells made once at the end.
 class Draft
@@ -58,11 +95,17 @@ public:
     void add(const QStringList &lines)
     {
         for (const QString &line : lines) {
-            const lines::KeyValue s = lines::splitAtFirstEquals(line);
-            const qsizetype i = m_rowOf.find(s.key);
+            qsizetype number = 0;
+            qint64 v = 0;
+            qsizetype i = readUsualLine(line, number, v) ? m_rowOf.findUsual(number) : CodeIndex::beyond;
+            if (i == CodeIndex::beyond) {
+                const lines::KeyValue s = lines::splitAtFirstEquals(line);
+                i = m_rowOf.find(s.key);
+                v = value(s.text);
+            }
             if (i < 0)
                 continue;
-            m_total[i] = saturatingAdd(m_touched[i] ? m_total[i] : value(m_scores[i]), value(s.text));
+            m_total[i] = saturatingAdd(m_touched[i] ? m_total[i] : value(m_scores[i]), v);
             m_touched[i] = true;
         }
     }

@@ -60,6 +60,10 @@ public:
     // Player numbers up to `limit` (at least those the codes' own count allows) go in the array.
     void index(const std::vector<QStringView> &codes, bool lastCounts, qsizetype limit = 0);
     qsizetype find(QStringView code) const; // -1 when absent
+    // The position of a usual seat code by its player number: -1 when absent, `beyond` when the
+    // number is past the array (find() then answers for its text).
+    static constexpr qsizetype beyond = -2;
+    qsizetype findUsual(qsizetype number) const { return number <= m_limit ? m_byNumber[number] : beyond; }
 
 private:
     qsizetype usualNumber(QStringView code) const;
