@@ -90,6 +90,14 @@ public:
         m_excluded.resize(n);
     }
     qsizetype size() const { return m_lines.size(); }
+    // Row i, when there is one, counts v.
+    void count(qsizetype i, qint64 v)
+    {
+        if (i < 0)
+            return;
+        m_total[i] = saturatingAdd(m_touched[i] ? m_total[i] : value(m_scores[i]), v);
+        m_touched[i] = true;
+    }
 
     // Adds each line's value to the total of its seat code; a row keeps its text until then.
     void add(const QStringList &lines)
@@ -103,10 +111,18 @@ public:
                 i = m_rowOf.find(s.key);
                 v = value(s.text);
             }
-            if (i < 0)
-                continue;
-            m_total[i] = saturatingAdd(m_touched[i] ? m_total[i] : value(m_scores[i]), v);
-            m_touched[i] = true;
+            count(i, v);
+        }
+    }
+    // The same for a finished round, whose lines were read once when it was finished.
+    void add(const QStringList &lines, const FinishedRounds::Figures &figures)
+    {
+        for (qsizetype j = 0; j < lines.size(); ++j) {
+            const qint64 number = figures.playerNumbers[size_t(j)];
+            qsizetype i = number > 0 ? m_rowOf.findUsual(number) : CodeIndex::beyond;
+            if (i == CodeIndex::beyond)
+                i = m_rowOf.find(lines::splitAtFirstEquals(lines[j]).key);
+            count(i, figures.values[size_t(j)]);
         }
     }
     // Every row whose seat code is a whole exclusion line.
@@ -449,8 +465,15 @@ RankingTable buildGeneralRanking(const Tournament &state)
     }
     Draft draft(std::move(first));
     for (int r = 2; r <= state.currentRound; ++r) {
-        const QStringList &lines = r < state.currentRound ? state.finishedRounds.value(r - 1) : state.scoreList;
-        if (lines.size() == draft.size()) // an incomplete round adds nothing
+        const bool finished = r < state.currentRound && r <= state.finishedRounds.size();
+        const QStringList lines = finished ? state.finishedRounds.value(r - 1)
+                                  : r == state.currentRound ? state.scoreList
+                                                            : QStringList();
+        if (lines.size() != draft.size()) // an incomplete round adds nothing
+            continue;
+        if (finished)
+            draft.add(lines, state.finishedRounds.figures(r - 1));
+        else
             draft.add(lines);
     }
     draft.add(state.penalties);

@@ -73,7 +73,7 @@ Outcome Tournament::archiveRound()
 {
     if (Outcome o = platform().files.write(workingfile::finishedRound(currentRound), scoreList); !o.ok())
         return o;
-    finishedRounds.resize(currentRound - 1);
+    finishedRounds.truncate(currentRound - 1);
     finishedRounds.append(scoreList);
     scoreList.clear();
     return Outcome::success();
@@ -90,7 +90,7 @@ Outcome Tournament::reopenLastRound()
     if (files.exists(name))
         if (Outcome o = files.remove(name); !o.ok())
             return o;
-    finishedRounds.resize(qMin<qsizetype>(finishedRounds.size(), previous - 1));
+    finishedRounds.truncate(previous - 1);
     return Outcome::success();
 }
 

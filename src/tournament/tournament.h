@@ -2,6 +2,7 @@
 
 #include "platform/outcome.h"
 #include "tournament/commands.h"
+#include "tournament/finishedrounds.h"
 
 #include <QList>
 #include <QString>
@@ -50,7 +51,7 @@ struct Tournament
     QStringList scoreList;          // the round in progress: tour.tmp
     bool roundStarted = false;      // tour.tmp exists (a round may be started with no score yet)
     QStringList movementList;       // depl.tmp
-    QList<QStringList> finishedRounds; // tour1.tmp, tour2.tmp ... up to the first gap
+    FinishedRounds finishedRounds;  // tour1.tmp, tour2.tmp ... up to the first gap
     QStringList penalties;          // penal.tmp, "seat code=value"
     QStringList exclusions;         // exclu.tmp, one seat code a line
     bool started = false;           // the main window's first activation has run
