@@ -1,5 +1,4 @@
 #include "players/addtabledialog.h"
-#include "tournament/workingfilenames.h"
 
 #include "app/application.h"
 #include "platform/platform.h"
@@ -89,13 +88,7 @@ void AddTableDialog::run()
     exec();
     if (s.playerRegisterList.size() <= before)
         return; // nothing added: the menus stay as they were
-    s.menus.enable(Cmd::MenuTables);
-    s.menus.enable(Cmd::MenuClassements);
-    s.menus.disable(Cmd::Inscription);
-    s.menus.hide(Cmd::AttribuerPositions);
-    s.menus.show(Cmd::AnnulerAttribution);
-    s.menus.show(Cmd::EchangerPositions);
-    Application::report(s.savePositions());
+    Application::report(lastminute::tablesAdded(s));
 }
 
 void AddTableDialog::activated()

@@ -45,10 +45,7 @@ void CompleteTableDialog::run()
         return;
     const lastminute::Notice notice = lastminute::placesNotice(k);
     platform().messages->information(notice.title, notice.text);
-    const bool seated = exec() == QDialog::Accepted;
-    state().menus.disable(Cmd::Inscription);
-    if (seated && k == 1)
-        state().menus.hide(Cmd::CompleterTable);
+    lastminute::completionClosed(state(), exec() == QDialog::Accepted, k);
 }
 
 void CompleteTableDialog::activated()

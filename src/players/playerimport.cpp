@@ -1,4 +1,5 @@
 #include "players/playerimport.h"
+#include "players/seating.h"
 
 #include "platform/cp1252.h"
 #include "platform/workingfiles.h"
@@ -469,7 +470,7 @@ Outcome addPlayers(Tournament &state, const QStringList &added)
         return written;
     }
     state.modified = true;
-    state.menus.enable(Cmd::AttribuerPositions, state.playerRegisterList.size() > 5);
+    state.menus.enable(Cmd::AttribuerPositions, seating::drawOffered(state.playerRegisterList.size()));
     return written;
 }
 

@@ -1,4 +1,5 @@
 #include "players/registerwindow.h"
+#include "players/seating.h"
 #include "tournament/workingfilenames.h"
 
 #include "app/application.h"
@@ -68,7 +69,7 @@ void RegisterWindow::run()
     exec();
     // The whole list, in its order, as the window closes.
     Application::report(state().saveRegister());
-    state().menus.enable(Cmd::AttribuerPositions, state().playerRegisterList.size() > 5);
+    state().menus.enable(Cmd::AttribuerPositions, seating::drawOffered(state().playerRegisterList.size()));
 }
 
 void RegisterWindow::activated()

@@ -8,6 +8,11 @@
 
 namespace seating {
 
+bool drawOffered(qsizetype entries)
+{
+    return entries > 5;
+}
+
 int emptyChairsNeeded(qsizetype n)
 {
     return n % 4 == 0 ? 0 : int(4 - n % 4);
@@ -127,7 +132,7 @@ Outcome cancelDraw(Tournament &state)
         line = unseated(line);
     list.removeIf([](const QString &line) { return entries::isEmptyChair(line); });
     state.menus.show(Cmd::AttribuerPositions);
-    state.menus.enable(Cmd::AttribuerPositions, list.size() > 5);
+    state.menus.enable(Cmd::AttribuerPositions, drawOffered(list.size()));
     state.menus.hide(Cmd::AnnulerAttribution);
     return platform().files.write(workingfile::positions, list);
 }

@@ -10,6 +10,9 @@ struct Tournament;
 // The draw of the round-1 seats and its cancel.
 namespace seating {
 
+// "&Attribuer les positions" is offered once the register holds more than 5 entries (the take-up
+// of a saved or interrupted tournament asks more than 7).
+bool drawOffered(qsizetype entries);
 // Empty chairs that make n entries a multiple of four: 0 to 3.
 int emptyChairsNeeded(qsizetype n);
 // Why n entries cannot be seated, at least three players a table (empty when they can).
