@@ -4,11 +4,17 @@
 // process killed at any moment can be checked against what it had recorded.
 //
 //   scriptedevening <working directory> <journal> [<tournament file to save at the end>]
+//
+// The file operations on the working directory (a file created, written, synced, linked,
+// renamed or removed) are counted as the system is asked for them. With KILL_BEFORE=n in the
+// environment the process kills itself just before its n-th one; with OPERATIONS=<file> it
+// lists them there at the end, one a line: the call, the file, and what the evening was doing.
 
 #include "incidents/exclusiondialog.h"
 #include "incidents/penaltydialog.h"
 #include "movements/positions.h"
 #include "players/entries.h"
+#include "players/registerwindow.h"
 #include "rounds/scoreentrydialog.h"
 #include "store/newtournamentdialog.h"
 #include "support/driving.h"
@@ -19,9 +25,87 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include <atomic>
+#include <csignal>
+#include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
+
+// ---- Kill points at the file operations
+
+struct Operations
+{
+    std::string directory; // the working directory, as given and as the system spells it
+    std::string real;
+    long killBefore = 0;
+    std::atomic<long> seen{0};
+    std::string doing = "start";
+    std::vector<std::string> listed;
+    bool listing = false;
+};
+Operations operations;
+
+bool inWorkingDirectory(const char *path)
+{
+    if (!path || operations.directory.empty())
+        return false;
+    for (const std::string *dir : {&operations.directory, &operations.real})
+        if (!dir->empty() && std::strncmp(path, dir->c_str(), dir->size()) == 0 &&
+            (path[dir->size()] == '/' || path[dir->size()] == 0))
+            return true;
+    return false;
+}
+
+bool inWorkingDirectory(int fd)
+{
+    char link[64], target[4096];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t n = readlink(link, target, sizeof target - 1);
+    if (n <= 0)
+        return false;
+    target[n] = 0;
+    return inWorkingDirectory(target);
+}
+
+void operation(const char *call, const char *path)
+{
+    const long n = ++operations.seen;
+    if (n == operations.killBefore)
+        raise(SIGKILL);
+    if (operations.listing) {
+        // The working file's name; a file still unnamed, or a save's temporary name, as such.
+        const char *slash = path ? std::strrchr(path, '/') : nullptr;
+        std::string name = slash ? slash + 1 : "?";
+        if (std::strcmp(call, "tmpfile") == 0 || name.front() == '#')
+            name = "(new)";
+        else if (const size_t tmp = name.find(".tmp."); tmp != std::string::npos)
+            name = name.substr(0, tmp + 4) + ".(temporary)";
+        operations.listed.push_back(std::string(call) + ' ' + name + ' ' + operations.doing);
+    }
+}
+
+void operation(const char *call, int fd)
+{
+    char link[64], target[4096] = "?";
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t n = readlink(link, target, sizeof target - 1);
+    target[n > 0 ? n : 1] = 0;
+    operation(call, target);
+}
+
+bool creates(int flags)
+{
+    return (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE || (flags & O_TRUNC);
+}
 
 const QList<QPair<QString, QString>> evening = {
     {"AUBRY", "lucienne"},  {"BARRAULT", "gaston"},  {"CAZENAVE", "odette"}, {"DELORME", "firmin"},
@@ -59,10 +143,12 @@ std::array<int, 4> scores(int round, int table)
 void playTables(Application &app, Journal &journal, int first, int last)
 {
     const int before = app.state().currentRound;
+    operations.doing = "ouverture-saisie"; // Yes to a new round: the round starts here
     drive<ScoreEntryDialog>(app, "&Saisie des résultats", [&](ScoreEntryDialog &d) {
         const int round = app.state().currentRound;
         if (round != before)
             journal.note(QStringLiteral("tour %1").arg(round));
+        operations.doing = "saisie";
         child<QSpinBox>(d, "SpinEdit1")->setValue(first);
         child(d, "Edit9")->setFocus();
         for (int t = first; t <= last; ++t) {
@@ -74,7 +160,7 @@ void playTables(Application &app, Journal &journal, int first, int last)
                 lines << seated.seatCodes[i] + QLatin1Char('=') + QString::number(v[i]);
             }
             typeScores(d, typed);
-            journal.note(QStringLiteral("score %1 %2").arg(round).arg(lines.join(QLatin1Char(' '))));
+            journal.note(QStringLiteral("score %1 %2 %3").arg(round).arg(t).arg(lines.join(QLatin1Char(' '))));
         }
         child<QPushButton>(d, "BitBtn1")->click();
     });
@@ -92,6 +178,7 @@ QString pickPlayer(QDialog &d, int index)
 
 void penalise(Application &app, Journal &journal, int index, int points)
 {
+    operations.doing = "penalite";
     drive<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
         const QString code = pickPlayer(d, index);
         child<QSpinBox>(d, "SpinEdit1")->setValue(points);
@@ -102,6 +189,7 @@ void penalise(Application &app, Journal &journal, int index, int points)
 
 void exclude(Application &app, Journal &journal, int index)
 {
+    operations.doing = "exclusion";
     drive<ExclusionDialog>(app, "&Exclure un joueur", [&](ExclusionDialog &d) {
         const QString code = pickPlayer(d, index);
         child<QPushButton>(d, "OKBtn")->click();
@@ -111,6 +199,7 @@ void exclude(Application &app, Journal &journal, int index)
 
 void playEvening(Application &app, Journal &journal, Doubles &doubles, const QString &saveTo)
 {
+    operations.doing = "nouveau";
     app.mainWindow().firstActivation();
     auto &init = app.window<NewTournamentDialog>();
     drive(init, choosing(app, "Nouveau"), [&init] {
@@ -118,8 +207,21 @@ void playEvening(Application &app, Journal &journal, Doubles &doubles, const QSt
         child<QPushButton>(init, "OKBtn")->click();
     });
     journal.note(QStringLiteral("nouveau"));
-    registerPlayers(app, evening);
+    auto &form = app.window<RegisterWindow>();
+    operations.doing = "inscription";
+    drive(form, choosing(app, "&Inscription"), [&] {
+        for (const auto &[surname, firstName] : evening) {
+            type(form, "Edit1", surname);
+            type(form, "Edit2", firstName);
+            child<QPushButton>(form, "Button1")->click();
+        }
+        child<QPushButton>(form, "CloseBtn")->click();
+    });
+    // The register is written as its window closes.
+    for (const auto &[surname, firstName] : evening)
+        journal.note(QStringLiteral("inscrit ") + entries::entryToAdd(surname, firstName));
     journal.note(QStringLiteral("inscrits %1").arg(evening.size()));
+    operations.doing = "attribution";
     choose(app, "&Attribuer les positions");
     journal.note(QStringLiteral("positions"));
 
@@ -133,6 +235,7 @@ void playEvening(Application &app, Journal &journal, Doubles &doubles, const QSt
     }
     playTables(app, journal, 1, 3);
     penalise(app, journal, 14, -50);
+    operations.doing = "enregistrement";
     if (!saveTo.isEmpty()) {
         doubles.fileDialogs.saveAnswers = {saveTo};
         choose(app, "&Enregistrer");
@@ -142,6 +245,112 @@ void playEvening(Application &app, Journal &journal, Doubles &doubles, const QSt
 
 } // namespace
 
+// The calls through which Qt reaches the working files, counted, then passed to the system.
+extern "C" {
+
+int open(const char *path, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = mode_t(va_arg(args, int));
+    va_end(args);
+    if (creates(flags) && inWorkingDirectory(path))
+        operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
+    return int(syscall(SYS_openat, AT_FDCWD, path, flags, mode));
+}
+int open64(const char *path, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = mode_t(va_arg(args, int));
+    va_end(args);
+    if (creates(flags) && inWorkingDirectory(path))
+        operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
+    return int(syscall(SYS_openat, AT_FDCWD, path, flags, mode));
+}
+int openat(int dirfd, const char *path, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = mode_t(va_arg(args, int));
+    va_end(args);
+    if (creates(flags) && inWorkingDirectory(path))
+        operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
+    return int(syscall(SYS_openat, dirfd, path, flags, mode));
+}
+int openat64(int dirfd, const char *path, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = mode_t(va_arg(args, int));
+    va_end(args);
+    if (creates(flags) && inWorkingDirectory(path))
+        operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
+    return int(syscall(SYS_openat, dirfd, path, flags, mode));
+}
+ssize_t write(int fd, const void *buffer, size_t count)
+{
+    if (inWorkingDirectory(fd))
+        operation("write", fd);
+    return syscall(SYS_write, fd, buffer, count);
+}
+int fsync(int fd)
+{
+    if (inWorkingDirectory(fd))
+        operation("fsync", fd);
+    return int(syscall(SYS_fsync, fd));
+}
+int fdatasync(int fd)
+{
+    if (inWorkingDirectory(fd))
+        operation("fdatasync", fd);
+    return int(syscall(SYS_fdatasync, fd));
+}
+int rename(const char *from, const char *to) noexcept
+{
+    if (inWorkingDirectory(to))
+        operation("rename", to);
+    return int(syscall(SYS_renameat, AT_FDCWD, from, AT_FDCWD, to));
+}
+int renameat(int fromDir, const char *from, int toDir, const char *to) noexcept
+{
+    if (inWorkingDirectory(to))
+        operation("rename", to);
+    return int(syscall(SYS_renameat, fromDir, from, toDir, to));
+}
+int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned int flags) noexcept
+{
+    if (inWorkingDirectory(to))
+        operation("rename", to);
+    return int(syscall(SYS_renameat2, fromDir, from, toDir, to, flags));
+}
+int link(const char *from, const char *to) noexcept
+{
+    if (inWorkingDirectory(to) && access(to, F_OK) != 0) // a link to a name taken only fails
+        operation("link", to);
+    return int(syscall(SYS_linkat, AT_FDCWD, from, AT_FDCWD, to, 0));
+}
+int linkat(int fromDir, const char *from, int toDir, const char *to, int flags) noexcept
+{
+    if (inWorkingDirectory(to) && access(to, F_OK) != 0) // a link to a name taken only fails
+        operation("link", to);
+    return int(syscall(SYS_linkat, fromDir, from, toDir, to, flags));
+}
+int unlink(const char *path) noexcept
+{
+    if (inWorkingDirectory(path))
+        operation("unlink", path);
+    return int(syscall(SYS_unlinkat, AT_FDCWD, path, 0));
+}
+int unlinkat(int dirfd, const char *path, int flags) noexcept
+{
+    if (inWorkingDirectory(path))
+        operation("unlink", path);
+    return int(syscall(SYS_unlinkat, dirfd, path, flags));
+}
+
+} // extern "C"
+
 int main(int argc, char *argv[])
 {
     QApplication qapp(argc, argv);
@@ -149,6 +358,16 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: scriptedevening <working directory> <journal> [<file.trt>]\n");
         return 2;
     }
+    operations.directory = argv[1];
+    if (char *real = realpath(argv[1], nullptr)) {
+        operations.real = real;
+        std::free(real);
+    }
+    if (const char *n = std::getenv("KILL_BEFORE"))
+        operations.killBefore = std::atol(n);
+    const char *listTo = std::getenv("OPERATIONS");
+    operations.listing = listTo != nullptr;
+
     Doubles doubles; // every question answered Yes
     doubles.install(QString::fromLocal8Bit(argv[1]));
     Journal journal(QString::fromLocal8Bit(argv[2]));
@@ -158,5 +377,13 @@ int main(int argc, char *argv[])
         playEvening(app, journal, doubles, saveTo);
         QApplication::quit();
     });
-    return qapp.exec();
+    const int status = qapp.exec();
+    if (listTo) {
+        QFile list(QString::fromLocal8Bit(listTo));
+        if (!list.open(QIODevice::WriteOnly))
+            return 3;
+        for (const std::string &line : operations.listed)
+            list.write(QByteArray::fromStdString(line) + '\n');
+    }
+    return status;
 }

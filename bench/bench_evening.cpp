@@ -1,0 +1,160 @@
+// A long evening, to see that the program's memory stays flat: thousands of times over, what
+// the director does all evening on a tournament of 24 players: a table recorded (tour.tmp
+// written), both rankings built, both ranking windows opened, printed to PDF and closed, the
+// diagnostic run. Prints the resident memory at the start, half-way and at the end.
+//
+//   bench_evening [repetitions]     (3000 by default; build in Release)
+
+#include "app/application.h"
+#include "movements/positions.h"
+#include "platform/platform.h"
+#include "platform/qtplatform.h"
+#include "players/entries.h"
+#include "rankings/generalrankingwindow.h"
+#include "rankings/ranking.h"
+#include "rankings/rankingwindow.h"
+#include "rankings/roundrankingwindow.h"
+#include "rounds/rounds.h"
+#include "store/diagnostic.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+
+#ifdef Q_OS_LINUX
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Resident memory in KiB, from /proc/self/statm (Linux only; -1 elsewhere).
+long residentKiB()
+{
+#ifdef Q_OS_LINUX
+    long pages = 0, resident = 0;
+    if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = -1;
+        std::fclose(statm);
+        return resident * (sysconf(_SC_PAGESIZE) / 1024);
+    }
+#endif
+    return -1;
+}
+
+// Every box answered at once: Yes to a question, OK to the rest.
+class Silent : public Messages
+{
+public:
+    Button show(const QString &, const QString &, Icon, int buttons) override
+    {
+        ++shown;
+        return (buttons & Yes) ? Yes : Ok;
+    }
+    long shown = 0;
+};
+
+void closeWindow(QWidget &window)
+{
+    window.close();
+    QCoreApplication::processEvents();
+}
+
+// Shows the ranking window, prints it (a PDF in the working directory without a printer) and
+// closes it.
+void openPrintClose(RankingWindow &window)
+{
+    window.showRanking();
+    QCoreApplication::processEvents();
+    if (auto *print = window.findChild<QPushButton *>(QStringLiteral("Button1")))
+        print->click();
+    closeWindow(window);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {}); // the offscreen plugin's notes
+    const int repetitions = argc > 1 ? std::atoi(argv[1]) : 3000;
+    QTemporaryDir work;
+
+    installQtPlatform();
+    Silent silent;
+    Platform services = platform();
+    services.messages = &silent;
+    services.files = WorkingFiles(work.path());
+    installPlatform(services);
+
+    Application app;
+    Tournament &state = app.state();
+    for (qint64 k = 1; k <= 24; ++k)
+        state.playerRegisterList << QStringLiteral("JOUEUR%1 Paul = ").arg(k) + entries::seatCodeOfPlayer(k);
+    entries::sort(state.playerRegisterList);
+    if (!state.saveRegister().ok() || !state.savePositions().ok() || !state.saveScores().ok()) {
+        std::fprintf(stderr, "the working files cannot be written in %s\n", qPrintable(work.path()));
+        return 1;
+    }
+    state.roundStarted = true;
+    state.started = true;
+
+    auto &general = app.window<GeneralRankingWindow>();
+    auto &round = app.window<RoundRankingWindow>();
+    QDir dir(work.path());
+    long pdfs = 0;
+    qint64 pdfBytes = 0;
+    const auto evening = [&](int i) {
+        const int table = 1 + i % state.tableCount();
+        const SeatedTable seated = tableInRound(state, table, state.currentRound);
+        const int n = 10 * (i % 17) - 80;
+        std::array<QString, 4> boxes = {QString::number(n), QString::number(-n), QString::number(i % 9 * 5),
+                                        QString::number(-(i % 9 * 5))};
+        Outcome saved;
+        if (rounds::recordTable(state, seated.seatCodes, boxes, saved) != -1 || !saved.ok())
+            std::abort();
+        (void)buildGeneralRanking(state);
+        (void)roundRanking(state, state.currentRound);
+        openPrintClose(general);
+        openPrintClose(round);
+        Outcome diagnosed;
+        (void)diagnose(state, platform().files, QDateTime::currentDateTime(), diagnosed);
+        // The director keeps the evening's PDFs; here each is removed once written, or the
+        // search for an unused name would grow with them.
+        for (const QString &pdf : dir.entryList({QStringLiteral("*.pdf")}, QDir::Files)) {
+            pdfBytes += QFileInfo(dir.filePath(pdf)).size();
+            pdfs += dir.remove(pdf);
+        }
+    };
+
+    std::printf("resident memory before the first repetition: %ld KiB\n", residentKiB());
+    QElapsedTimer timer;
+    timer.start();
+    evening(0);
+    const long start = residentKiB();
+    std::printf("after 1 repetition:     %8ld KiB\n", start);
+    long half = 0;
+    for (int i = 1; i < repetitions; ++i) {
+        evening(i);
+        if (i == repetitions / 2) {
+            half = residentKiB();
+            std::printf("after %5d repetitions: %8ld KiB\n", i + 1, half);
+        }
+    }
+    const long end = residentKiB();
+    std::printf("after %5d repetitions: %8ld KiB\n", repetitions, end);
+    std::printf("growth over the second half: %ld KiB, %.2f KiB a repetition; %lld ms in all\n", end - half,
+                double(end - half) / std::max(1, repetitions - repetitions / 2 - 1), timer.elapsed());
+    std::printf("%ld PDF printouts (%lld bytes), %ld message boxes\n", pdfs, pdfBytes, silent.shown);
+    return 0;
+}
