@@ -120,15 +120,14 @@ int main(int argc, char *argv[])
         const int n = 10 * (i % 17) - 80;
         std::array<QString, 4> boxes = {QString::number(n), QString::number(-n), QString::number(i % 9 * 5),
                                         QString::number(-(i % 9 * 5))};
-        Outcome saved;
-        if (rounds::recordTable(state, seated.seatCodes, boxes, saved) != -1 || !saved.ok())
+        const Result<int> recorded = rounds::recordTable(state, seated.seatCodes, boxes);
+        if (recorded.value() != -1 || !recorded.ok())
             std::abort();
         (void)buildGeneralRanking(state);
         (void)roundRanking(state, state.currentRound);
         openPrintClose(general);
         openPrintClose(round);
-        Outcome diagnosed;
-        (void)diagnose(state, platform().files, QDateTime::currentDateTime(), diagnosed);
+        (void)diagnose(state, platform().files, QDateTime::currentDateTime());
         // The director keeps the evening's PDFs; here each is removed once written, or the
         // search for an unused name would grow with them.
         for (const QString &pdf : dir.entryList({QStringLiteral("*.pdf")}, QDir::Files)) {
