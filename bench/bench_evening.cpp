@@ -3,7 +3,10 @@
 // written), both rankings built, both ranking windows opened, printed to PDF and closed, the
 // diagnostic run. Prints the resident memory at the start, half-way and at the end.
 //
-//   bench_evening [repetitions]     (3000 by default; build in Release)
+//   bench_evening [repetitions [steps left out]]    (3000 by default; build in Release)
+//
+// The steps left out, to find which one keeps memory: a list of record, rankings, windows,
+// print (the windows shown and closed without printing), diagnostic ("print,diagnostic").
 
 #include "app/application.h"
 #include "movements/positions.h"
@@ -30,6 +33,7 @@
 #include <cstdlib>
 
 #ifdef Q_OS_LINUX
+#include <malloc.h>
 #include <unistd.h>
 #endif
 
@@ -48,6 +52,24 @@ long residentKiB()
     }
 #endif
     return -1;
+}
+
+// Bytes the program holds on the heap in KiB (glibc only; -1 elsewhere): resident memory that
+// grows while this stays flat is the allocator's, not memory kept by the program.
+long heapInUseKiB()
+{
+#if defined(Q_OS_LINUX) && defined(__GLIBC__) && (__GLIBC__ > 2 || __GLIBC_MINOR__ >= 33)
+    return long(mallinfo2().uordblks / 1024);
+#else
+    return -1;
+#endif
+}
+
+void report(const char *when, int repetitions)
+{
+    std::printf("%s %5d repetitions: resident %8ld KiB, heap in use %8ld KiB\n", when, repetitions, residentKiB(),
+                heapInUseKiB());
+    std::fflush(stdout);
 }
 
 // Every box answered at once: Yes to a question, OK to the rest.
@@ -70,11 +92,12 @@ void closeWindow(QWidget &window)
 
 // Shows the ranking window, prints it (a PDF in the working directory without a printer) and
 // closes it.
-void openPrintClose(RankingWindow &window)
+void openPrintClose(RankingWindow &window, bool printed)
 {
     window.showRanking();
     QCoreApplication::processEvents();
-    if (auto *print = window.findChild<QPushButton *>(QStringLiteral("Button1")))
+    auto *print = window.findChild<QPushButton *>(QStringLiteral("Button1"));
+    if (print && printed)
         print->click();
     closeWindow(window);
 }
@@ -88,6 +111,8 @@ int main(int argc, char *argv[])
     QApplication qapp(argc, argv);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {}); // the offscreen plugin's notes
     const int repetitions = argc > 1 ? std::atoi(argv[1]) : 3000;
+    const QStringList leftOut = argc > 2 ? QString::fromLocal8Bit(argv[2]).split(QLatin1Char(',')) : QStringList();
+    const auto runs = [&](const char *step) { return !leftOut.contains(QLatin1String(step)); };
     QTemporaryDir work;
 
     installQtPlatform();
@@ -120,14 +145,21 @@ int main(int argc, char *argv[])
         const int n = 10 * (i % 17) - 80;
         std::array<QString, 4> boxes = {QString::number(n), QString::number(-n), QString::number(i % 9 * 5),
                                         QString::number(-(i % 9 * 5))};
-        const Result<int> recorded = rounds::recordTable(state, seated.seatCodes, boxes);
-        if (recorded.value() != -1 || !recorded.ok())
-            std::abort();
-        (void)buildGeneralRanking(state);
-        (void)roundRanking(state, state.currentRound);
-        openPrintClose(general);
-        openPrintClose(round);
-        (void)diagnose(state, platform().files, QDateTime::currentDateTime());
+        if (runs("record")) {
+            const Result<int> recorded = rounds::recordTable(state, seated.seatCodes, boxes);
+            if (recorded.value() != -1 || !recorded.ok())
+                std::abort();
+        }
+        if (runs("rankings")) {
+            (void)buildGeneralRanking(state);
+            (void)roundRanking(state, state.currentRound);
+        }
+        if (runs("windows")) {
+            openPrintClose(general, runs("print"));
+            openPrintClose(round, runs("print"));
+        }
+        if (runs("diagnostic"))
+            (void)diagnose(state, platform().files, QDateTime::currentDateTime());
         // The director keeps the evening's PDFs; here each is removed once written, or the
         // search for an unused name would grow with them.
         for (const QString &pdf : dir.entryList({QStringLiteral("*.pdf")}, QDir::Files)) {
@@ -136,24 +168,24 @@ int main(int argc, char *argv[])
         }
     };
 
-    std::printf("resident memory before the first repetition: %ld KiB\n", residentKiB());
+    report("before", 0);
     QElapsedTimer timer;
     timer.start();
     evening(0);
+    report("after ", 1);
     const long start = residentKiB();
-    std::printf("after 1 repetition:     %8ld KiB\n", start);
     long half = 0;
     for (int i = 1; i < repetitions; ++i) {
         evening(i);
-        if (i == repetitions / 2) {
+        if (i + 1 == repetitions / 2) {
+            report("after ", i + 1);
             half = residentKiB();
-            std::printf("after %5d repetitions: %8ld KiB\n", i + 1, half);
         }
     }
+    report("after ", repetitions);
     const long end = residentKiB();
-    std::printf("after %5d repetitions: %8ld KiB\n", repetitions, end);
-    std::printf("growth over the second half: %ld KiB, %.2f KiB a repetition; %lld ms in all\n", end - half,
-                double(end - half) / std::max(1, repetitions - repetitions / 2 - 1), timer.elapsed());
+    std::printf("resident growth: %ld KiB over the first half, %ld KiB over the second; %lld ms in all\n",
+                half - start, end - half, timer.elapsed());
     std::printf("%ld PDF printouts (%lld bytes), %ld message boxes\n", pdfs, pdfBytes, silent.shown);
     return 0;
 }
