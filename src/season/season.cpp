@@ -397,9 +397,9 @@ Outcome saveSeason(const Season &season, const QString &seasonPath)
     return Outcome::success();
 }
 
-Opened openSeason(const QString &seasonPath)
+OpenedSeason openSeason(const QString &seasonPath)
 {
-    Opened opened;
+    OpenedSeason opened;
     QFile file(seasonPath);
     if (!file.open(QIODevice::ReadOnly)) {
         opened.outcome = Outcome::failure(

@@ -105,13 +105,13 @@ QByteArray seasonBytes(const Season &season, const QString &seasonPath);
 // Written atomically.
 Outcome saveSeason(const Season &season, const QString &seasonPath);
 
-struct Opened
+struct OpenedSeason
 {
     Outcome outcome; // the season file itself could not be read: nothing else is set
     Season season;   // every tournament listed, a missing one refused as "introuvable"
     QStringList missing; // the paths of the missing tournament files
 };
-Opened openSeason(const QString &seasonPath);
+OpenedSeason openSeason(const QString &seasonPath);
 // The French sentence naming the missing tournament files.
 QString missingMessage(const QStringList &missing);
 

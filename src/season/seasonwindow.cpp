@@ -247,7 +247,7 @@ void SeasonWindow::decide(bool merge)
 
 void SeasonWindow::openSeasonFile(const QString &path)
 {
-    season::Opened opened;
+    season::OpenedSeason opened;
     {
         BusyCursor busy;
         opened = season::openSeason(path);
