@@ -27,6 +27,8 @@
 #include "rankings/rankingcommands.h"
 #include "rankings/generalrankingwindow.h"
 #include "rankings/roundrankingwindow.h"
+#include "season/seasoncommands.h"
+#include "season/seasonwindow.h"
 #include "rounds/roundcommands.h"
 #include "rounds/previousrounddialog.h"
 #include "rounds/cancelrounddialog.h"
@@ -79,6 +81,7 @@ Application::Application()
     add<NewTournamentDialog>();
     add<ImportReportDialog>();
     add<ExportDialog>();
+    add<SeasonWindow>();
 
     m_main->installCommands();
     installStoreCommands(*this);
@@ -88,6 +91,7 @@ Application::Application()
     installIncidentCommands(*this);
     installRankingCommands(*this);
     installExportCommands(*this);
+    installSeasonCommands(*this);
     syncMenus();
 }
 

@@ -36,6 +36,7 @@ class RenameDialog;
 class NewTournamentDialog;
 class ImportReportDialog;
 class ExportDialog;
+class SeasonWindow;
 
 // Owns the shared state and every window, created once in the fixed start-up order.
 class Application
@@ -81,7 +82,8 @@ private:
                PositionsViewDialog *, PreviousRoundDialog *, ScoreEntryDialog *, RoundRankingWindow *,
                GeneralRankingWindow *, MovementSettingsDialog *, SwapReminderDialog *, PenaltyDialog *,
                ExclusionDialog *, CompleteTableDialog *, DiagnosticDialog *, PositionsPrintDialog *,
-               CancelRoundDialog *, RenameDialog *, NewTournamentDialog *, ImportReportDialog *, ExportDialog *>
+               CancelRoundDialog *, RenameDialog *, NewTournamentDialog *, ImportReportDialog *, ExportDialog *,
+               SeasonWindow *>
         m_byClass{};
 };
 

@@ -13,4 +13,10 @@ public:
     // Does not ask about an existing file: the caller does (confirmOverwrite).
     virtual QString saveFile(const QString &title, const QString &filter, const QString &defaultSuffix,
                              const QString &initialName) = 0;
+    // An existing folder (a season adds its tournament files at once); Cancel by default.
+    virtual QString openFolder(const QString &title)
+    {
+        (void)title;
+        return {};
+    }
 };

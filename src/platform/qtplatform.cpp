@@ -87,6 +87,17 @@ public:
         dialog.selectFile(initialName);
         return run(dialog);
     }
+    QString openFolder(const QString &title) override
+    {
+        QFileDialog dialog(activeParent(), title, m_lastDirectory);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        m_lastDirectory = dialog.selectedFiles().constFirst();
+        return m_lastDirectory;
+    }
 
 private:
     QString run(QFileDialog &dialog)

@@ -120,7 +120,7 @@ Outcome WorkingFiles::read(const QString &name, QStringList &lines) const
     return outcome;
 }
 
-Outcome WorkingFiles::readIfPresent(const QString &name, QStringList &lines) const
+Outcome FileSource::readIfPresent(const QString &name, QStringList &lines) const
 {
     lines.clear();
     if (!exists(name))
@@ -194,7 +194,7 @@ Outcome WorkingFiles::removeMatching(const QString &pattern) const
                                 .arg(failures.join(QStringLiteral(", "))));
 }
 
-int WorkingFiles::countTourFiles() const
+int FileSource::countTourFiles() const
 {
     int n = 0;
     while (exists(workingfile::finishedRound(n + 1)))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/filesource.h"
 #include "platform/outcome.h"
 
 #include <QString>
@@ -7,7 +8,7 @@
 
 // The working files: small Windows-1252, CR LF text files in the working directory.
 // Every path is the working directory plus the name, whatever the process's current directory.
-class WorkingFiles
+class WorkingFiles : public FileSource
 {
 public:
     WorkingFiles() = default;
@@ -16,18 +17,17 @@ public:
     QString directory() const { return m_directory; }
     QString path(const QString &name) const;
 
-    bool exists(const QString &name) const;
+    bool exists(const QString &name) const override;
     // The path of stem + suffix, or of stem + " (2)" + suffix, " (3)" ... when that is taken, so
     // that a new document never replaces an earlier one.
     QString unusedPath(const QString &stem, const QString &suffix) const;
 
     // Reads the whole file; lines end with CR LF or LF. A missing file is an error here:
     // callers that accept absence test exists() first or use readIfPresent().
-    Outcome read(const QString &name, QStringList &lines) const;
+    Outcome read(const QString &name, QStringList &lines) const override;
     // The file's bytes as they are.
-    Outcome readBytes(const QString &name, QByteArray &bytes) const;
-    // Absent file: empty list and success.
-    Outcome readIfPresent(const QString &name, QStringList &lines) const;
+    Outcome readBytes(const QString &name, QByteArray &bytes) const override;
+    // readIfPresent() (absent file: empty list and success) and countTourFiles() come from FileSource.
 
     // Replaces the file atomically: a crash never leaves half a file.
     Outcome write(const QString &name, const QStringList &lines) const;
@@ -38,9 +38,6 @@ public:
     // Deletes every file matching the wildcard (case-insensitive); tries them all and reports
     // each one it could not delete.
     Outcome removeMatching(const QString &pattern) const;
-
-    // The finished rounds' files, counted from tour1.tmp to the first missing number.
-    int countTourFiles() const;
 
 private:
     QString m_directory;

@@ -39,8 +39,11 @@ MenuState tournamentMenus(const QStringList &playerRegisterList, const Stage &st
     return m;
 }
 
-Outcome emptyRepeatedRound(const WorkingFiles &files)
+namespace {
+// Whether tour.tmp repeats the last tour file; a read failure is returned.
+Outcome repeated(const FileSource &files, bool &repeats)
 {
+    repeats = false;
     const int n = files.countTourFiles();
     if (n == 0 || !files.exists(workingfile::currentRound))
         return Outcome::success();
@@ -49,12 +52,26 @@ Outcome emptyRepeatedRound(const WorkingFiles &files)
         return read;
     if (Outcome read = files.readBytes(workingfile::currentRound, current); !read.ok())
         return read;
-    if (current.isEmpty() || current != last)
-        return Outcome::success();
+    repeats = !current.isEmpty() && current == last;
+    return Outcome::success();
+}
+} // namespace
+
+bool repeatsLastRound(const FileSource &files)
+{
+    bool repeats = false;
+    return repeated(files, repeats).ok() && repeats;
+}
+
+Outcome emptyRepeatedRound(const WorkingFiles &files)
+{
+    bool repeats = false;
+    if (Outcome read = repeated(files, repeats); !read.ok() || !repeats)
+        return read;
     return files.write(workingfile::currentRound, {});
 }
 
-Outcome takeUpTournament(Tournament &state, const WorkingFiles &files)
+Outcome takeUpTournament(Tournament &state, const FileSource &files)
 {
     state.playerRegisterList.clear();
     state.forgetRoundsAndIncidents();

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+class FileSource;
 class WorkingFiles;
 struct Tournament;
 
@@ -24,8 +25,11 @@ MenuState tournamentMenus(const QStringList &playerRegisterList, const Stage &st
 // files (an older program's save holds the same): that tour.tmp is no round in progress, and
 // counting it would add round N twice. It is emptied, so that round N + 1 starts afresh.
 Outcome emptyRepeatedRound(const WorkingFiles &files);
+// Whether tour.tmp is such a repetition (false when a file cannot be read).
+bool repeatsLastRound(const FileSource &files);
 
 // Takes the tournament up from the working files that exist, as Open and the start-up
 // recovery do: the register (sorted), the current round number, the round in progress, the
-// movements, and the menus.
-Outcome takeUpTournament(Tournament &state, const WorkingFiles &files);
+// movements, and the menus. The files are the working files, or a tournament file's sections
+// read in memory (see tournamentfile.h).
+Outcome takeUpTournament(Tournament &state, const FileSource &files);

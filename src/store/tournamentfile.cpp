@@ -109,24 +109,81 @@ QString sectionFile(const QString &name)
     return lower + QStringLiteral(".tmp");
 }
 
+TournamentFileRead readTournamentFile(const QString &path)
+{
+    TournamentFileRead read;
+    QFile file(path);
+    if (!file.exists()) {
+        read.corrupt = true;
+        return read;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        read.outcome =
+            Outcome::failure(QStringLiteral("Impossible de lire le fichier « %1 » : %2").arg(path, file.errorString()));
+        return read;
+    }
+    if (file.size() > largestTournamentFile || !parseTournament(file.readAll(), read.sections))
+        read.corrupt = true;
+    return read;
+}
+
+SectionFiles::SectionFiles(const QList<Section> &sections)
+{
+    for (const Section &section : sections)
+        m_files.insert(sectionFile(section.name).toLower(), section.lines);
+    // Open writes each section with joinLines: the bytes compared are those.
+    if (repeatsLastRound(*this))
+        m_files.insert(workingfile::currentRound.toLower(), {});
+}
+
+bool SectionFiles::exists(const QString &name) const
+{
+    return m_files.contains(name.toLower());
+}
+
+Outcome SectionFiles::read(const QString &name, QStringList &lines) const
+{
+    const auto it = m_files.constFind(name.toLower());
+    if (it == m_files.constEnd())
+        return Outcome::failure(QStringLiteral("Le fichier de tournoi n'a pas de section pour « %1 »").arg(name));
+    // What reading back the file Open writes gives: the same lines.
+    lines = *it;
+    return Outcome::success();
+}
+
+Outcome SectionFiles::readBytes(const QString &name, QByteArray &bytes) const
+{
+    QStringList lines;
+    Outcome outcome = read(name, lines);
+    if (outcome.ok())
+        bytes = joinLines(lines);
+    return outcome;
+}
+
+TakenUp takeUpSections(Tournament &state, const QList<Section> &sections)
+{
+    TakenUp taken;
+    for (const Section &section : sections)
+        if (section.name.compare(QLatin1String("INITIAL"), Qt::CaseInsensitive) == 0) {
+            taken.date = section.lines.value(0);
+            taken.place = section.lines.value(1);
+        }
+    state.date = taken.date;
+    state.place = taken.place;
+    taken.outcome = takeUpTournament(state, SectionFiles(sections));
+    return taken;
+}
+
 Opened openTournament(Tournament &state, const WorkingFiles &files, const QString &path)
 {
     Opened opened;
-    QFile file(path);
-    if (!file.exists()) {
-        opened.corrupt = true;
+    TournamentFileRead read = readTournamentFile(path);
+    if (read.corrupt || !read.outcome.ok()) {
+        opened.corrupt = read.corrupt;
+        opened.outcome = read.outcome;
         return opened;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        opened.outcome =
-            Outcome::failure(QStringLiteral("Impossible de lire le fichier « %1 » : %2").arg(path, file.errorString()));
-        return opened;
-    }
-    QList<Section> sections;
-    if (file.size() > largestTournamentFile || !parseTournament(file.readAll(), sections)) {
-        opened.corrupt = true;
-        return opened;
-    }
+    const QList<Section> &sections = read.sections;
 
     const Outcome removed = files.removeMatching(QStringLiteral("*.tmp"));
     state.modified = false;

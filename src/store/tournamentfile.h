@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/filesource.h"
 #include "platform/outcome.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringList>
 
@@ -33,6 +35,41 @@ bool parseTournament(const QByteArray &content, QList<Section> &sections);
 
 // The working file a section restores: the name plus ".tmp", except POSITIONS, position.tmp.
 QString sectionFile(const QString &name);
+
+// A tournament file read and checked as Open checks it, nothing else touched.
+struct TournamentFileRead
+{
+    bool corrupt = false; // missing, too large, or not a tournament file
+    Outcome outcome;      // the file could not be read
+    QList<Section> sections;
+};
+TournamentFileRead readTournamentFile(const QString &path);
+
+// The working files that Open would write from these sections, held in memory: each section
+// under its file's name (a later section of the same file replaces an earlier one, as Open's
+// writes do), read as Open's take-up reads them. Its round in progress is already emptied when it
+// repeats the last finished round, as Open empties it.
+class SectionFiles : public FileSource
+{
+public:
+    explicit SectionFiles(const QList<Section> &sections);
+
+    bool exists(const QString &name) const override;
+    Outcome read(const QString &name, QStringList &lines) const override;
+    Outcome readBytes(const QString &name, QByteArray &bytes) const override;
+
+private:
+    QHash<QString, QStringList> m_files; // by lower-case name: the working files' names ignore case
+};
+
+// A tournament file's tournament as Open takes it up, from its sections, without a working file:
+// the model, the date and place of [INITIAL].
+struct TakenUp
+{
+    Outcome outcome;
+    QString date, place;
+};
+TakenUp takeUpSections(Tournament &state, const QList<Section> &sections);
 
 // What Open did with the chosen file.
 struct Opened

@@ -6,7 +6,7 @@
 
 // Every menu and command of the main window.
 enum class Cmd {
-    MenuTournoi, Nouveau, Ouvrir, Enregistrer, EnregistrerSous, Importer, Exporter, Deplacements, OptionImpression,
+    MenuTournoi, Nouveau, Ouvrir, Enregistrer, EnregistrerSous, Importer, Exporter, Saison, Deplacements, OptionImpression,
     ConfigurationImprimante, Quitter,
     MenuJoueurs, Inscription, AttribuerPositions, AnnulerAttribution, Visualisation, ImpressionJoueurs,
     DerniereMinute, CompleterTable, AjouterTable, EchangerPositions, CorrigerNom,

@@ -94,7 +94,7 @@ Outcome Tournament::reopenLastRound()
     return Outcome::success();
 }
 
-Outcome Tournament::loadRoundsAndIncidents(const WorkingFiles &files)
+Outcome Tournament::loadRoundsAndIncidents(const FileSource &files)
 {
     forgetRoundsAndIncidents();
     for (int n = 1; files.exists(workingfile::finishedRound(n)); ++n) {

@@ -39,7 +39,7 @@ struct RankingTable
     QList<QStringList> rows; // each row holds header.size() cells
 };
 
-class WorkingFiles;
+class FileSource;
 
 // The tournament in progress, owned by the application and passed by reference. It is loaded
 // once from the working files (Open and the start-up recovery) and each change below writes its
@@ -83,8 +83,9 @@ struct Tournament
     // The last finished round back to the round in progress (its file removed).
     [[nodiscard]] Outcome reopenLastRound();
 
-    // The rounds, their scores and the incidents, from the files (part of the take-up).
-    [[nodiscard]] Outcome loadRoundsAndIncidents(const WorkingFiles &files);
+    // The rounds, their scores and the incidents, from the files (part of the take-up): the
+    // working files, or a tournament file's sections.
+    [[nodiscard]] Outcome loadRoundsAndIncidents(const FileSource &files);
     // No round, score or incident (a new tournament, a register without seats).
     void forgetRoundsAndIncidents();
 };

@@ -1,0 +1,534 @@
+#include "season/season.h"
+
+#include "players/entries.h"
+#include "platform/platform.h"
+#include "platform/workingfiles.h"
+#include "print/pagelayout.h"
+#include "rankings/ranking.h"
+#include "store/tournamentfile.h"
+
+#include <QBitArray>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+
+namespace season {
+
+namespace {
+
+// Far beyond any season (a thousand tournaments take 100 KB).
+constexpr qint64 largestSeasonFile = 1024 * 1024;
+
+qint64 saturatingAdd(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    if (!__builtin_add_overflow(a, b, &sum))
+        return sum;
+    return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+}
+
+// The date of [INITIAL] as the director typed it: day, month, year in the French order.
+QDate dateOf(const QString &text)
+{
+    static const char *const formats[] = {"dd/MM/yyyy", "d/M/yyyy", "dd/MM/yy", "d/M/yy", "dd.MM.yyyy",
+                                          "dd-MM-yyyy", "yyyy-MM-dd"};
+    const QString trimmed = text.trimmed();
+    for (const char *format : formats) {
+        QDate date = QDate::fromString(trimmed, QString::fromLatin1(format));
+        if (date.isValid()) {
+            if (date.year() < 100) // "dd/MM/yy" reads 1900 + yy
+                date = date.addYears(100);
+            return date;
+        }
+    }
+    return {};
+}
+
+// The counted evenings in date order; a date that cannot be read comes last, in the order added.
+QList<int> dateOrder(const Season &season)
+{
+    QList<int> order;
+    for (int i = 0; i < season.evenings.size(); ++i)
+        if (season.evenings[i].counts())
+            order.append(i);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const QDate da = dateOf(season.evenings[a].date), db = dateOf(season.evenings[b].date);
+        if (da.isValid() != db.isValid())
+            return da.isValid();
+        return da.isValid() && da < db;
+    });
+    return order;
+}
+
+bool withinOneEdit(const QString &a, const QString &b)
+{
+    const qsizetype la = a.size(), lb = b.size();
+    if (la > lb)
+        return withinOneEdit(b, a);
+    if (lb - la > 1)
+        return false;
+    qsizetype i = 0;
+    while (i < la && a[i] == b[i])
+        ++i;
+    if (la == lb) // one substitution at most
+        return i == la || QStringView(a).mid(i + 1) == QStringView(b).mid(i + 1);
+    return QStringView(a).mid(i) == QStringView(b).mid(i + 1); // one insertion
+}
+
+// The players of the counted evenings, as the register tells them apart, joined by the merges.
+class Grouping
+{
+public:
+    explicit Grouping(const Season &season) : columns(dateOrder(season))
+    {
+        for (int c = 0; c < columns.size(); ++c)
+            for (const Evening::Result &result : season.evenings[columns[c]].results)
+                if (!m_idOf.contains(result.name)) {
+                    m_idOf.insert(result.name, int(names.size()));
+                    names.append(result.name);
+                }
+        // Names the register compares equal are one player: sorted, they stand side by side.
+        m_sorted.resize(names.size());
+        std::iota(m_sorted.begin(), m_sorted.end(), 0);
+        std::stable_sort(m_sorted.begin(), m_sorted.end(),
+                         [&](int a, int b) { return entries::less(names[a], names[b]); });
+        groupOfName.resize(names.size());
+        QList<int> firstOfGroup;
+        for (qsizetype i = 0; i < m_sorted.size(); ++i) {
+            const int id = m_sorted[i];
+            if (i == 0 || entries::compare(names[m_sorted[i - 1]], names[id]) != 0)
+                firstOfGroup.append(id);
+            groupOfName[id] = int(firstOfGroup.size()) - 1;
+        }
+        // A group is shown with its first name met, in date order.
+        representative.fill(-1, firstOfGroup.size());
+        for (int id = 0; id < names.size(); ++id)
+            if (representative[groupOfName[id]] < 0)
+                representative[groupOfName[id]] = id;
+        m_parent.resize(firstOfGroup.size());
+        std::iota(m_parent.begin(), m_parent.end(), 0);
+        for (const NamePair &merge : season.merges) {
+            const int a = groupOf(merge.first), b = groupOf(merge.second);
+            if (a >= 0 && b >= 0)
+                m_parent[find(a)] = find(b);
+        }
+    }
+
+    // The register group of a name, -1 when no counted evening has it.
+    int groupOf(const QString &name) const
+    {
+        const auto it = m_idOf.constFind(name);
+        if (it != m_idOf.constEnd())
+            return groupOfName[*it];
+        const auto found = std::lower_bound(m_sorted.begin(), m_sorted.end(), name,
+                                            [&](int id, const QString &n) { return entries::less(names[id], n); });
+        if (found == m_sorted.end() || entries::compare(names[*found], name) != 0)
+            return -1;
+        return groupOfName[*found];
+    }
+    int find(int group)
+    {
+        while (m_parent[group] != group)
+            group = m_parent[group] = m_parent[m_parent[group]];
+        return group;
+    }
+    // The player (merged group) of a name met in an evening.
+    int player(const QString &name) { return find(groupOfName[m_idOf.value(name)]); }
+    int groupCount() const { return int(m_parent.size()); }
+
+private:
+    QHash<QString, int> m_idOf;
+    QList<int> m_sorted;
+    QList<int> m_parent;
+
+public:
+    QList<int> columns;
+    QStringList names;       // every distinct name, in the order met
+    QList<int> groupOfName;  // the register group of each name
+    QList<int> representative; // the first name of each group
+};
+
+} // namespace
+
+Evening readEvening(const QString &path)
+{
+    Evening evening;
+    evening.path = QFileInfo(path).absoluteFilePath();
+    const TournamentFileRead read = readTournamentFile(path);
+    if (read.corrupt) {
+        evening.refusal = QFileInfo::exists(path) ? QStringLiteral("fichier corrompu, ce n'est pas un fichier de tournoi")
+                                                  : QStringLiteral("fichier introuvable");
+        return evening;
+    }
+    if (!read.outcome.ok()) {
+        evening.refusal = read.outcome.error;
+        return evening;
+    }
+    Tournament tournament;
+    const TakenUp taken = takeUpSections(tournament, read.sections);
+    evening.date = taken.date;
+    evening.place = taken.place;
+    if (!taken.outcome.ok()) {
+        evening.refusal = taken.outcome.error;
+        return evening;
+    }
+    evening.players = int(std::count_if(tournament.playerRegisterList.begin(), tournament.playerRegisterList.end(),
+                                         [](const QString &line) { return !entries::isEmptyChair(line); }));
+    evening.finishedRounds = int(tournament.finishedRounds.size());
+
+    // The general ranking as its window shows it, with PCN whenever the window offers it.
+    RankingTable table = buildGeneralRanking(tournament);
+    evening.pcn = ranking::pcnAvailable(tournament, table);
+    if (evening.pcn)
+        ranking::setPcn(table, true, tournament.tableCount());
+    if (table.rows.size() == 1 && table.rows[0][0] == ranking::noRanking && table.rows[0][1].isEmpty())
+        return evening;
+    evening.results.reserve(table.rows.size());
+    for (const QStringList &row : std::as_const(table.rows)) {
+        const QString name = row[0].trimmed();
+        if (name.isEmpty() || entries::mentionsEmptyChair(row[0]))
+            continue;
+        Evening::Result result;
+        result.name = name;
+        result.excluded = row[2] == ranking::excluded;
+        result.score = ranking::value(row[2]);
+        result.pcn = evening.pcn ? int(ranking::value(row.value(3))) : 0;
+        evening.results.append(result);
+    }
+    return evening;
+}
+
+QStringList tournamentFilesIn(const QString &folder)
+{
+    const QDir dir(folder);
+    QStringList paths;
+    for (const QString &name : dir.entryList({QStringLiteral("*.trt")}, QDir::Files, QDir::Name | QDir::IgnoreCase))
+        paths.append(dir.absoluteFilePath(name));
+    return paths;
+}
+
+QString folded(const QString &name)
+{
+    QString out;
+    out.reserve(name.size());
+    for (const QChar c : name.normalized(QString::NormalizationForm_KD)) {
+        const char16_t u = c.unicode();
+        if (u < 0x80)
+            out.append(QChar(u >= u'a' && u <= u'z' ? u - 32 : u));
+        else if (u == u'œ' || u == u'Œ')
+            out.append(QLatin1String("OE"));
+        else if (u == u'æ' || u == u'Æ')
+            out.append(QLatin1String("AE"));
+        else if (u == u'ß')
+            out.append(QLatin1String("SS"));
+        // combining accents and other marks are dropped
+    }
+    return out;
+}
+
+bool probableDuplicate(const QString &a, const QString &b)
+{
+    return entries::compare(a, b) != 0 && withinOneEdit(folded(a), folded(b));
+}
+
+Standing rank(const Season &season)
+{
+    Grouping grouping(season);
+    Standing standing;
+    standing.columns = grouping.columns;
+    standing.header = {QStringLiteral("Joueur"), QStringLiteral("Tournois")};
+    for (int c : std::as_const(standing.columns)) {
+        const Evening &evening = season.evenings[c];
+        standing.header.append(evening.date.trimmed().isEmpty() ? QFileInfo(evening.path).completeBaseName()
+                                                                : evening.date.trimmed());
+    }
+    standing.header.append(QStringLiteral("Total"));
+    if (!standing.columns.isEmpty()) {
+        standing.firstDate = season.evenings[standing.columns.first()].date.trimmed();
+        standing.lastDate = season.evenings[standing.columns.last()].date.trimmed();
+    }
+
+    // Each player's result in each evening, players in the order first met.
+    const qsizetype columns = standing.columns.size();
+    QHash<int, int> rowOf;
+    QList<QList<const Evening::Result *>> results;
+    for (qsizetype c = 0; c < columns; ++c)
+        for (const Evening::Result &result : season.evenings[standing.columns[c]].results) {
+            const int player = grouping.player(result.name);
+            auto it = rowOf.find(player);
+            if (it == rowOf.end()) {
+                it = rowOf.insert(player, int(standing.rows.size()));
+                standing.rows.append({result.name, 0, 0, QStringList(columns, QString())});
+                results.append(QList<const Evening::Result *>(columns, nullptr));
+            }
+            // Two names of one evening merged: the first ranked keeps the evening.
+            if (!results[*it][c])
+                results[*it][c] = &result;
+        }
+
+    const bool pcn = season.rule.measure == Measure::Pcn;
+    for (qsizetype r = 0; r < standing.rows.size(); ++r) {
+        Standing::Row &row = standing.rows[r];
+        QList<qsizetype> counted;
+        for (qsizetype c = 0; c < columns; ++c) {
+            const Evening::Result *result = results[r][c];
+            if (!result)
+                continue;
+            ++row.played;
+            if (result->excluded)
+                row.cells[c] = ranking::excluded;
+            else
+                counted.append(c);
+        }
+        auto valueAt = [&](qsizetype c) { return pcn ? qint64(results[r][c]->pcn) : results[r][c]->score; };
+        if (season.rule.best > 0 && counted.size() > season.rule.best) {
+            std::stable_sort(counted.begin(), counted.end(),
+                             [&](qsizetype a, qsizetype b) { return valueAt(a) > valueAt(b); });
+            for (qsizetype k = season.rule.best; k < counted.size(); ++k)
+                row.cells[counted[k]] = QStringLiteral("(%1)").arg(valueAt(counted[k]));
+            counted.resize(season.rule.best);
+        }
+        for (qsizetype c : std::as_const(counted)) {
+            row.cells[c] = QString::number(valueAt(c));
+            row.total = saturatingAdd(row.total, valueAt(c));
+        }
+    }
+    // By total, as the general ranking sorts its scores (floored at -32767), ties kept in order.
+    std::stable_sort(standing.rows.begin(), standing.rows.end(), [](const Standing::Row &a, const Standing::Row &b) {
+        return std::max<qint64>(a.total, -32767) > std::max<qint64>(b.total, -32767);
+    });
+    return standing;
+}
+
+QList<NamePair> probableDuplicates(const Season &season)
+{
+    Grouping grouping(season);
+    const int groups = grouping.groupCount();
+    QSet<QPair<int, int>> decided;
+    for (const NamePair &pair : season.keptApart) {
+        const int a = grouping.groupOf(pair.first), b = grouping.groupOf(pair.second);
+        if (a >= 0 && b >= 0)
+            decided.insert({std::min(a, b), std::max(a, b)});
+    }
+    // The evenings of each player: two names of one evening are two players.
+    QList<QBitArray> played(groups, QBitArray(int(grouping.columns.size())));
+    for (int c = 0; c < grouping.columns.size(); ++c)
+        for (const Evening::Result &result : season.evenings[grouping.columns[c]].results)
+            played[grouping.player(result.name)].setBit(c);
+
+    QStringList foldedNames;
+    QList<int> byLength(groups);
+    for (int g = 0; g < groups; ++g)
+        foldedNames.append(folded(grouping.names[grouping.representative[g]]));
+    std::iota(byLength.begin(), byLength.end(), 0);
+    std::stable_sort(byLength.begin(), byLength.end(),
+                     [&](int a, int b) { return foldedNames[a].size() < foldedNames[b].size(); });
+    QList<NamePair> pairs;
+    for (int i = 0; i < groups; ++i)
+        for (int j = i + 1; j < groups && foldedNames[byLength[j]].size() <= foldedNames[byLength[i]].size() + 1; ++j) {
+            const int a = std::min(byLength[i], byLength[j]), b = std::max(byLength[i], byLength[j]);
+            const int pa = grouping.find(a), pb = grouping.find(b);
+            if (pa == pb || decided.contains({a, b}) || (played[pa] & played[pb]).count(true) > 0)
+                continue;
+            if (!withinOneEdit(foldedNames[a], foldedNames[b]))
+                continue;
+            pairs.append({grouping.names[grouping.representative[a]], grouping.names[grouping.representative[b]]});
+        }
+    return pairs;
+}
+
+QString title(const Standing &standing)
+{
+    QString text = QStringLiteral("Classement de la saison");
+    if (standing.firstDate.isEmpty() && standing.lastDate.isEmpty())
+        return text;
+    if (standing.firstDate == standing.lastDate)
+        return text + QStringLiteral(" du ") + standing.firstDate;
+    return text + QStringLiteral(" du ") + standing.firstDate + QStringLiteral(" au ") + standing.lastDate;
+}
+
+// The season file:
+//   [SAISON]
+//   REGLE=SCORES or PCN
+//   MEILLEURS=k (0: every result)
+//   [TOURNOIS]      one path a line, relative to the season file's folder when below it
+//   [FUSIONS]       "name<TAB>name": one player
+//   [DISTINCTS]     "name<TAB>name": two players
+// UTF-8 rather than Windows-1252: it holds paths, which may use any character the system allows.
+QByteArray seasonBytes(const Season &season, const QString &seasonPath)
+{
+    const QDir folder = QFileInfo(seasonPath).absoluteDir();
+    QStringList lines = {QStringLiteral("[SAISON]"),
+                         QStringLiteral("REGLE=") +
+                             (season.rule.measure == Measure::Pcn ? QStringLiteral("PCN") : QStringLiteral("SCORES")),
+                         QStringLiteral("MEILLEURS=%1").arg(season.rule.best), QStringLiteral("[TOURNOIS]")};
+    for (const Evening &evening : season.evenings) {
+        const QString relative = folder.relativeFilePath(evening.path);
+        const bool below = !relative.startsWith(QLatin1String("..")) && !QDir::isAbsolutePath(relative);
+        lines.append(below ? relative : QDir::cleanPath(evening.path));
+    }
+    auto pairs = [&](const char *header, const QList<NamePair> &list) {
+        lines.append(QString::fromLatin1(header));
+        for (const NamePair &pair : list)
+            lines.append(pair.first + QLatin1Char('\t') + pair.second);
+    };
+    pairs("[FUSIONS]", season.merges);
+    pairs("[DISTINCTS]", season.keptApart);
+    QByteArray bytes;
+    for (const QString &line : std::as_const(lines))
+        bytes += line.toUtf8() + "\r\n";
+    return bytes;
+}
+
+Outcome saveSeason(const Season &season, const QString &seasonPath)
+{
+    const QString reason = replaceFile(seasonPath, seasonBytes(season, seasonPath));
+    if (!reason.isEmpty())
+        return Outcome::failure(
+            QStringLiteral("Impossible d'enregistrer la saison dans « %1 » : %2").arg(seasonPath, reason));
+    return Outcome::success();
+}
+
+OpenedSeason openSeason(const QString &seasonPath)
+{
+    OpenedSeason opened;
+    QFile file(seasonPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        opened.outcome = Outcome::failure(
+            QStringLiteral("Impossible de lire le fichier « %1 » : %2").arg(seasonPath, file.errorString()));
+        return opened;
+    }
+    const QStringList lines =
+        file.size() > largestSeasonFile ? QStringList() : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    if (lines.isEmpty() || lines.first().trimmed() != QLatin1String("[SAISON]")) {
+        opened.outcome = Outcome::failure(
+            QStringLiteral("Le fichier « %1 » n'est pas un fichier de saison : il n'a pas été ouvert.").arg(seasonPath));
+        return opened;
+    }
+    const QDir folder = QFileInfo(seasonPath).absoluteDir();
+    QString section;
+    QSet<QString> paths;
+    for (QString line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.startsWith(QLatin1Char('['))) {
+            section = line.trimmed();
+            continue;
+        }
+        if (line.trimmed().isEmpty())
+            continue;
+        if (section == QLatin1String("[SAISON]")) {
+            const qsizetype eq = line.indexOf(QLatin1Char('='));
+            const QString key = line.left(eq).trimmed(), value = line.mid(eq + 1).trimmed();
+            if (key == QLatin1String("REGLE"))
+                opened.season.rule.measure = value == QLatin1String("PCN") ? Measure::Pcn : Measure::Score;
+            else if (key == QLatin1String("MEILLEURS"))
+                opened.season.rule.best = std::clamp(value.toInt(), 0, 999);
+        } else if (section == QLatin1String("[TOURNOIS]")) {
+            const QString path = QDir::cleanPath(folder.absoluteFilePath(line));
+            if (paths.contains(path))
+                continue;
+            paths.insert(path);
+            opened.season.evenings.append(readEvening(path));
+            if (!QFileInfo::exists(path))
+                opened.missing.append(path);
+        } else if (section == QLatin1String("[FUSIONS]") || section == QLatin1String("[DISTINCTS]")) {
+            const QStringList names = line.split(QLatin1Char('\t'));
+            if (names.size() != 2 || names[0].trimmed().isEmpty() || names[1].trimmed().isEmpty())
+                continue;
+            (section == QLatin1String("[FUSIONS]") ? opened.season.merges : opened.season.keptApart)
+                .append({names[0].trimmed(), names[1].trimmed()});
+        }
+    }
+    return opened;
+}
+
+QString missingMessage(const QStringList &missing)
+{
+    QStringList names;
+    for (const QString &path : missing)
+        names.append(QStringLiteral("« %1 »").arg(QDir::toNativeSeparators(path)));
+    return (missing.size() == 1 ? QStringLiteral("Ce tournoi de la saison est introuvable : ")
+                                : QStringLiteral("Ces tournois de la saison sont introuvables : ")) +
+           names.join(QStringLiteral(", ")) +
+           QStringLiteral(".\r\nIls ne comptent pas dans le classement ; les autres tournois sont gardés.");
+}
+
+exporting::Table exportTable(const Standing &standing)
+{
+    exporting::Table table;
+    table.title = title(standing);
+    table.ranked = true;
+    table.header = standing.header;
+    for (const Standing::Row &row : standing.rows)
+        table.rows.append(QStringList{row.name, QString::number(row.played)} + row.cells +
+                          QStringList{QString::number(row.total)});
+    return table;
+}
+
+bool print(Canvas &canvas, const PrintFont &font, const Standing &standing)
+{
+    // Every evening is a column: many evenings print smaller.
+    PrintFont small = font;
+    const qsizetype columns = standing.columns.size();
+    if (columns > 6)
+        small.size = std::max(5, int(font.size * 6 / columns));
+    const QString measure = QStringLiteral("Classement de la saison");
+    PageLayout page(canvas, small, measure);
+    if (!page.begin())
+        return false;
+    page.title(title(standing), measure, 2);
+    const int w = page.width();
+    // Rank, name, then the tournaments played, each evening and the total spread over the rest.
+    QList<int> xs = {100};
+    const int first = w / 3, step = int((w - first) / (columns + 2));
+    for (qsizetype k = 0; k < columns + 2; ++k)
+        xs.append(first + int(k) * step);
+    const exporting::Table table = exportTable(standing);
+    page.startRows(3);
+    for (qsizetype r = 0; r <= table.rows.size(); ++r) {
+        const int y = page.nextRow();
+        const QStringList &cells = r == 0 ? table.header : table.rows[r - 1];
+        if (r > 0)
+            canvas.drawText(20, y, QString::number(r));
+        for (qsizetype k = 0; k < cells.size() && k < xs.size(); ++k)
+            canvas.drawText(xs[k], y, cells[k]);
+        page.breakIfFull();
+    }
+    page.finish();
+    return true;
+}
+
+Outcome write(const Standing &standing, const PrintFont &font, exporting::Format format, const QString &path)
+{
+    QByteArray bytes;
+    if (format == exporting::Format::Pdf) {
+        const QTemporaryDir scratch;
+        const QString printed = scratch.filePath(QStringLiteral("saison.pdf"));
+        Canvas *canvas = scratch.isValid() ? platform().printing->pdfCanvas(printed) : nullptr;
+        if (!canvas || !print(*canvas, font, standing))
+            return Outcome::failure(QStringLiteral("Impossible de préparer le document PDF « %1 ».").arg(path));
+        QFile file(printed);
+        if (!file.open(QIODevice::ReadOnly))
+            return Outcome::failure(
+                QStringLiteral("Impossible de préparer le document PDF « %1 » : %2").arg(path, file.errorString()));
+        bytes = file.readAll();
+    } else {
+        const exporting::Table table = exportTable(standing);
+        bytes = format == exporting::Format::Csv ? exporting::csv(table) : exporting::html(table);
+    }
+    const QString reason = replaceFile(path, bytes);
+    if (!reason.isEmpty())
+        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2").arg(path, reason));
+    return Outcome::success();
+}
+
+} // namespace season

@@ -1,0 +1,357 @@
+#include "season/seasonwindow.h"
+
+#include "app/application.h"
+#include "platform/platform.h"
+#include "rankings/ranking.h"
+#include "rankings/rankinggrid.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString windowCaption = QStringLiteral("Saison");
+
+QString described(const season::Evening &evening)
+{
+    const QString file = QFileInfo(evening.path).fileName();
+    if (!evening.counts())
+        return QStringLiteral("%1 — refusé : %2").arg(file, evening.refusal);
+    const QString players = evening.players == 1 ? QStringLiteral("1 joueur") : QStringLiteral("%1 joueurs").arg(evening.players);
+    const QString rounds = evening.finishedRounds == 1 ? QStringLiteral("1 tour terminé")
+                                                        : QStringLiteral("%1 tours terminés").arg(evening.finishedRounds);
+    QString where = evening.date.trimmed();
+    if (!evening.place.trimmed().isEmpty())
+        where += (where.isEmpty() ? QString() : QStringLiteral(" — ")) + evening.place.trimmed();
+    if (where.isEmpty())
+        where = QStringLiteral("sans date ni lieu");
+    return QStringLiteral("%1 — %2, %3 — %4").arg(where, players, rounds, file);
+}
+
+bool confirmReplace(const QString &title, const QString &path)
+{
+    return !QFileInfo::exists(path) ||
+           platform().messages->confirm(title, QStringLiteral("Le fichier « %1 » existe déjà.\r\nVoulez-vous le remplacer ?")
+                                                   .arg(QFileInfo(path).fileName()));
+}
+
+} // namespace
+
+SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("SeasonDlg"), windowCaption, QStringLiteral("deroulement"))
+{
+    // The tournaments.
+    auto *files = new QGroupBox(QStringLiteral("Tournois de la saison"), this);
+    m_files = new QListWidget(files);
+    m_files->setObjectName(QStringLiteral("ListBox1"));
+    QPushButton *add = button(QStringLiteral("AddBtn"), QStringLiteral("Ajouter un &tournoi..."));
+    QPushButton *folder = button(QStringLiteral("FolderBtn"), QStringLiteral("Ajouter un &dossier..."));
+    QPushButton *remove = button(QStringLiteral("RemoveBtn"), QStringLiteral("&Retirer"));
+    connect(add, &QPushButton::clicked, this, &SeasonWindow::addClicked);
+    connect(folder, &QPushButton::clicked, this, &SeasonWindow::folderClicked);
+    connect(remove, &QPushButton::clicked, this, &SeasonWindow::removeClicked);
+    auto *fileButtons = new QVBoxLayout;
+    fileButtons->addWidget(add);
+    fileButtons->addWidget(folder);
+    fileButtons->addWidget(remove);
+    fileButtons->addStretch();
+    auto *filesLayout = new QHBoxLayout(files);
+    filesLayout->addWidget(m_files, 1);
+    filesLayout->addLayout(fileButtons);
+
+    // The rule.
+    auto *rule = new QGroupBox(QStringLiteral("Règle du classement"), this);
+    m_scores = new QRadioButton(QStringLiteral("Somme des &scores du classement général"), rule);
+    m_scores->setObjectName(QStringLiteral("RadioButton1"));
+    m_pcn = new QRadioButton(QStringLiteral("Somme des &points PCN"), rule);
+    m_pcn->setObjectName(QStringLiteral("RadioButton2"));
+    auto *measures = new QButtonGroup(this);
+    measures->addButton(m_scores);
+    measures->addButton(m_pcn);
+    m_scores->setChecked(true);
+    m_bestOnly = new QCheckBox(QStringLiteral("Ne compter que les &meilleurs résultats de chaque joueur :"), rule);
+    m_bestOnly->setObjectName(QStringLiteral("CheckBox1"));
+    m_best = new QSpinBox(rule);
+    m_best->setObjectName(QStringLiteral("SpinEdit1"));
+    m_best->setRange(1, 99);
+    m_best->setValue(5);
+    m_best->setEnabled(false);
+    for (QRadioButton *radio : {m_scores, m_pcn})
+        connect(radio, &QRadioButton::toggled, this, &SeasonWindow::ruleChanged);
+    connect(m_bestOnly, &QCheckBox::toggled, this, &SeasonWindow::ruleChanged);
+    connect(m_best, &QSpinBox::valueChanged, this, &SeasonWindow::ruleChanged);
+    auto *best = new QHBoxLayout;
+    best->addWidget(m_bestOnly);
+    best->addWidget(m_best);
+    best->addStretch();
+    auto *ruleLayout = new QVBoxLayout(rule);
+    ruleLayout->addWidget(m_scores);
+    ruleLayout->addWidget(m_pcn);
+    ruleLayout->addLayout(best);
+
+    // The probable duplicates.
+    auto *duplicates = new QGroupBox(QStringLiteral("Doublons probables"), this);
+    m_duplicatesLabel = new QLabel(duplicates);
+    m_duplicatesLabel->setWordWrap(true);
+    m_duplicatesList = new QListWidget(duplicates);
+    m_duplicatesList->setObjectName(QStringLiteral("ListBox2"));
+    m_merge = button(QStringLiteral("MergeBtn"), QStringLiteral("&Fusionner"));
+    m_apart = button(QStringLiteral("ApartBtn"), QStringLiteral("&Garder séparés"));
+    connect(m_merge, &QPushButton::clicked, this, [this] { decide(true); });
+    connect(m_apart, &QPushButton::clicked, this, [this] { decide(false); });
+    auto *decisions = new QVBoxLayout;
+    decisions->addWidget(m_merge);
+    decisions->addWidget(m_apart);
+    decisions->addStretch();
+    auto *duplicatesRow = new QHBoxLayout;
+    duplicatesRow->addWidget(m_duplicatesList, 1);
+    duplicatesRow->addLayout(decisions);
+    auto *duplicatesLayout = new QVBoxLayout(duplicates);
+    duplicatesLayout->addWidget(m_duplicatesLabel);
+    duplicatesLayout->addLayout(duplicatesRow);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(files, 3);
+    auto *right = new QVBoxLayout;
+    right->addWidget(rule);
+    right->addWidget(duplicates, 1);
+    top->addLayout(right, 2);
+
+    // The ranking.
+    m_grid = new QTableWidget(this);
+    m_grid->setObjectName(QStringLiteral("Grid1"));
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->verticalHeader()->hide();
+
+    // Files, printout, export.
+    QPushButton *open = button(QStringLiteral("OpenBtn"), QStringLiteral("&Ouvrir une saison..."));
+    QPushButton *save = button(QStringLiteral("SaveBtn"), QStringLiteral("&Enregistrer la saison..."));
+    QPushButton *print = button(QStringLiteral("PrintBtn"), QStringLiteral("&Imprimer"));
+    m_format = new QComboBox(this);
+    m_format->setObjectName(QStringLiteral("ComboBox1"));
+    m_format->addItems({QStringLiteral("Tableur (CSV)"), QStringLiteral("Page web (HTML)"), QStringLiteral("Document PDF")});
+    QPushButton *exportButton = button(QStringLiteral("ExportBtn"), QStringLiteral("E&xporter..."));
+    QPushButton *close = button(QStringLiteral("OKBtn"), QStringLiteral("Fermer"));
+    connect(open, &QPushButton::clicked, this, &SeasonWindow::openClicked);
+    connect(save, &QPushButton::clicked, this, &SeasonWindow::saveClicked);
+    connect(print, &QPushButton::clicked, this, &SeasonWindow::printClicked);
+    connect(exportButton, &QPushButton::clicked, this, &SeasonWindow::exportClicked);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(open);
+    bottom->addWidget(save);
+    bottom->addStretch();
+    bottom->addWidget(print);
+    bottom->addWidget(m_format);
+    bottom->addWidget(exportButton);
+    bottom->addStretch();
+    bottom->addWidget(close);
+    bottom->addWidget(helpButton(QStringLiteral("deroulement")));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(bottom);
+    resize(900, 640);
+    refresh();
+}
+
+void SeasonWindow::addFiles(const QStringList &paths)
+{
+    QStringList already;
+    {
+        BusyCursor busy;
+        for (const QString &path : paths) {
+            const QString absolute = QFileInfo(path).absoluteFilePath();
+            if (std::any_of(m_season.evenings.begin(), m_season.evenings.end(),
+                            [&](const season::Evening &e) { return e.path == absolute; })) {
+                already.append(QFileInfo(path).fileName());
+                continue;
+            }
+            m_season.evenings.append(season::readEvening(absolute));
+        }
+    }
+    refresh();
+    if (!already.isEmpty())
+        platform().messages->information(
+            windowCaption, QStringLiteral("Déjà dans la saison, non ajouté : %1.").arg(already.join(QStringLiteral(", "))));
+}
+
+void SeasonWindow::addClicked()
+{
+    const QString path = platform().fileDialogs->openFile(QStringLiteral("Ajouter un tournoi à la saison"),
+                                                          QStringLiteral("Fichiers tournoi|*.trt"), QStringLiteral("trt"),
+                                                          QStringLiteral("*.trt"));
+    if (!path.isEmpty())
+        addFiles({path});
+}
+
+void SeasonWindow::folderClicked()
+{
+    const QString folder = platform().fileDialogs->openFolder(QStringLiteral("Ajouter les tournois d'un dossier"));
+    if (folder.isEmpty())
+        return;
+    const QStringList paths = season::tournamentFilesIn(folder);
+    if (paths.isEmpty()) {
+        platform().messages->information(windowCaption, QStringLiteral("Le dossier « %1 » ne contient aucun fichier tournoi (.trt).")
+                                                      .arg(QDir::toNativeSeparators(folder)));
+        return;
+    }
+    addFiles(paths);
+}
+
+void SeasonWindow::removeClicked()
+{
+    const int row = m_files->currentRow();
+    if (row < 0 || row >= m_season.evenings.size()) {
+        platform().messages->information(windowCaption, QStringLiteral("Choisissez d'abord le tournoi à retirer."));
+        return;
+    }
+    m_season.evenings.removeAt(row);
+    refresh();
+    m_files->setCurrentRow(std::min(row, int(m_files->count()) - 1));
+}
+
+void SeasonWindow::ruleChanged()
+{
+    if (m_showing)
+        return;
+    m_season.rule.measure = m_pcn->isChecked() ? season::Measure::Pcn : season::Measure::Score;
+    m_season.rule.best = m_bestOnly->isChecked() ? m_best->value() : 0;
+    refresh();
+}
+
+void SeasonWindow::decide(bool merge)
+{
+    const int row = m_duplicatesList->currentRow();
+    if (row < 0 || row >= m_duplicates.size()) {
+        platform().messages->information(windowCaption, QStringLiteral("Choisissez d'abord deux noms dans la liste des doublons."));
+        return;
+    }
+    (merge ? m_season.merges : m_season.keptApart).append(m_duplicates[row]);
+    refresh();
+}
+
+void SeasonWindow::openSeasonFile(const QString &path)
+{
+    season::OpenedSeason opened;
+    {
+        BusyCursor busy;
+        opened = season::openSeason(path);
+    }
+    if (!Application::report(opened.outcome))
+        return;
+    m_season = opened.season;
+    m_path = path;
+    refresh();
+    if (!opened.missing.isEmpty())
+        platform().messages->warning(windowCaption, season::missingMessage(opened.missing));
+}
+
+void SeasonWindow::openClicked()
+{
+    const QString path = platform().fileDialogs->openFile(QStringLiteral("Ouvrir une saison"),
+                                                          QStringLiteral("Fichiers saison|*.sai"), QStringLiteral("sai"),
+                                                          QStringLiteral("*.sai"));
+    if (!path.isEmpty())
+        openSeasonFile(path);
+}
+
+void SeasonWindow::saveClicked()
+{
+    const QString title = QStringLiteral("Enregistrer la saison");
+    const QString path = platform().fileDialogs->saveFile(title, QStringLiteral("Fichiers saison|*.sai"),
+                                                          QStringLiteral("sai"),
+                                                          m_path.isEmpty() ? QStringLiteral("Saison.sai") : m_path);
+    if (path.isEmpty() || (path != m_path && !confirmReplace(title, path)))
+        return;
+    if (!Application::report(season::saveSeason(m_season, path)))
+        return;
+    m_path = path;
+    refresh();
+}
+
+void SeasonWindow::printClicked()
+{
+    bool begun = false;
+    {
+        BusyCursor busy;
+        begun = season::print(*platform().printing->canvas(QStringLiteral("Classement de la saison")), state().printFont,
+                              m_standing);
+    }
+    reportPrinting(begun);
+}
+
+void SeasonWindow::exportClicked()
+{
+    static const exporting::Format formats[] = {exporting::Format::Csv, exporting::Format::Html, exporting::Format::Pdf};
+    static const char *const filters[] = {"Fichiers CSV (tableur)|*.csv", "Pages web|*.html", "Documents PDF|*.pdf"};
+    const int choice = std::clamp(m_format->currentIndex(), 0, 2);
+    const QString title = QStringLiteral("Exporter la saison");
+    const QString suffix = exporting::suffix(formats[choice]);
+    const QString path = platform().fileDialogs->saveFile(title, QString::fromUtf8(filters[choice]), suffix,
+                                                          QStringLiteral("Classement de la saison.") + suffix);
+    if (path.isEmpty() || !confirmReplace(title, path))
+        return;
+    BusyCursor busy;
+    Application::report(season::write(m_standing, state().printFont, formats[choice], path));
+}
+
+void SeasonWindow::refresh()
+{
+    m_standing = season::rank(m_season);
+    m_duplicates = season::probableDuplicates(m_season);
+
+    m_showing = true;
+    m_pcn->setChecked(m_season.rule.measure == season::Measure::Pcn);
+    m_scores->setChecked(m_season.rule.measure == season::Measure::Score);
+    m_bestOnly->setChecked(m_season.rule.best > 0);
+    if (m_season.rule.best > 0)
+        m_best->setValue(m_season.rule.best);
+    m_best->setEnabled(m_season.rule.best > 0);
+    m_showing = false;
+
+    m_files->clear();
+    for (const season::Evening &evening : std::as_const(m_season.evenings))
+        m_files->addItem(described(evening));
+
+    m_duplicatesList->clear();
+    for (const season::NamePair &pair : std::as_const(m_duplicates))
+        m_duplicatesList->addItem(QStringLiteral("%1  /  %2").arg(pair.first, pair.second));
+    m_duplicatesLabel->setText(m_duplicates.isEmpty()
+                                   ? QStringLiteral("Aucun nom ne ressemble à un autre.")
+                                   : QStringLiteral("Ces noms désignent-ils le même joueur ? Fusionnez-les, ou gardez-les "
+                                                    "séparés : votre choix est enregistré avec la saison."));
+    m_merge->setEnabled(!m_duplicates.isEmpty());
+    m_apart->setEnabled(!m_duplicates.isEmpty());
+
+    const exporting::Table table = season::exportTable(m_standing);
+    m_grid->clear();
+    m_grid->setColumnCount(int(table.header.size()) + 1);
+    m_grid->setRowCount(int(table.rows.size()));
+    m_grid->setHorizontalHeaderLabels(QStringList{QStringLiteral("Rang")} + table.header);
+    for (int r = 0; r < table.rows.size(); ++r) {
+        m_grid->setItem(r, 0, new QTableWidgetItem(ranking::rankText(r + 1)));
+        for (int k = 0; k < table.rows[r].size(); ++k) {
+            auto *item = new QTableWidgetItem(table.rows[r][k]);
+            if (k > 0)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_grid->setItem(r, k + 1, item);
+        }
+    }
+    m_grid->resizeColumnsToContents();
+    setWindowTitle(m_path.isEmpty() ? windowCaption : windowCaption + QStringLiteral(" — ") + QFileInfo(m_path).fileName());
+}
