@@ -228,26 +228,32 @@ bool print(Canvas &canvas, const Tournament &state, const Choice &choice)
 
 Outcome write(const Tournament &state, const Choice &choice, const QString &path)
 {
-    QByteArray bytes;
-    if (choice.format == Format::Pdf) {
-        const QTemporaryDir scratch;
-        const QString printed = scratch.filePath(QStringLiteral("export.pdf"));
-        Canvas *canvas = scratch.isValid() ? platform().printing->pdfCanvas(printed) : nullptr;
-        if (!canvas || !print(*canvas, state, choice))
-            return Outcome::failure(QStringLiteral("Impossible de préparer le document PDF « %1 ».").arg(path));
-        QFile file(printed);
-        if (!file.open(QIODevice::ReadOnly))
-            return Outcome::failure(
-                QStringLiteral("Impossible de préparer le document PDF « %1 » : %2").arg(path, file.errorString()));
-        bytes = file.readAll();
-    } else {
-        const Table t = table(state, choice);
-        bytes = choice.format == Format::Csv ? csv(t) : html(t);
-    }
+    if (choice.format == Format::Pdf)
+        return writePdf(path, [&](Canvas &canvas) { return print(canvas, state, choice); });
+    const Table t = table(state, choice);
+    return writeBytes(path, choice.format == Format::Csv ? csv(t) : html(t));
+}
+
+Outcome writeBytes(const QString &path, const QByteArray &bytes)
+{
     const QString reason = replaceFile(path, bytes);
     if (!reason.isEmpty())
         return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2").arg(path, reason));
     return Outcome::success();
+}
+
+Outcome writePdf(const QString &path, const std::function<bool(Canvas &)> &printout)
+{
+    const QTemporaryDir scratch;
+    const QString printed = scratch.filePath(QStringLiteral("export.pdf"));
+    Canvas *canvas = scratch.isValid() ? platform().printing->pdfCanvas(printed) : nullptr;
+    if (!canvas || !printout(*canvas))
+        return Outcome::failure(QStringLiteral("Impossible de préparer le document PDF « %1 ».").arg(path));
+    QFile file(printed);
+    if (!file.open(QIODevice::ReadOnly))
+        return Outcome::failure(
+            QStringLiteral("Impossible de préparer le document PDF « %1 » : %2").arg(path, file.errorString()));
+    return writeBytes(path, file.readAll());
 }
 
 } // namespace exporting

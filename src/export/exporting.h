@@ -3,6 +3,9 @@
 #include "platform/outcome.h"
 
 #include <QByteArray>
+
+#include <functional>
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -68,5 +71,8 @@ bool print(Canvas &canvas, const Tournament &state, const Choice &choice);
 // The chosen list in its format written at path, replacing the file atomically (a PDF is first
 // printed to a temporary file). A French sentence naming the file on failure.
 Outcome write(const Tournament &state, const Choice &choice, const QString &path);
+// Bytes written at path atomically; a printout printed to a PDF first, then written the same way.
+Outcome writeBytes(const QString &path, const QByteArray &bytes);
+Outcome writePdf(const QString &path, const std::function<bool(Canvas &)> &printout);
 
 } // namespace exporting

@@ -509,26 +509,10 @@ bool print(Canvas &canvas, const PrintFont &font, const Standing &standing)
 
 Outcome write(const Standing &standing, const PrintFont &font, exporting::Format format, const QString &path)
 {
-    QByteArray bytes;
-    if (format == exporting::Format::Pdf) {
-        const QTemporaryDir scratch;
-        const QString printed = scratch.filePath(QStringLiteral("saison.pdf"));
-        Canvas *canvas = scratch.isValid() ? platform().printing->pdfCanvas(printed) : nullptr;
-        if (!canvas || !print(*canvas, font, standing))
-            return Outcome::failure(QStringLiteral("Impossible de préparer le document PDF « %1 ».").arg(path));
-        QFile file(printed);
-        if (!file.open(QIODevice::ReadOnly))
-            return Outcome::failure(
-                QStringLiteral("Impossible de préparer le document PDF « %1 » : %2").arg(path, file.errorString()));
-        bytes = file.readAll();
-    } else {
-        const exporting::Table table = exportTable(standing);
-        bytes = format == exporting::Format::Csv ? exporting::csv(table) : exporting::html(table);
-    }
-    const QString reason = replaceFile(path, bytes);
-    if (!reason.isEmpty())
-        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2").arg(path, reason));
-    return Outcome::success();
+    if (format == exporting::Format::Pdf)
+        return exporting::writePdf(path, [&](Canvas &canvas) { return print(canvas, font, standing); });
+    const exporting::Table table = exportTable(standing);
+    return exporting::writeBytes(path, format == exporting::Format::Csv ? exporting::csv(table) : exporting::html(table));
 }
 
 } // namespace season
