@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         (void)lines::parseSeatCode(line);
 
     const RankingTable general = buildGeneralRanking(state);
-    for (const QStringList &row : general.rows)
-        fuzzing::require(row.size() == general.header.size(), "each row holds a cell per column");
+    for (const QStringList &row : general.rows())
+        fuzzing::require(row.size() == general.columnCount(), "each row holds a cell per column");
 
     const QStringList codes = fuzzing::seatCodesOf(state.playerRegisterList);
     const QString &first = codes[qsizetype(size % codes.size())];

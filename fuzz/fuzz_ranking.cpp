@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <limits>
 
 namespace {
 
@@ -60,15 +61,24 @@ QString score(Bytes &in)
     }
 }
 
-void check(const RankingTable &table, int column)
+RankingTable tableOf(const QList<QStringList> &rows)
 {
-    RankingTable fast = table, reference = table;
+    RankingTable t({QStringLiteral("NOM"), QStringLiteral("POSITION"), QStringLiteral("SCORE")});
+    for (const QStringList &row : rows)
+        t.append(row);
+    return t;
+}
+
+// `fast` holds `rows`, its cells of texts or, some of them, of numbers.
+void check(RankingTable fast, const QList<QStringList> &rows, int column)
+{
+    QList<QStringList> reference = rows;
     sortRanking(fast, column);
     referenceSort(reference, column);
-    if (fast.rows == reference.rows)
+    if (fast.rows() == reference)
         return;
     std::fprintf(stderr, "sortRanking by column %d differs from the reference on %d rows\n", column,
-                 int(table.rows.size()));
+                 int(rows.size()));
     std::abort();
 }
 
@@ -79,24 +89,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Bytes in(data, size);
 
     // NOM and SCORE: up to 64 rows of any names and scores.
-    RankingTable table;
+    QList<QStringList> table;
     const int rows = int(in.next() % 65);
     for (int i = 0; i < rows; ++i) {
         const QString cellName = name(in);
-        table.rows << QStringList{cellName, QStringLiteral("id%1").arg(i), score(in)};
+        table << QStringList{cellName, QStringLiteral("id%1").arg(i), score(in)};
     }
-    check(table, 0);
-    check(table, 2);
+    check(tableOf(table), table, 0);
+    check(tableOf(table), table, 2);
+
+    // The same with some scores held as numbers, as the general ranking holds its totals.
+    RankingTable typed = tableOf(table);
+    for (int i = 0; i < rows; ++i) {
+        const unsigned b = in.next();
+        if (b % 2 == 0)
+            continue;
+        const qint64 v = b % 8 == 1   ? std::numeric_limits<qint64>::min()
+                         : b % 8 == 3 ? std::numeric_limits<qint64>::max()
+                                      : qint64(int(b / 8 % 7) * 10 - 30);
+        typed.setNumber(i, 2, v);
+        table[i][2] = QString::number(v);
+    }
+    check(typed, table, 2);
 
     // POSITION: a whole field of up to 20 tables, its rows shuffled.
     const qsizetype lines = 4 * qsizetype(in.next() % 21);
-    RankingTable field;
+    QList<QStringList> field;
     for (qsizetype k = 1; k <= lines; ++k) {
         const QString cellName = name(in);
-        field.rows << QStringList{cellName, ranking::label(entries::seatCodeOfPlayer(k), lines), score(in)};
+        field << QStringList{cellName, ranking::label(entries::seatCodeOfPlayer(k), lines), score(in)};
     }
-    for (qsizetype i = field.rows.size() - 1; i > 0; --i)
-        field.rows.swapItemsAt(i, qsizetype(in.next() % unsigned(i + 1)));
-    check(field, 1);
+    for (qsizetype i = field.size() - 1; i > 0; --i)
+        field.swapItemsAt(i, qsizetype(in.next() % unsigned(i + 1)));
+    check(tableOf(field), field, 1);
     return 0;
 }

@@ -41,8 +41,8 @@ RankingTable generalRanking(const Tournament &state, bool pcn)
 
 Table fromRanking(const RankingTable &ranking, const QString &title)
 {
-    Table t{title, {}, true, ranking.header, {}};
-    for (const QStringList &row : ranking.rows) {
+    Table t{title, {}, true, ranking.header(), {}};
+    for (const QStringList &row : ranking.rows()) {
         QStringList cells;
         for (const QString &cell : row)
             cells << cell.trimmed();

@@ -136,27 +136,27 @@ public:
         for (size_t i = 0; i < m_codes.size(); ++i)
             m_excluded[i] = excluded.find(m_codes[i]) >= 0;
     }
-    // NOM, POSITION (already its label: the sort by SCORE does not read it) and SCORE.
+    // NOM, POSITION and SCORE, read in place from the register and these lines.
     RankingTable table(const Tournament &state) const
     {
-        RankingTable t;
-        t.header = columns();
-        t.rows.reserve(size());
-        const NameIndex names(state.playerRegisterList);
-        QHash<qint64, QString> totals; // one shared text for each total
-        for (size_t i = 0; i < m_codes.size(); ++i) {
-            QString score;
-            if (m_excluded[i]) {
-                score = excluded;
-            } else if (m_touched[i]) {
-                auto it = totals.find(m_total[i]);
-                if (it == totals.end())
-                    it = totals.insert(m_total[i], QString::number(m_total[i]));
-                score = *it;
-            } else {
-                score = m_scores[i].toString();
-            }
-            t.rows.append({names.name(m_codes[i]), label(m_codes[i], state.playerRegisterList.size()), score});
+        RankingTable t(columns());
+        const int names = t.addSource(state.playerRegisterList);
+        const int lines = t.addSource(m_lines);
+        const int texts = t.addSource({excluded});
+        t.appendEmptyRows(size());
+        const NameIndex index(state.playerRegisterList);
+        const qsizetype registerLines = state.playerRegisterList.size();
+        for (qsizetype i = 0; i < size(); ++i) {
+            const qsizetype line = index.line(m_codes[size_t(i)]);
+            if (line >= 0)
+                t.setText(i, 0, names, line, lines::nameOfEntry(state.playerRegisterList[line]));
+            t.setSeatLabel(i, 1, lines, i, m_codes[size_t(i)], registerLines);
+            if (m_excluded[size_t(i)])
+                t.setText(i, 2, texts, 0, excluded);
+            else if (m_touched[size_t(i)])
+                t.setNumber(i, 2, m_total[size_t(i)]);
+            else
+                t.setText(i, 2, lines, i, m_scores[size_t(i)]);
         }
         return t;
     }
@@ -175,9 +175,11 @@ private:
 RankingTable finish(RankingTable table)
 {
     sortRanking(table, 2);
-    for (QStringList &row : table.rows)
-        if (row[0].startsWith(QLatin1String(" CHAISE VIDE")))
-            row[2] = notApplicable;
+    for (qsizetype r = 0; r < table.size(); ++r) {
+        const std::optional<QStringView> name = table.textView(r, 0);
+        if (name && name->startsWith(QLatin1String(" CHAISE VIDE")))
+            table.setText(r, 2, notApplicable);
+    }
     return table;
 }
 
@@ -199,7 +201,7 @@ std::pair<int, qint64> seatOrder(const QString &label)
 
 // The value of a whole number written as QString::number writes it ("-12", "0", never "+3",
 // "007" or "-0"), so that two such texts are equal exactly when their values are.
-std::optional<qint64> usualNumber(const QString &text)
+std::optional<qint64> usualNumber(QStringView text)
 {
     const qsizetype n = text.size();
     const qsizetype first = n > 0 && text[0] == QLatin1Char('-') ? 1 : 0;
@@ -215,78 +217,178 @@ std::optional<qint64> usualNumber(const QString &text)
     return first ? -v : v;
 }
 
-// Brings the rows into the order given by `order` (row indices, a permutation): for each place p,
-// the first row from p on whose column-k text is that of the p-th row of the order is exchanged
-// with row p. Each text keeps the rows holding it as a min-heap, in its own slice of one array,
-// so that row is found in log time.
-void reorder(RankingTable &table, int k, const std::vector<qsizetype> &order)
+// A number of at most 18 digits: its text and its value tell each other (longer texts are worth 0).
+bool isShortNumber(qint64 v)
 {
-    const qsizetype n = table.rows.size();
-    std::vector<int> textId(n);
-    int ids = 0;
+    constexpr qint64 eighteenDigits = 1'000'000'000'000'000'000;
+    return v > -eighteenDigits && v < eighteenDigits;
+}
+
+// Gives equal numbers one id: a table of ids by value when the values lie close together (the
+// scores of a field do), a hash otherwise.
+class NumberIds
+{
+public:
+    NumberIds(const std::vector<qint64> &values, int &ids) : m_ids(ids)
     {
-        // Scores are mostly whole numbers written the usual way: those are told apart by value,
-        // which hashes faster than text; any other text by itself.
-        QHash<qint64, int> idOfNumber;
-        QHash<QString, int> idOfText;
-        for (qsizetype i = 0; i < n; ++i) {
-            const QString &text = table.rows[i][k];
-            const std::optional<qint64> number = usualNumber(text);
-            if (number) {
-                const auto it = idOfNumber.constFind(*number);
-                textId[i] = it != idOfNumber.constEnd() ? *it : *idOfNumber.insert(*number, ids++);
-            } else {
-                const auto it = idOfText.constFind(text);
-                textId[i] = it != idOfText.constEnd() ? *it : *idOfText.insert(text, ids++);
-            }
+        if (values.empty())
+            return;
+        const auto [low, high] = std::minmax_element(values.begin(), values.end());
+        if (quint64(*high) - quint64(*low) <= 4 * values.size() + 1024) {
+            m_low = *low;
+            m_byValue.assign(size_t(*high - *low) + 1, -1);
         }
     }
-    std::vector<qsizetype> start(ids + 1), size(ids), heap(n);
-    for (qsizetype i = 0; i < n; ++i)
-        ++size[textId[i]];
-    for (int id = 0; id < ids; ++id)
-        start[id + 1] = start[id] + size[id];
-    std::vector<qsizetype> filled(start.begin(), start.end() - 1);
-    for (qsizetype i = 0; i < n; ++i) // ascending indices: each slice is already a heap
-        heap[filled[textId[i]]++] = i;
-    std::vector<int> wanted(n);
-    for (qsizetype p = 0; p < n; ++p)
-        wanted[p] = textId[order[p]];
+    int operator()(qint64 v)
+    {
+        if (!m_byValue.empty()) {
+            int &id = m_byValue[size_t(v - m_low)];
+            return id >= 0 ? id : (id = m_ids++);
+        }
+        const auto it = m_byHash.constFind(v);
+        return it != m_byHash.constEnd() ? *it : *m_byHash.insert(v, m_ids++);
+    }
 
-    const std::greater<qsizetype> minHeap;
-    for (qsizetype p = 0; p < n; ++p) {
-        const auto first = heap.begin() + start[wanted[p]];
-        const qsizetype r = *first;
-        std::pop_heap(first, first + size[wanted[p]]--, minHeap);
+private:
+    int &m_ids;
+    qint64 m_low = 0;
+    std::vector<int> m_byValue;
+    QHash<qint64, int> m_byHash;
+};
+
+// Each row's column-k text as an id: rows have the same id exactly when their texts are equal.
+std::vector<int> textIds(const RankingTable &table, int k, int &ids)
+{
+    const qsizetype n = table.size();
+    // Scores are mostly whole numbers written the usual way: those are told apart by value,
+    // which is quicker than by text; any other text by itself.
+    std::vector<qint64> numbers(n);
+    std::vector<bool> isNumber(n);
+    std::vector<QStringView> texts(n);
+    QStringList made; // the texts of cells that hold none, alive while they are compared
+    std::vector<qint64> present;
+    for (qsizetype i = 0; i < n; ++i) {
+        const std::optional<qint64> number = table.number(i, k);
+        if (number && isShortNumber(*number)) {
+            numbers[i] = *number;
+        } else {
+            if (const std::optional<QStringView> view = table.textView(i, k)) {
+                texts[i] = *view;
+            } else {
+                made.append(table.cell(i, k));
+                texts[i] = made.last();
+            }
+            const std::optional<qint64> usual = usualNumber(texts[i]);
+            if (!usual)
+                continue;
+            numbers[i] = *usual;
+        }
+        isNumber[i] = true;
+        present.push_back(numbers[i]);
+    }
+    std::vector<int> id(n);
+    NumberIds numberId(present, ids);
+    QHash<QStringView, int> idOfText;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (isNumber[i]) {
+            id[i] = numberId(numbers[i]);
+        } else {
+            const auto it = idOfText.constFind(texts[i]);
+            id[i] = it != idOfText.constEnd() ? *it : *idOfText.insert(texts[i], ids++);
+        }
+    }
+    return id;
+}
+
+// Brings the rows into the order given by `order` (row indices, a permutation): for each place p,
+// the first row from p on whose column-k text is that of the p-th row of the order is exchanged
+// with row p.
+// The rows of a text are found in order: a row leaves its text's set only as the set's first (all
+// rows before p are placed), so each text keeps its original rows in one sorted slice, read from
+// the front, and a min-heap of the rows exchanges brought to it.
+void reorder(RankingTable &table, int k, const std::vector<qint32> &order)
+{
+    const qint32 n = qint32(table.size());
+    int ids = 0;
+    std::vector<int> textId = textIds(table, k, ids);
+    std::vector<qint32> start(ids + 1), next(ids), original(n);
+    for (qint32 i = 0; i < n; ++i)
+        ++start[textId[i] + 1];
+    for (int id = 0; id < ids; ++id)
+        start[id + 1] += start[id];
+    std::copy(start.begin(), start.end() - 1, next.begin());
+    {
+        std::vector<qint32> filled = next;
+        for (qint32 i = 0; i < n; ++i)
+            original[filled[textId[i]]++] = i;
+    }
+    std::vector<int> wanted(n);
+    for (qint32 p = 0; p < n; ++p)
+        wanted[p] = textId[order[p]];
+    std::vector<std::vector<qint32>> brought(ids);
+    const std::greater<qint32> minHeap;
+    // Takes the first row of a text off its set.
+    const auto takeFirst = [&](int id) {
+        std::vector<qint32> &heap = brought[id];
+        const bool fromOriginal = next[id] < start[id + 1] && (heap.empty() || original[next[id]] < heap.front());
+        if (fromOriginal)
+            return original[next[id]++];
+        const qint32 r = heap.front();
+        std::pop_heap(heap.begin(), heap.end(), minHeap);
+        heap.pop_back();
+        return r;
+    };
+
+    for (qint32 p = 0; p < n; ++p) {
+        const qint32 r = takeFirst(wanted[p]);
         if (r == p)
             continue;
         // Row p's text now lives at row r: p, the first row of that text, becomes r.
         const int moved = textId[p];
-        const auto slice = heap.begin() + start[moved];
-        std::pop_heap(slice, slice + size[moved], minHeap);
-        slice[size[moved] - 1] = r;
-        std::push_heap(slice, slice + size[moved], minHeap);
-        table.rows.swapItemsAt(p, r);
+        takeFirst(moved);
+        brought[moved].push_back(r);
+        std::push_heap(brought[moved].begin(), brought[moved].end(), minHeap);
+        table.swapRows(p, r);
         std::swap(textId[p], textId[r]);
     }
 }
 
 // The row indices sorted stably by key (less first).
-template <class Key, class Less> std::vector<qsizetype> stableOrder(const std::vector<Key> &keys, Less less)
+template <class Key, class Less> std::vector<qint32> stableOrder(const std::vector<Key> &keys, Less less)
 {
-    std::vector<qsizetype> order(keys.size());
+    std::vector<qint32> order(keys.size());
     for (size_t i = 0; i < order.size(); ++i)
-        order[i] = qsizetype(i);
-    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return less(keys[a], keys[b]); });
+        order[i] = qint32(i);
+    std::stable_sort(order.begin(), order.end(), [&](qint32 a, qint32 b) { return less(keys[a], keys[b]); });
     return order;
 }
 
-template <class Key, class Make> std::vector<Key> keysOf(const RankingTable &table, int k, Make make)
+// The same, by descending whole numbers: counted out when they lie close together.
+std::vector<qint32> descendingOrder(const std::vector<qint64> &keys)
+{
+    if (keys.empty())
+        return {};
+    const auto [low, high] = std::minmax_element(keys.begin(), keys.end());
+    if (quint64(*high) - quint64(*low) > 4 * keys.size() + 1024)
+        return stableOrder(keys, std::greater<qint64>());
+    const qint64 top = *high;
+    std::vector<qint32> place(size_t(top - *low) + 2);
+    for (const qint64 key : keys)
+        ++place[size_t(top - key) + 1];
+    for (size_t v = 1; v < place.size(); ++v)
+        place[v] += place[v - 1];
+    std::vector<qint32> order(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i)
+        order[size_t(place[size_t(top - keys[i])]++)] = qint32(i);
+    return order;
+}
+
+template <class Key, class Make> std::vector<Key> keysOf(const RankingTable &table, Make make)
 {
     std::vector<Key> keys;
-    keys.reserve(table.rows.size());
-    for (const QStringList &row : table.rows)
-        keys.push_back(make(row[k]));
+    keys.reserve(table.size());
+    for (qsizetype r = 0; r < table.size(); ++r)
+        keys.push_back(make(r));
     return keys;
 }
 
@@ -323,7 +425,7 @@ int latestRound(const Tournament &state)
 
 bool pcnAvailable(const Tournament &state, const RankingTable &table)
 {
-    return state.currentRound >= 5 && table.rows.size() >= 14;
+    return state.currentRound >= 5 && table.size() >= 14;
 }
 
 int pcn(int rank, int tables)
@@ -337,18 +439,17 @@ void setPcn(RankingTable &table, bool shown, int tables)
 {
     sortRanking(table, 2);
     if (!shown) {
-        if (table.header.size() > 3) {
-            table.header.resize(3);
-            for (QStringList &row : table.rows)
-                row.resize(3);
-        }
+        if (table.columnCount() > 3)
+            table.setHeader(table.header().mid(0, 3));
         return;
     }
-    if (table.header.size() == 3)
-        table.header.append(QStringLiteral("PCN"));
-    for (qsizetype i = 0; i < table.rows.size(); ++i) {
-        table.rows[i].resize(4);
-        table.rows[i][3] = i < tables ? QString::number(pcn(int(i + 1), tables)) : QString();
+    if (table.columnCount() == 3)
+        table.setHeader(table.header() + QStringList{QStringLiteral("PCN")});
+    for (qsizetype i = 0; i < table.size(); ++i) {
+        if (i < tables)
+            table.setNumber(i, 3, pcn(int(i + 1), tables));
+        else
+            table.setEmpty(i, 3);
     }
 }
 
@@ -435,12 +536,14 @@ NameIndex::NameIndex(const QStringList &playerRegisterList) : m_lines(playerRegi
     m_lastLine.index(keys, true);
 }
 
-QString NameIndex::name(QStringView seatCode) const
+qsizetype NameIndex::line(QStringView seatCode) const
 {
-    if (!isSeatShaped(seatCode))
-        return nameEndingWithSeat(m_lines, seatCode.toString());
-    const qsizetype line = m_lastLine.find(seatCode);
-    return line < 0 ? QString() : nameOf(m_lines[line]);
+    if (isSeatShaped(seatCode))
+        return m_lastLine.find(seatCode);
+    for (qsizetype i = m_lines.size() - 1; i >= 0; --i)
+        if (m_lines[i].endsWith(seatCode))
+            return i;
+    return -1;
 }
 
 } // namespace ranking
@@ -458,9 +561,8 @@ RankingTable buildGeneralRanking(const Tournament &state)
 {
     QStringList first = state.finishedRounds.isEmpty() ? state.scoreList : state.finishedRound(1);
     if (first.isEmpty()) {
-        RankingTable table;
-        table.header = columns();
-        table.rows = {{noRanking, QString(), QString()}};
+        RankingTable table(columns());
+        table.append({noRanking, QString(), QString()});
         return table;
     }
     Draft draft(std::move(first));
@@ -491,18 +593,23 @@ RankingTable roundRanking(const Tournament &state, int round)
 
 void sortRanking(RankingTable &table, int column)
 {
-    if (table.rows.size() < 2 || column < 0 || column > 2)
+    if (table.size() < 2 || column < 0 || column > 2)
         return;
-    std::vector<qsizetype> order;
+    std::vector<qint32> order;
     if (column == 2) {
         // Descending by value, floored at -32767: such values never move up.
-        const auto keys =
-            keysOf<qint64>(table, 2, [](const QString &text) { return std::max<qint64>(value(text), -32767); });
-        order = stableOrder(keys, std::greater<qint64>());
+        const auto keys = keysOf<qint64>(table, [&](qsizetype r) {
+            const std::optional<qint64> number = table.number(r, 2);
+            const std::optional<QStringView> text = table.textView(r, 2);
+            const qint64 v = number && isShortNumber(*number) ? *number : text ? value(*text) : value(table.cell(r, 2));
+            return std::max<qint64>(v, -32767);
+        });
+        order = descendingOrder(keys);
     } else if (column == 0) {
-        order = stableOrder(keysOf<QString>(table, 0, [](const QString &text) { return text; }), entries::less);
+        order = stableOrder(keysOf<QString>(table, [&](qsizetype r) { return table.cell(r, 0); }), entries::less);
     } else {
-        order = stableOrder(keysOf<std::pair<int, qint64>>(table, 1, seatOrder), std::less<>());
+        order = stableOrder(keysOf<std::pair<int, qint64>>(table, [&](qsizetype r) { return seatOrder(table.cell(r, 1)); }),
+                            std::less<>());
     }
     reorder(table, column, order);
 }

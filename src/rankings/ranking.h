@@ -2,6 +2,7 @@
 
 #include "tournament/tournament.h"
 #include "platform/outcome.h"
+#include "rankings/rankingtable.h"
 
 #include <QHash>
 
@@ -78,7 +79,8 @@ class NameIndex
 {
 public:
     explicit NameIndex(const QStringList &playerRegisterList);
-    QString name(QStringView seatCode) const;
+    // The register line the name is read from: -1 when none.
+    qsizetype line(QStringView seatCode) const;
 
 private:
     const QStringList &m_lines;

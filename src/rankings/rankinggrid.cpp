@@ -22,27 +22,27 @@ void RankingModel::refresh()
 
 int RankingModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() || !m_table ? 0 : int(m_table->rows.size());
+    return parent.isValid() || !m_table ? 0 : int(m_table->size());
 }
 
 int RankingModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() || !m_table ? 0 : int(m_table->header.size());
+    return parent.isValid() || !m_table ? 0 : int(m_table->columnCount());
 }
 
 QVariant RankingModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !m_table || index.row() >= m_table->rows.size())
+    if (role != Qt::DisplayRole || !m_table || index.row() >= m_table->size() ||
+        index.column() >= m_table->columnCount())
         return {};
-    const QStringList &row = m_table->rows[index.row()];
-    return index.column() < row.size() ? QVariant(row[index.column()]) : QVariant();
+    return m_table->cell(index.row(), index.column());
 }
 
 QVariant RankingModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || !m_table || section >= m_table->header.size())
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || !m_table || section >= m_table->columnCount())
         return {};
-    return m_table->header[section];
+    return m_table->header()[section];
 }
 
 RankingGrid::RankingGrid(QWidget *parent, const QList<int> &widths, QLineEdit *rankField)

@@ -22,10 +22,10 @@ bool print(Canvas &canvas, const PrintFont &font, const RankingTable &table, con
     page.title(printout.title, printout.measure, 2);
     const QList<int> xs = printout.columnsX(page.width());
     page.startRows(3);
-    const qsizetype rows = table.rows.size();
+    const qsizetype rows = table.size();
     for (qsizetype r = 0; r <= rows; ++r) {
         const int y = page.nextRow();
-        const QStringList &cells = r == 0 ? table.header : table.rows[r - 1];
+        const QStringList cells = r == 0 ? table.header() : table.row(r - 1);
         if (r > 0)
             canvas.drawText(20, y, QString::number(r));
         for (qsizetype k = 0; k < cells.size() && k < xs.size(); ++k)

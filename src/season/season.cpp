@@ -189,10 +189,10 @@ Evening readEvening(const QString &path)
     evening.pcn = ranking::pcnAvailable(tournament, table);
     if (evening.pcn)
         ranking::setPcn(table, true, tournament.tableCount());
-    if (table.rows.size() == 1 && table.rows[0][0] == ranking::noRanking && table.rows[0][1].isEmpty())
+    if (table.size() == 1 && table.cell(0, 0) == ranking::noRanking && table.cell(0, 1).isEmpty())
         return evening;
-    evening.results.reserve(table.rows.size());
-    for (const QStringList &row : std::as_const(table.rows)) {
+    evening.results.reserve(table.size());
+    for (const QStringList &row : table.rows()) {
         const QString name = row[0].trimmed();
         if (name.isEmpty() || entries::mentionsEmptyChair(row[0]))
             continue;

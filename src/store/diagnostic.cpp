@@ -131,9 +131,11 @@ Outcome checkRounds(const WorkingFiles &files, qsizetype seats, QStringList &rep
 // A table of players, not the single row of "Pas de classement possible".
 bool hasPlayerRows(const RankingTable &table)
 {
-    const qsizetype position = table.header.indexOf(QStringLiteral("POSITION"));
-    return std::any_of(table.rows.begin(), table.rows.end(),
-                       [&](const QStringList &row) { return !row.value(position).isEmpty(); });
+    const qsizetype position = table.header().indexOf(QStringLiteral("POSITION"));
+    for (qsizetype r = 0; r < table.size(); ++r)
+        if (!table.cell(r, position).isEmpty())
+            return true;
+    return false;
 }
 
 } // namespace
@@ -156,15 +158,15 @@ QString classgenPosition(const QString &position)
 
 QStringList classgenLines(const RankingTable &table)
 {
-    const qsizetype position = table.header.indexOf(QStringLiteral("POSITION"));
-    const qsizetype score = table.header.indexOf(QStringLiteral("SCORE"));
+    const qsizetype position = table.header().indexOf(QStringLiteral("POSITION"));
+    const qsizetype score = table.header().indexOf(QStringLiteral("SCORE"));
     QStringList lines;
     auto line = [&](const QStringList &row) {
         return classgenPosition(row.value(position)) + QLatin1Char('=') + row.value(score);
     };
-    lines << line(table.header);
-    for (const QStringList &row : table.rows)
-        lines << line(row);
+    lines << line(table.header());
+    for (qsizetype r = 0; r < table.size(); ++r)
+        lines << line(table.row(r));
     return lines;
 }
 

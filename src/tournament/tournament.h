@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/outcome.h"
+#include "rankings/rankingtable.h"
 #include "tournament/commands.h"
 #include "tournament/finishedrounds.h"
 
@@ -30,13 +31,6 @@ struct PrintFont
 {
     QString family = QStringLiteral("Arial");
     int size = 10;
-};
-
-// The grid "NOM", "POSITION", "SCORE" (and "PCN"): header row then one row per seat code.
-struct RankingTable
-{
-    QStringList header;
-    QList<QStringList> rows; // each row holds header.size() cells
 };
 
 class FileSource;

@@ -39,7 +39,7 @@ QStringList items(QComboBox *box)
 // The SCORE cell of the player named name ("DUPONT Jean"); "absent" when he has no row.
 QString scoreOf(const RankingTable &table, const QString &name)
 {
-    for (const QStringList &row : table.rows)
+    for (const QStringList &row : table.rows())
         if (row.at(0).trimmed() == name)
             return row.at(2);
     return QStringLiteral("absent");
@@ -397,7 +397,7 @@ private slots:
 
         RankingTable general = buildGeneralRanking(app.state());
         QCOMPARE(scoreOf(general, QStringLiteral("DUPONT Jean")), QStringLiteral("140")); // 3 × 30 + 50
-        QCOMPARE(general.rows.at(0).at(0).trimmed(), QStringLiteral("DUPONT Jean"));      // the bonus puts him first
+        QCOMPARE(general.cell(0, 0).trimmed(), QStringLiteral("DUPONT Jean"));      // the bonus puts him first
         QCOMPARE(scoreOf(general, QStringLiteral("SIMON Hugo")), QStringLiteral("-110"));
         QCOMPARE(scoreOf(general, QStringLiteral("LEROY Paul")), QStringLiteral("-360")); // both penalties
         QCOMPARE(scoreOf(general, QStringLiteral("GIRARD Eric")), QStringLiteral("120"));

@@ -7,16 +7,10 @@ namespace {
 
 RankingTable rows(int n, bool pcn)
 {
-    RankingTable t;
-    t.header = {"NOM", "POSITION", "SCORE"};
-    if (pcn)
-        t.header << "PCN";
-    for (int i = 1; i <= n; ++i) {
-        t.rows << QStringList{QStringLiteral("NOM%1 ").arg(i), QStringLiteral("Nord %1").arg(i),
-                              QString::number(1000 - i)};
-        if (pcn)
-            t.rows.last() << (i <= 15 ? QString::number(16 * i) : QString());
-    }
+    RankingTable t(pcn ? QStringList{"NOM", "POSITION", "SCORE", "PCN"} : QStringList{"NOM", "POSITION", "SCORE"});
+    for (int i = 1; i <= n; ++i)
+        t.append({QStringLiteral("NOM%1 ").arg(i), QStringLiteral("Nord %1").arg(i), QString::number(1000 - i),
+                  pcn && i <= 15 ? QString::number(16 * i) : QString()});
     return t;
 }
 
@@ -119,7 +113,7 @@ private slots:
 
         // An empty round: the title and the header only.
         c = page();
-        t.rows.clear();
+        t.truncate(0);
         printRoundRanking(c, tournament(5), t, 4);
         QCOMPARE(c.texts().size(), 5);
     }

@@ -100,13 +100,13 @@ private slots:
         QCOMPARE(column(&w, 2).count("0"), 18);
         QCOMPARE(column(&w, 2).count("EXCLU"), 1);
         QCOMPARE(column(&w, 1).first(), QStringLiteral("Nord 1")); // ties keep the file order
-        QCOMPARE(app.state().generalRanking.rows.size(), 20);
+        QCOMPARE(app.state().generalRanking.size(), 20);
         QVERIFY(!child<QCheckBox>(w, "CheckBox1")->isEnabled()); // round 3
 
         clickHeader(&w, 0);
         QCOMPARE(column(&w, 0).first(), QStringLiteral("JOUEUR1 Paul "));
         QCOMPARE(column(&w, 0).at(1), QStringLiteral("JOUEUR10 Paul "));
-        QCOMPARE(app.state().generalRanking.rows.first()[0], QStringLiteral("JOUEUR1 Paul "));
+        QCOMPARE(app.state().generalRanking.cell(0, 0), QStringLiteral("JOUEUR1 Paul "));
         clickHeader(&w, 1);
         QCOMPARE(column(&w, 1).mid(0, 6), (QStringList{"Nord 1", "Nord 2", "Nord 3", "Nord 4", "Nord 5", "Sud 1"}));
         QCOMPARE(column(&w, 1).last(), QStringLiteral("Ouest 5"));
@@ -174,7 +174,7 @@ private slots:
         // Unchecking clears the column: a print no longer has it.
         QTest::mouseClick(pcn, Qt::LeftButton);
         QCOMPARE(headers(&w).size(), 3);
-        QCOMPARE(app.state().generalRanking.rows.first().size(), 3);
+        QCOMPARE(app.state().generalRanking.row(0).size(), 3);
         child<QPushButton>(w, "Button1")->click();
         QVERIFY(p.printing.last.find("PCN").kind.isEmpty());
 

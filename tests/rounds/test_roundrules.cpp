@@ -207,9 +207,9 @@ private slots:
         for (int t = 1; t <= 4; ++t)
             record(state, t, {QString::number(10 * t), QString::number(-10 * t), "0", "0"});
         QVERIFY(rounds::startRound(state).ok());
-        QCOMPARE(state.generalRanking.rows.size(), 16);
-        QCOMPARE(state.generalRanking.rows.first()[0], QStringLiteral("JOUEUR N4 "));
-        QCOMPARE(state.generalRanking.rows.first()[2], QStringLiteral("40"));
+        QCOMPARE(state.generalRanking.size(), 16);
+        QCOMPARE(state.generalRanking.cell(0, 0), QStringLiteral("JOUEUR N4 "));
+        QCOMPARE(state.generalRanking.cell(0, 2), QStringLiteral("40"));
     }
 
     void previousRoundColumns()

@@ -110,7 +110,7 @@ private slots:
             QCOMPARE(tournaments::snapshot(p), before);
             const RankingTable table = openedRanking(c.path, c.measure == Measure::Pcn);
             QList<QStringList> expected;
-            for (const QStringList &row : table.rows)
+            for (const QStringList &row : table.rows())
                 if (!entries::isEmptyChair(row[0]))
                     expected.append({row[0].trimmed(),
                                      row[2] == ranking::excluded
@@ -146,7 +146,7 @@ private slots:
         const QStringList paths = {m_second, m_broken, m_example, m_first};
         const RankingTable first = openedRanking(m_first, true), second = openedRanking(m_second, true);
         auto cell = [](const RankingTable &t, const QString &name, int k) {
-            for (const QStringList &row : t.rows)
+            for (const QStringList &row : t.rows())
                 if (row[0].trimmed() == name)
                     return row.value(k);
             return QString();
@@ -176,7 +176,7 @@ private slots:
 
         // The player excluded from the second evening: EXCLU, nothing counted, still played.
         QString excluded;
-        for (const QStringList &row : second.rows)
+        for (const QStringList &row : second.rows())
             if (row[2] == ranking::excluded)
                 excluded = row[0].trimmed();
         QVERIFY(!excluded.isEmpty());

@@ -235,7 +235,8 @@ private slots:
         QFETCH(QString, position);
         QFETCH(QString, written);
         QCOMPARE(classgenPosition(position), written);
-        RankingTable table{{"NOM", "POSITION", "SCORE", "PCN"}, {{"DUPONT Jean ", position, "120", "40"}}};
+        RankingTable table({"NOM", "POSITION", "SCORE", "PCN"});
+        table.append({"DUPONT Jean ", position, "120", "40"});
         QCOMPARE(classgenLines(table), (QStringList{"POSITION=SCORE", written + "=120"}));
     }
 };

@@ -7,16 +7,16 @@
 
 #include <algorithm>
 
-// The ranking sort as first written, quadratic: the reference sortRanking must match, in
-// test_ranking and in the fuzz target fuzz_ranking. Column k: 0 NOM, 1 POSITION, 2 SCORE.
-inline void referenceSort(RankingTable &t, int k)
+// The ranking sort as first written, quadratic, over rows of texts: the reference sortRanking
+// must match, in test_ranking and in the fuzz targets fuzz_ranking and fuzz_rankings. Column k: 0 NOM, 1 POSITION, 2 SCORE.
+inline void referenceSort(QList<QStringList> &rows, int k)
 {
-    const qsizetype n = t.rows.size();
+    const qsizetype n = rows.size();
     if (n < 2)
         return;
     QStringList order;
     if (k != 1) {
-        for (const QStringList &row : t.rows)
+        for (const QStringList &row : rows)
             order << row[k];
     }
     if (k == 2) {
@@ -42,8 +42,8 @@ inline void referenceSort(RankingTable &t, int k)
     }
     for (qsizetype p = 0; p < n && p < order.size(); ++p) {
         qsizetype r = p;
-        while (r < n && t.rows[r][k] != order[p])
+        while (r < n && rows[r][k] != order[p])
             ++r;
-        t.rows.swapItemsAt(p, std::min(r, n - 1));
+        rows.swapItemsAt(p, std::min(r, n - 1));
     }
 }
