@@ -84,7 +84,6 @@ public:
             m_codes.push_back(s.key);
             m_scores.push_back(s.text);
         }
-        m_rowOf.index(m_codes, false); // the first row of a code counts
         m_total.resize(n);
         m_touched.resize(n);
         m_excluded.resize(n);
@@ -102,6 +101,7 @@ public:
     // Adds each line's value to the total of its seat code; a row keeps its text until then.
     void add(const QStringList &lines)
     {
+        indexRows();
         for (const QString &line : lines) {
             qsizetype number = 0;
             qint64 v = 0;
@@ -117,6 +117,7 @@ public:
     // The same for a finished round, whose lines were read once when it was finished.
     void add(const QStringList &lines, const FinishedRounds::Figures &figures)
     {
+        indexRows();
         for (qsizetype j = 0; j < lines.size(); ++j) {
             const qint64 number = figures.playerNumbers[size_t(j)];
             qsizetype i = number > 0 ? m_rowOf.findUsual(number) : CodeIndex::beyond;
@@ -136,20 +137,21 @@ public:
         for (size_t i = 0; i < m_codes.size(); ++i)
             m_excluded[i] = excluded.find(m_codes[i]) >= 0;
     }
-    // NOM, POSITION and SCORE, read in place from the register and these lines.
-    RankingTable table(const Tournament &state) const
+    // NOM, POSITION and SCORE, read in place from the register and these lines, sorted by SCORE;
+    // then the empty chairs are "SANS OBJET".
+    RankingTable ranking(const Tournament &state) const
     {
         RankingTable t(columns());
         const int names = t.addSource(state.playerRegisterList);
         const int lines = t.addSource(m_lines);
-        const int texts = t.addSource({excluded});
+        const int texts = t.addSource({excluded, notApplicable});
         t.appendEmptyRows(size());
         const NameIndex index(state.playerRegisterList);
         const qsizetype registerLines = state.playerRegisterList.size();
         for (qsizetype i = 0; i < size(); ++i) {
             const qsizetype line = index.line(m_codes[size_t(i)]);
             if (line >= 0)
-                t.setText(i, 0, names, line, lines::nameOfEntry(state.playerRegisterList[line]));
+                t.setLinePart(i, 0, names, line, 0, index.nameLength(line));
             t.setSeatLabel(i, 1, lines, i, m_codes[size_t(i)], registerLines);
             if (m_excluded[size_t(i)])
                 t.setText(i, 2, texts, 0, excluded);
@@ -158,30 +160,32 @@ public:
             else
                 t.setText(i, 2, lines, i, m_scores[size_t(i)]);
         }
+        sortRanking(t, 2);
+        for (qsizetype r = 0; r < t.size(); ++r) {
+            const std::optional<RankingTable::Origin> name = t.origin(r, 0);
+            if (name && name->source == names && index.isEmptyChair(name->line))
+                t.setLinePart(r, 2, texts, 1, 0, notApplicable.size());
+        }
         return t;
     }
 
 private:
+    void indexRows()
+    {
+        if (!m_indexed)
+            m_rowOf.index(m_codes, false); // the first row of a code counts
+        m_indexed = true;
+    }
+
     QStringList m_lines;
     std::vector<QStringView> m_codes;
     std::vector<QStringView> m_scores;
     CodeIndex m_rowOf;
+    bool m_indexed = false;
     std::vector<qint64> m_total;
     std::vector<bool> m_touched;
     std::vector<bool> m_excluded;
 };
-
-// Sorted by SCORE, then the empty chairs are "SANS OBJET".
-RankingTable finish(RankingTable table)
-{
-    sortRanking(table, 2);
-    for (qsizetype r = 0; r < table.size(); ++r) {
-        const std::optional<QStringView> name = table.textView(r, 0);
-        if (name && name->startsWith(QLatin1String(" CHAISE VIDE")))
-            table.setText(r, 2, notApplicable);
-    }
-    return table;
-}
 
 // Seat order of a POSITION label: player numbers, then Nord, Sud, Est, Ouest by table; other text last.
 std::pair<int, qint64> seatOrder(const QString &label)
@@ -256,9 +260,20 @@ private:
     QHash<qint64, int> m_byHash;
 };
 
-// Each row's column-k text as an id: rows have the same id exactly when their texts are equal.
-std::vector<int> textIds(const RankingTable &table, int k, int &ids)
+// A column's texts as ids: rows have the same id exactly when their texts are equal. With
+// values, each row's value as well, read in the same pass.
+struct ColumnTexts
 {
+    std::vector<int> id;
+    int ids = 0;
+    std::vector<qint64> values;
+};
+
+ColumnTexts columnTexts(const RankingTable &table, int k, bool withValues)
+{
+    ColumnTexts column;
+    if (withValues)
+        column.values.resize(size_t(table.size()));
     const qsizetype n = table.size();
     // Scores are mostly whole numbers written the usual way: those are told apart by value,
     // which is quicker than by text; any other text by itself.
@@ -279,38 +294,45 @@ std::vector<int> textIds(const RankingTable &table, int k, int &ids)
                 texts[i] = made.last();
             }
             const std::optional<qint64> usual = usualNumber(texts[i]);
-            if (!usual)
+            if (!usual) {
+                if (withValues)
+                    column.values[size_t(i)] = value(texts[i]);
                 continue;
+            }
             numbers[i] = *usual;
         }
         isNumber[i] = true;
         present.push_back(numbers[i]);
+        if (withValues)
+            column.values[size_t(i)] = numbers[i];
     }
-    std::vector<int> id(n);
-    NumberIds numberId(present, ids);
+    column.id.resize(size_t(n));
+    NumberIds numberId(present, column.ids);
     QHash<QStringView, int> idOfText;
     for (qsizetype i = 0; i < n; ++i) {
         if (isNumber[i]) {
-            id[i] = numberId(numbers[i]);
+            column.id[i] = numberId(numbers[i]);
         } else {
             const auto it = idOfText.constFind(texts[i]);
-            id[i] = it != idOfText.constEnd() ? *it : *idOfText.insert(texts[i], ids++);
+            column.id[i] = it != idOfText.constEnd() ? *it : *idOfText.insert(texts[i], column.ids++);
         }
     }
-    return id;
+    return column;
 }
 
 // Brings the rows into the order given by `order` (row indices, a permutation): for each place p,
-// the first row from p on whose column-k text is that of the p-th row of the order is exchanged
+// the first row from p on whose column text is that of the p-th row of the order is exchanged
 // with row p.
 // The rows of a text are found in order: a row leaves its text's set only as the set's first (all
-// rows before p are placed), so each text keeps its original rows in one sorted slice, read from
-// the front, and a min-heap of the rows exchanges brought to it.
-void reorder(RankingTable &table, int k, const std::vector<qint32> &order)
+// rows before p are placed), and a row joins it only as its first leaves, from further on; so the
+// first row of a text only moves on. A text of many rows finds its next one by looking on from
+// there (at most n looks for each such text); any other text keeps its original rows in one
+// sorted slice, read from the front, and a min-heap of the rows exchanges brought to it.
+void reorder(RankingTable &table, ColumnTexts column, const std::vector<qint32> &order)
 {
     const qint32 n = qint32(table.size());
-    int ids = 0;
-    std::vector<int> textId = textIds(table, k, ids);
+    const int ids = column.ids;
+    std::vector<int> &textId = column.id;
     std::vector<qint32> start(ids + 1), next(ids), original(n);
     for (qint32 i = 0; i < n; ++i)
         ++start[textId[i] + 1];
@@ -327,8 +349,22 @@ void reorder(RankingTable &table, int k, const std::vector<qint32> &order)
         wanted[p] = textId[order[p]];
     std::vector<std::vector<qint32>> brought(ids);
     const std::greater<qint32> minHeap;
+    std::vector<qint32> first(ids, -1); // for a text of many rows, where its first row was last seen
+    for (int id = 0; id < ids; ++id)
+        if (qint64(start[id + 1] - start[id]) * 64 >= n)
+            first[id] = original[start[id]];
+    std::vector<qint32> rowAt(n); // the exchanges are made on row numbers, the cells moved once
+    for (qint32 i = 0; i < n; ++i)
+        rowAt[i] = i;
     // Takes the first row of a text off its set.
-    const auto takeFirst = [&](int id) {
+    const auto takeFirst = [&](int id, qint32 p) {
+        if (first[id] >= 0) {
+            qint32 r = std::max(first[id], p);
+            while (textId[r] != id)
+                ++r;
+            first[id] = r + 1;
+            return r;
+        }
         std::vector<qint32> &heap = brought[id];
         const bool fromOriginal = next[id] < start[id + 1] && (heap.empty() || original[next[id]] < heap.front());
         if (fromOriginal)
@@ -340,17 +376,20 @@ void reorder(RankingTable &table, int k, const std::vector<qint32> &order)
     };
 
     for (qint32 p = 0; p < n; ++p) {
-        const qint32 r = takeFirst(wanted[p]);
+        const qint32 r = takeFirst(wanted[p], p);
         if (r == p)
             continue;
         // Row p's text now lives at row r: p, the first row of that text, becomes r.
         const int moved = textId[p];
-        takeFirst(moved);
-        brought[moved].push_back(r);
-        std::push_heap(brought[moved].begin(), brought[moved].end(), minHeap);
-        table.swapRows(p, r);
+        if (first[moved] < 0) {
+            takeFirst(moved, p);
+            brought[moved].push_back(r);
+            std::push_heap(brought[moved].begin(), brought[moved].end(), minHeap);
+        }
+        std::swap(rowAt[p], rowAt[r]);
         std::swap(textId[p], textId[r]);
     }
+    table.arrangeRows(rowAt);
 }
 
 // The row indices sorted stably by key (less first).
@@ -531,8 +570,14 @@ NameIndex::NameIndex(const QStringList &playerRegisterList) : m_lines(playerRegi
 {
     std::vector<QStringView> keys;
     keys.reserve(m_lines.size());
-    for (const QString &line : m_lines)
+    m_nameLength.reserve(m_lines.size());
+    m_emptyChair.reserve(m_lines.size());
+    for (const QString &line : m_lines) {
         keys.push_back(digitKey(line));
+        const QStringView name = lines::nameOfEntry(line);
+        m_nameLength.push_back(name.size());
+        m_emptyChair.push_back(name.startsWith(QLatin1String(" CHAISE VIDE")));
+    }
     m_lastLine.index(keys, true);
 }
 
@@ -580,7 +625,7 @@ RankingTable buildGeneralRanking(const Tournament &state)
     }
     draft.add(state.penalties);
     draft.exclude(state.exclusions);
-    return finish(draft.table(state));
+    return draft.ranking(state);
 }
 
 RankingTable roundRanking(const Tournament &state, int round)
@@ -588,28 +633,25 @@ RankingTable roundRanking(const Tournament &state, int round)
     const bool inProgress = round == state.currentRound && state.roundStarted;
     Draft draft(inProgress ? state.scoreList : state.finishedRounds.value(round - 1));
     draft.exclude(state.exclusions);
-    return finish(draft.table(state));
+    return draft.ranking(state);
 }
 
 void sortRanking(RankingTable &table, int column)
 {
     if (table.size() < 2 || column < 0 || column > 2)
         return;
+    ColumnTexts texts = columnTexts(table, column, column == 2);
     std::vector<qint32> order;
     if (column == 2) {
         // Descending by value, floored at -32767: such values never move up.
-        const auto keys = keysOf<qint64>(table, [&](qsizetype r) {
-            const std::optional<qint64> number = table.number(r, 2);
-            const std::optional<QStringView> text = table.textView(r, 2);
-            const qint64 v = number && isShortNumber(*number) ? *number : text ? value(*text) : value(table.cell(r, 2));
-            return std::max<qint64>(v, -32767);
-        });
-        order = descendingOrder(keys);
+        for (qint64 &v : texts.values)
+            v = std::max<qint64>(v, -32767);
+        order = descendingOrder(texts.values);
     } else if (column == 0) {
         order = stableOrder(keysOf<QString>(table, [&](qsizetype r) { return table.cell(r, 0); }), entries::less);
     } else {
         order = stableOrder(keysOf<std::pair<int, qint64>>(table, [&](qsizetype r) { return seatOrder(table.cell(r, 1)); }),
                             std::less<>());
     }
-    reorder(table, column, order);
+    reorder(table, std::move(texts), order);
 }

@@ -81,10 +81,15 @@ public:
     explicit NameIndex(const QStringList &playerRegisterList);
     // The register line the name is read from: -1 when none.
     qsizetype line(QStringView seatCode) const;
+    // A line's name is its first nameLength characters; an empty chair's starts " CHAISE VIDE".
+    qsizetype nameLength(qsizetype line) const { return m_nameLength[size_t(line)]; }
+    bool isEmptyChair(qsizetype line) const { return m_emptyChair[size_t(line)]; }
 
 private:
     const QStringList &m_lines;
     CodeIndex m_lastLine; // seat code -> last line ending with it
+    std::vector<qsizetype> m_nameLength;
+    std::vector<bool> m_emptyChair;
 };
 
 } // namespace ranking

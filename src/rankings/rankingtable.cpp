@@ -147,6 +147,27 @@ void RankingTable::setText(qsizetype row, qsizetype column, const QString &text)
     c->part = {0, qint32(text.size())};
 }
 
+void RankingTable::setLinePart(qsizetype row, qsizetype column, int source, qsizetype line, qsizetype from,
+                               qsizetype length)
+{
+    Cell *c = at(row, column);
+    if (!c || source < 1 || size_t(source) >= m_sources.size() || line < 0 || line >= m_sources[source].size() ||
+        from < 0 || length < 0 || from + length > std::numeric_limits<qint32>::max())
+        return;
+    c->kind = Kind::Text;
+    c->source = quint8(source);
+    c->line = qint32(line);
+    c->part = {qint32(from), qint32(length)};
+}
+
+std::optional<RankingTable::Origin> RankingTable::origin(qsizetype row, qsizetype column) const
+{
+    const Cell *c = at(row, column);
+    if (!c || c->kind != Kind::Text)
+        return std::nullopt;
+    return Origin{c->source, c->line};
+}
+
 void RankingTable::setNumber(qsizetype row, qsizetype column, qint64 number)
 {
     if (Cell *c = at(row, column)) {
@@ -189,9 +210,17 @@ std::optional<QStringView> RankingTable::textView(qsizetype row, qsizetype colum
     return c->kind == Kind::Empty ? QStringView() : view(*c);
 }
 
-void RankingTable::swapRows(qsizetype a, qsizetype b)
+void RankingTable::arrangeRows(const std::vector<qint32> &rowAt)
 {
-    if (a == b || !at(a, 0) || !at(b, 0))
+    const qsizetype width = m_header.size();
+    if (qsizetype(rowAt.size()) != m_rows || width == 0)
         return;
-    std::swap_ranges(at(a, 0), at(a, 0) + m_header.size(), at(b, 0));
+    std::vector<Cell> cells(m_cells.size());
+    for (qsizetype p = 0; p < m_rows; ++p) {
+        const qsizetype from = rowAt[size_t(p)];
+        if (from < 0 || from >= m_rows)
+            return; // not a permutation: the rows stay as they were
+        std::copy_n(m_cells.begin() + from * width, width, cells.begin() + p * width);
+    }
+    m_cells = std::move(cells);
 }

@@ -41,6 +41,9 @@ public:
     // `part` lies in line `line` of source `source`.
     void setText(qsizetype row, qsizetype column, int source, qsizetype line, QStringView part);
     void setText(qsizetype row, qsizetype column, const QString &text);
+    // The characters [from, from + length) of a source line, which the caller knows it holds:
+    // the line itself is not read.
+    void setLinePart(qsizetype row, qsizetype column, int source, qsizetype line, qsizetype from, qsizetype length);
     void setNumber(qsizetype row, qsizetype column, qint64 number);
     // The POSITION label of the seat code `code` (a part of a source line, as for setText) in a
     // register of `registerLines` lines.
@@ -53,7 +56,16 @@ public:
     // A cell set by setText or empty: its text, without copying; otherwise none.
     std::optional<QStringView> textView(qsizetype row, qsizetype column) const;
 
-    void swapRows(qsizetype a, qsizetype b);
+    // The source line a cell set by setText or setLinePart reads from.
+    struct Origin
+    {
+        int source;
+        qsizetype line;
+    };
+    std::optional<Origin> origin(qsizetype row, qsizetype column) const;
+
+    // Row p becomes the row that was at rowAt[p]; rowAt is a permutation of the rows.
+    void arrangeRows(const std::vector<qint32> &rowAt);
 
     friend bool operator==(const RankingTable &a, const RankingTable &b)
     {
