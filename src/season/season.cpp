@@ -345,6 +345,26 @@ QList<NamePair> probableDuplicates(const Season &season)
     return pairs;
 }
 
+QList<Decision> decisions(const Season &season)
+{
+    QList<Decision> list;
+    for (const NamePair &pair : season.merges)
+        list.append({pair, true});
+    for (const NamePair &pair : season.keptApart)
+        list.append({pair, false});
+    return list;
+}
+
+void takeBack(Season &season, qsizetype decision)
+{
+    if (decision < 0)
+        return;
+    if (decision < season.merges.size())
+        season.keptApart.append(season.merges.takeAt(decision));
+    else if (decision - season.merges.size() < season.keptApart.size())
+        season.keptApart.removeAt(decision - season.merges.size());
+}
+
 QString title(const Standing &standing)
 {
     QString text = QStringLiteral("Classement de la saison");

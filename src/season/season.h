@@ -92,6 +92,17 @@ struct Standing
 };
 Standing rank(const Season &season);
 
+// The director's decisions, merges first then the pairs kept apart, as the window lists them.
+// Taking back a merge makes the two names two players again, kept apart so that the pair is not
+// offered again; taking back "kept apart" offers the pair again.
+struct Decision
+{
+    NamePair pair;
+    bool merged = false;
+};
+QList<Decision> decisions(const Season &season);
+void takeBack(Season &season, qsizetype decision);
+
 // The pairs of players the director has not decided about yet, that look like one player
 // written two ways and never played the same evening.
 QList<NamePair> probableDuplicates(const Season &season);

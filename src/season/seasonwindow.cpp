@@ -118,9 +118,25 @@ SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("Seaso
     auto *duplicatesRow = new QHBoxLayout;
     duplicatesRow->addWidget(m_duplicatesList, 1);
     duplicatesRow->addLayout(decisions);
+    // The decisions taken, so that a merge made by mistake can be undone.
+    auto *decisionsLabel = new QLabel(QStringLiteral("Décisions prises :"), duplicates);
+    m_decisionsList = new QListWidget(duplicates);
+    m_decisionsList->setObjectName(QStringLiteral("ListBox3"));
+    m_undo = button(QStringLiteral("UndoBtn"), QStringLiteral("Déf&aire"));
+    m_undo->setToolTip(QStringLiteral("Une fusion défaite sépare les deux noms ; des noms séparés redeviennent des "
+                                      "doublons probables."));
+    connect(m_undo, &QPushButton::clicked, this, &SeasonWindow::undoClicked);
+    auto *undoColumn = new QVBoxLayout;
+    undoColumn->addWidget(m_undo);
+    undoColumn->addStretch();
+    auto *decisionsRow = new QHBoxLayout;
+    decisionsRow->addWidget(m_decisionsList, 1);
+    decisionsRow->addLayout(undoColumn);
     auto *duplicatesLayout = new QVBoxLayout(duplicates);
     duplicatesLayout->addWidget(m_duplicatesLabel);
-    duplicatesLayout->addLayout(duplicatesRow);
+    duplicatesLayout->addLayout(duplicatesRow, 3);
+    duplicatesLayout->addWidget(decisionsLabel);
+    duplicatesLayout->addLayout(decisionsRow, 2);
 
     auto *top = new QHBoxLayout;
     top->addWidget(files, 3);
@@ -146,10 +162,13 @@ SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("Seaso
     QPushButton *exportButton = button(QStringLiteral("ExportBtn"), QStringLiteral("E&xporter..."));
     QPushButton *close = button(QStringLiteral("OKBtn"), QStringLiteral("Fermer"));
     connect(open, &QPushButton::clicked, this, &SeasonWindow::openClicked);
-    connect(save, &QPushButton::clicked, this, &SeasonWindow::saveClicked);
+    connect(save, &QPushButton::clicked, this, &SeasonWindow::save);
     connect(print, &QPushButton::clicked, this, &SeasonWindow::printClicked);
     connect(exportButton, &QPushButton::clicked, this, &SeasonWindow::exportClicked);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(close, &QPushButton::clicked, this, [this] {
+        if (mayClose())
+            accept();
+    });
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(open);
     bottom->addWidget(save);
@@ -172,6 +191,7 @@ SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("Seaso
 void SeasonWindow::addFiles(const QStringList &paths)
 {
     QStringList already;
+    const qsizetype before = m_season.evenings.size();
     {
         BusyCursor busy;
         for (const QString &path : paths) {
@@ -184,7 +204,8 @@ void SeasonWindow::addFiles(const QStringList &paths)
             m_season.evenings.append(season::readEvening(absolute));
         }
     }
-    refresh();
+    if (m_season.evenings.size() > before)
+        changed();
     if (!already.isEmpty())
         platform().messages->information(
             windowCaption, QStringLiteral("Déjà dans la saison, non ajouté : %1.").arg(already.join(QStringLiteral(", "))));
@@ -221,7 +242,7 @@ void SeasonWindow::removeClicked()
         return;
     }
     m_season.evenings.removeAt(row);
-    refresh();
+    changed();
     m_files->setCurrentRow(std::min(row, int(m_files->count()) - 1));
 }
 
@@ -231,7 +252,7 @@ void SeasonWindow::ruleChanged()
         return;
     m_season.rule.measure = m_pcn->isChecked() ? season::Measure::Pcn : season::Measure::Score;
     m_season.rule.best = m_bestOnly->isChecked() ? m_best->value() : 0;
-    refresh();
+    changed();
 }
 
 void SeasonWindow::decide(bool merge)
@@ -242,7 +263,18 @@ void SeasonWindow::decide(bool merge)
         return;
     }
     (merge ? m_season.merges : m_season.keptApart).append(m_duplicates[row]);
-    refresh();
+    changed();
+}
+
+void SeasonWindow::undoClicked()
+{
+    const int row = m_decisionsList->currentRow();
+    if (row < 0 || row >= m_season.merges.size() + m_season.keptApart.size()) {
+        platform().messages->information(windowCaption, QStringLiteral("Choisissez d'abord la décision à défaire."));
+        return;
+    }
+    season::takeBack(m_season, row);
+    changed();
 }
 
 void SeasonWindow::openSeasonFile(const QString &path)
@@ -254,7 +286,8 @@ void SeasonWindow::openSeasonFile(const QString &path)
     }
     if (!Application::report(opened.outcome))
         return;
-    m_season = opened.season;
+    m_season = m_saved = opened.season;
+    m_modified = false;
     m_path = path;
     refresh();
     if (!opened.missing.isEmpty())
@@ -266,22 +299,51 @@ void SeasonWindow::openClicked()
     const QString path = platform().fileDialogs->openFile(QStringLiteral("Ouvrir une saison"),
                                                           QStringLiteral("Fichiers saison|*.sai"), QStringLiteral("sai"),
                                                           QStringLiteral("*.sai"));
-    if (!path.isEmpty())
+    if (!path.isEmpty() && mayClose())
         openSeasonFile(path);
 }
 
-void SeasonWindow::saveClicked()
+bool SeasonWindow::mayClose()
+{
+    if (!m_modified)
+        return true;
+    switch (platform().messages->show(QStringLiteral("Attention"),
+                                      QStringLiteral("Vous n'avez pas sauvegardé la saison, voulez-vous le faire ?"),
+                                      Messages::Icon::Question, Messages::Yes | Messages::No | Messages::Cancel)) {
+    case Messages::Yes:
+        return save();
+    case Messages::No:
+        // The window stays for the next use: it shows the season as it was saved.
+        m_season = m_saved;
+        m_modified = false;
+        refresh();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SeasonWindow::reject()
+{
+    if (mayClose())
+        Dialog::reject();
+}
+
+bool SeasonWindow::save()
 {
     const QString title = QStringLiteral("Enregistrer la saison");
     const QString path = platform().fileDialogs->saveFile(title, QStringLiteral("Fichiers saison|*.sai"),
                                                           QStringLiteral("sai"),
                                                           m_path.isEmpty() ? QStringLiteral("Saison.sai") : m_path);
     if (path.isEmpty() || (path != m_path && !confirmReplace(title, path)))
-        return;
+        return false;
     if (!Application::report(season::saveSeason(m_season, path)))
-        return;
+        return false;
     m_path = path;
+    m_saved = m_season;
+    m_modified = false;
     refresh();
+    return true;
 }
 
 void SeasonWindow::printClicked()
@@ -338,6 +400,13 @@ void SeasonWindow::refresh()
     m_merge->setEnabled(!m_duplicates.isEmpty());
     m_apart->setEnabled(!m_duplicates.isEmpty());
 
+    const QList<season::Decision> decisions = season::decisions(m_season);
+    m_decisionsList->clear();
+    for (const season::Decision &decision : decisions)
+        m_decisionsList->addItem((decision.merged ? QStringLiteral("Fusionnés : %1  /  %2") : QStringLiteral("Séparés : %1  /  %2"))
+                                     .arg(decision.pair.first, decision.pair.second));
+    m_undo->setEnabled(!decisions.isEmpty());
+
     const exporting::Table table = season::exportTable(m_standing);
     m_grid->clear();
     m_grid->setColumnCount(int(table.header.size()) + 1);
@@ -354,4 +423,10 @@ void SeasonWindow::refresh()
     }
     m_grid->resizeColumnsToContents();
     setWindowTitle(m_path.isEmpty() ? windowCaption : windowCaption + QStringLiteral(" — ") + QFileInfo(m_path).fileName());
+}
+
+void SeasonWindow::changed()
+{
+    m_modified = true;
+    refresh();
 }

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QComboBox>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -336,6 +337,72 @@ private slots:
         QFile document(pdf);
         QVERIFY(document.open(QIODevice::ReadOnly));
         QVERIFY(document.read(5) == "%PDF-");
+    }
+
+    // A merge made by mistake undone, then the question about changes not saved: on closing the
+    // window and on quitting the program while it is open. Last: Quit ends the event loops.
+    void undoneMergeAndUnsavedSeason()
+    {
+        TestPlatform p;
+        makeSeason(p);
+        Application app;
+        app.mainWindow().show();
+        app.mainWindow().firstActivation();
+        app.state().modified = false;
+        p.messages.clear();
+        SeasonWindow &window = app.window<SeasonWindow>();
+        auto *duplicates = child<QListWidget>(window, "ListBox2");
+        auto *decisions = child<QListWidget>(window, "ListBox3");
+        const QString saved = m_dir.filePath(QStringLiteral("printemps.sai"));
+        const QString question = QStringLiteral("Vous n'avez pas sauvegardé la saison, voulez-vous le faire ?");
+        QVERIFY(drive(window, triggering(app, "&Saison..."), [&] {
+            window.addFiles({m_first, m_second});
+            duplicates->setCurrentRow(0);
+            click(window, "MergeBtn");
+            auto *grid = child<QTableWidget>(window, "Grid1");
+            QCOMPARE(grid->rowCount(), 24);
+            QCOMPARE(itemsOf(decisions), QStringList{QStringLiteral("Fusionnés : NOM05 Prenom  /  NOM05 Prénom")});
+            decisions->setCurrentRow(0);
+            click(window, "UndoBtn");
+            QCOMPARE(itemsOf(decisions), QStringList{QStringLiteral("Séparés : NOM05 Prenom  /  NOM05 Prénom")});
+            QCOMPARE(duplicates->count(), 0);
+            QCOMPARE(grid->rowCount(), 25);
+            p.messages.answers = {Messages::Cancel};
+            click(window, "OKBtn");
+            QVERIFY(window.isVisible());
+            p.messages.answers = {Messages::Yes};
+            p.fileDialogs.saveAnswers = {saved};
+            QTest::keyClick(&window, Qt::Key_Escape);
+            QVERIFY(!window.isVisible());
+        }));
+        QCOMPARE(p.messages.texts(), (QStringList{question, question}));
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().endsWith("[FUSIONS]\r\n[DISTINCTS]\r\nNOM05 Prenom\tNOM05 Pr\xc3\xa9nom\r\n"));
+
+        // "Kept apart" undone offers the pair again; No brings the season back as saved.
+        QVERIFY(drive(window, triggering(app, "&Saison..."), [&] {
+            decisions->setCurrentRow(0);
+            click(window, "UndoBtn");
+            QCOMPARE(duplicates->count(), 1);
+            p.messages.answers = {Messages::No};
+            click(window, "OKBtn");
+        }));
+        QCOMPARE(window.season().keptApart.size(), 1);
+        QCOMPARE(decisions->count(), 1);
+
+        p.messages.clear();
+        QVERIFY(drive(window, triggering(app, "&Saison..."), [&] {
+            child<QRadioButton>(window, "RadioButton2")->click();
+            p.messages.answers = {Messages::Cancel};
+            trigger(app, "&Quitter");
+            QVERIFY(window.isVisible() && app.mainWindow().isVisible());
+            p.messages.answers = {Messages::No};
+            trigger(app, "&Quitter");
+            QVERIFY(!app.mainWindow().isVisible());
+        }));
+        QCOMPARE(p.messages.texts(), (QStringList{question, question}));
+        QCOMPARE(window.season().rule.measure, Measure::Score);
     }
 };
 
