@@ -89,6 +89,7 @@ struct Standing
     };
     QList<Row> rows;
     QString firstDate, lastDate;
+    Rule rule;
 };
 Standing rank(const Season &season);
 
@@ -109,6 +110,8 @@ QList<NamePair> probableDuplicates(const Season &season);
 
 // "Classement de la saison du " first " au " last date.
 QString title(const Standing &standing);
+// The tournaments counted and the rule: "3 tournois — somme des scores du classement général".
+QString ruleLine(const Standing &standing);
 
 // The season file (".sai"): UTF-8, CR LF lines. The tournament files lying beside it or below it
 // are written relative to its folder.
