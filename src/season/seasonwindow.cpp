@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -41,6 +42,12 @@ QString described(const season::Evening &evening)
     return QStringLiteral("%1 — %2, %3 — %4").arg(where, players, rounds, file);
 }
 
+// A list a few lines high, so that the ranking keeps most of the window.
+void fewLines(QListWidget *list, int lines)
+{
+    list->setMaximumHeight(list->fontMetrics().height() * lines + 2 * list->frameWidth() + 6);
+}
+
 bool confirmReplace(const QString &title, const QString &path)
 {
     return !QFileInfo::exists(path) ||
@@ -56,6 +63,8 @@ SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("Seaso
     auto *files = new QGroupBox(QStringLiteral("Tournois de la saison"), this);
     m_files = new QListWidget(files);
     m_files->setObjectName(QStringLiteral("ListBox1"));
+    m_files->setWordWrap(true); // a long place name wraps rather than hides the file's name
+    m_files->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPushButton *add = button(QStringLiteral("AddBtn"), QStringLiteral("Ajouter un &tournoi..."));
     QPushButton *folder = button(QStringLiteral("FolderBtn"), QStringLiteral("Ajouter un &dossier..."));
     QPushButton *remove = button(QStringLiteral("RemoveBtn"), QStringLiteral("&Retirer"));
@@ -105,44 +114,43 @@ SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("Seaso
     auto *duplicates = new QGroupBox(QStringLiteral("Doublons probables"), this);
     m_duplicatesLabel = new QLabel(duplicates);
     m_duplicatesLabel->setWordWrap(true);
+    m_duplicatesLabel->setMinimumHeight(2 * m_duplicatesLabel->fontMetrics().lineSpacing()); // steady as its text changes
     m_duplicatesList = new QListWidget(duplicates);
     m_duplicatesList->setObjectName(QStringLiteral("ListBox2"));
     m_merge = button(QStringLiteral("MergeBtn"), QStringLiteral("&Fusionner"));
     m_apart = button(QStringLiteral("ApartBtn"), QStringLiteral("&Garder séparés"));
     connect(m_merge, &QPushButton::clicked, this, [this] { decide(true); });
     connect(m_apart, &QPushButton::clicked, this, [this] { decide(false); });
-    auto *decisions = new QVBoxLayout;
-    decisions->addWidget(m_merge);
-    decisions->addWidget(m_apart);
-    decisions->addStretch();
-    auto *duplicatesRow = new QHBoxLayout;
-    duplicatesRow->addWidget(m_duplicatesList, 1);
-    duplicatesRow->addLayout(decisions);
     // The decisions taken, so that a merge made by mistake can be undone.
     auto *decisionsLabel = new QLabel(QStringLiteral("Décisions prises :"), duplicates);
     m_decisionsList = new QListWidget(duplicates);
     m_decisionsList->setObjectName(QStringLiteral("ListBox3"));
+    fewLines(m_duplicatesList, 4);
+    fewLines(m_decisionsList, 3);
     m_undo = button(QStringLiteral("UndoBtn"), QStringLiteral("Déf&aire"));
     m_undo->setToolTip(QStringLiteral("Une fusion défaite sépare les deux noms ; des noms séparés redeviennent des "
                                       "doublons probables."));
     connect(m_undo, &QPushButton::clicked, this, &SeasonWindow::undoClicked);
+    auto *decideColumn = new QVBoxLayout;
+    decideColumn->addWidget(m_merge);
+    decideColumn->addWidget(m_apart);
+    decideColumn->addStretch();
     auto *undoColumn = new QVBoxLayout;
     undoColumn->addWidget(m_undo);
     undoColumn->addStretch();
-    auto *decisionsRow = new QHBoxLayout;
-    decisionsRow->addWidget(m_decisionsList, 1);
-    decisionsRow->addLayout(undoColumn);
-    auto *duplicatesLayout = new QVBoxLayout(duplicates);
-    duplicatesLayout->addWidget(m_duplicatesLabel);
-    duplicatesLayout->addLayout(duplicatesRow, 3);
-    duplicatesLayout->addWidget(decisionsLabel);
-    duplicatesLayout->addLayout(decisionsRow, 2);
+    auto *duplicatesLayout = new QGridLayout(duplicates);
+    duplicatesLayout->addWidget(m_duplicatesLabel, 0, 0, 1, 2);
+    duplicatesLayout->addWidget(m_duplicatesList, 1, 0);
+    duplicatesLayout->addLayout(decideColumn, 1, 1);
+    duplicatesLayout->addWidget(decisionsLabel, 2, 0, 1, 2);
+    duplicatesLayout->addWidget(m_decisionsList, 3, 0);
+    duplicatesLayout->addLayout(undoColumn, 3, 1);
 
     auto *top = new QHBoxLayout;
     top->addWidget(files, 3);
     auto *right = new QVBoxLayout;
     right->addWidget(rule);
-    right->addWidget(duplicates, 1);
+    right->addWidget(duplicates);
     top->addLayout(right, 2);
 
     // The ranking.
@@ -151,6 +159,7 @@ SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("Seaso
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
 
     // Files, printout, export.
     QPushButton *open = button(QStringLiteral("OpenBtn"), QStringLiteral("&Ouvrir une saison..."));
@@ -184,7 +193,7 @@ SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("Seaso
     layout->addLayout(top);
     layout->addWidget(m_grid, 1);
     layout->addLayout(bottom);
-    resize(900, 640);
+    resize(1000, 720);
     refresh();
 }
 
@@ -390,17 +399,18 @@ void SeasonWindow::refresh()
     for (const season::Evening &evening : std::as_const(m_season.evenings))
         m_files->addItem(described(evening));
 
+    const QList<season::Decision> decisions = season::decisions(m_season);
     m_duplicatesList->clear();
     for (const season::NamePair &pair : std::as_const(m_duplicates))
         m_duplicatesList->addItem(QStringLiteral("%1  /  %2").arg(pair.first, pair.second));
     m_duplicatesLabel->setText(m_duplicates.isEmpty()
-                                   ? QStringLiteral("Aucun nom ne ressemble à un autre.")
+                                   ? (decisions.isEmpty() ? QStringLiteral("Aucun nom ne ressemble à un autre.")
+                                                          : QStringLiteral("Plus aucun doublon probable à examiner."))
                                    : QStringLiteral("Ces noms désignent-ils le même joueur ? Fusionnez-les, ou gardez-les "
                                                     "séparés : votre choix est enregistré avec la saison."));
     m_merge->setEnabled(!m_duplicates.isEmpty());
     m_apart->setEnabled(!m_duplicates.isEmpty());
 
-    const QList<season::Decision> decisions = season::decisions(m_season);
     m_decisionsList->clear();
     for (const season::Decision &decision : decisions)
         m_decisionsList->addItem((decision.merged ? QStringLiteral("Fusionnés : %1  /  %2") : QStringLiteral("Séparés : %1  /  %2"))
