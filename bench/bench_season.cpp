@@ -1,6 +1,7 @@
 // Times what the season window does when a season file is opened (read every tournament file,
 // rank, look for probable duplicates) beside the time it takes only to read the same files'
-// bytes. Build in Release for numbers worth comparing.
+// bytes. Build in Release for numbers worth comparing. "bench_season dossier" leaves the season
+// file and its tournaments in that folder, to look at a large season in the program.
 
 #include "timing.h"
 #include "tournament/workingfilenames.h"
@@ -91,8 +92,9 @@ void writeEvening(const QString &path, int evening, const QStringList &club, std
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString work = dir.filePath(QStringLiteral("travail"));
+    QTemporaryDir scratch;
+    const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : scratch.path());
+    const QString work = scratch.filePath(QStringLiteral("travail"));
     QDir().mkpath(work);
     Platform services;
     services.files = WorkingFiles(work);
