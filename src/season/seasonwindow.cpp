@@ -48,6 +48,16 @@ void fewLines(QListWidget *list, int lines)
     list->setMaximumHeight(list->fontMetrics().height() * lines + 2 * list->frameWidth() + 6);
 }
 
+// Buttons one under the other, at the top.
+QVBoxLayout *buttonColumn(std::initializer_list<QWidget *> buttons)
+{
+    auto *column = new QVBoxLayout;
+    for (QWidget *b : buttons)
+        column->addWidget(b);
+    column->addStretch();
+    return column;
+}
+
 bool confirmReplace(const QString &title, const QString &path)
 {
     return !QFileInfo::exists(path) ||
@@ -71,14 +81,9 @@ SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("Seaso
     connect(add, &QPushButton::clicked, this, &SeasonWindow::addClicked);
     connect(folder, &QPushButton::clicked, this, &SeasonWindow::folderClicked);
     connect(remove, &QPushButton::clicked, this, &SeasonWindow::removeClicked);
-    auto *fileButtons = new QVBoxLayout;
-    fileButtons->addWidget(add);
-    fileButtons->addWidget(folder);
-    fileButtons->addWidget(remove);
-    fileButtons->addStretch();
     auto *filesLayout = new QHBoxLayout(files);
     filesLayout->addWidget(m_files, 1);
-    filesLayout->addLayout(fileButtons);
+    filesLayout->addLayout(buttonColumn({add, folder, remove}));
 
     // The rule.
     auto *rule = new QGroupBox(QStringLiteral("Règle du classement"), this);
@@ -131,20 +136,13 @@ SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("Seaso
     m_undo->setToolTip(QStringLiteral("Une fusion défaite sépare les deux noms ; des noms séparés redeviennent des "
                                       "doublons probables."));
     connect(m_undo, &QPushButton::clicked, this, &SeasonWindow::undoClicked);
-    auto *decideColumn = new QVBoxLayout;
-    decideColumn->addWidget(m_merge);
-    decideColumn->addWidget(m_apart);
-    decideColumn->addStretch();
-    auto *undoColumn = new QVBoxLayout;
-    undoColumn->addWidget(m_undo);
-    undoColumn->addStretch();
     auto *duplicatesLayout = new QGridLayout(duplicates);
     duplicatesLayout->addWidget(m_duplicatesLabel, 0, 0, 1, 2);
     duplicatesLayout->addWidget(m_duplicatesList, 1, 0);
-    duplicatesLayout->addLayout(decideColumn, 1, 1);
+    duplicatesLayout->addLayout(buttonColumn({m_merge, m_apart}), 1, 1);
     duplicatesLayout->addWidget(decisionsLabel, 2, 0, 1, 2);
     duplicatesLayout->addWidget(m_decisionsList, 3, 0);
-    duplicatesLayout->addLayout(undoColumn, 3, 1);
+    duplicatesLayout->addLayout(buttonColumn({m_undo}), 3, 1);
 
     auto *top = new QHBoxLayout;
     top->addWidget(files, 3);
