@@ -18,6 +18,9 @@ public:
     // className is the window's objectName; f1Keyword, when given, is the help topic of F1.
     Dialog(Application &app, const QString &className, const QString &caption, const QString &f1Keyword = {});
 
+    // Asked before the program quits while the window is open: false keeps both open.
+    virtual bool mayClose() { return true; }
+
 protected:
     virtual void activated() {}
     void showEvent(QShowEvent *event) override;

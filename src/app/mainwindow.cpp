@@ -178,6 +178,12 @@ void MainWindow::quit()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // A window open on work of its own not saved (the season) asks first, and may stay.
+    for (QWidget *window : m_app.windows())
+        if (auto *dialog = qobject_cast<Dialog *>(window); dialog && dialog->isVisible() && !dialog->mayClose()) {
+            event->ignore();
+            return;
+        }
     // The working files stay as they are, for the recovery at the next start.
     event->accept();
     QApplication::quit();

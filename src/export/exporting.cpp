@@ -57,6 +57,11 @@ bool isInteger(const QString &cell)
     return integer.match(cell).hasMatch();
 }
 
+bool isLeftOut(const QString &cell)
+{
+    return cell.startsWith(QLatin1Char('(')) && cell.endsWith(QLatin1Char(')')) && isInteger(cell.mid(1, cell.size() - 2));
+}
+
 QString csvField(const QString &cell)
 {
     if (isInteger(cell))
@@ -86,7 +91,7 @@ const char *style = R"(body { font-family: Arial, Helvetica, sans-serif; margin:
 h1 { font-size: 1.4em; margin: 0 0 .2em; }
 p.tournoi { margin: 0 0 1em; }
 table { border-collapse: collapse; }
-th, td { border: 1px solid #999; padding: .2em .7em; text-align: left; }
+th, td { border: 1px solid #999; padding: .2em .7em; text-align: left; white-space: nowrap; }
 th { background: #eee; }
 td.nombre { text-align: right; }
 @media print {
@@ -208,7 +213,9 @@ QByteArray html(const Table &table)
             page += QStringLiteral("<td class=\"nombre\">%1</td>").arg(r + 1);
         for (const QString &cell : table.rows[r])
             page += isInteger(cell) ? QStringLiteral("<td class=\"nombre\">%1</td>").arg(cell.toLongLong())
-                                    : QStringLiteral("<td>%1</td>").arg(escaped(cell));
+                    // a number left out of a total, "(120)", stays in its column's alignment
+                    : isLeftOut(cell) ? QStringLiteral("<td class=\"nombre\">%1</td>").arg(escaped(cell))
+                                      : QStringLiteral("<td>%1</td>").arg(escaped(cell));
         page += QStringLiteral("</tr>\n");
     }
     page += QStringLiteral("</tbody>\n</table>\n</body>\n</html>\n");

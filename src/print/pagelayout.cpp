@@ -50,11 +50,16 @@ bool PageLayout::breakIfFull()
 {
     if (m_slot < m_slots - 1)
         return false;
+    nextPage();
+    return true;
+}
+
+void PageLayout::nextPage()
+{
     footer();
     m_canvas.newPage();
     frame();
     m_slot = 0;
-    return true;
 }
 
 QString PageLayout::pageText() const

@@ -34,6 +34,8 @@ public:
     // When the page is full, prints its footer, starts a new page with its frame and restarts
     // the slots at 0. A page too short to reach the test still breaks.
     bool breakIfFull();
+    // Prints the footer and starts a new page with its frame, the slots at 0.
+    void nextPage();
 
     void footer(const QString &text = {});
     QString pageText() const;

@@ -244,6 +244,7 @@ Standing rank(const Season &season)
     Grouping grouping(season);
     Standing standing;
     standing.columns = grouping.columns;
+    standing.rule = season.rule;
     standing.header = {QStringLiteral("Joueur"), QStringLiteral("Tournois")};
     for (int c : std::as_const(standing.columns)) {
         const Evening &evening = season.evenings[c];
@@ -345,6 +346,26 @@ QList<NamePair> probableDuplicates(const Season &season)
     return pairs;
 }
 
+QList<Decision> decisions(const Season &season)
+{
+    QList<Decision> list;
+    for (const NamePair &pair : season.merges)
+        list.append({pair, true});
+    for (const NamePair &pair : season.keptApart)
+        list.append({pair, false});
+    return list;
+}
+
+void takeBack(Season &season, qsizetype decision)
+{
+    if (decision < 0)
+        return;
+    if (decision < season.merges.size())
+        season.keptApart.append(season.merges.takeAt(decision));
+    else if (decision - season.merges.size() < season.keptApart.size())
+        season.keptApart.removeAt(decision - season.merges.size());
+}
+
 QString title(const Standing &standing)
 {
     QString text = QStringLiteral("Classement de la saison");
@@ -353,6 +374,19 @@ QString title(const Standing &standing)
     if (standing.firstDate == standing.lastDate)
         return text + QStringLiteral(" du ") + standing.firstDate;
     return text + QStringLiteral(" du ") + standing.firstDate + QStringLiteral(" au ") + standing.lastDate;
+}
+
+QString ruleLine(const Standing &standing)
+{
+    const qsizetype count = standing.columns.size();
+    QString line = (count == 1 ? QStringLiteral("1 tournoi") : QStringLiteral("%1 tournois").arg(count)) +
+                   (standing.rule.measure == Measure::Pcn ? QStringLiteral(" — somme des points PCN")
+                                                          : QStringLiteral(" — somme des scores du classement général"));
+    if (standing.rule.best == 1)
+        line += QStringLiteral(", le meilleur résultat de chaque joueur");
+    else if (standing.rule.best > 1)
+        line += QStringLiteral(", les %1 meilleurs résultats de chaque joueur").arg(standing.rule.best);
+    return line;
 }
 
 // The season file:
@@ -466,6 +500,7 @@ exporting::Table exportTable(const Standing &standing)
 {
     exporting::Table table;
     table.title = title(standing);
+    table.tournament = ruleLine(standing);
     table.ranked = true;
     table.header = standing.header;
     for (const Standing::Row &row : standing.rows)
@@ -474,34 +509,117 @@ exporting::Table exportTable(const Standing &standing)
     return table;
 }
 
+namespace {
+
+// The evenings' headers as printed: "dd/MM" when every evening has a date and the season spans
+// less than a year (the title gives the years), else as shown.
+QStringList printedHeaders(const Standing &standing)
+{
+    QStringList headers = standing.header.mid(2, standing.columns.size());
+    const QDate first = dateOf(standing.firstDate), last = dateOf(standing.lastDate);
+    if (!first.isValid() || !last.isValid() || first.daysTo(last) >= 365)
+        return headers;
+    QStringList shortened;
+    for (const QString &header : std::as_const(headers)) {
+        const QDate date = dateOf(header);
+        if (!date.isValid())
+            return headers;
+        shortened.append(date.toString(QStringLiteral("dd/MM")));
+    }
+    return shortened;
+}
+
+// Consecutive evenings in groups that each fit `room` beside the columns every page repeats,
+// as even as they can be: [first, end) of each group.
+QList<QPair<int, int>> groupsThatFit(const QList<int> &widths, int room)
+{
+    const int n = int(widths.size());
+    for (int groups = 1; groups <= std::max(1, n); ++groups) {
+        QList<QPair<int, int>> split;
+        bool fits = true;
+        for (int g = 0, begin = 0; g < groups; ++g) {
+            const int end = int(qint64(n) * (g + 1) / groups);
+            const int used = std::accumulate(widths.begin() + begin, widths.begin() + end, 0);
+            fits = fits && (used <= room || end - begin <= 1);
+            split.append({begin, end});
+            begin = end;
+        }
+        if (fits)
+            return split;
+    }
+    return {{0, n}};
+}
+
+} // namespace
+
 bool print(Canvas &canvas, const PrintFont &font, const Standing &standing)
 {
-    // Every evening is a column: many evenings print smaller.
-    PrintFont small = font;
-    const qsizetype columns = standing.columns.size();
-    if (columns > 6)
-        small.size = std::max(5, int(font.size * 6 / columns));
+    // Many evenings do not shrink the print: their columns go over several groups of pages, each
+    // repeating rank, name, tournaments played and total, each page its header row.
     const QString measure = QStringLiteral("Classement de la saison");
-    PageLayout page(canvas, small, measure);
+    PageLayout page(canvas, font, measure);
     if (!page.begin())
         return false;
-    page.title(title(standing), measure, 2);
-    const int w = page.width();
-    // Rank, name, then the tournaments played, each evening and the total spread over the rest.
-    QList<int> xs = {100};
-    const int first = w / 3, step = int((w - first) / (columns + 2));
-    for (qsizetype k = 0; k < columns + 2; ++k)
-        xs.append(first + int(k) * step);
     const exporting::Table table = exportTable(standing);
-    page.startRows(3);
-    for (qsizetype r = 0; r <= table.rows.size(); ++r) {
-        const int y = page.nextRow();
-        const QStringList &cells = r == 0 ? table.header : table.rows[r - 1];
-        if (r > 0)
-            canvas.drawText(20, y, QString::number(r));
-        for (qsizetype k = 0; k < cells.size() && k < xs.size(); ++k)
-            canvas.drawText(xs[k], y, cells[k]);
-        page.breakIfFull();
+    const qsizetype columns = standing.columns.size();
+    const QStringList evenings = printedHeaders(standing);
+    const int gap = canvas.textWidth(QStringLiteral("  "));
+    auto widest = [&](qsizetype k, const QString &header) {
+        int w = canvas.textWidth(header);
+        for (const QStringList &row : table.rows)
+            w = std::max(w, canvas.textWidth(row[k]));
+        return w + gap;
+    };
+    const int nameX = std::max(100, 20 + canvas.textWidth(QString::number(table.rows.size())) + gap);
+    const int nameWidth = widest(0, table.header[0]);
+    const int playedWidth = widest(1, table.header[1]);
+    const int totalWidth = widest(columns + 2, table.header.last());
+    QList<int> widths;
+    for (qsizetype c = 0; c < columns; ++c)
+        widths.append(widest(c + 2, evenings[c]));
+    const int right = page.width() - 20; // numbers end there, inside the frame
+    const QList<QPair<int, int>> groups =
+        groupsThatFit(widths, right - nameX - nameWidth - playedWidth - totalWidth);
+
+    for (qsizetype g = 0; g < groups.size(); ++g) {
+        const auto [begin, end] = groups[g];
+        if (g > 0)
+            page.nextPage();
+        QString heading = title(standing);
+        if (groups.size() > 1)
+            heading += QStringLiteral(" — tournois %1 à %2 sur %3").arg(begin + 1).arg(end).arg(columns);
+        page.title(heading, measure, 2);
+        page.startRows(3);
+        canvas.drawText(nameX, page.nextRow(), table.tournament);
+        // The right edge of each numeric column, numbers set flush right; a few evenings spread
+        // over the page rather than crowd its left side.
+        const int used = nameX + nameWidth + playedWidth + totalWidth +
+                         std::accumulate(widths.begin() + begin, widths.begin() + end, 0);
+        const int spread = std::clamp((right - used) / (end - begin + 2), 0, canvas.textWidth(QStringLiteral("00000000")));
+        QList<int> ends = {nameX + nameWidth + playedWidth + spread};
+        for (int c = begin; c < end; ++c)
+            ends.append(ends.last() + widths[c] + spread);
+        ends.append(ends.last() + totalWidth + spread);
+        auto drawRow = [&](const QString &rank, const QStringList &cells, const QStringList &heads) {
+            const int y = page.nextRow();
+            canvas.drawText(20, y, rank);
+            canvas.drawText(nameX, y, cells[0]);
+            QStringList numbers = {cells[1]};
+            for (int c = begin; c < end; ++c)
+                numbers.append(heads.isEmpty() ? cells[c + 2] : heads[c]);
+            numbers.append(cells.last());
+            for (qsizetype k = 0; k < numbers.size(); ++k)
+                canvas.drawText(ends[k] - canvas.textWidth(numbers[k]), y, numbers[k]);
+        };
+        for (qsizetype r = 0; r < table.rows.size(); ++r) {
+            if (r == 0 || page.slot() == 0)
+                drawRow(QString(), table.header, evenings);
+            drawRow(QString::number(r + 1), table.rows[r], {});
+            if (r + 1 < table.rows.size()) // no empty page after a group's last row
+                page.breakIfFull();
+        }
+        if (table.rows.isEmpty())
+            drawRow(QString(), table.header, evenings);
     }
     page.finish();
     return true;

@@ -89,8 +89,20 @@ struct Standing
     };
     QList<Row> rows;
     QString firstDate, lastDate;
+    Rule rule;
 };
 Standing rank(const Season &season);
+
+// The director's decisions, merges first then the pairs kept apart, as the window lists them.
+// Taking back a merge makes the two names two players again, kept apart so that the pair is not
+// offered again; taking back "kept apart" offers the pair again.
+struct Decision
+{
+    NamePair pair;
+    bool merged = false;
+};
+QList<Decision> decisions(const Season &season);
+void takeBack(Season &season, qsizetype decision);
 
 // The pairs of players the director has not decided about yet, that look like one player
 // written two ways and never played the same evening.
@@ -98,6 +110,8 @@ QList<NamePair> probableDuplicates(const Season &season);
 
 // "Classement de la saison du " first " au " last date.
 QString title(const Standing &standing);
+// The tournaments counted and the rule: "3 tournois — somme des scores du classement général".
+QString ruleLine(const Standing &standing);
 
 // The season file (".sai"): UTF-8, CR LF lines. The tournament files lying beside it or below it
 // are written relative to its folder.

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -41,6 +42,22 @@ QString described(const season::Evening &evening)
     return QStringLiteral("%1 — %2, %3 — %4").arg(where, players, rounds, file);
 }
 
+// A list a few lines high, so that the ranking keeps most of the window.
+void fewLines(QListWidget *list, int lines)
+{
+    list->setMaximumHeight(list->fontMetrics().height() * lines + 2 * list->frameWidth() + 6);
+}
+
+// Buttons one under the other, at the top.
+QVBoxLayout *buttonColumn(std::initializer_list<QWidget *> buttons)
+{
+    auto *column = new QVBoxLayout;
+    for (QWidget *b : buttons)
+        column->addWidget(b);
+    column->addStretch();
+    return column;
+}
+
 bool confirmReplace(const QString &title, const QString &path)
 {
     return !QFileInfo::exists(path) ||
@@ -56,20 +73,17 @@ SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("Seaso
     auto *files = new QGroupBox(QStringLiteral("Tournois de la saison"), this);
     m_files = new QListWidget(files);
     m_files->setObjectName(QStringLiteral("ListBox1"));
+    m_files->setWordWrap(true); // a long place name wraps rather than hides the file's name
+    m_files->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPushButton *add = button(QStringLiteral("AddBtn"), QStringLiteral("Ajouter un &tournoi..."));
     QPushButton *folder = button(QStringLiteral("FolderBtn"), QStringLiteral("Ajouter un &dossier..."));
     QPushButton *remove = button(QStringLiteral("RemoveBtn"), QStringLiteral("&Retirer"));
     connect(add, &QPushButton::clicked, this, &SeasonWindow::addClicked);
     connect(folder, &QPushButton::clicked, this, &SeasonWindow::folderClicked);
     connect(remove, &QPushButton::clicked, this, &SeasonWindow::removeClicked);
-    auto *fileButtons = new QVBoxLayout;
-    fileButtons->addWidget(add);
-    fileButtons->addWidget(folder);
-    fileButtons->addWidget(remove);
-    fileButtons->addStretch();
     auto *filesLayout = new QHBoxLayout(files);
     filesLayout->addWidget(m_files, 1);
-    filesLayout->addLayout(fileButtons);
+    filesLayout->addLayout(buttonColumn({add, folder, remove}));
 
     // The rule.
     auto *rule = new QGroupBox(QStringLiteral("Règle du classement"), this);
@@ -105,28 +119,36 @@ SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("Seaso
     auto *duplicates = new QGroupBox(QStringLiteral("Doublons probables"), this);
     m_duplicatesLabel = new QLabel(duplicates);
     m_duplicatesLabel->setWordWrap(true);
+    m_duplicatesLabel->setMinimumHeight(2 * m_duplicatesLabel->fontMetrics().lineSpacing()); // steady as its text changes
     m_duplicatesList = new QListWidget(duplicates);
     m_duplicatesList->setObjectName(QStringLiteral("ListBox2"));
     m_merge = button(QStringLiteral("MergeBtn"), QStringLiteral("&Fusionner"));
     m_apart = button(QStringLiteral("ApartBtn"), QStringLiteral("&Garder séparés"));
     connect(m_merge, &QPushButton::clicked, this, [this] { decide(true); });
     connect(m_apart, &QPushButton::clicked, this, [this] { decide(false); });
-    auto *decisions = new QVBoxLayout;
-    decisions->addWidget(m_merge);
-    decisions->addWidget(m_apart);
-    decisions->addStretch();
-    auto *duplicatesRow = new QHBoxLayout;
-    duplicatesRow->addWidget(m_duplicatesList, 1);
-    duplicatesRow->addLayout(decisions);
-    auto *duplicatesLayout = new QVBoxLayout(duplicates);
-    duplicatesLayout->addWidget(m_duplicatesLabel);
-    duplicatesLayout->addLayout(duplicatesRow);
+    // The decisions taken, so that a merge made by mistake can be undone.
+    auto *decisionsLabel = new QLabel(QStringLiteral("Décisions prises :"), duplicates);
+    m_decisionsList = new QListWidget(duplicates);
+    m_decisionsList->setObjectName(QStringLiteral("ListBox3"));
+    fewLines(m_duplicatesList, 4);
+    fewLines(m_decisionsList, 3);
+    m_undo = button(QStringLiteral("UndoBtn"), QStringLiteral("Déf&aire"));
+    m_undo->setToolTip(QStringLiteral("Une fusion défaite sépare les deux noms ; des noms séparés redeviennent des "
+                                      "doublons probables."));
+    connect(m_undo, &QPushButton::clicked, this, &SeasonWindow::undoClicked);
+    auto *duplicatesLayout = new QGridLayout(duplicates);
+    duplicatesLayout->addWidget(m_duplicatesLabel, 0, 0, 1, 2);
+    duplicatesLayout->addWidget(m_duplicatesList, 1, 0);
+    duplicatesLayout->addLayout(buttonColumn({m_merge, m_apart}), 1, 1);
+    duplicatesLayout->addWidget(decisionsLabel, 2, 0, 1, 2);
+    duplicatesLayout->addWidget(m_decisionsList, 3, 0);
+    duplicatesLayout->addLayout(buttonColumn({m_undo}), 3, 1);
 
     auto *top = new QHBoxLayout;
     top->addWidget(files, 3);
     auto *right = new QVBoxLayout;
     right->addWidget(rule);
-    right->addWidget(duplicates, 1);
+    right->addWidget(duplicates);
     top->addLayout(right, 2);
 
     // The ranking.
@@ -135,6 +157,7 @@ SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("Seaso
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
 
     // Files, printout, export.
     QPushButton *open = button(QStringLiteral("OpenBtn"), QStringLiteral("&Ouvrir une saison..."));
@@ -146,10 +169,13 @@ SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("Seaso
     QPushButton *exportButton = button(QStringLiteral("ExportBtn"), QStringLiteral("E&xporter..."));
     QPushButton *close = button(QStringLiteral("OKBtn"), QStringLiteral("Fermer"));
     connect(open, &QPushButton::clicked, this, &SeasonWindow::openClicked);
-    connect(save, &QPushButton::clicked, this, &SeasonWindow::saveClicked);
+    connect(save, &QPushButton::clicked, this, &SeasonWindow::save);
     connect(print, &QPushButton::clicked, this, &SeasonWindow::printClicked);
     connect(exportButton, &QPushButton::clicked, this, &SeasonWindow::exportClicked);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(close, &QPushButton::clicked, this, [this] {
+        if (mayClose())
+            accept();
+    });
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(open);
     bottom->addWidget(save);
@@ -165,13 +191,14 @@ SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("Seaso
     layout->addLayout(top);
     layout->addWidget(m_grid, 1);
     layout->addLayout(bottom);
-    resize(900, 640);
+    resize(1000, 720);
     refresh();
 }
 
 void SeasonWindow::addFiles(const QStringList &paths)
 {
     QStringList already;
+    const qsizetype before = m_season.evenings.size();
     {
         BusyCursor busy;
         for (const QString &path : paths) {
@@ -184,7 +211,8 @@ void SeasonWindow::addFiles(const QStringList &paths)
             m_season.evenings.append(season::readEvening(absolute));
         }
     }
-    refresh();
+    if (m_season.evenings.size() > before)
+        changed();
     if (!already.isEmpty())
         platform().messages->information(
             windowCaption, QStringLiteral("Déjà dans la saison, non ajouté : %1.").arg(already.join(QStringLiteral(", "))));
@@ -221,7 +249,7 @@ void SeasonWindow::removeClicked()
         return;
     }
     m_season.evenings.removeAt(row);
-    refresh();
+    changed();
     m_files->setCurrentRow(std::min(row, int(m_files->count()) - 1));
 }
 
@@ -231,7 +259,7 @@ void SeasonWindow::ruleChanged()
         return;
     m_season.rule.measure = m_pcn->isChecked() ? season::Measure::Pcn : season::Measure::Score;
     m_season.rule.best = m_bestOnly->isChecked() ? m_best->value() : 0;
-    refresh();
+    changed();
 }
 
 void SeasonWindow::decide(bool merge)
@@ -242,7 +270,18 @@ void SeasonWindow::decide(bool merge)
         return;
     }
     (merge ? m_season.merges : m_season.keptApart).append(m_duplicates[row]);
-    refresh();
+    changed();
+}
+
+void SeasonWindow::undoClicked()
+{
+    const int row = m_decisionsList->currentRow();
+    if (row < 0 || row >= m_season.merges.size() + m_season.keptApart.size()) {
+        platform().messages->information(windowCaption, QStringLiteral("Choisissez d'abord la décision à défaire."));
+        return;
+    }
+    season::takeBack(m_season, row);
+    changed();
 }
 
 void SeasonWindow::openSeasonFile(const QString &path)
@@ -254,7 +293,8 @@ void SeasonWindow::openSeasonFile(const QString &path)
     }
     if (!Application::report(opened.outcome))
         return;
-    m_season = opened.season;
+    m_season = m_saved = opened.season;
+    m_modified = false;
     m_path = path;
     refresh();
     if (!opened.missing.isEmpty())
@@ -266,22 +306,51 @@ void SeasonWindow::openClicked()
     const QString path = platform().fileDialogs->openFile(QStringLiteral("Ouvrir une saison"),
                                                           QStringLiteral("Fichiers saison|*.sai"), QStringLiteral("sai"),
                                                           QStringLiteral("*.sai"));
-    if (!path.isEmpty())
+    if (!path.isEmpty() && mayClose())
         openSeasonFile(path);
 }
 
-void SeasonWindow::saveClicked()
+bool SeasonWindow::mayClose()
+{
+    if (!m_modified)
+        return true;
+    switch (platform().messages->show(QStringLiteral("Attention"),
+                                      QStringLiteral("Vous n'avez pas sauvegardé la saison, voulez-vous le faire ?"),
+                                      Messages::Icon::Question, Messages::Yes | Messages::No | Messages::Cancel)) {
+    case Messages::Yes:
+        return save();
+    case Messages::No:
+        // The window stays for the next use: it shows the season as it was saved.
+        m_season = m_saved;
+        m_modified = false;
+        refresh();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SeasonWindow::reject()
+{
+    if (mayClose())
+        Dialog::reject();
+}
+
+bool SeasonWindow::save()
 {
     const QString title = QStringLiteral("Enregistrer la saison");
     const QString path = platform().fileDialogs->saveFile(title, QStringLiteral("Fichiers saison|*.sai"),
                                                           QStringLiteral("sai"),
                                                           m_path.isEmpty() ? QStringLiteral("Saison.sai") : m_path);
     if (path.isEmpty() || (path != m_path && !confirmReplace(title, path)))
-        return;
+        return false;
     if (!Application::report(season::saveSeason(m_season, path)))
-        return;
+        return false;
     m_path = path;
+    m_saved = m_season;
+    m_modified = false;
     refresh();
+    return true;
 }
 
 void SeasonWindow::printClicked()
@@ -328,15 +397,23 @@ void SeasonWindow::refresh()
     for (const season::Evening &evening : std::as_const(m_season.evenings))
         m_files->addItem(described(evening));
 
+    const QList<season::Decision> decisions = season::decisions(m_season);
     m_duplicatesList->clear();
     for (const season::NamePair &pair : std::as_const(m_duplicates))
         m_duplicatesList->addItem(QStringLiteral("%1  /  %2").arg(pair.first, pair.second));
     m_duplicatesLabel->setText(m_duplicates.isEmpty()
-                                   ? QStringLiteral("Aucun nom ne ressemble à un autre.")
+                                   ? (decisions.isEmpty() ? QStringLiteral("Aucun nom ne ressemble à un autre.")
+                                                          : QStringLiteral("Plus aucun doublon probable à examiner."))
                                    : QStringLiteral("Ces noms désignent-ils le même joueur ? Fusionnez-les, ou gardez-les "
                                                     "séparés : votre choix est enregistré avec la saison."));
     m_merge->setEnabled(!m_duplicates.isEmpty());
     m_apart->setEnabled(!m_duplicates.isEmpty());
+
+    m_decisionsList->clear();
+    for (const season::Decision &decision : decisions)
+        m_decisionsList->addItem((decision.merged ? QStringLiteral("Fusionnés : %1  /  %2") : QStringLiteral("Séparés : %1  /  %2"))
+                                     .arg(decision.pair.first, decision.pair.second));
+    m_undo->setEnabled(!decisions.isEmpty());
 
     const exporting::Table table = season::exportTable(m_standing);
     m_grid->clear();
@@ -354,4 +431,10 @@ void SeasonWindow::refresh()
     }
     m_grid->resizeColumnsToContents();
     setWindowTitle(m_path.isEmpty() ? windowCaption : windowCaption + QStringLiteral(" — ") + QFileInfo(m_path).fileName());
+}
+
+void SeasonWindow::changed()
+{
+    m_modified = true;
+    refresh();
 }

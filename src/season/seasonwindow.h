@@ -15,8 +15,9 @@ class QTableWidget;
 // "Saison": the ranking over the tournament files of a season. It reads those files only, never
 // the working files of the tournament in progress. Controls: ListBox1 the tournaments, AddBtn,
 // FolderBtn, RemoveBtn; RadioButton1 (scores) and RadioButton2 (PCN), CheckBox1 and SpinEdit1
-// (only the best k results); ListBox2 the probable duplicates, MergeBtn, ApartBtn; Grid1 the
-// ranking; OpenBtn, SaveBtn, PrintBtn, ComboBox1 (CSV, HTML, PDF) and ExportBtn; OKBtn, HelpBtn.
+// (only the best k results); ListBox2 the probable duplicates, MergeBtn, ApartBtn; ListBox3 the
+// decisions taken, UndoBtn; Grid1 the ranking; OpenBtn, SaveBtn, PrintBtn, ComboBox1 (CSV, HTML,
+// PDF) and ExportBtn; OKBtn, HelpBtn. Closing it with changes not saved asks first.
 class SeasonWindow : public Dialog
 {
     Q_OBJECT
@@ -30,20 +31,31 @@ public:
     void addFiles(const QStringList &paths);
     void openSeasonFile(const QString &path);
 
+    // Asks to save the changes not saved yet: false when the director cancels or the save fails.
+    bool mayClose() override;
+    // Escape and the close box ask as "Fermer" does.
+    void reject() override;
+
 private:
     void addClicked();
     void folderClicked();
     void removeClicked();
     void ruleChanged();
     void decide(bool merge);
+    void undoClicked();
     void openClicked();
-    void saveClicked();
+    // Whether the season was saved.
+    bool save();
     void printClicked();
     void exportClicked();
     // Ranks again and shows everything.
     void refresh();
+    // The director changed the season.
+    void changed();
 
     season::Season m_season;
+    season::Season m_saved; // as last saved or opened: what "No" to saving brings back
+    bool m_modified = false;
     season::Standing m_standing;
     QList<season::NamePair> m_duplicates;
     QString m_path; // the season file, empty until saved or opened
@@ -58,6 +70,8 @@ private:
     QListWidget *m_duplicatesList;
     QPushButton *m_merge;
     QPushButton *m_apart;
+    QListWidget *m_decisionsList;
+    QPushButton *m_undo;
     QTableWidget *m_grid;
     QComboBox *m_format;
 };

@@ -14,7 +14,7 @@ const std::array<CommandInfo, commandCount> &commandTable()
         {Cmd::EnregistrerSous, Cmd::MenuTournoi, "Enregistrer &sous...", D, V, false},
         {Cmd::Importer, Cmd::MenuTournoi, "Importer", E, V, false},
         {Cmd::Exporter, Cmd::MenuTournoi, "Exporter", E, V, false},
-        {Cmd::Saison, Cmd::MenuTournoi, "&Saison...", E, V, false},
+        {Cmd::Saison, Cmd::MenuTournoi, "S&aison...", E, V, false},
         {Cmd::Deplacements, Cmd::MenuTournoi, "&Déplacements", E, V, true},
         {Cmd::OptionImpression, Cmd::MenuTournoi, "option d'&Impression", E, V, false},
         {Cmd::ConfigurationImprimante, Cmd::MenuTournoi, "&Configuration imprimante", E, V, false},

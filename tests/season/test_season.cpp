@@ -6,10 +6,12 @@
 #include "support/driving.h"
 #include "support/tournaments.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QComboBox>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -189,6 +191,8 @@ private slots:
         const QString kept = QString::number(std::max(a, b)), left = QStringLiteral("(%1)").arg(std::min(a, b));
         QCOMPARE(rowOf(standing, one)->total, std::max(a, b));
         QCOMPARE(rowOf(standing, one)->cells, a > b ? (QStringList{kept, QString(), left}) : (QStringList{left, QString(), kept}));
+        QVERIFY(QString::fromUtf8(exporting::html(exportTable(standing)))
+                    .contains(QStringLiteral("<td class=\"nombre\">%1</td>").arg(left))); // aligned with the numbers
 
         // PCN: both evenings made by the program reach round 5 with 24 players; the example does not.
         s.rule = {Measure::Pcn, 0};
@@ -294,12 +298,12 @@ private slots:
         app.mainWindow().firstActivation(); // the last evening made is taken up as the tournament in progress
         p.messages.clear();
         const auto inProgress = tournaments::snapshot(p);
-        QVERIFY(findAction(&app.mainWindow(), QStringLiteral("&Saison..."))->isEnabled());
+        QVERIFY(findAction(&app.mainWindow(), QStringLiteral("S&aison..."))->isEnabled());
         SeasonWindow &window = app.window<SeasonWindow>();
         const QString html = m_dir.filePath(QStringLiteral("saison.html"));
         p.fileDialogs.openAnswers = {m_first};
         p.fileDialogs.saveAnswers = {html};
-        QVERIFY(drive(window, [&] { trigger(app, "&Saison..."); }, [&] {
+        QVERIFY(drive(window, [&] { trigger(app, "S&aison..."); }, [&] {
             QTest::mouseClick(child<QPushButton>(window, "AddBtn"), Qt::LeftButton);
             window.addFiles({m_second, m_example, m_first});
             QCOMPARE(p.messages.texts(), QStringList{QStringLiteral("Déjà dans la saison, non ajouté : jeudi1.trt.")});
@@ -326,6 +330,7 @@ private slots:
         const QString text = QString::fromUtf8(page.readAll());
         QVERIFY(text.contains(QStringLiteral("<h1>Classement de la saison du 01/12/2026 au 15/12/2026</h1>")));
         QVERIFY(text.contains(QStringLiteral("<th>RANG</th><th>Joueur</th><th>Tournois</th>")));
+        QVERIFY(text.contains(QStringLiteral("<p class=\"tournoi\">3 tournois — somme des scores du classement général</p>")));
         QCOMPARE(p.printing.documents, QStringList{QStringLiteral("Classement de la saison")});
         QCOMPARE(p.printing.last.find(QStringLiteral("Classement de la saison du 01/12/2026 au 15/12/2026")).kind,
                  QStringLiteral("text"));
@@ -336,6 +341,101 @@ private slots:
         QFile document(pdf);
         QVERIFY(document.open(QIODevice::ReadOnly));
         QVERIFY(document.read(5) == "%PDF-");
+    }
+
+    // Thirty evenings: the font stays, the evenings go over groups of pages that each repeat the
+    // names and the total, every page its header row, nothing beyond the frame.
+    void manyEveningsPrintInGroups()
+    {
+        TestPlatform p;
+        makeSeason(p);
+        Season s = seasonOf(QStringList(30, m_first));
+        for (qsizetype e = 0; e < s.evenings.size(); ++e)
+            s.evenings[e].date = QDate(2026, 9, 3).addDays(7 * e).toString(QStringLiteral("dd/MM/yyyy"));
+        RecordingCanvas canvas;
+        canvas.height = 2000; // a page holds part of the 24 players
+        QVERIFY(print(canvas, PrintFont{}, rank(s)));
+        const int groups = int(std::count_if(canvas.ops.begin(), canvas.ops.end(),
+                                             [](const auto &op) { return op.text == QStringLiteral("NOM01 Prenom"); }));
+        QVERIFY(groups > 1);
+        QCOMPARE(canvas.pages(), 2 * groups);
+        QList<int> totals(canvas.pages() + 1);
+        for (const RecordingCanvas::Op &op : canvas.texts()) {
+            QVERIFY2(op.x >= 20 && op.x + int(op.text.size()) * op.size * 5 <= canvas.width - 20, qPrintable(op.text));
+            if (op.text == QStringLiteral("Total"))
+                ++totals[op.page];
+            if (op.text.startsWith(QStringLiteral("NOM")))
+                QCOMPARE(op.size, PrintFont{}.size);
+        }
+        QCOMPARE(totals.mid(1), QList<int>(canvas.pages(), 1));
+        QCOMPARE(canvas.find(QStringLiteral("03/09")).kind, QStringLiteral("text"));
+        QCOMPARE(canvas.find(QStringLiteral("25/03")).kind, QStringLiteral("text")); // the last evening
+    }
+
+    // A merge made by mistake undone, then the question about changes not saved: on closing the
+    // window and on quitting the program while it is open. Last: Quit ends the event loops.
+    void undoneMergeAndUnsavedSeason()
+    {
+        TestPlatform p;
+        makeSeason(p);
+        Application app;
+        app.mainWindow().show();
+        app.mainWindow().firstActivation();
+        app.state().modified = false;
+        p.messages.clear();
+        SeasonWindow &window = app.window<SeasonWindow>();
+        auto *duplicates = child<QListWidget>(window, "ListBox2");
+        auto *decisions = child<QListWidget>(window, "ListBox3");
+        const QString saved = m_dir.filePath(QStringLiteral("printemps.sai"));
+        const QString question = QStringLiteral("Vous n'avez pas sauvegardé la saison, voulez-vous le faire ?");
+        QVERIFY(drive(window, triggering(app, "S&aison..."), [&] {
+            window.addFiles({m_first, m_second});
+            duplicates->setCurrentRow(0);
+            click(window, "MergeBtn");
+            auto *grid = child<QTableWidget>(window, "Grid1");
+            QCOMPARE(grid->rowCount(), 24);
+            QCOMPARE(itemsOf(decisions), QStringList{QStringLiteral("Fusionnés : NOM05 Prenom  /  NOM05 Prénom")});
+            decisions->setCurrentRow(0);
+            click(window, "UndoBtn");
+            QCOMPARE(itemsOf(decisions), QStringList{QStringLiteral("Séparés : NOM05 Prenom  /  NOM05 Prénom")});
+            QCOMPARE(duplicates->count(), 0);
+            QCOMPARE(grid->rowCount(), 25);
+            p.messages.answers = {Messages::Cancel};
+            click(window, "OKBtn");
+            QVERIFY(window.isVisible());
+            p.messages.answers = {Messages::Yes};
+            p.fileDialogs.saveAnswers = {saved};
+            QTest::keyClick(&window, Qt::Key_Escape);
+            QVERIFY(!window.isVisible());
+        }));
+        QCOMPARE(p.messages.texts(), (QStringList{question, question}));
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().endsWith("[FUSIONS]\r\n[DISTINCTS]\r\nNOM05 Prenom\tNOM05 Pr\xc3\xa9nom\r\n"));
+
+        // "Kept apart" undone offers the pair again; No brings the season back as saved.
+        QVERIFY(drive(window, triggering(app, "S&aison..."), [&] {
+            decisions->setCurrentRow(0);
+            click(window, "UndoBtn");
+            QCOMPARE(duplicates->count(), 1);
+            p.messages.answers = {Messages::No};
+            click(window, "OKBtn");
+        }));
+        QCOMPARE(window.season().keptApart.size(), 1);
+        QCOMPARE(decisions->count(), 1);
+
+        p.messages.clear();
+        QVERIFY(drive(window, triggering(app, "S&aison..."), [&] {
+            child<QRadioButton>(window, "RadioButton2")->click();
+            p.messages.answers = {Messages::Cancel};
+            trigger(app, "&Quitter");
+            QVERIFY(window.isVisible() && app.mainWindow().isVisible());
+            p.messages.answers = {Messages::No};
+            trigger(app, "&Quitter");
+            QVERIFY(!app.mainWindow().isVisible());
+        }));
+        QCOMPARE(p.messages.texts(), (QStringList{question, question}));
+        QCOMPARE(window.season().rule.measure, Measure::Score);
     }
 };
 
