@@ -524,9 +524,8 @@ QString nameOf(const QString &line)
 } // namespace
 
 // The player number of a seat code written the usual way (N, S, E or O, then the table without
-// leading zero) when it is at most `limit`, else 0. Two such codes are equal texts exactly when
-// their numbers are equal.
-qsizetype CodeIndex::usualNumber(QStringView code) const
+// leading zero), else 0. Two such codes are equal texts exactly when their numbers are equal.
+qsizetype CodeIndex::usualNumber(QStringView code)
 {
     if (code.size() < 2 || code.size() > 9 || code[1] == QLatin1Char('0'))
         return 0;
@@ -539,31 +538,40 @@ qsizetype CodeIndex::usualNumber(QStringView code) const
             return 0;
         table = table * 10 + (c.unicode() - u'0');
     }
-    const qsizetype k = 4 * (table - 1) + seat + 1;
-    return k <= m_limit ? k : 0;
+    return 4 * (table - 1) + seat + 1;
 }
 
 void CodeIndex::index(const std::vector<QStringView> &codes, bool lastCounts, qsizetype limit)
 {
-    m_limit = std::max(4 * qsizetype(codes.size()) + 4, limit);
+    qsizetype highest = 0;
+    for (const QStringView code : codes)
+        highest = std::max(highest, usualNumber(code));
+    m_limit = std::min(highest, std::max(4 * qsizetype(codes.size()) + 4, limit));
     m_byNumber.assign(m_limit + 1, -1);
     m_others.clear();
+    m_usualBeyond = false;
     for (size_t i = 0; i < codes.size(); ++i) {
-        const qsizetype k = usualNumber(codes[i]);
-        qsizetype *slot = &m_byNumber[k];
+        qsizetype k = usualNumber(codes[i]);
+        if (k > m_limit) {
+            m_usualBeyond = true;
+            k = 0;
+        }
+        qint32 *slot = &m_byNumber[k];
         if (k == 0) {
             auto it = m_others.find(codes[i]);
             slot = &(it != m_others.end() ? *it : *m_others.insert(codes[i], -1));
         }
         if (*slot < 0 || lastCounts)
-            *slot = qsizetype(i);
+            *slot = qint32(i);
     }
 }
 
 qsizetype CodeIndex::find(QStringView code) const
 {
     const qsizetype k = usualNumber(code);
-    return k > 0 ? m_byNumber[k] : m_others.value(code, -1);
+    if (k > 0 && (k <= m_limit || !m_usualBeyond))
+        return findUsual(k);
+    return m_others.value(code, -1);
 }
 
 NameIndex::NameIndex(const QStringList &playerRegisterList) : m_lines(playerRegisterList)

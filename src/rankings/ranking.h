@@ -58,20 +58,25 @@ class CodeIndex
 {
 public:
     // With lastCounts, a code repeated answers its last position, else its first.
-    // Player numbers up to `limit` (at least those the codes' own count allows) go in the array.
+    // Player numbers up to `limit` (at least those the codes' own count allows) go in the array,
+    // which is no longer than the highest number among the codes.
     void index(const std::vector<QStringView> &codes, bool lastCounts, qsizetype limit = 0);
     qsizetype find(QStringView code) const; // -1 when absent
     // The position of a usual seat code by its player number: -1 when absent, `beyond` when the
-    // number is past the array (find() then answers for its text).
+    // number is past the array and such a code was indexed (find() then answers for its text).
     static constexpr qsizetype beyond = -2;
-    qsizetype findUsual(qsizetype number) const { return number <= m_limit ? m_byNumber[number] : beyond; }
+    qsizetype findUsual(qsizetype number) const
+    {
+        return number <= m_limit ? m_byNumber[size_t(number)] : m_usualBeyond ? beyond : -1;
+    }
 
 private:
-    qsizetype usualNumber(QStringView code) const;
+    static qsizetype usualNumber(QStringView code);
 
     qsizetype m_limit = 0;
-    std::vector<qsizetype> m_byNumber;
-    QHash<QStringView, qsizetype> m_others;
+    bool m_usualBeyond = false; // a usual code past the array is hashed
+    std::vector<qint32> m_byNumber;
+    QHash<QStringView, qint32> m_others;
 };
 
 // `nameEndingWithSeat` for many seat codes at once: same answers, one pass over the register.
