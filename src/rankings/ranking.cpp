@@ -233,14 +233,12 @@ bool isShortNumber(qint64 v)
 class NumberIds
 {
 public:
-    NumberIds(const std::vector<qint64> &values, int &ids) : m_ids(ids)
+    // Every value given later lies in [low, high]; there are `count` of them.
+    NumberIds(qint64 low, qint64 high, qsizetype count, int &ids) : m_ids(ids)
     {
-        if (values.empty())
-            return;
-        const auto [low, high] = std::minmax_element(values.begin(), values.end());
-        if (quint64(*high) - quint64(*low) <= 4 * values.size() + 1024) {
-            m_low = *low;
-            m_byValue.assign(size_t(*high - *low) + 1, -1);
+        if (count > 0 && quint64(high) - quint64(low) <= 4 * quint64(count) + 1024) {
+            m_low = low;
+            m_byValue.assign(size_t(high - low) + 1, -1);
         }
     }
     int operator()(qint64 v)
@@ -271,51 +269,54 @@ struct ColumnTexts
 
 ColumnTexts columnTexts(const RankingTable &table, int k, bool withValues)
 {
+    const qsizetype n = table.size();
     ColumnTexts column;
     if (withValues)
-        column.values.resize(size_t(table.size()));
-    const qsizetype n = table.size();
+        column.values.resize(size_t(n));
     // Scores are mostly whole numbers written the usual way: those are told apart by value,
     // which is quicker than by text; any other text by itself.
     std::vector<qint64> numbers(n);
-    std::vector<bool> isNumber(n);
-    std::vector<QStringView> texts(n);
+    std::vector<std::pair<qsizetype, QStringView>> texts; // the rows of other texts
     QStringList made; // the texts of cells that hold none, alive while they are compared
-    std::vector<qint64> present;
+    qint64 low = std::numeric_limits<qint64>::max(), high = std::numeric_limits<qint64>::min();
+    qsizetype count = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const std::optional<qint64> number = table.number(i, k);
-        if (number && isShortNumber(*number)) {
-            numbers[i] = *number;
-        } else {
+        std::optional<qint64> number = table.number(i, k);
+        if (!number || !isShortNumber(*number)) {
+            QStringView text;
             if (const std::optional<QStringView> view = table.textView(i, k)) {
-                texts[i] = *view;
+                text = *view;
             } else {
                 made.append(table.cell(i, k));
-                texts[i] = made.last();
+                text = made.last();
             }
-            const std::optional<qint64> usual = usualNumber(texts[i]);
-            if (!usual) {
+            number = usualNumber(text);
+            if (!number) {
+                texts.emplace_back(i, text);
                 if (withValues)
-                    column.values[size_t(i)] = value(texts[i]);
+                    column.values[size_t(i)] = value(text);
                 continue;
             }
-            numbers[i] = *usual;
         }
-        isNumber[i] = true;
-        present.push_back(numbers[i]);
+        numbers[i] = *number;
+        low = std::min(low, *number);
+        high = std::max(high, *number);
+        ++count;
         if (withValues)
-            column.values[size_t(i)] = numbers[i];
+            column.values[size_t(i)] = *number;
     }
     column.id.resize(size_t(n));
-    NumberIds numberId(present, column.ids);
+    NumberIds numberId(low, high, count, column.ids);
+    auto other = texts.begin();
     QHash<QStringView, int> idOfText;
     for (qsizetype i = 0; i < n; ++i) {
-        if (isNumber[i]) {
+        if (other == texts.end() || other->first != i) {
             column.id[i] = numberId(numbers[i]);
-        } else {
-            const auto it = idOfText.constFind(texts[i]);
-            column.id[i] = it != idOfText.constEnd() ? *it : *idOfText.insert(texts[i], column.ids++);
+            continue;
         }
+        const auto it = idOfText.constFind(other->second);
+        column.id[i] = it != idOfText.constEnd() ? *it : *idOfText.insert(other->second, column.ids++);
+        ++other;
     }
     return column;
 }
@@ -543,15 +544,16 @@ qsizetype CodeIndex::usualNumber(QStringView code)
 
 void CodeIndex::index(const std::vector<QStringView> &codes, bool lastCounts, qsizetype limit)
 {
+    std::vector<qsizetype> numbers(codes.size());
     qsizetype highest = 0;
-    for (const QStringView code : codes)
-        highest = std::max(highest, usualNumber(code));
+    for (size_t i = 0; i < codes.size(); ++i)
+        highest = std::max(highest, numbers[i] = usualNumber(codes[i]));
     m_limit = std::min(highest, std::max(4 * qsizetype(codes.size()) + 4, limit));
     m_byNumber.assign(m_limit + 1, -1);
     m_others.clear();
     m_usualBeyond = false;
     for (size_t i = 0; i < codes.size(); ++i) {
-        qsizetype k = usualNumber(codes[i]);
+        qsizetype k = numbers[i];
         if (k > m_limit) {
             m_usualBeyond = true;
             k = 0;
