@@ -582,7 +582,8 @@ bool print(Canvas &canvas, const PrintFont &font, const Standing &standing)
         groupsThatFit(widths, right - nameX - nameWidth - playedWidth - totalWidth);
 
     for (qsizetype g = 0; g < groups.size(); ++g) {
-        const auto [begin, end] = groups[g];
+        // Plain names: a lambda below reads them (clang refuses structured bindings there).
+        const int begin = groups[g].first, end = groups[g].second;
         if (g > 0)
             page.nextPage();
         QString heading = title(standing);
