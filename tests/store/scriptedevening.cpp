@@ -1,5 +1,5 @@
 // The program as main() builds it, playing a whole evening through its windows: 24 players
-// registered and seated, three rounds played, a penalty and an exclusion, round 4 begun.
+// registered (one name corrected, one more taken off) and seated, three rounds played, a penalty and an exclusion, round 4 begun.
 // Every step, once done, is written to a journal outside the working directory, so that a
 // process killed at any moment can be checked against what it had recorded.
 //
@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QListWidget>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -210,16 +211,33 @@ void playEvening(Application &app, Journal &journal, Doubles &doubles, const QSt
     auto &form = app.window<RegisterWindow>();
     operations.doing = "inscription";
     drive(form, choosing(app, "&Inscription"), [&] {
-        for (const auto &[surname, firstName] : evening) {
+        auto *list = child<QListWidget>(form, "ListBox1");
+        const auto add = [&](const QString &surname, const QString &firstName) {
             type(form, "Edit1", surname);
             type(form, "Edit2", firstName);
             child<QPushButton>(form, "Button1")->click();
+        };
+        const auto select = [&](const QString &entry) {
+            doubleClickRow(list, int(itemsOf(list).indexOf(entry)));
+        };
+        // Each change is on disk once its button is pressed: the last one typed misspelt and
+        // corrected, then one more player registered and taken off.
+        for (const auto &[surname, firstName] : evening) {
+            const bool last = surname == evening.last().first;
+            add(last ? surname + QStringLiteral("N") : surname, firstName);
+            if (last) {
+                select(entries::entryToAdd(surname + QStringLiteral("N"), firstName));
+                type(form, "Edit1", surname);
+                child<QPushButton>(form, "Button3")->click();
+            }
+            journal.note(QStringLiteral("inscrit ") + entries::entryToAdd(surname, firstName));
         }
+        add(QStringLiteral("VOLANT"), QStringLiteral("marcel"));
+        select(QStringLiteral("VOLANT Marcel"));
+        child<QPushButton>(form, "Button2")->click();
+        journal.note(QStringLiteral("desinscrit VOLANT Marcel"));
         child<QPushButton>(form, "CloseBtn")->click();
     });
-    // The register is written as its window closes.
-    for (const auto &[surname, firstName] : evening)
-        journal.note(QStringLiteral("inscrit ") + entries::entryToAdd(surname, firstName));
     journal.note(QStringLiteral("inscrits %1").arg(evening.size()));
     operations.doing = "attribution";
     choose(app, "&Attribuer les positions");

@@ -139,6 +139,8 @@ private slots:
             const QString &what = words.first();
             if (what == QLatin1String("inscrit")) {
                 QVERIFY2(registered(state.playerRegisterList, entry.mid(what.size() + 1)), qPrintable(entry));
+            } else if (what == QLatin1String("desinscrit")) {
+                QVERIFY2(!registered(state.playerRegisterList, entry.mid(what.size() + 1)), qPrintable(entry));
             } else if (what == QLatin1String("inscrits")) {
                 QCOMPARE(state.playerRegisterList.size(), words[1].toInt());
             } else if (what == QLatin1String("positions")) {
