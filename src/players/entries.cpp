@@ -9,6 +9,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace entries {
@@ -134,16 +135,21 @@ QString displayed(const QString &line)
 
 QString seatCodeOfDisplayed(const QString &displayedEntry)
 {
+    // The last seat word is the seat: the name before it may hold one too ("DU NORD Jean SUD 2"),
+    // the table number after it holds none.
     static const char *markers[] = {" NORD ", " SUD ", " EST ", " OUEST "};
-    static const char *letters[] = {"N", "S", "E", "O"};
-    QString text = displayedEntry;
+    qsizetype seat = -1;
+    int which = 0;
     for (int i = 0; i < 4; ++i) {
-        const QString marker = QString::fromLatin1(markers[i]);
-        const qsizetype p = text.indexOf(marker);
-        if (p >= 0)
-            text = QString::fromLatin1(letters[i]) + text.mid(p + marker.size());
+        const qsizetype p = displayedEntry.lastIndexOf(QLatin1String(markers[i]));
+        if (p > seat) {
+            seat = p;
+            which = i;
+        }
     }
-    return text;
+    if (seat < 0)
+        return displayedEntry;
+    return QChar(lines::seatLetters[which]) + displayedEntry.mid(seat + qsizetype(std::strlen(markers[which])));
 }
 
 QString seatKeyOfPlayerNumber(const QString &displayedSeat)
