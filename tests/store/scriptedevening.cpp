@@ -261,6 +261,17 @@ void playEvening(Application &app, Journal &journal, Doubles &doubles, const QSt
     journal.note(QStringLiteral("fin"));
 }
 
+// The one body of open, open64, openat and openat64: counted when it may create or empty a
+// file of the working directory, then passed to the system.
+int countedOpen(int dirfd, const char *path, int flags, va_list args)
+{
+    // The mode is there only when a file may be created.
+    const mode_t mode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? mode_t(va_arg(args, int)) : 0;
+    if (creates(flags) && inWorkingDirectory(path))
+        operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
+    return int(syscall(SYS_openat, dirfd, path, flags, mode));
+}
+
 } // namespace
 
 // The calls through which Qt reaches the working files, counted, then passed to the system.
@@ -270,41 +281,33 @@ int open(const char *path, int flags, ...)
 {
     va_list args;
     va_start(args, flags);
-    const mode_t mode = mode_t(va_arg(args, int));
+    const int fd = countedOpen(AT_FDCWD, path, flags, args);
     va_end(args);
-    if (creates(flags) && inWorkingDirectory(path))
-        operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
-    return int(syscall(SYS_openat, AT_FDCWD, path, flags, mode));
+    return fd;
 }
 int open64(const char *path, int flags, ...)
 {
     va_list args;
     va_start(args, flags);
-    const mode_t mode = mode_t(va_arg(args, int));
+    const int fd = countedOpen(AT_FDCWD, path, flags, args);
     va_end(args);
-    if (creates(flags) && inWorkingDirectory(path))
-        operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
-    return int(syscall(SYS_openat, AT_FDCWD, path, flags, mode));
+    return fd;
 }
 int openat(int dirfd, const char *path, int flags, ...)
 {
     va_list args;
     va_start(args, flags);
-    const mode_t mode = mode_t(va_arg(args, int));
+    const int fd = countedOpen(dirfd, path, flags, args);
     va_end(args);
-    if (creates(flags) && inWorkingDirectory(path))
-        operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
-    return int(syscall(SYS_openat, dirfd, path, flags, mode));
+    return fd;
 }
 int openat64(int dirfd, const char *path, int flags, ...)
 {
     va_list args;
     va_start(args, flags);
-    const mode_t mode = mode_t(va_arg(args, int));
+    const int fd = countedOpen(dirfd, path, flags, args);
     va_end(args);
-    if (creates(flags) && inWorkingDirectory(path))
-        operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
-    return int(syscall(SYS_openat, dirfd, path, flags, mode));
+    return fd;
 }
 ssize_t write(int fd, const void *buffer, size_t count)
 {
