@@ -100,7 +100,7 @@ QStringList splitLines(const QByteArray &bytes)
 {
     QStringList lines;
     forEachLine(bytes,
-                [&](qsizetype start, qsizetype length) { lines.append(cp1252::decode(bytes.mid(start, length))); });
+                [&](qsizetype start, qsizetype length) { lines.append(cp1252::decode(QByteArrayView(bytes).sliced(start, length))); });
     return lines;
 }
 

@@ -87,7 +87,7 @@ qint64 playerNumber(const QString &seatCode)
     if (seatCode.size() < 2)
         return 0;
     bool ok = false;
-    const qint64 t = seatCode.mid(1).toLongLong(&ok);
+    const qint64 t = QStringView(seatCode).mid(1).toLongLong(&ok); // a view: no copy of the digits
     if (!ok)
         return 0;
     const int r = lines::seatIndex(seatCode.front()) + 1;
