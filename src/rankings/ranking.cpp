@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
-#include <optional>
 #include <vector>
 
 using namespace ranking;
@@ -197,50 +196,13 @@ std::pair<int, qint64> seatOrder(const QString &label)
     return {5, 0};
 }
 
-// The value of a whole number written as QString::number writes it ("-12", "0", never "+3",
-// "007" or "-0"), so that two such texts are equal exactly when their values are.
-std::optional<qint64> usualNumber(const QString &text)
-{
-    const qsizetype n = text.size();
-    const qsizetype first = n > 0 && text[0] == QLatin1Char('-') ? 1 : 0;
-    if (n - first < 1 || n - first > 18 || (text[first] == QLatin1Char('0') && (n - first > 1 || first == 1)))
-        return std::nullopt;
-    qint64 v = 0;
-    for (qsizetype i = first; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        v = v * 10 + (c - u'0');
-    }
-    return first ? -v : v;
-}
-
 // Brings the rows into the order given by `order` (row indices, a permutation): for each place p,
 // the first row from p on whose column-k text is that of the p-th row of the order is exchanged
-// with row p. Each text keeps the rows holding it as a min-heap, in its own slice of one array,
-// so that row is found in log time.
-void reorder(RankingTable &table, int k, const std::vector<qsizetype> &order)
+// with row p. textId numbers the texts (0 to ids - 1, equal for equal texts). Each text keeps the
+// rows holding it as a min-heap, in its own slice of one array, so that row is found in log time.
+void reorder(RankingTable &table, std::vector<int> textId, int ids, const std::vector<qsizetype> &order)
 {
     const qsizetype n = table.rows.size();
-    std::vector<int> textId(n);
-    int ids = 0;
-    {
-        // Scores are mostly whole numbers written the usual way: those are told apart by value,
-        // which hashes faster than text; any other text by itself.
-        QHash<qint64, int> idOfNumber;
-        QHash<QString, int> idOfText;
-        for (qsizetype i = 0; i < n; ++i) {
-            const QString &text = table.rows[i][k];
-            const std::optional<qint64> number = usualNumber(text);
-            if (number) {
-                const auto it = idOfNumber.constFind(*number);
-                textId[i] = it != idOfNumber.constEnd() ? *it : *idOfNumber.insert(*number, ids++);
-            } else {
-                const auto it = idOfText.constFind(text);
-                textId[i] = it != idOfText.constEnd() ? *it : *idOfText.insert(text, ids++);
-            }
-        }
-    }
     std::vector<qsizetype> start(ids + 1), size(ids), heap(n);
     for (qsizetype i = 0; i < n; ++i)
         ++size[textId[i]];
@@ -288,6 +250,50 @@ template <class Key, class Make> std::vector<Key> keysOf(const RankingTable &tab
     for (const QStringList &row : table.rows)
         keys.push_back(make(row[k]));
     return keys;
+}
+
+// Numbers the column-k texts for reorder(): equal texts, and only they, share a number. Equal
+// texts have equal keys, so they stand in one run of equal keys of the sorted order: texts are
+// told apart within each run only, and most runs are one row, which needs no comparison.
+template <class Key, class Less>
+std::vector<int> textIds(const RankingTable &table, int k, const std::vector<Key> &keys, Less less,
+                         const std::vector<qsizetype> &order, int &ids)
+{
+    const qsizetype n = qsizetype(order.size());
+    // Read through at(): the rows may share their cells with the table shown, not to be copied.
+    const auto text = [&](qsizetype i) -> const QString & { return table.rows.at(order[i]).at(k); };
+    std::vector<int> id(n);
+    ids = 0;
+    QHash<QString, int> idOfText; // for the long runs
+    for (qsizetype first = 0, last = 0; first < n; first = last) {
+        while (++last < n && !less(keys[order[first]], keys[order[last]])) {
+        }
+        if (last - first > 16) {
+            idOfText.clear();
+            for (qsizetype i = first; i < last; ++i) {
+                const auto it = idOfText.constFind(text(i));
+                id[order[i]] = it != idOfText.constEnd() ? *it : *idOfText.insert(text(i), ids++);
+            }
+            continue;
+        }
+        for (qsizetype i = first; i < last; ++i) {
+            qsizetype same = first;
+            while (same < i && text(same) != text(i))
+                ++same;
+            id[order[i]] = same < i ? id[order[same]] : ids++;
+        }
+    }
+    return id;
+}
+
+// The rows sorted stably by the key of their column-k text.
+template <class Key, class Make, class Less> void sortBy(RankingTable &table, int k, Make make, Less less)
+{
+    const std::vector<Key> keys = keysOf<Key>(table, k, make);
+    const std::vector<qsizetype> order = stableOrder(keys, less);
+    int ids = 0;
+    std::vector<int> textId = textIds(table, k, keys, less, order, ids);
+    reorder(table, std::move(textId), ids, order);
 }
 
 } // namespace
@@ -493,16 +499,11 @@ void sortRanking(RankingTable &table, int column)
 {
     if (table.rows.size() < 2 || column < 0 || column > 2)
         return;
-    std::vector<qsizetype> order;
-    if (column == 2) {
-        // Descending by value, floored at -32767: such values never move up.
-        const auto keys =
-            keysOf<qint64>(table, 2, [](const QString &text) { return std::max<qint64>(value(text), -32767); });
-        order = stableOrder(keys, std::greater<qint64>());
-    } else if (column == 0) {
-        order = stableOrder(keysOf<QString>(table, 0, [](const QString &text) { return text; }), entries::less);
-    } else {
-        order = stableOrder(keysOf<std::pair<int, qint64>>(table, 1, seatOrder), std::less<>());
-    }
-    reorder(table, column, order);
+    if (column == 2) // descending by value, floored at -32767: such values never move up
+        sortBy<qint64>(table, 2, [](const QString &text) { return std::max<qint64>(value(text), -32767); },
+                       std::greater<qint64>());
+    else if (column == 0)
+        sortBy<QString>(table, 0, [](const QString &text) { return text; }, entries::less);
+    else
+        sortBy<std::pair<int, qint64>>(table, 1, seatOrder, std::less<>());
 }
