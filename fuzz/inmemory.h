@@ -75,7 +75,7 @@ inline QStringList seatCodesOf(const QStringList &registerLines)
     for (const QString &line : registerLines) {
         const qsizetype at = line.indexOf(QLatin1Char('='));
         if (at >= 0)
-            codes.append(line.mid(at + 1).trimmed());
+            codes.append(QStringView(line).mid(at + 1).trimmed().toString());
     }
     return codes;
 }

@@ -184,8 +184,8 @@ SeatedTable tableInRound(const Tournament &state, qint64 table, int round)
         const QChar seat = QLatin1Char(seatLetters[i]);
         const qint64 forecast = ahead * state.movement.value(seat);
         const qint64 from = wrapTable(table - seatDisplacement(state.movementList, seat, round) - forecast, tables);
-        seated.seatCodes[i] = seat + QString::number(from);
         seated.shown[i] = QString::number(from);
+        seated.seatCodes[i] = seat + seated.shown[i];
     }
     return seated;
 }
@@ -316,9 +316,12 @@ QString troisquatreCell(qint64 tables, qint64 playerNumber, int round)
 std::array<QString, 4> viewLabels(const SeatedTable &seated)
 {
     std::array<QString, 4> labels;
-    for (size_t i = 0; i < 4; ++i)
-        labels[i] = seated.smallField ? QStringLiteral("n° ") + seated.shown[i]
-                                      : seatName(QLatin1Char(seatLetters[i])) + QLatin1Char(' ') + seated.shown[i];
+    for (size_t i = 0; i < 4; ++i) {
+        const QString side = seated.smallField ? QStringLiteral("n°") : seatName(QLatin1Char(seatLetters[i]));
+        // Each label in one allocation: the positions view asks for them at every table.
+        labels[i].reserve(side.size() + 1 + seated.shown[i].size());
+        labels[i].append(side).append(QLatin1Char(' ')).append(seated.shown[i]);
+    }
     return labels;
 }
 

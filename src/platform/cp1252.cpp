@@ -25,13 +25,14 @@ int toByte(char16_t c)
 
 namespace cp1252 {
 
-QString decode(const QByteArray &bytes)
+QString decode(QByteArrayView bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
+    // Filled in place: one allocation for the whole text.
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
     for (char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        text.append(QChar(u >= 0x80 && u < 0xA0 ? high[u - 0x80] : char16_t(u)));
+        *out++ = QChar(u >= 0x80 && u < 0xA0 ? high[u - 0x80] : char16_t(u));
     }
     return text;
 }

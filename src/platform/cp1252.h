@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Windows-1252 with our own table: Qt 6 does not promise a cp1252 codec everywhere.
@@ -8,7 +9,7 @@
 // and U+009D, so every byte round-trips.
 namespace cp1252 {
 
-QString decode(const QByteArray &bytes);
+QString decode(QByteArrayView bytes);
 
 // Characters outside the table become '?' and clear *ok.
 QByteArray encode(const QString &text, bool *ok = nullptr);

@@ -9,6 +9,15 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 WorkingFiles::WorkingFiles(const QString &directory)
     : m_directory(QDir::cleanPath(QDir(directory).absolutePath()) + QLatin1Char('/'))
 {
@@ -38,6 +47,18 @@ QString resolve(const QString &directory, const QString &name)
 QString reasonOf(const QFileDevice &file)
 {
     return file.errorString();
+}
+
+// Has the system put the file's bytes on the disk, as QSaveFile does before its rename: a
+// flushed line may still sit in the system's cache when the power goes. The reason on failure.
+QString syncToDisk(QFile &file)
+{
+#ifdef Q_OS_WIN
+    const bool synced = ::_commit(file.handle()) == 0;
+#else
+    const bool synced = ::fsync(file.handle()) == 0;
+#endif
+    return synced ? QString() : QString::fromLocal8Bit(std::strerror(errno));
 }
 
 } // namespace
@@ -79,7 +100,7 @@ QStringList splitLines(const QByteArray &bytes)
 {
     QStringList lines;
     forEachLine(bytes,
-                [&](qsizetype start, qsizetype length) { lines.append(cp1252::decode(bytes.mid(start, length))); });
+                [&](qsizetype start, qsizetype length) { lines.append(cp1252::decode(QByteArrayView(bytes).sliced(start, length))); });
     return lines;
 }
 
@@ -160,9 +181,13 @@ Outcome WorkingFiles::append(const QString &name, const QString &line) const
         return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2")
                                     .arg(file.fileName(), reasonOf(file)));
     const QByteArray bytes = cp1252::encode(line) + "\r\n";
+    QString reason;
     if (file.write(bytes) != bytes.size() || !file.flush())
-        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2")
-                                    .arg(file.fileName(), reasonOf(file)));
+        reason = reasonOf(file);
+    else
+        reason = syncToDisk(file);
+    if (!reason.isEmpty())
+        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2").arg(file.fileName(), reason));
     return Outcome::success();
 }
 

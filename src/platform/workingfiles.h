@@ -31,7 +31,7 @@ public:
 
     // Replaces the file atomically: a crash never leaves half a file.
     Outcome write(const QString &name, const QStringList &lines) const;
-    // Appends one line (creating the file) and flushes it to disk.
+    // Appends one line (creating the file) and has the system put it on the disk (fsync).
     Outcome append(const QString &name, const QString &line) const;
 
     Outcome remove(const QString &name) const;

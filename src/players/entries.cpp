@@ -9,6 +9,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace entries {
@@ -86,7 +87,7 @@ qint64 playerNumber(const QString &seatCode)
     if (seatCode.size() < 2)
         return 0;
     bool ok = false;
-    const qint64 t = seatCode.mid(1).toLongLong(&ok);
+    const qint64 t = QStringView(seatCode).mid(1).toLongLong(&ok); // a view: no copy of the digits
     if (!ok)
         return 0;
     const int r = lines::seatIndex(seatCode.front()) + 1;
@@ -134,16 +135,21 @@ QString displayed(const QString &line)
 
 QString seatCodeOfDisplayed(const QString &displayedEntry)
 {
+    // The last seat word is the seat: the name before it may hold one too ("DU NORD Jean SUD 2"),
+    // the table number after it holds none.
     static const char *markers[] = {" NORD ", " SUD ", " EST ", " OUEST "};
-    static const char *letters[] = {"N", "S", "E", "O"};
-    QString text = displayedEntry;
+    qsizetype seat = -1;
+    int which = 0;
     for (int i = 0; i < 4; ++i) {
-        const QString marker = QString::fromLatin1(markers[i]);
-        const qsizetype p = text.indexOf(marker);
-        if (p >= 0)
-            text = QString::fromLatin1(letters[i]) + text.mid(p + marker.size());
+        const qsizetype p = displayedEntry.lastIndexOf(QLatin1String(markers[i]));
+        if (p > seat) {
+            seat = p;
+            which = i;
+        }
     }
-    return text;
+    if (seat < 0)
+        return displayedEntry;
+    return QChar(lines::seatLetters[which]) + displayedEntry.mid(seat + qsizetype(std::strlen(markers[which])));
 }
 
 QString seatKeyOfPlayerNumber(const QString &displayedSeat)

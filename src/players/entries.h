@@ -40,8 +40,8 @@ QString withPlayerNumber(const QString &line);
 
 // The displayed entry of the pick lists: "DUPONT Jean NORD 3"; a line without seat unchanged.
 QString displayed(const QString &line);
-// The displayed entry back to its seat code ("DUPONT Jean NORD 3" gives "N3"); a text
-// without any seat word is returned unchanged.
+// The displayed entry back to its seat code, from its last seat word ("DUPONT Jean NORD 3" and
+// "DU NORD Jean NORD 3" give "N3"); a text without any seat word is returned unchanged.
 QString seatCodeOfDisplayed(const QString &displayedEntry);
 
 // `seatKeyOfPlayerNumber`: " Joueur n° 9" gives the seat key " = N3".

@@ -67,7 +67,8 @@ RegisterWindow::RegisterWindow(Application &app)
 void RegisterWindow::run()
 {
     exec();
-    // The whole list, in its order, as the window closes.
+    // Each change was written as it was made; the window closed untouched still leaves the
+    // file, as it always has.
     Application::report(state().saveRegister());
     state().menus.enable(Cmd::AttribuerPositions, seating::drawOffered(state().playerRegisterList.size()));
 }
@@ -95,9 +96,12 @@ bool RegisterWindow::refused(const QString &surname, const QString &firstName)
     return !why.isEmpty();
 }
 
-void RegisterWindow::afterEdit()
+void RegisterWindow::afterEdit(bool changed)
 {
     state().modified = true;
+    // At once, so that a power cut during the registration loses no name typed.
+    if (changed)
+        Application::report(state().saveRegister());
     m_count->setText(QString::number(state().playerRegisterList.size()));
     m_surname->setFocus();
 }
@@ -108,7 +112,8 @@ void RegisterWindow::addClicked()
     if ((!surname.isEmpty() || !firstName.isEmpty()) && refused(surname, firstName))
         return; // the edits keep what was typed
     const QString entry = entries::entryToAdd(surname, firstName);
-    if (entry != QLatin1String(" ")) {
+    const bool adding = entry != QLatin1String(" ");
+    if (adding) {
         QStringList &list = state().playerRegisterList;
         const qsizetype at = entries::sortedIndex(list, entry);
         list.insert(at, entry);
@@ -116,7 +121,7 @@ void RegisterWindow::addClicked()
     }
     m_surname->clear();
     m_firstName->clear();
-    afterEdit();
+    afterEdit(adding);
 }
 
 void RegisterWindow::removeClicked()
@@ -128,7 +133,7 @@ void RegisterWindow::removeClicked()
     }
     m_modify->setEnabled(false);
     m_delete->setEnabled(false);
-    afterEdit();
+    afterEdit(row >= 0);
 }
 
 void RegisterWindow::modifyClicked()
@@ -138,12 +143,13 @@ void RegisterWindow::modifyClicked()
         return;
     const QString entry = entries::entryToModify(surname, firstName);
     const int row = selectedRow();
-    if (entry.size() > 2 && row >= 0) {
+    const bool modifying = entry.size() > 2 && row >= 0;
+    if (modifying) {
         state().playerRegisterList[row] = entry; // in place, without sorting again
         m_list->item(row)->setText(entry);
     }
     m_modify->setEnabled(false);
-    afterEdit();
+    afterEdit(modifying);
 }
 
 void RegisterWindow::entryDoubleClicked()

@@ -14,7 +14,8 @@ class RegisterWindow : public Dialog
 public:
     explicit RegisterWindow(Application &app);
 
-    // "&Inscription": the window, then inscrits.tmp and the seat-assignment command.
+    // "&Inscription": the window, inscrits.tmp rewritten at each change, then the seat-assignment
+    // command.
     void run();
 
 protected:
@@ -27,7 +28,8 @@ private:
     void entryDoubleClicked();
     void entryClicked();
     void surnameEdited();
-    void afterEdit();
+    // The counter and the focus after an edit; inscrits.tmp rewritten when the list changed.
+    void afterEdit(bool changed);
     int selectedRow() const;
     bool refused(const QString &surname, const QString &firstName);
 

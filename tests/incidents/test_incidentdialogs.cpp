@@ -139,6 +139,28 @@ private slots:
         QVERIFY(app.state().modified);
     }
 
+    // A seat word between blanks in a name ("DU NORD", "LE SUD") is no seat: such players are
+    // picked like any other.
+    void namesHoldingASeatWordArePicked()
+    {
+        TestPlatform p;
+        Application app;
+        QStringList withSeatWords = seated;
+        withSeatWords[5] = QStringLiteral("DU SUD Jean = S2");
+        withSeatWords[8] = QStringLiteral("LE NORD Eric = N3");
+        tournaments::seat(p, app, withSeatWords);
+        run<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
+            pick(child<QComboBox>(d, "ComboBox1"), QStringLiteral("DU SUD Jean SUD 2"));
+            child<QPushButton>(d, "OKBtn")->click();
+        });
+        run<ExclusionDialog>(app, "&Exclure un joueur", [&](ExclusionDialog &d) {
+            pick(child<QComboBox>(d, "ComboBox1"), QStringLiteral("LE NORD Eric NORD 3"));
+            child<QPushButton>(d, "OKBtn")->click();
+        });
+        QCOMPARE(p.bytes(QStringLiteral("penal.tmp")), QByteArray("S2=-150\r\n"));
+        QCOMPARE(p.bytes(QStringLiteral("exclu.tmp")), QByteArray("N3\r\n"));
+    }
+
     void penaltyRecordsNothing()
     {
         TestPlatform p;

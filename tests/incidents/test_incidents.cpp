@@ -50,6 +50,12 @@ private slots:
         QTest::newRow("another one") << "LE NORD Yves OUEST 7"
                                      << "O7"
                                      << "";
+        QTest::newRow("the seat's own word in the name") << "DU NORD Jean NORD 3"
+                                                       << "N3"
+                                                       << "";
+        QTest::newRow("and again") << "LE SUD Paul SUD 12"
+                                   << "S12"
+                                   << "";
         QTest::newRow("nothing picked") << ""
                                         << ""
                                         << "Aucun joueur";

@@ -38,6 +38,10 @@ private slots:
             QCOMPARE(itemsOf(child<QListWidget>(form, "ListBox1")), expected);
             QCOMPARE(app.state().playerRegisterList, expected);
             QCOMPARE(child<QLineEdit>(form, "Edit3")->text(), QStringLiteral("6"));
+            // On disk already, window still open: a power cut now loses no name.
+            QCOMPARE(p.bytes(QStringLiteral("inscrits.tmp")),
+                     QByteArray(" A Wei\r\nDE LA TOUR Anne\r\nDUPONT Jean\r\nDUPONT Jean\r\nDURAND \xe9lodie\r\n"
+                                "MARTIN Pierre\r\n"));
             child<QPushButton>(form, "CloseBtn")->click();
         });
         QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), app.state().playerRegisterList);
@@ -103,6 +107,7 @@ private slots:
             type(form, "Edit1", QStringLiteral("ALBERT"));
             click(form, "Button3");
             QCOMPARE(itemsOf(list), (QStringList{"BERNARD Luc", "DE LA TOUR Anne", "ALBERT Paul", "ZOLA Emile"}));
+            QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), itemsOf(list)); // written at once
             QVERIFY(!child<QPushButton>(form, "Button3")->isEnabled());
             QCOMPARE(child<QLineEdit>(form, "Edit1")->text(),
                      QStringLiteral("ALBERT")); // the edits keep their text
@@ -110,6 +115,7 @@ private slots:
             dblClick(0);
             click(form, "Button2");
             QCOMPARE(itemsOf(list), (QStringList{"DE LA TOUR Anne", "ALBERT Paul", "ZOLA Emile"}));
+            QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), itemsOf(list));
             QCOMPARE(child<QLineEdit>(form, "Edit3")->text(), QStringLiteral("3"));
             QVERIFY(!child<QPushButton>(form, "Button2")->isEnabled());
             QVERIFY(!child<QPushButton>(form, "Button3")->isEnabled());

@@ -1,5 +1,5 @@
 // The program as main() builds it, playing a whole evening through its windows: 24 players
-// registered and seated, three rounds played, a penalty and an exclusion, round 4 begun.
+// registered (one name corrected, one more taken off) and seated, three rounds played, a penalty and an exclusion, round 4 begun.
 // Every step, once done, is written to a journal outside the working directory, so that a
 // process killed at any moment can be checked against what it had recorded.
 //
@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QListWidget>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -210,16 +211,33 @@ void playEvening(Application &app, Journal &journal, Doubles &doubles, const QSt
     auto &form = app.window<RegisterWindow>();
     operations.doing = "inscription";
     drive(form, choosing(app, "&Inscription"), [&] {
-        for (const auto &[surname, firstName] : evening) {
+        auto *list = child<QListWidget>(form, "ListBox1");
+        const auto add = [&](const QString &surname, const QString &firstName) {
             type(form, "Edit1", surname);
             type(form, "Edit2", firstName);
             child<QPushButton>(form, "Button1")->click();
+        };
+        const auto select = [&](const QString &entry) {
+            doubleClickRow(list, int(itemsOf(list).indexOf(entry)));
+        };
+        // Each change is on disk once its button is pressed: the last one typed misspelt and
+        // corrected, then one more player registered and taken off.
+        for (const auto &[surname, firstName] : evening) {
+            const bool last = surname == evening.last().first;
+            add(last ? surname + QStringLiteral("N") : surname, firstName);
+            if (last) {
+                select(entries::entryToAdd(surname + QStringLiteral("N"), firstName));
+                type(form, "Edit1", surname);
+                child<QPushButton>(form, "Button3")->click();
+            }
+            journal.note(QStringLiteral("inscrit ") + entries::entryToAdd(surname, firstName));
         }
+        add(QStringLiteral("VOLANT"), QStringLiteral("marcel"));
+        select(QStringLiteral("VOLANT Marcel"));
+        child<QPushButton>(form, "Button2")->click();
+        journal.note(QStringLiteral("desinscrit VOLANT Marcel"));
         child<QPushButton>(form, "CloseBtn")->click();
     });
-    // The register is written as its window closes.
-    for (const auto &[surname, firstName] : evening)
-        journal.note(QStringLiteral("inscrit ") + entries::entryToAdd(surname, firstName));
     journal.note(QStringLiteral("inscrits %1").arg(evening.size()));
     operations.doing = "attribution";
     choose(app, "&Attribuer les positions");
@@ -243,6 +261,17 @@ void playEvening(Application &app, Journal &journal, Doubles &doubles, const QSt
     journal.note(QStringLiteral("fin"));
 }
 
+// The one body of open, open64, openat and openat64: counted when it may create or empty a
+// file of the working directory, then passed to the system.
+int countedOpen(int dirfd, const char *path, int flags, va_list args)
+{
+    // The mode is there only when a file may be created.
+    const mode_t mode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? mode_t(va_arg(args, int)) : 0;
+    if (creates(flags) && inWorkingDirectory(path))
+        operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
+    return int(syscall(SYS_openat, dirfd, path, flags, mode));
+}
+
 } // namespace
 
 // The calls through which Qt reaches the working files, counted, then passed to the system.
@@ -252,41 +281,33 @@ int open(const char *path, int flags, ...)
 {
     va_list args;
     va_start(args, flags);
-    const mode_t mode = mode_t(va_arg(args, int));
+    const int fd = countedOpen(AT_FDCWD, path, flags, args);
     va_end(args);
-    if (creates(flags) && inWorkingDirectory(path))
-        operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
-    return int(syscall(SYS_openat, AT_FDCWD, path, flags, mode));
+    return fd;
 }
 int open64(const char *path, int flags, ...)
 {
     va_list args;
     va_start(args, flags);
-    const mode_t mode = mode_t(va_arg(args, int));
+    const int fd = countedOpen(AT_FDCWD, path, flags, args);
     va_end(args);
-    if (creates(flags) && inWorkingDirectory(path))
-        operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
-    return int(syscall(SYS_openat, AT_FDCWD, path, flags, mode));
+    return fd;
 }
 int openat(int dirfd, const char *path, int flags, ...)
 {
     va_list args;
     va_start(args, flags);
-    const mode_t mode = mode_t(va_arg(args, int));
+    const int fd = countedOpen(dirfd, path, flags, args);
     va_end(args);
-    if (creates(flags) && inWorkingDirectory(path))
-        operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
-    return int(syscall(SYS_openat, dirfd, path, flags, mode));
+    return fd;
 }
 int openat64(int dirfd, const char *path, int flags, ...)
 {
     va_list args;
     va_start(args, flags);
-    const mode_t mode = mode_t(va_arg(args, int));
+    const int fd = countedOpen(dirfd, path, flags, args);
     va_end(args);
-    if (creates(flags) && inWorkingDirectory(path))
-        operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
-    return int(syscall(SYS_openat, dirfd, path, flags, mode));
+    return fd;
 }
 ssize_t write(int fd, const void *buffer, size_t count)
 {

@@ -96,8 +96,9 @@ private slots:
         m_operations = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         m_steps = int(journal.size());
         // Each kind: a file created, written, synced and renamed into place, in every part of the evening.
-        for (const char *kind : {"open ", "write ", "rename ", "link ", "fdatasync ", " inscription", " attribution",
-                                 " saisie", " ouverture-saisie", " penalite", " exclusion"})
+        // The appended lines synced too.
+        for (const char *kind : {"open ", "write ", "rename ", "link ", "fdatasync ", "fsync penal.tmp", "fsync exclu.tmp",
+                                 " inscription", " attribution", " saisie", " ouverture-saisie", " penalite", " exclusion"})
             QVERIFY2(!m_operations.filter(QLatin1String(kind)).isEmpty(), kind);
     }
 
@@ -139,6 +140,8 @@ private slots:
             const QString &what = words.first();
             if (what == QLatin1String("inscrit")) {
                 QVERIFY2(registered(state.playerRegisterList, entry.mid(what.size() + 1)), qPrintable(entry));
+            } else if (what == QLatin1String("desinscrit")) {
+                QVERIFY2(!registered(state.playerRegisterList, entry.mid(what.size() + 1)), qPrintable(entry));
             } else if (what == QLatin1String("inscrits")) {
                 QCOMPARE(state.playerRegisterList.size(), words[1].toInt());
             } else if (what == QLatin1String("positions")) {
