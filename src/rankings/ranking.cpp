@@ -78,10 +78,12 @@ public:
     {
         const qsizetype n = m_lines.size();
         m_codes.reserve(n);
+        m_numbers.reserve(n);
         m_scores.reserve(n);
         for (const QString &line : std::as_const(m_lines)) {
             const lines::KeyValue s = lines::splitAtFirstEquals(line);
             m_codes.push_back(s.key);
+            m_numbers.push_back(CodeIndex::usualNumber(s.key));
             m_scores.push_back(s.text);
         }
         m_total.resize(n);
@@ -135,7 +137,7 @@ public:
         CodeIndex excluded;
         excluded.index(codes, false, 4 * qsizetype(m_codes.size()) + 4);
         for (size_t i = 0; i < m_codes.size(); ++i)
-            m_excluded[i] = excluded.find(m_codes[i]) >= 0;
+            m_excluded[i] = excluded.find(m_codes[i], m_numbers[i]) >= 0;
     }
     // NOM, POSITION and SCORE, read in place from the register and these lines, sorted by SCORE;
     // then the empty chairs are "SANS OBJET".
@@ -149,7 +151,7 @@ public:
         const NameIndex index(state.playerRegisterList);
         const qsizetype registerLines = state.playerRegisterList.size();
         for (qsizetype i = 0; i < size(); ++i) {
-            const qsizetype line = index.line(m_codes[size_t(i)]);
+            const qsizetype line = index.line(m_codes[size_t(i)], m_numbers[size_t(i)]);
             if (line >= 0)
                 t.setLinePart(i, 0, names, line, 0, index.nameLength(line));
             t.setSeatLabel(i, 1, lines, i, m_codes[size_t(i)], registerLines);
@@ -179,6 +181,7 @@ private:
 
     QStringList m_lines;
     std::vector<QStringView> m_codes;
+    std::vector<qsizetype> m_numbers; // each code's CodeIndex::usualNumber
     std::vector<QStringView> m_scores;
     CodeIndex m_rowOf;
     bool m_indexed = false;
@@ -570,7 +573,11 @@ void CodeIndex::index(const std::vector<QStringView> &codes, bool lastCounts, qs
 
 qsizetype CodeIndex::find(QStringView code) const
 {
-    const qsizetype k = usualNumber(code);
+    return find(code, usualNumber(code));
+}
+
+qsizetype CodeIndex::find(QStringView code, qsizetype k) const
+{
     if (k > 0 && (k <= m_limit || !m_usualBeyond))
         return findUsual(k);
     return m_others.value(code, -1);
@@ -591,10 +598,10 @@ NameIndex::NameIndex(const QStringList &playerRegisterList) : m_lines(playerRegi
     m_lastLine.index(keys, true);
 }
 
-qsizetype NameIndex::line(QStringView seatCode) const
+qsizetype NameIndex::line(QStringView seatCode, qsizetype number) const
 {
-    if (isSeatShaped(seatCode))
-        return m_lastLine.find(seatCode);
+    if (number > 0 || isSeatShaped(seatCode)) // a usual code is seat-shaped
+        return m_lastLine.find(seatCode, number);
     for (qsizetype i = m_lines.size() - 1; i >= 0; --i)
         if (m_lines[i].endsWith(seatCode))
             return i;

@@ -62,6 +62,8 @@ public:
     // which is no longer than the highest number among the codes.
     void index(const std::vector<QStringView> &codes, bool lastCounts, qsizetype limit = 0);
     qsizetype find(QStringView code) const; // -1 when absent
+    // The same, given the code's usualNumber.
+    qsizetype find(QStringView code, qsizetype usual) const;
     // The position of a usual seat code by its player number: -1 when absent, `beyond` when the
     // number is past the array and such a code was indexed (find() then answers for its text).
     static constexpr qsizetype beyond = -2;
@@ -70,8 +72,10 @@ public:
         return number <= m_limit ? m_byNumber[size_t(number)] : m_usualBeyond ? beyond : -1;
     }
 
-private:
+    // The player number of a seat code written the usual way, else 0.
     static qsizetype usualNumber(QStringView code);
+
+private:
 
     qsizetype m_limit = 0;
     bool m_usualBeyond = false; // a usual code past the array is hashed
@@ -85,7 +89,9 @@ class NameIndex
 public:
     explicit NameIndex(const QStringList &playerRegisterList);
     // The register line the name is read from: -1 when none.
-    qsizetype line(QStringView seatCode) const;
+    qsizetype line(QStringView seatCode) const { return line(seatCode, CodeIndex::usualNumber(seatCode)); }
+    // The same, given the code's CodeIndex::usualNumber.
+    qsizetype line(QStringView seatCode, qsizetype number) const;
     // A line's name is its first nameLength characters; an empty chair's starts " CHAISE VIDE".
     qsizetype nameLength(qsizetype line) const { return m_nameLength[size_t(line)]; }
     bool isEmptyChair(qsizetype line) const { return m_emptyChair[size_t(line)]; }
