@@ -239,7 +239,7 @@ public:
     // Every value given later lies in [low, high]; there are `count` of them.
     NumberIds(qint64 low, qint64 high, qsizetype count, int &ids) : m_ids(ids)
     {
-        if (count > 0 && quint64(high) - quint64(low) <= 4 * quint64(count) + 1024) {
+        if (count > 0 && quint64(high) - quint64(low) <= 4 * quint64(count) + 64) {
             m_low = low;
             m_byValue.assign(size_t(high - low) + 1, -1);
         }
@@ -412,7 +412,7 @@ std::vector<qint32> descendingOrder(const std::vector<qint64> &keys)
     if (keys.empty())
         return {};
     const auto [low, high] = std::minmax_element(keys.begin(), keys.end());
-    if (quint64(*high) - quint64(*low) > 4 * keys.size() + 1024)
+    if (quint64(*high) - quint64(*low) > 4 * keys.size() + 64)
         return stableOrder(keys, std::greater<qint64>());
     const qint64 top = *high;
     std::vector<qint32> place(size_t(top - *low) + 2);
