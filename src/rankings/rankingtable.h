@@ -23,7 +23,6 @@ public:
     void setHeader(const QStringList &header);
     qsizetype columnCount() const { return m_header.size(); }
     qsizetype size() const { return m_rows; }
-    bool isEmpty() const { return m_rows == 0; }
 
     // The text of a cell; empty out of range.
     QString cell(qsizetype row, qsizetype column) const;
@@ -66,11 +65,6 @@ public:
 
     // Row p becomes the row that was at rowAt[p]; rowAt is a permutation of the rows.
     void arrangeRows(const std::vector<qint32> &rowAt);
-
-    friend bool operator==(const RankingTable &a, const RankingTable &b)
-    {
-        return a.m_header == b.m_header && a.rows() == b.rows();
-    }
 
 private:
     enum class Kind : quint8 { Empty, Text, Number, SeatLabel };
