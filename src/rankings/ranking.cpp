@@ -521,10 +521,6 @@ bool isSeatShaped(QStringView code)
 {
     return code.size() >= 2 && digitKey(code).size() == code.size();
 }
-QString nameOf(const QString &line)
-{
-    return lines::nameOfEntry(line).toString();
-}
 } // namespace
 
 // The player number of a seat code written the usual way (N, S, E or O, then the table without
@@ -609,15 +605,6 @@ qsizetype NameIndex::line(QStringView seatCode, qsizetype number) const
 }
 
 } // namespace ranking
-
-QString nameEndingWithSeat(const QStringList &playerRegisterList, const QString &seatCode)
-{
-    QString name;
-    for (const QString &line : playerRegisterList)
-        if (line.endsWith(seatCode))
-            name = nameOf(line);
-    return name;
-}
 
 RankingTable buildGeneralRanking(const Tournament &state)
 {

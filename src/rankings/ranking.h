@@ -17,9 +17,6 @@ RankingTable buildGeneralRanking(const Tournament &state);
 // The ranking table of one round (no penalties), sorted by score.
 RankingTable roundRanking(const Tournament &state, int round);
 
-// `nameEndingWithSeat`: the name (text before "=") of the last register line ending with the seat code.
-QString nameEndingWithSeat(const QStringList &playerRegisterList, const QString &seatCode);
-
 // `sortRanking`: re-sorts the rows by column 0 (NOM), 1 (POSITION) or 2 (SCORE).
 void sortRanking(RankingTable &table, int column);
 
@@ -83,7 +80,8 @@ private:
     QHash<QStringView, qint32> m_others;
 };
 
-// `nameEndingWithSeat` for many seat codes at once: same answers, one pass over the register.
+// The name (text before "=") of the last register line ending with a seat code (`cherchenom`),
+// for many seat codes at once, one pass over the register.
 class NameIndex
 {
 public:

@@ -2,10 +2,22 @@
 
 #include "players/entries.h"
 #include "rankings/ranking.h"
+#include "tournament/lines.h"
 
 #include <QStringList>
 
 #include <algorithm>
+
+// The name lookup as first written: the name (text before "=") of the last register line ending
+// with the seat code. NameIndex must answer the same.
+inline QString nameEndingWithSeat(const QStringList &playerRegisterList, const QString &seatCode)
+{
+    QString name;
+    for (const QString &line : playerRegisterList)
+        if (line.endsWith(seatCode))
+            name = lines::nameOfEntry(line).toString();
+    return name;
+}
 
 // The ranking sort as first written, quadratic, over rows of texts: the reference sortRanking
 // must match, in test_ranking and in the fuzz targets fuzz_ranking and fuzz_rankings. Column k: 0 NOM, 1 POSITION, 2 SCORE.
