@@ -45,13 +45,13 @@ const QCollator &collator()
     }();
     return c;
 }
-bool leadingBlank(const QString &s)
+bool leadingBlank(QStringView s)
 {
     return !s.isEmpty() && s.front() == QLatin1Char(' ');
 }
 } // namespace
 
-int compare(const QString &a, const QString &b)
+int compare(QStringView a, QStringView b)
 {
     const bool ba = leadingBlank(a), bb = leadingBlank(b);
     if (ba != bb)
@@ -59,7 +59,7 @@ int compare(const QString &a, const QString &b)
     return collator().compare(a, b);
 }
 
-bool less(const QString &a, const QString &b)
+bool less(QStringView a, QStringView b)
 {
     return compare(a, b) < 0;
 }
@@ -82,12 +82,12 @@ void insertSorted(QStringList &lines, const QString &line)
 // The largest table number whose player numbers fit in 64 bits.
 constexpr qint64 maxTable = std::numeric_limits<qint64>::max() / 4;
 
-qint64 playerNumber(const QString &seatCode)
+qint64 playerNumber(QStringView seatCode)
 {
     if (seatCode.size() < 2)
         return 0;
     bool ok = false;
-    const qint64 t = QStringView(seatCode).mid(1).toLongLong(&ok); // a view: no copy of the digits
+    const qint64 t = seatCode.mid(1).toLongLong(&ok);
     if (!ok)
         return 0;
     const int r = lines::seatIndex(seatCode.front()) + 1;
@@ -105,14 +105,14 @@ QString seatCodeOfPlayer(qint64 k)
 
 QString withPlayerNumber(const QString &line)
 {
-    static const char *markers[] = {"= N", "= S", "= E", "= O"};
+    static const QLatin1String markers[] = {QLatin1String("= N"), QLatin1String("= S"), QLatin1String("= E"),
+                                            QLatin1String("= O")};
     QString result = line;
     for (int r = 0; r < 4; ++r) {
-        const QString marker = QString::fromLatin1(markers[r]);
-        const qsizetype p = result.indexOf(marker);
+        const qsizetype p = result.indexOf(markers[r]);
         if (p < 0)
             continue;
-        const qint64 t = result.mid(p + 3).trimmed().toLongLong();
+        const qint64 t = QStringView(result).mid(p + 3).trimmed().toLongLong();
         if (t > maxTable || t < -maxTable)
             continue;
         const qint64 k = 4 * t - 3 + r;
@@ -123,12 +123,17 @@ QString withPlayerNumber(const QString &line)
 
 QString displayed(const QString &line)
 {
-    static const char *markers[] = {"= N", "= S", "= O", "= E"};
-    static const char *words[] = {"NORD ", "SUD ", "OUEST ", "EST "};
+    static const QLatin1String markers[] = {QLatin1String("= N"), QLatin1String("= S"), QLatin1String("= O"),
+                                            QLatin1String("= E")};
+    static const QLatin1String words[] = {QLatin1String("NORD "), QLatin1String("SUD "), QLatin1String("OUEST "),
+                                          QLatin1String("EST ")};
     for (int i = 0; i < 4; ++i) {
-        const qsizetype p = line.indexOf(QString::fromLatin1(markers[i]));
-        if (p >= 0)
-            return line.left(p) + QString::fromLatin1(words[i]) + line.mid(p + 3);
+        const qsizetype p = line.indexOf(markers[i]);
+        if (p < 0)
+            continue;
+        QString shown;
+        shown.reserve(line.size() + words[i].size());
+        return shown.append(QStringView(line).left(p)).append(words[i]).append(QStringView(line).mid(p + 3));
     }
     return line;
 }

@@ -23,15 +23,15 @@ bool mentionsEmptyChair(const QString &text);
 bool anySeated(const QStringList &lines);
 
 // French, case-insensitive order of the register; a leading blank sorts first.
-bool less(const QString &a, const QString &b);
-int compare(const QString &a, const QString &b);
+bool less(QStringView a, QStringView b);
+int compare(QStringView a, QStringView b);
 void sort(QStringList &lines);
 // Index at which line keeps the list sorted (after its equals).
 qsizetype sortedIndex(const QStringList &lines, const QString &line);
 void insertSorted(QStringList &lines, const QString &line);
 
 // Player number of seat code L t: 4(t-1) + 1, 2, 3, 4 for N, S, E, O; 0 when not a seat code.
-qint64 playerNumber(const QString &seatCode);
+qint64 playerNumber(QStringView seatCode);
 // Seat code of a player number: table (k + 3) div 4, seat N, S, E, O for k mod 4 = 1, 2, 3, 0.
 QString seatCodeOfPlayer(qint64 k);
 
