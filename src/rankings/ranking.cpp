@@ -191,7 +191,7 @@ private:
 };
 
 // Seat order of a POSITION label: player numbers, then Nord, Sud, Est, Ouest by table; other text last.
-std::pair<int, qint64> seatOrder(const QString &label)
+std::pair<int, qint64> seatOrder(QStringView label)
 {
     static const QString prefixes[] = {QStringLiteral(" Joueur n° "), QStringLiteral("Nord "), QStringLiteral("Sud "),
                                        QStringLiteral("Est "), QStringLiteral("Ouest ")};
@@ -199,7 +199,7 @@ std::pair<int, qint64> seatOrder(const QString &label)
         if (!label.startsWith(prefixes[g]))
             continue;
         bool ok = false;
-        const qint64 n = QStringView(label).mid(prefixes[g].size()).toLongLong(&ok);
+        const qint64 n = label.mid(prefixes[g].size()).toLongLong(&ok);
         if (ok)
             return {g, n};
     }
@@ -261,39 +261,50 @@ private:
     QHash<qint64, int> m_byHash;
 };
 
-// A column's texts as ids: rows have the same id exactly when their texts are equal. With
-// values, each row's value as well, read in the same pass.
+// A column's texts as ids: rows have the same id exactly when their texts are equal. Read with
+// them, in the same pass, each row's value or each row's text.
+enum class AlsoRead { Values, Texts };
 struct ColumnTexts
 {
     std::vector<int> id;
     int ids = 0;
     std::vector<qint64> values;
+    std::vector<QStringView> texts;
+    QStringList made; // the texts of cells that hold none, alive as long as the views
 };
 
-ColumnTexts columnTexts(const RankingTable &table, int k, bool withValues)
+ColumnTexts columnTexts(const RankingTable &table, int k, AlsoRead also)
 {
     const qsizetype n = table.size();
+    const bool withValues = also == AlsoRead::Values, withTexts = also == AlsoRead::Texts;
     ColumnTexts column;
     if (withValues)
         column.values.resize(size_t(n));
+    else
+        column.texts.resize(size_t(n));
     // Scores are mostly whole numbers written the usual way: those are told apart by value,
     // which is quicker than by text; any other text by itself.
     std::vector<qint64> numbers(n);
     std::vector<std::pair<qsizetype, QStringView>> texts; // the rows of other texts
-    QStringList made; // the texts of cells that hold none, alive while they are compared
+    if (withTexts) // names and seats: texts nearly all
+        texts.reserve(size_t(n));
     qint64 low = std::numeric_limits<qint64>::max(), high = std::numeric_limits<qint64>::min();
     qsizetype count = 0;
     for (qsizetype i = 0; i < n; ++i) {
         std::optional<qint64> number = table.number(i, k);
-        if (!number || !isShortNumber(*number)) {
+        const bool numbered = number && isShortNumber(*number);
+        if (!numbered || withTexts) {
             QStringView text;
             if (const std::optional<QStringView> view = table.textView(i, k)) {
                 text = *view;
             } else {
-                made.append(table.cell(i, k));
-                text = made.last();
+                column.made.append(table.cell(i, k));
+                text = column.made.last();
             }
-            number = usualNumber(text);
+            if (withTexts)
+                column.texts[size_t(i)] = text;
+            if (!numbered)
+                number = usualNumber(text);
             if (!number) {
                 texts.emplace_back(i, text);
                 if (withValues)
@@ -311,15 +322,18 @@ ColumnTexts columnTexts(const RankingTable &table, int k, bool withValues)
     column.id.resize(size_t(n));
     NumberIds numberId(low, high, count, column.ids);
     auto other = texts.begin();
-    QHash<QStringView, int> idOfText;
     for (qsizetype i = 0; i < n; ++i) {
-        if (other == texts.end() || other->first != i) {
+        if (other != texts.end() && other->first == i)
+            ++other;
+        else
             column.id[i] = numberId(numbers[i]);
-            continue;
-        }
-        const auto it = idOfText.constFind(other->second);
-        column.id[i] = it != idOfText.constEnd() ? *it : *idOfText.insert(other->second, column.ids++);
-        ++other;
+    }
+    // Equal other texts lie side by side once sorted.
+    std::sort(texts.begin(), texts.end(), [](const auto &a, const auto &b) { return a.second < b.second; });
+    for (size_t j = 0; j < texts.size(); ++j) {
+        if (j == 0 || texts[j].second != texts[j - 1].second)
+            ++column.ids;
+        column.id[size_t(texts[j].first)] = column.ids - 1;
     }
     return column;
 }
@@ -332,7 +346,7 @@ ColumnTexts columnTexts(const RankingTable &table, int k, bool withValues)
 // first row of a text only moves on. A text of many rows finds its next one by looking on from
 // there (at most n looks for each such text); any other text keeps its original rows in one
 // sorted slice, read from the front, and a min-heap of the rows exchanges brought to it.
-void reorder(RankingTable &table, ColumnTexts column, const std::vector<qint32> &order)
+void reorder(RankingTable &table, ColumnTexts column, std::vector<qint32> order)
 {
     const qint32 n = qint32(table.size());
     const int ids = column.ids;
@@ -343,12 +357,10 @@ void reorder(RankingTable &table, ColumnTexts column, const std::vector<qint32> 
     for (int id = 0; id < ids; ++id)
         start[id + 1] += start[id];
     std::copy(start.begin(), start.end() - 1, next.begin());
-    {
-        std::vector<qint32> filled = next;
-        for (qint32 i = 0; i < n; ++i)
-            original[filled[textId[i]]++] = i;
-    }
-    std::vector<int> wanted(n);
+    for (qint32 i = 0; i < n; ++i)
+        original[next[textId[i]]++] = i;
+    std::copy(start.begin(), start.end() - 1, next.begin());
+    std::vector<qint32> &wanted = order; // the text wanted at each place
     for (qint32 p = 0; p < n; ++p)
         wanted[p] = textId[order[p]];
     std::vector<std::vector<qint32>> brought(ids);
@@ -426,15 +438,6 @@ std::vector<qint32> descendingOrder(const std::vector<qint64> &keys)
     return order;
 }
 
-template <class Key, class Make> std::vector<Key> keysOf(const RankingTable &table, Make make)
-{
-    std::vector<Key> keys;
-    keys.reserve(table.size());
-    for (qsizetype r = 0; r < table.size(); ++r)
-        keys.push_back(make(r));
-    return keys;
-}
-
 } // namespace
 
 namespace ranking {
@@ -447,7 +450,7 @@ qint64 value(QStringView text)
 QString label(QStringView seatCode, qsizetype registerLines)
 {
     if (registerLines == 12 || registerLines == 16) {
-        if (entries::playerNumber(seatCode.toString()) > 0)
+        if (entries::playerNumber(seatCode) > 0)
             return entries::withPlayerNumber(QStringLiteral(" = ") + seatCode.toString());
         return seatCode.toString();
     }
@@ -644,7 +647,7 @@ void sortRanking(RankingTable &table, int column)
 {
     if (table.size() < 2 || column < 0 || column > 2)
         return;
-    ColumnTexts texts = columnTexts(table, column, column == 2);
+    ColumnTexts texts = columnTexts(table, column, column == 2 ? AlsoRead::Values : AlsoRead::Texts);
     std::vector<qint32> order;
     if (column == 2) {
         // Descending by value, floored at -32767: such values never move up.
@@ -652,10 +655,11 @@ void sortRanking(RankingTable &table, int column)
             v = std::max<qint64>(v, -32767);
         order = descendingOrder(texts.values);
     } else if (column == 0) {
-        order = stableOrder(keysOf<QString>(table, [&](qsizetype r) { return table.cell(r, 0); }), entries::less);
+        order = stableOrder(texts.texts, entries::less);
     } else {
-        order = stableOrder(keysOf<std::pair<int, qint64>>(table, [&](qsizetype r) { return seatOrder(table.cell(r, 1)); }),
-                            std::less<>());
+        std::vector<std::pair<int, qint64>> seats(texts.texts.size());
+        std::transform(texts.texts.begin(), texts.texts.end(), seats.begin(), seatOrder);
+        order = stableOrder(seats, std::less<>());
     }
-    reorder(table, std::move(texts), order);
+    reorder(table, std::move(texts), std::move(order));
 }
