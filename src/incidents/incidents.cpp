@@ -2,8 +2,9 @@
 
 #include "platform/workingfiles.h"
 #include "players/entries.h"
+#include "tournament/lines.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace incidents {
 
@@ -21,9 +22,14 @@ QStringList pickList(const QStringList &positionLines)
 
 QString seatCodeOfPick(const QString &item)
 {
-    static const QRegularExpression seatCode(QStringLiteral("^[NSEO][0-9]+$"));
+    // A seat letter, then the table's digits, and nothing else.
     const QString code = entries::seatCodeOfDisplayed(item);
-    return seatCode.match(code).hasMatch() ? code : QString();
+    const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    const bool seatCode = code.size() >= 2 &&
+                          std::find(std::begin(lines::seatLetters), std::end(lines::seatLetters),
+                                    code.front().unicode()) != std::end(lines::seatLetters) &&
+                          std::all_of(code.begin() + 1, code.end(), isDigit);
+    return seatCode ? code : QString();
 }
 
 QString refusalOfPick(const QString &item)
