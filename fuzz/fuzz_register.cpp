@@ -18,7 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         (void)entries::editTextsOf(line);
         (void)entries::withPlayerNumber(line);
         const QString shown = entries::displayed(line);
-        (void)entries::splitDisplayed(shown);
         (void)entries::seatKeyOfDisplayedSeat(entries::splitDisplayed(shown).seat);
         if (const auto code = lines::parseSeatCode(seat)) {
             fuzzing::require(code->text() == seat, "a strict seat code reads back as written");

@@ -195,11 +195,12 @@ QString seatWord(QChar letter)
 namespace {
 const QString numberMarker = QStringLiteral(" Joueur n°");
 
-bool isNumber(const QString &text)
+bool isNumber(QStringView text)
 {
     bool ok = false;
-    text.trimmed().toULongLong(&ok);
-    return ok && !text.trimmed().startsWith(QLatin1Char('+'));
+    text = text.trimmed();
+    text.toULongLong(&ok);
+    return ok && !text.startsWith(QLatin1Char('+'));
 }
 } // namespace
 
@@ -210,7 +211,7 @@ DisplayedParts splitDisplayed(const QString &displayedEntry)
     qsizetype best = -1;
     for (const QString &marker : markers) {
         const qsizetype p = displayedEntry.lastIndexOf(marker);
-        if (p > best && isNumber(displayedEntry.mid(p + marker.size())))
+        if (p > best && isNumber(QStringView(displayedEntry).mid(p + marker.size())))
             best = p;
     }
     if (best < 0)

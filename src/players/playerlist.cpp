@@ -29,7 +29,8 @@ Row printedRow(const QString &line, bool withNumbers)
     if (withNumbers) {
         const QString text = entries::withPlayerNumber(line);
         // The number ends the line; a first name "Joueur" stays in the name column.
-        const qsizetype p = text.lastIndexOf(QString::fromUtf8("Joueur n° "));
+        static const QString number = QStringLiteral("Joueur n° ");
+        const qsizetype p = text.lastIndexOf(number);
         if (p < 0)
             return {text, {}};
         return {text.left(p), text.mid(p)};
@@ -38,9 +39,10 @@ Row printedRow(const QString &line, bool withNumbers)
     if (!s.hasEquals)
         return {line, {}};
     const QString code = s.text.mid(1).toString(); // after "= "
-    static const char *words[] = {"Nord ", "Sud ", "Est ", "Ouest "};
+    static const QLatin1String words[] = {QLatin1String("Nord "), QLatin1String("Sud "), QLatin1String("Est "),
+                                          QLatin1String("Ouest ")};
     const int w = code.isEmpty() ? -1 : lines::seatIndex(code.front());
-    return {s.key.toString(), w < 0 ? code : QString::fromLatin1(words[w]) + code.mid(1)};
+    return {s.key.toString(), w < 0 ? code : words[w] + code.mid(1)};
 }
 
 QList<Row> printedRows(const Tournament &state)
