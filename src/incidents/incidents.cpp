@@ -25,10 +25,8 @@ QString seatCodeOfPick(const QString &item)
     // A seat letter, then the table's digits, and nothing else.
     const QString code = entries::seatCodeOfDisplayed(item);
     const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
-    const bool seatCode = code.size() >= 2 &&
-                          std::find(std::begin(lines::seatLetters), std::end(lines::seatLetters),
-                                    code.front().unicode()) != std::end(lines::seatLetters) &&
-                          std::all_of(code.begin() + 1, code.end(), isDigit);
+    const bool seatCode =
+        code.size() >= 2 && lines::seatIndex(code.front()) >= 0 && std::all_of(code.begin() + 1, code.end(), isDigit);
     return seatCode ? code : QString();
 }
 
