@@ -65,6 +65,10 @@ private slots:
         QTest::newRow("no seat") << "PETIT Claire"
                                  << ""
                                  << "PETIT Claire n'a pas de place";
+        // A hand-edited position.tmp can leave a line break after the table number.
+        QTest::newRow("line break after the table") << "DUPONT Jean NORD 3\n"
+                                                    << ""
+                                                    << "DUPONT Jean NORD 3 n'a pas de place";
     }
     void seatCodeOfPick()
     {
