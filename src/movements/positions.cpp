@@ -152,7 +152,10 @@ bool smallFieldMode(bool fft, qint64 tables, qint64 emptyChairs)
 
 bool smallFieldMode(const Tournament &state)
 {
-    return smallFieldMode(state.movement.fft, state.tableCount(), emptyChairCount(state.playerRegisterList));
+    // Asked at every table: the register is counted only in a field small enough to be one.
+    const qint64 tables = state.tableCount();
+    return smallFieldMode(state.movement.fft, tables, 0) &&
+           smallFieldMode(true, tables, emptyChairCount(state.playerRegisterList));
 }
 
 bool refuseWithoutTables(const Tournament &state)

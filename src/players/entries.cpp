@@ -199,7 +199,7 @@ bool isNumber(QStringView text)
 {
     bool ok = false;
     text = text.trimmed();
-    text.toULongLong(&ok);
+    (void)text.toULongLong(&ok); // only whether it reads
     return ok && !text.startsWith(QLatin1Char('+'));
 }
 } // namespace
