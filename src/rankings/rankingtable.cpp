@@ -19,7 +19,9 @@ void RankingTable::setHeader(const QStringList &header)
 
 RankingTable::Cell *RankingTable::at(qsizetype row, qsizetype column)
 {
-    if (row < 0 || row >= m_rows || column < 0 || column >= m_header.size())
+    // One unsigned comparison each: a negative index is past the end. (Asked for every cell of
+    // every sort.)
+    if (size_t(row) >= size_t(m_rows) || size_t(column) >= size_t(m_header.size()))
         return nullptr;
     return &m_cells[size_t(row * m_header.size() + column)];
 }
@@ -31,7 +33,8 @@ const RankingTable::Cell *RankingTable::at(qsizetype row, qsizetype column) cons
 
 QStringView RankingTable::view(const Cell &c) const
 {
-    return QStringView(m_sources[c.source][c.line]).mid(c.part.from, c.part.length);
+    // setPart and setLinePart keep the part within its line.
+    return QStringView(m_sources[c.source][c.line].constData() + c.part.from, c.part.length);
 }
 
 QString RankingTable::cell(qsizetype row, qsizetype column) const
@@ -152,7 +155,8 @@ void RankingTable::setLinePart(qsizetype row, qsizetype column, int source, qsiz
 {
     Cell *c = at(row, column);
     if (!c || source < 1 || size_t(source) >= m_sources.size() || line < 0 || line >= m_sources[source].size() ||
-        from < 0 || length < 0 || from + length > std::numeric_limits<qint32>::max())
+        from < 0 || length < 0 || from + length > m_sources[source][line].size() ||
+        from + length > std::numeric_limits<qint32>::max())
         return;
     c->kind = Kind::Text;
     c->source = quint8(source);

@@ -40,8 +40,8 @@ public:
     // `part` lies in line `line` of source `source`.
     void setText(qsizetype row, qsizetype column, int source, qsizetype line, QStringView part);
     void setText(qsizetype row, qsizetype column, const QString &text);
-    // The characters [from, from + length) of a source line, which the caller knows it holds:
-    // the line itself is not read.
+    // The characters [from, from + length) of a source line, found by position without
+    // searching the line; nothing is set when they lie outside it.
     void setLinePart(qsizetype row, qsizetype column, int source, qsizetype line, qsizetype from, qsizetype length);
     void setNumber(qsizetype row, qsizetype column, qint64 number);
     // The POSITION label of the seat code `code` (a part of a source line, as for setText) in a
