@@ -1,5 +1,5 @@
 // A whole tournament in memory, its lists taken from the input: the general ranking, the
-// ranking of every round, one of them sorted by every column, and PCN.
+// ranking of a round, one of them sorted by its columns, and PCN.
 
 #include "inmemory.h"
 #include "rankings/ranking.h"
@@ -24,11 +24,12 @@ void checkTable(const RankingTable &table)
     (void)read;
 }
 
-void sortEachWay(RankingTable table)
+// As the director clicks the headers: NOM or POSITION, then SCORE again.
+void sortAndBack(RankingTable table, int column)
 {
-    for (int column = 0; column < int(table.columnCount()); ++column) {
+    for (const int k : {column, 2}) {
         const qsizetype rows = table.size();
-        sortRanking(table, column);
+        sortRanking(table, k);
         fuzzing::require(table.size() == rows, "a sort keeps every row");
     }
     checkTable(table); // every cell read once, the moved ones included
@@ -42,26 +43,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Tournament state = fuzzing::tournamentOf(parts, size % 2 == 0, 8);
     const int tables = state.tableCount();
 
-    // Every table is built and read; one, chosen by the input, is also sorted each way: the
-    // tables are built by the same code and differ only in their rows, and sorting them all took
-    // most of each run. 0 is the general ranking; size % 2 chose the movements.
-    const int sorted = int(size / 2 % size_t(state.currentRound + 1));
+    // The general ranking, and the ranking of one round chosen by the input: the rounds' tables
+    // are built by the same code and differ only in their lines, and ranking them all took most
+    // of each run. One of the two, chosen apart, is also sorted by NOM or POSITION, chosen
+    // too, and back by SCORE. (size % 2 chose the movements.)
+    const size_t choice = size / 2, rounds = size_t(state.currentRound);
+    const int round = 1 + int(choice % rounds);
+    const bool generalSorted = choice / rounds % 2 == 0;
+    const int column = int(choice / rounds / 2 % 2);
     RankingTable general = buildGeneralRanking(state);
     checkTable(general);
-    if (sorted == 0)
-        sortEachWay(general);
+    if (generalSorted)
+        sortAndBack(general, column);
     if (ranking::pcnAvailable(state, general)) {
         ranking::setPcn(general, true, tables); // sorted as before, by SCORE: not again
         checkTable(general);
         ranking::setPcn(general, false, tables);
         checkTable(general);
     }
-    for (int round = 1; round <= state.currentRound; ++round) {
-        const RankingTable table = roundRanking(state, round);
-        checkTable(table);
-        if (round == sorted)
-            sortEachWay(table);
-    }
+    const RankingTable table = roundRanking(state, round);
+    checkTable(table);
+    if (!generalSorted)
+        sortAndBack(table, column);
     (void)ranking::latestRound(state);
     for (int rank = 0; rank <= std::min(tables, 50) + 1; ++rank)
         (void)ranking::pcn(rank, tables);
