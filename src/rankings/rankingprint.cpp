@@ -1,6 +1,7 @@
 #include "rankings/rankingprint.h"
 
 #include "print/pagelayout.h"
+#include "rankings/ranking.h"
 
 #include <functional>
 
@@ -23,11 +24,12 @@ bool print(Canvas &canvas, const PrintFont &font, const RankingTable &table, con
     const QList<int> xs = printout.columnsX(page.width());
     page.startRows(3);
     const qsizetype rows = table.size();
+    const std::vector<int> ranks = ranking::ranks(table);
     for (qsizetype r = 0; r <= rows; ++r) {
         const int y = page.nextRow();
         const QStringList cells = r == 0 ? table.header() : table.row(r - 1);
-        if (r > 0)
-            canvas.drawText(20, y, QString::number(r));
+        if (r > 0 && ranks[size_t(r - 1)] > 0)
+            canvas.drawText(20, y, QString::number(ranks[size_t(r - 1)]));
         for (qsizetype k = 0; k < cells.size() && k < xs.size(); ++k)
             canvas.drawText(xs[k], y, cells[k]);
         page.breakIfFull();
