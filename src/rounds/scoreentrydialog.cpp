@@ -149,8 +149,10 @@ void ScoreEntryDialog::scoresChanged()
     for (int i = 0; i < 4; ++i) {
         const std::optional<qint64> v = rounds::scoreValue(typed[size_t(i)]);
         sum += v.value_or(0);
-        // A box that holds no whole number is marked.
-        scoreBox(i)->setStyleSheet(v ? QString() : QStringLiteral("QLineEdit { background: #ffd0d0; }"));
+        // A box that holds no whole number is marked; an empty chair's is greyed.
+        scoreBox(i)->setStyleSheet(!v                          ? QStringLiteral("QLineEdit { background: #ffd0d0; }")
+                                   : scoreBox(i)->isReadOnly() ? QStringLiteral("QLineEdit { background: #e4e4e4; }")
+                                                               : QString());
         scoreBox(i)->setToolTip(v ? QString() : QStringLiteral("Tapez un nombre entier."));
     }
     m_sum->setText(QStringLiteral("Somme : ") + (sum > 0 ? QStringLiteral("+") : QString()) + QString::number(sum));
