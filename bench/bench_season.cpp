@@ -108,7 +108,9 @@ int main(int argc, char *argv[])
         paths << dir.filePath(QStringLiteral("saison/jeudi%1.trt").arg(e + 1, 2, 10, QLatin1Char('0')));
         QDir().mkpath(QFileInfo(paths.last()).absolutePath());
         writeEvening(paths.last(), e, club, rng);
-        written.evenings.append({paths.last()});
+        season::Evening evening;
+        evening.path = paths.last();
+        written.evenings.append(evening);
     }
     const QString sai = dir.filePath(QStringLiteral("saison.sai"));
     if (!season::saveSeason(written, sai).ok())

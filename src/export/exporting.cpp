@@ -145,13 +145,14 @@ Table table(const Tournament &state, const Choice &choice)
     switch (choice.list) {
     case List::Players: {
         Table t{QStringLiteral("Liste des joueurs"), tournamentLine(state), false,
-                {QStringLiteral("NOM"), QStringLiteral("POSITION")}, {}};
+                {QStringLiteral("NOM"), QStringLiteral("POSITION")}, {}, {}};
         for (const playerlist::Row &row : playerlist::printedRows(state))
             t.rows << QStringList{row.name.trimmed(), row.seat.trimmed()};
         return t;
     }
     case List::Positions: {
-        Table t{QStringLiteral("Liste des positions"), tournamentLine(state), false, positionsHeader(choice.rounds), {}};
+        Table t{QStringLiteral("Liste des positions"), tournamentLine(state), false, positionsHeader(choice.rounds), {},
+                {}};
         for (const PositionsRow &row : positionsRows(state, state.tableCount(), choice.rounds)) {
             QStringList cells{row.name.trimmed(), row.seat};
             for (int d = 0; d < choice.rounds; ++d)

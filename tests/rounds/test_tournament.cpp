@@ -67,14 +67,6 @@ std::array<int, 4> scores(int round, int table)
     return {n, s, e, -(n + s + e)};
 }
 
-QStringList texts(const std::array<int, 4> &values)
-{
-    QStringList t;
-    for (int v : values)
-        t << QString::number(v);
-    return t;
-}
-
 // The score file of a round typed table after table: each table's lines N, O, E, S.
 QStringList roundFile(int round)
 {
