@@ -25,6 +25,7 @@ namespace {
 class InputMessages : public Messages
 {
 public:
+    using Messages::show;
     Button show(const QString &, const QString &, Icon, int buttons) override
     {
         if (buttons == Ok)
@@ -120,7 +121,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     sandbox.messages.bits = size > 0 ? data[size - 1] : 0xff;
     sandbox.messages.asked = 0;
     Tournament recovered;
-    (void)runRecovery(recovered);
+    Recovery recovery(recovered);
+    while (const std::optional<Prompt> question = recovery.question())
+        (void)recovery.answer(sandbox.messages.show(*question) == Messages::Yes);
+    (void)recovery.finish();
     readEverything(recovered);
     sandbox.checkConfined();
     return 0;

@@ -149,7 +149,13 @@ void MainWindow::firstActivation()
     state.menus.disable(Cmd::MenuTables);
     state.menus.disable(Cmd::MenuClassements);
     state.menus.disable(Cmd::Enregistrer);
-    Application::report(runRecovery(state));
+    Recovery recovery(state);
+    while (const std::optional<Prompt> question = recovery.question()) {
+        const bool yes = platform().messages->show(*question) == Messages::Yes;
+        if (const std::optional<Prompt> report = recovery.answer(yes))
+            platform().messages->show(*report);
+    }
+    Application::report(recovery.finish());
     platform().random->seedFromClock();
     state.menus.enable(Cmd::Ouvrir);
     state.menus.enable(Cmd::Enregistrer);

@@ -52,10 +52,7 @@ void ExclusionDialog::excludeClicked()
     const QString seatCode = picklist::pickedSeatCode(m_players);
     if (seatCode.isEmpty())
         return; // the director picks a player and tries again
-    const incidents::Question q = incidents::exclusionQuestion(m_players->currentText());
-    // An exclusion takes the player's total away: Non unless the director means it.
-    if (platform().messages->show(q.title, q.text, q.icon, Messages::Yes | Messages::No | Messages::NoByDefault) ==
-        Messages::Yes)
+    if (platform().messages->show(incidents::exclusionQuestion(m_players->currentText())) == Messages::Yes)
         Application::report(state().addExclusion(seatCode));
     accept();
 }

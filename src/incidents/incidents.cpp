@@ -41,25 +41,25 @@ QString refusalOfPick(const QString &item)
     return QStringLiteral("%1 n'a pas de place attribuée : attribuez d'abord les positions.").arg(item.trimmed());
 }
 
-Question penaltyQuestion(const QString &displayedEntry, int value)
+Prompt penaltyQuestion(const QString &displayedEntry, int value)
 {
     const QString v = QString::number(value);
     if (value > 0)
         return {QStringLiteral("Attention pénalité positive !"),
                 QStringLiteral("Etes-vous sûr de vouloir AVANTAGER ") + displayedEntry + QStringLiteral(" de ") + v +
                     QStringLiteral(" points."),
-                Messages::Icon::Warning};
-    return {QStringLiteral("pénalité pour faute de jeu"),
-            QStringLiteral("Vous pénalisez ") + displayedEntry + QStringLiteral(" de ") + v +
-                QStringLiteral(" points."),
-            Messages::Icon::Question};
+                Messages::Icon::Warning, Messages::Yes | Messages::No};
+    return Prompt::question(QStringLiteral("pénalité pour faute de jeu"),
+                            QStringLiteral("Vous pénalisez ") + displayedEntry + QStringLiteral(" de ") + v +
+                                QStringLiteral(" points."));
 }
 
-Question exclusionQuestion(const QString &displayedEntry)
+Prompt exclusionQuestion(const QString &displayedEntry)
 {
+    // An exclusion takes the player's total away: Non unless the director means it.
     return {QStringLiteral("Exclusion/abandon"),
             QStringLiteral("Vous excluez ") + displayedEntry + QStringLiteral(". En êtes-vous sûr ?"),
-            Messages::Icon::Question};
+            Messages::Icon::Question, Messages::Yes | Messages::No | Messages::NoByDefault};
 }
 
 namespace {

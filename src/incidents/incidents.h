@@ -25,14 +25,8 @@ QString seatCodeOfPick(const QString &item);
 QString refusalOfPick(const QString &item);
 
 // The confirmation of a penalty (value < 0) or a bonus (value > 0) for the displayed entry.
-struct Question
-{
-    QString title;
-    QString text;
-    Messages::Icon icon;
-};
-Question penaltyQuestion(const QString &displayedEntry, int value);
-Question exclusionQuestion(const QString &displayedEntry);
+Prompt penaltyQuestion(const QString &displayedEntry, int value);
+Prompt exclusionQuestion(const QString &displayedEntry);
 
 
 enum class Swap { Done, SamePlayer, MissingScore };

@@ -58,8 +58,7 @@ void PenaltyDialog::recordPenaltyClicked()
     const QString seatCode = picklist::pickedSeatCode(m_players);
     if (seatCode.isEmpty())
         return; // the director picks a player and tries again
-    const incidents::Question q = incidents::penaltyQuestion(m_players->currentText(), value);
-    if (platform().messages->show(q.title, q.text, q.icon, Messages::Yes | Messages::No) == Messages::Yes)
+    if (platform().messages->show(incidents::penaltyQuestion(m_players->currentText(), value)) == Messages::Yes)
         Application::report(state().addPenalty(seatCode, value));
     accept();
 }

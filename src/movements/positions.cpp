@@ -158,13 +158,11 @@ bool smallFieldMode(const Tournament &state)
            smallFieldMode(true, tables, emptyChairCount(state.playerRegisterList));
 }
 
-bool refuseWithoutTables(const Tournament &state)
+QString refusalWithoutTables(const Tournament &state)
 {
     if (state.tableCount() > 0)
-        return false;
-    platform().messages->warning(QStringLiteral("Impossible"),
-                                 QStringLiteral("Il n'y a aucune table : inscrivez et placez d'abord les joueurs."));
-    return true;
+        return {};
+    return QStringLiteral("Il n'y a aucune table : inscrivez et placez d'abord les joueurs.");
 }
 
 SeatedTable tableInRound(const Tournament &state, qint64 table, int round)
@@ -229,16 +227,20 @@ bool automaticMovements(MovementSettings &settings, qint64 tables, int round)
     return overrideFor(tables, round + 1) != nullptr;
 }
 
-QStringList startRoundMovements(Tournament &state, int round)
+Prompt movementChangeNotice()
 {
-    if (state.movement.fft && automaticMovements(state.movement, state.tableCount(), round))
-        platform().messages->information(QStringLiteral("Mouvements spéciaux"),
-                                         QStringLiteral("Au prochain tour, le déplacement change."));
-    QStringList lines;
+    return {QStringLiteral("Mouvements spéciaux"), QStringLiteral("Au prochain tour, le déplacement change.")};
+}
+
+RoundMovements startRoundMovements(Tournament &state, int round)
+{
+    RoundMovements movements;
+    movements.changeNext = state.movement.fft && automaticMovements(state.movement, state.tableCount(), round);
+    QStringList &lines = movements.lines;
     for (const char seat : {'N', 'E', 'O', 'S'})
         lines
             << QStringLiteral("%1%2=%3").arg(QLatin1Char(seat)).arg(round).arg(state.movement.value(QLatin1Char(seat)));
-    return lines;
+    return movements;
 }
 
 void setAutomaticFft(MovementSettings &settings, bool on)

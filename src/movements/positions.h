@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/messages.h"
+
 #include "tournament/tournament.h"
 
 #include <QPoint>
@@ -43,8 +45,8 @@ bool smallFieldMode(const Tournament &state);
 bool smallFieldMode(bool fft, qint64 tables, qint64 emptyChairs);
 qint64 emptyChairCount(const QStringList &playerRegisterList);
 
-// When there are no tables, tells the director so (a French refusal) and returns true.
-bool refuseWithoutTables(const Tournament &state);
+// Why a command needs tables and there are none (a French refusal); empty when there are some.
+QString refusalWithoutTables(const Tournament &state);
 
 // ---- Automatic FFT movements
 
@@ -57,8 +59,15 @@ bool isSpecialTableCount(qint64 tables);
 bool automaticMovements(MovementSettings &settings, qint64 tables, int round);
 
 // The four movement lines of a round being started, N, E, O, S ("E2=2"), after `automaticMovements`
-// when the FFT option is on (its warning shown). The caller records them.
-QStringList startRoundMovements(Tournament &state, int round);
+// when the FFT option is on, and whether the round after changes them again. The caller records them.
+struct RoundMovements
+{
+    QStringList lines;
+    bool changeNext = false;
+};
+RoundMovements startRoundMovements(Tournament &state, int round);
+// What the director is told when the next round changes the automatic movements again.
+Prompt movementChangeNotice();
 
 // ---- Option interplay of "Déplacement des joueurs"
 

@@ -3,6 +3,12 @@
 #include <QString>
 
 // The system message box, always with a French title.
+class Messages;
+
+// What a rule has the director read or decide. Core never shows a box: it returns the prompt,
+// the window or command that runs the rule shows it and calls the rule back with the answer.
+struct Prompt;
+
 class Messages
 {
 public:
@@ -26,4 +32,31 @@ public:
     }
     void information(const QString &title, const QString &text) { show(title, text, Icon::Information, Ok); }
     void warning(const QString &title, const QString &text) { show(title, text, Icon::Warning, Ok); }
+    inline Button show(const Prompt &prompt);
 };
+
+struct Prompt
+{
+    QString title;
+    QString text;
+    Messages::Icon icon = Messages::Icon::Information;
+    int buttons = Messages::Ok;
+
+    static Prompt question(const QString &title, const QString &text) // Yes / No, question icon
+    {
+        return {title, text, Messages::Icon::Question, Messages::Yes | Messages::No};
+    }
+    static Prompt confirmation(const QString &title, const QString &text) // Yes / No, warning, No by default
+    {
+        return {title, text, Messages::Icon::Warning, Messages::Yes | Messages::No | Messages::NoByDefault};
+    }
+    static Prompt refusal(const QString &text) // "Impossible", OK
+    {
+        return {QStringLiteral("Impossible"), text, Messages::Icon::Warning, Messages::Ok};
+    }
+};
+
+Messages::Button Messages::show(const Prompt &prompt)
+{
+    return show(prompt.title, prompt.text, prompt.icon, prompt.buttons);
+}

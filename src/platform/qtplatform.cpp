@@ -25,6 +25,7 @@ QWidget *activeParent()
 class QtMessages : public Messages
 {
 public:
+    using Messages::show;
     Button show(const QString &title, const QString &text, Icon icon, int buttons) override
     {
         QMessageBox box(activeParent());

@@ -123,6 +123,8 @@ bool AddTableDialog::storeTableClicked()
         platform().messages->warning(QStringLiteral("Nom refusé"), why);
         return false;
     }
+    if (const std::optional<Prompt> notice = entries::registerOpeningNotice())
+        platform().messages->show(*notice);
     Application::report(lastminute::addTable(state(), surnames, firstNames, m_tableNumber));
     clearClicked();
     ++m_tableNumber;

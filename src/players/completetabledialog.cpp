@@ -43,8 +43,7 @@ void CompleteTableDialog::run()
     const qsizetype k = lastminute::emptyChairCount(state().playerRegisterList);
     if (k == 0)
         return;
-    const lastminute::Notice notice = lastminute::placesNotice(k);
-    platform().messages->information(notice.title, notice.text);
+    platform().messages->show(lastminute::placesNotice(k));
     lastminute::completionClosed(state(), exec() == QDialog::Accepted, k);
 }
 
@@ -65,6 +64,8 @@ void CompleteTableDialog::seatLatePlayer()
         platform().messages->warning(QStringLiteral("Nom refusé"), why);
         return;
     }
+    if (const std::optional<Prompt> notice = entries::registerOpeningNotice())
+        platform().messages->show(*notice);
     Application::report(lastminute::completeTable(state(), m_surname->text(), m_firstName->text()));
     m_surname->clear();
     m_firstName->clear();

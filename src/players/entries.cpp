@@ -310,12 +310,15 @@ EditTexts editTextsOf(const QString &line)
 
 Outcome appendRegistered(const QString &entry)
 {
-    const QString file = workingfile::registered;
-    if (!platform().files.exists(file))
-        platform().messages->information(
-            QStringLiteral("Information"),
-            QStringLiteral("Je n'ai trouvé aucun inscrit.\r\nOuverture des inscriptions."));
-    return platform().files.append(file, entry);
+    return platform().files.append(workingfile::registered, entry);
+}
+
+std::optional<Prompt> registerOpeningNotice()
+{
+    if (platform().files.exists(workingfile::registered))
+        return std::nullopt;
+    return Prompt{QStringLiteral("Information"),
+                  QStringLiteral("Je n'ai trouvé aucun inscrit.\r\nOuverture des inscriptions.")};
 }
 
 namespace {

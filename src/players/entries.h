@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/messages.h"
 #include "platform/outcome.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // The lines of the player register list and the ways they are shown and read back.
 //   player entry:      DUPONT Jean
@@ -93,9 +96,11 @@ struct EditTexts
 };
 EditTexts editTextsOf(const QString &line);
 
-// `appendRegistered`: appends a player entry to inscrits.tmp, creating it with a message when
-// no player was registered yet.
+// `appendRegistered`: appends a player entry to inscrits.tmp, creating it when no player was
+// registered yet.
 Outcome appendRegistered(const QString &entry);
+// The message shown before inscrits.tmp is created by a last-minute player: none once it exists.
+std::optional<Prompt> registerOpeningNotice();
 
 // Why a name typed by the director cannot be stored (empty when it can): an "=", a leading
 // "[" (the line would read back as a section of the tournament file), a character outside

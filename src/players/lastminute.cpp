@@ -37,7 +37,7 @@ QString positionText(const QString &seatCode)
     return entries::seatWord(seatCode.front()) + QLatin1Char(' ') + seatCode.mid(1);
 }
 
-Notice placesNotice(qsizetype k)
+Prompt placesNotice(qsizetype k)
 {
     if (k == 1)
         return {QStringLiteral("Table incomplète !"), QStringLiteral("Une place est disponible")};

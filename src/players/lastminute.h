@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/messages.h"
 #include "platform/outcome.h"
 
 #include <QStringList>
@@ -20,13 +21,8 @@ QString seatCodeOf(const QString &line);
 // "NORD 1" for N1.
 QString positionText(const QString &seatCode);
 
-// The message before "Compléter une table": its title and text for k free places (k >= 1).
-struct Notice
-{
-    QString title;
-    QString text;
-};
-Notice placesNotice(qsizetype k);
+// The message before "Compléter une table", for k free places (k >= 1).
+Prompt placesNotice(qsizetype k);
 
 // OK of "Compléter une table": the late player replaces the first empty chair at its seat, is
 // appended to inscrits.tmp, and position.tmp is written.

@@ -74,6 +74,32 @@ void importPlayers(Application &app)
         Application::report(playerimport::addPlayers(state, report.added));
 }
 
+void drawSeats(Tournament &state)
+{
+    const qsizetype entries = state.playerRegisterList.size();
+    if (const QString why = seating::refusalOfDraw(entries); !why.isEmpty()) {
+        platform().messages->show(Prompt::refusal(why));
+        return;
+    }
+    const int chairs = seating::emptyChairsNeeded(entries);
+    const bool allowed =
+        chairs == 0 || platform().messages->show(seating::threePlayerTablesQuestion(chairs)) == Messages::Yes;
+    Application::report(seating::drawSeats(state, allowed));
+}
+
+void cancelDraw(Tournament &state)
+{
+    const Result<QString> refusal = seating::refusalOfCancel(state);
+    if (!Application::report(refusal.outcome()))
+        return;
+    if (!refusal.value().isEmpty()) {
+        platform().messages->show(Prompt::refusal(refusal.value()));
+        return;
+    }
+    const bool confirmed = platform().messages->show(seating::cancelQuestion()) == Messages::Yes;
+    Application::report(seating::cancelDraw(state, confirmed));
+}
+
 } // namespace
 
 void installPlayerCommands(Application &app)
@@ -81,8 +107,8 @@ void installPlayerCommands(Application &app)
     Tournament &state = app.state();
     app.onCommand(Cmd::Inscription, [&app] { app.window<RegisterWindow>().run(); });
     app.onCommand(Cmd::Importer, [&app] { importPlayers(app); });
-    app.onCommand(Cmd::AttribuerPositions, [&state] { Application::report(seating::drawSeats(state)); });
-    app.onCommand(Cmd::AnnulerAttribution, [&state] { Application::report(seating::cancelDraw(state)); });
+    app.onCommand(Cmd::AttribuerPositions, [&state] { drawSeats(state); });
+    app.onCommand(Cmd::AnnulerAttribution, [&state] { cancelDraw(state); });
     app.onCommand(Cmd::Visualisation, [&app] { app.window<PlayerListDialog>().showList(); });
     app.onCommand(Cmd::ImpressionJoueurs, [&state] { printPlayerList(state); });
     app.onCommand(Cmd::CompleterTable, [&app] { app.window<CompleteTableDialog>().run(); });

@@ -56,22 +56,24 @@ void draw(QStringList &list, Random &random)
     }
 }
 
-Outcome drawSeats(Tournament &state)
+Prompt threePlayerTablesQuestion(int r)
+{
+    return Prompt::question(QStringLiteral("Tables incomplètes !"),
+                            QStringLiteral("Autoriser %1 table(s) à 3 joueurs ?").arg(r));
+}
+
+Outcome drawSeats(Tournament &state, bool threePlayerTablesAllowed)
 {
     QStringList &list = state.playerRegisterList;
-    const QString why = refusalOfDraw(list.size());
-    if (!why.isEmpty()) {
-        platform().messages->warning(QStringLiteral("Impossible"), why);
+    if (!refusalOfDraw(list.size()).isEmpty())
         return Outcome::success();
-    }
     state.modified = true;
     state.menus.enable(Cmd::MenuTables);
     state.menus.enable(Cmd::MenuClassements);
     const int r = emptyChairsNeeded(list.size());
     if (r > 0) {
         state.menus.show(Cmd::CompleterTable);
-        if (!platform().messages->question(QStringLiteral("Tables incomplètes !"),
-                                           QStringLiteral("Autoriser %1 table(s) à 3 joueurs ?").arg(r)))
+        if (!threePlayerTablesAllowed)
             return Outcome::success();
         for (int i = 1; i <= r; ++i)
             entries::insertSorted(list, entries::emptyChair(i));
@@ -110,20 +112,26 @@ bool somethingRecordedOnSeats(const Tournament &state, Outcome &outcome)
 }
 } // namespace
 
-Outcome cancelDraw(Tournament &state)
+Result<QString> refusalOfCancel(const Tournament &state)
 {
     Outcome read;
-    if (somethingRecordedOnSeats(state, read)) {
-        if (read.ok())
-            platform().messages->warning(
-                QStringLiteral("Impossible"),
-                QStringLiteral("Des scores, des pénalités ou des exclusions sont déjà enregistrés pour ces places : "
-                               "l'attribution ne peut plus être annulée."));
+    if (!somethingRecordedOnSeats(state, read))
+        return QString();
+    if (!read.ok())
         return read;
-    }
+    return QStringLiteral("Des scores, des pénalités ou des exclusions sont déjà enregistrés pour ces places : "
+                          "l'attribution ne peut plus être annulée.");
+}
+
+Prompt cancelQuestion()
+{
+    return Prompt::confirmation(QStringLiteral("Annuler l'attribution des places"), QStringLiteral("En êtes-vous sûr ?"));
+}
+
+Outcome cancelDraw(Tournament &state, bool confirmed)
+{
     state.modified = true;
-    if (!platform().messages->confirm(QStringLiteral("Annuler l'attribution des places"),
-                                      QStringLiteral("En êtes-vous sûr ?")))
+    if (!confirmed)
         return Outcome::success();
     state.menus.hide(Cmd::EchangerPositions);
     state.menus.enable(Cmd::Inscription);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/messages.h"
 #include "platform/outcome.h"
 
 #include <QStringList>
@@ -23,11 +24,17 @@ QString refusalOfDraw(qsizetype n);
 // drawn uniformly among the players not seated yet. Lines keep their places.
 void draw(QStringList &list, Random &random);
 
-// "&Attribuer les positions": the three-player question, the empty chairs, the draw, the menus
-// and position.tmp.
-Outcome drawSeats(Tournament &state);
-// "&Annuler l'attribution": back to the player entries, without the empty chairs.
-Outcome cancelDraw(Tournament &state);
+// The question before a draw that needs r empty chairs (r >= 1).
+Prompt threePlayerTablesQuestion(int r);
+// "&Attribuer les positions" once asked: the empty chairs, the draw, the menus and position.tmp;
+// nothing is drawn when three-player tables are needed and not allowed, or refusalOfDraw refuses.
+Outcome drawSeats(Tournament &state, bool threePlayerTablesAllowed);
+
+// Why the draw can no longer be cancelled (empty when it can), or why the files could not tell.
+Result<QString> refusalOfCancel(const Tournament &state);
+Prompt cancelQuestion();
+// "&Annuler l'attribution" once asked: back to the player entries, without the empty chairs.
+Outcome cancelDraw(Tournament &state, bool confirmed);
 
 // A seated entry back to its player entry (the text before the blank that precedes the first
 // "="); other lines unchanged.

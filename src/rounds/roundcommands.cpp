@@ -9,16 +9,29 @@
 
 namespace {
 
+// Tells the director when nobody is seated yet, and returns true then.
+bool refusedWithoutSeats(const Tournament &state)
+{
+    const QString why = rounds::refusalWithoutSeats(state);
+    if (!why.isEmpty())
+        platform().messages->show(Prompt::refusal(why));
+    return !why.isEmpty();
+}
+
 // "&Saisie des résultats": a complete round offers the next one; the dialog opens in any case.
 void SaisieClick(Application &app)
 {
     Tournament &state = app.state();
-    if (rounds::refuseWithoutSeats(state))
+    if (refusedWithoutSeats(state))
         return;
     if (rounds::roundComplete(state) &&
-        platform().messages->question(QStringLiteral("Attention"), rounds::newRoundQuestion(state.currentRound + 1)) &&
-        !Application::report(rounds::startRound(state)))
-        return;
+        platform().messages->question(QStringLiteral("Attention"), rounds::newRoundQuestion(state.currentRound + 1))) {
+        const Result<std::optional<Prompt>> started = rounds::startRound(state);
+        if (started.value())
+            platform().messages->show(*started.value());
+        if (!Application::report(started.outcome()))
+            return;
+    }
     app.syncMenus();
     app.window<ScoreEntryDialog>().exec();
 }
@@ -26,7 +39,7 @@ void SaisieClick(Application &app)
 void VoirTourClick(Application &app)
 {
     Tournament &state = app.state();
-    if (rounds::refuseWithoutSeats(state))
+    if (refusedWithoutSeats(state))
         return;
     if (state.currentRound < 2) {
         platform().messages->warning(QStringLiteral("Impossible"), QStringLiteral("Vous êtes au premier tour !"));
@@ -42,7 +55,7 @@ void installRoundCommands(Application &app)
     app.onCommand(Cmd::SaisieResultats, [&app] { SaisieClick(app); });
     app.onCommand(Cmd::VoirTour, [&app] { VoirTourClick(app); });
     app.onCommand(Cmd::AnnulerTour, [&app] {
-        if (!rounds::refuseWithoutSeats(app.state()))
+        if (!refusedWithoutSeats(app.state()))
             app.window<CancelRoundDialog>().exec();
     });
 }

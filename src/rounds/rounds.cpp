@@ -27,13 +27,11 @@ Outcome removeIfPresent(const QString &name)
 
 } // namespace
 
-bool refuseWithoutSeats(const Tournament &state)
+QString refusalWithoutSeats(const Tournament &state)
 {
     if (entries::anySeated(state.playerRegisterList))
-        return false;
-    platform().messages->warning(QStringLiteral("Impossible"),
-                                 QStringLiteral("Aucun joueur n'est placé : attribuez d'abord les positions."));
-    return true;
+        return {};
+    return QStringLiteral("Aucun joueur n'est placé : attribuez d'abord les positions.");
 }
 
 bool roundComplete(const Tournament &state)
@@ -46,7 +44,7 @@ QString newRoundQuestion(int round)
     return QStringLiteral("Voulez-vous entamer un nouveau tour (tour n° %1) ?").arg(round);
 }
 
-Outcome startRound(Tournament &state)
+Result<std::optional<Prompt>> startRound(Tournament &state)
 {
     WorkingFiles &files = platform().files;
     const int finished = state.currentRound;
@@ -61,11 +59,12 @@ Outcome startRound(Tournament &state)
     // At once, so that nothing adds the finished round a second time as the new one.
     if (Outcome o = state.saveScores(); !o.ok())
         return o;
-    state.movementList << startRoundMovements(state, next);
+    const RoundMovements movements = startRoundMovements(state, next);
+    state.movementList << movements.lines;
     if (Outcome o = files.write(workingfile::movements, state.movementList); !o.ok())
         return o;
     state.currentRound = next;
-    return Outcome::success();
+    return movements.changeNext ? std::optional<Prompt>(movementChangeNotice()) : std::nullopt;
 }
 
 QString nameAtSeat(const QStringList &playerRegisterList, const QString &seatCode)

@@ -3,6 +3,7 @@
 #include "tournament/tournament.h"
 #include "tournament/workingfilenames.h"
 #include "movements/positions.h"
+#include "platform/messages.h"
 #include "platform/outcome.h"
 
 #include <QString>
@@ -16,8 +17,8 @@
 namespace rounds {
 
 
-// Tells the director nobody is seated yet and returns true when so.
-bool refuseWithoutSeats(const Tournament &state);
+// Why a command needs seated players and nobody is seated yet; empty when somebody is.
+QString refusalWithoutSeats(const Tournament &state);
 
 
 // ---- Starting a round
@@ -27,8 +28,9 @@ bool roundComplete(const Tournament &state);
 QString newRoundQuestion(int round);
 // Starts round currentRound + 1: the general ranking prepared first when the movements follow
 // it (`storeRankingOrder`), the finished round archived, an empty tour.tmp, the movement lines of the
-// new round recorded in depl.tmp, the round number advanced. Stops at the first file error.
-Outcome startRound(Tournament &state);
+// new round recorded in depl.tmp, the round number advanced. Stops at the first file error. Gives
+// the notice to show when the round after changes the automatic movements again.
+Result<std::optional<Prompt>> startRound(Tournament &state);
 
 // ---- Score entry
 

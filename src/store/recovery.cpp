@@ -8,14 +8,14 @@
 
 namespace {
 
-bool ask(const QString &question)
+Prompt ask(const QString &question)
 {
-    return platform().messages->question(QStringLiteral("Attention"), question);
+    return Prompt::question(QStringLiteral("Attention"), question);
 }
 
-void tell(const QString &title, qint64 count, const QString &what)
+Prompt tell(const QString &title, qint64 count, const QString &what)
 {
-    platform().messages->information(title, QString::number(count) + what);
+    return {title, QString::number(count) + what};
 }
 
 // Removes each name or wildcard in turn; the first failure is kept.
@@ -31,55 +31,103 @@ Outcome discard(const QStringList &patterns)
     return Outcome::success();
 }
 
-// The questions, stage by stage; each declined stage is deleted with all that rests on it.
-Outcome askStages(Tournament &state)
+} // namespace
+
+Recovery::Recovery(Tournament &state) : m_state(state)
+{
+    m_offered = platform().files.exists(workingfile::registered);
+    if (!m_offered)
+        m_stage = Stage::Done;
+}
+
+std::optional<Prompt> Recovery::stop(Outcome outcome)
+{
+    m_outcome = std::move(outcome);
+    m_stage = Stage::Done;
+    return std::nullopt;
+}
+
+std::optional<Prompt> Recovery::question()
+{
+    const WorkingFiles &files = platform().files;
+    for (;;) {
+        switch (m_stage) {
+        case Stage::Players:
+            return ask(QStringLiteral("Voulez-vous récupérer la liste des joueurs ?"));
+        case Stage::Positions: {
+            QStringList lines;
+            if (!files.exists(workingfile::positions))
+                return stop(Outcome::success());
+            if (Outcome read = files.read(workingfile::positions, lines); !read.ok())
+                return stop(read);
+            if (!entries::anySeated(lines))
+                return stop(Outcome::success()); // a cancelled draw: the register is inscrits.tmp
+            m_positionLines = lines.size();
+            return ask(QStringLiteral("Voulez-vous récupérer les positions ?"));
+        }
+        case Stage::Rounds:
+            if (files.exists(workingfile::finishedRound(1)))
+                return ask(QStringLiteral("Voulez-vous récupérer les tours effectués ?"));
+            m_stage = Stage::RoundInProgress;
+            continue;
+        case Stage::RoundInProgress:
+            if (files.exists(workingfile::currentRound))
+                return ask(QStringLiteral("Voulez-vous récupérer le tour en cours de saisie ?"));
+            return stop(Outcome::success());
+        case Stage::Done:
+            return std::nullopt;
+        }
+    }
+}
+
+std::optional<Prompt> Recovery::answer(bool yes)
 {
     const WorkingFiles &files = platform().files;
     QStringList lines;
-    if (!ask(QStringLiteral("Voulez-vous récupérer la liste des joueurs ?")))
-        return discard({QStringLiteral("*.tmp")});
-    state.modified = true;
-    if (Outcome read = files.read(workingfile::registered, lines); !read.ok())
-        return read;
-    tell(QStringLiteral("Récupération des joueurs"), lines.size(), QStringLiteral(" joueurs récupérés"));
-
-    if (!files.exists(workingfile::positions))
-        return Outcome::success();
-    if (Outcome read = files.read(workingfile::positions, lines); !read.ok())
-        return read;
-    if (!entries::anySeated(lines))
-        return Outcome::success(); // a cancelled draw: the register is inscrits.tmp, no round rests on it
-    if (!ask(QStringLiteral("Voulez-vous récupérer les positions ?")))
-        return discard({workingfile::movements, workingfile::positions, workingfile::penalties,
-                        workingfile::exclusions, QStringLiteral("tour*.tmp")});
-    tell(QStringLiteral("Récupération des positions"), lines.size() / 4, QStringLiteral(" tables récupérées"));
-
-    if (files.exists(workingfile::finishedRound(1))) {
-        if (!ask(QStringLiteral("Voulez-vous récupérer les tours effectués ?")))
-            return discard({workingfile::movements, QStringLiteral("tour*.tmp")});
-        tell(QStringLiteral("tours précédents"), files.countTourFiles(), QStringLiteral(" tours récupérés"));
-        if (Outcome emptied = emptyRepeatedRound(files); !emptied.ok())
-            return emptied;
+    switch (m_stage) {
+    case Stage::Players:
+        if (!yes)
+            return stop(discard({QStringLiteral("*.tmp")}));
+        m_state.modified = true;
+        if (Outcome read = files.read(workingfile::registered, lines); !read.ok())
+            return stop(read);
+        m_stage = Stage::Positions;
+        return tell(QStringLiteral("Récupération des joueurs"), lines.size(), QStringLiteral(" joueurs récupérés"));
+    case Stage::Positions:
+        if (!yes)
+            return stop(discard({workingfile::movements, workingfile::positions, workingfile::penalties,
+                                 workingfile::exclusions, QStringLiteral("tour*.tmp")}));
+        m_stage = Stage::Rounds;
+        return tell(QStringLiteral("Récupération des positions"), m_positionLines / 4,
+                    QStringLiteral(" tables récupérées"));
+    case Stage::Rounds: {
+        if (!yes)
+            return stop(discard({workingfile::movements, QStringLiteral("tour*.tmp")}));
+        const Prompt report =
+            tell(QStringLiteral("tours précédents"), files.countTourFiles(), QStringLiteral(" tours récupérés"));
+        m_outcome = emptyRepeatedRound(files);
+        m_stage = m_outcome.ok() ? Stage::RoundInProgress : Stage::Done;
+        return report;
     }
-    if (files.exists(workingfile::currentRound)) {
-        if (!ask(QStringLiteral("Voulez-vous récupérer le tour en cours de saisie ?")))
-            return discard({workingfile::currentRound});
+    case Stage::RoundInProgress:
+        if (!yes)
+            return stop(discard({workingfile::currentRound}));
         if (Outcome read = files.read(workingfile::currentRound, lines); !read.ok())
-            return read;
-        tell(QStringLiteral("Tour en cours"), lines.size(), QStringLiteral(" scores récupérés pour le dernier tour"));
+            return stop(read);
+        m_stage = Stage::Done;
+        return tell(QStringLiteral("Tour en cours"), lines.size(), QStringLiteral(" scores récupérés pour le dernier tour"));
+    case Stage::Done:
+        break;
     }
-    return Outcome::success();
+    return std::nullopt;
 }
 
-} // namespace
-
-Outcome runRecovery(Tournament &state)
+Outcome Recovery::finish()
 {
-    // A "Nouveau" with no player yet: nothing to offer, but the date and place typed are kept.
-    if (!platform().files.exists(workingfile::registered))
-        return state.loadDescription(platform().files);
-    const Outcome asked = askStages(state);
+    // A "Nouveau" with no player yet: nothing was offered, but the date and place typed are kept.
+    if (!m_offered)
+        return m_state.loadDescription(platform().files);
     // Whatever was answered, the tournament is what the remaining files describe.
-    const Outcome taken = takeUpTournament(state, platform().files);
-    return asked.ok() ? taken : asked;
+    const Outcome taken = takeUpTournament(m_state, platform().files);
+    return m_outcome.ok() ? taken : m_outcome;
 }

@@ -85,16 +85,16 @@ private slots:
     {
         const QString longEntry =
             QStringLiteral("DE LA ROCHEFOUCAULD-MONTMORENCY-LAVAL Marie-Antoinette-Josephine OUEST 12");
-        const incidents::Question bonus = incidents::penaltyQuestion(longEntry, 5000);
+        const Prompt bonus = incidents::penaltyQuestion(longEntry, 5000);
         QCOMPARE(bonus.title, QStringLiteral("Attention pénalité positive !"));
         QCOMPARE(bonus.text, QStringLiteral("Etes-vous sûr de vouloir AVANTAGER ") + longEntry +
                                  QStringLiteral(" de 5000 points."));
         QCOMPARE(bonus.icon, Messages::Icon::Warning);
-        const incidents::Question penalty = incidents::penaltyQuestion(QStringLiteral("DUPONT Jean NORD 3"), -150);
+        const Prompt penalty = incidents::penaltyQuestion(QStringLiteral("DUPONT Jean NORD 3"), -150);
         QCOMPARE(penalty.title, QStringLiteral("pénalité pour faute de jeu"));
         QCOMPARE(penalty.text, QStringLiteral("Vous pénalisez DUPONT Jean NORD 3 de -150 points."));
         QCOMPARE(penalty.icon, Messages::Icon::Question);
-        const incidents::Question exclusion = incidents::exclusionQuestion(longEntry);
+        const Prompt exclusion = incidents::exclusionQuestion(longEntry);
         QCOMPARE(exclusion.title, QStringLiteral("Exclusion/abandon"));
         QCOMPARE(exclusion.text, QStringLiteral("Vous excluez ") + longEntry + QStringLiteral(". En êtes-vous sûr ?"));
         QCOMPARE(exclusion.icon, Messages::Icon::Question);

@@ -43,20 +43,18 @@ private slots:
         TestPlatform p;
         Tournament state;
         state.playerRegisterList = players(n);
-        p.messages.answers = {threePlayerTables ? Messages::Yes : Messages::No};
-        QVERIFY(seating::drawSeats(state).ok());
+        QVERIFY(seating::drawSeats(state, threePlayerTables).ok());
         QVERIFY(state.modified);
         QVERIFY(state.menus.isEnabled(Cmd::MenuTables));
         QVERIFY(state.menus.isEnabled(Cmd::MenuClassements));
         const int r = (4 - n % 4) % 4;
         QCOMPARE(state.menus.isVisible(Cmd::CompleterTable), r > 0);
+        QCOMPARE(seating::emptyChairsNeeded(n), r);
         if (r > 0) {
-            QCOMPARE(p.messages.boxes.size(), 1);
-            QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Tables incomplètes !"));
-            QCOMPARE(p.messages.boxes[0].text, QStringLiteral("Autoriser %1 table(s) à 3 joueurs ?").arg(r));
-            QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Question);
-        } else {
-            QVERIFY(p.messages.boxes.isEmpty());
+            const Prompt question = seating::threePlayerTablesQuestion(r);
+            QCOMPARE(question.title, QStringLiteral("Tables incomplètes !"));
+            QCOMPARE(question.text, QStringLiteral("Autoriser %1 table(s) à 3 joueurs ?").arg(r));
+            QCOMPARE(question.icon, Messages::Icon::Question);
         }
         if (r > 0 && !threePlayerTables) {
             QCOMPARE(state.playerRegisterList, players(n));
@@ -97,10 +95,8 @@ private slots:
             Tournament state;
             state.playerRegisterList = players(n);
             const MenuState menus = state.menus;
-            QVERIFY(seating::drawSeats(state).ok());
-            QCOMPARE(p.messages.boxes.size(), 1);
-            QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Impossible"));
-            QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Warning);
+            QVERIFY(!seating::refusalOfDraw(n).isEmpty());
+            QVERIFY(seating::drawSeats(state, true).ok());
             QCOMPARE(state.playerRegisterList, players(n));
             QVERIFY(state.menus == menus);
             QVERIFY(!p.exists(QStringLiteral("position.tmp")));
@@ -108,7 +104,7 @@ private slots:
         TestPlatform p; // three players make one three-player table
         Tournament state;
         state.playerRegisterList = players(3);
-        QVERIFY(seating::drawSeats(state).ok());
+        QVERIFY(seating::drawSeats(state, true).ok());
         QCOMPARE(state.playerRegisterList.first(), entries::emptyChair(1));
         QCOMPARE(state.playerRegisterList.size(), 4);
     }
@@ -121,7 +117,7 @@ private slots:
             p.random.reseed(seed);
             Tournament state;
             state.playerRegisterList = players(24);
-            QVERIFY(seating::drawSeats(state).ok());
+            QVERIFY(seating::drawSeats(state, true).ok());
             draws << state.playerRegisterList;
         }
         QVERIFY(draws[0] != draws[1]);
@@ -150,20 +146,21 @@ private slots:
         state.playerRegisterList = players(6);
         state.playerRegisterList[2] = QStringLiteral("MARTIN "); // a player with no first name
         const QStringList before = state.playerRegisterList;
-        QVERIFY(seating::drawSeats(state).ok());
+        QVERIFY(seating::drawSeats(state, true).ok());
         const QStringList firstDraw = state.playerRegisterList;
         QCOMPARE(p.read(QStringLiteral("position.tmp")).size(), 8);
 
         state.modified = false;
-        p.messages.answers = {Messages::No};
-        QVERIFY(seating::cancelDraw(state).ok());
+        QVERIFY(seating::cancelDraw(state, false).ok());
         QVERIFY(state.modified); // set as the command starts
         QCOMPARE(state.playerRegisterList, firstDraw);
-        QCOMPARE(p.messages.boxes.last().title, QStringLiteral("Annuler l'attribution des places"));
-        QCOMPARE(p.messages.boxes.last().text, QStringLiteral("En êtes-vous sûr ?"));
-        QCOMPARE(p.messages.boxes.last().icon, Messages::Icon::Warning);
+        const Prompt question = seating::cancelQuestion();
+        QCOMPARE(question.title, QStringLiteral("Annuler l'attribution des places"));
+        QCOMPARE(question.text, QStringLiteral("En êtes-vous sûr ?"));
+        QCOMPARE(question.icon, Messages::Icon::Warning);
+        QCOMPARE(question.buttons, Messages::Yes | Messages::No | Messages::NoByDefault);
 
-        QVERIFY(seating::cancelDraw(state).ok());
+        QVERIFY(seating::cancelDraw(state, true).ok());
         QCOMPARE(state.playerRegisterList, before);
         QCOMPARE(p.read(QStringLiteral("position.tmp")), before);
         QVERIFY(state.menus.isEnabled(Cmd::Inscription));
@@ -173,8 +170,7 @@ private slots:
         QVERIFY(!state.menus.isVisible(Cmd::EchangerPositions));
         QVERIFY(state.menus.isVisible(Cmd::CompleterTable)); // left as it was
 
-        p.messages.answers = {Messages::Yes};
-        QVERIFY(seating::drawSeats(state).ok());
+        QVERIFY(seating::drawSeats(state, true).ok());
         QVERIFY(state.playerRegisterList != firstDraw); // a new draw
         QCOMPARE(state.playerRegisterList.size(), 8);
     }
@@ -199,7 +195,7 @@ private slots:
         TestPlatform p;
         Tournament state;
         state.playerRegisterList = players(8);
-        QVERIFY(seating::drawSeats(state).ok());
+        QVERIFY(seating::drawSeats(state, true).ok());
         p.write(file, {line});
         if (file == QLatin1String("tour.tmp"))
             state.scoreList = {line};
@@ -208,10 +204,9 @@ private slots:
         state.modified = false;
         p.messages.clear();
 
-        QVERIFY(seating::cancelDraw(state).ok());
-        QCOMPARE(p.messages.boxes.size(), 1);
-        QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Impossible"));
-        QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Warning);
+        const Result<QString> refusal = seating::refusalOfCancel(state);
+        QVERIFY(refusal.outcome().ok());
+        QVERIFY(refusal.value().contains(QStringLiteral("ne peut plus être annulée")));
         QCOMPARE(state.playerRegisterList, seated);
         QVERIFY(state.menus.isVisible(Cmd::AnnulerAttribution));
         QVERIFY(!state.modified);
@@ -250,6 +245,17 @@ private slots:
         QVERIFY(usable(app, "&Attribuer les positions"));
         QVERIFY(!shown(app, "&Annuler l'attribution"));
         QVERIFY(!shown(app, "Echanger les positions"));
+
+        // Once a penalty is recorded on the seats, the cancel is refused and changes nothing.
+        choose(app, "&Attribuer les positions");
+        p.write(QStringLiteral("penal.tmp"), {QStringLiteral("S2=-150")});
+        const QStringList seated = p.read(QStringLiteral("position.tmp"));
+        p.messages.clear();
+        choose(app, "&Annuler l'attribution");
+        QCOMPARE(p.messages.boxes.size(), 1);
+        QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Impossible"));
+        QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Warning);
+        QCOMPARE(p.read(QStringLiteral("position.tmp")), seated);
     }
 };
 

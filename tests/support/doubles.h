@@ -21,6 +21,7 @@ public:
         Icon icon;
         int buttons;
     };
+    using Messages::show;
     Button show(const QString &title, const QString &text, Icon icon, int buttons) override;
 
     QList<Button> answers;       // consumed in order by boxes that ask (more than one button)
