@@ -51,6 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (const QString &line : playerlist::listingLines(state))
             (void)playerlist::printedRow(line, numbered);
     }
-    (void)tournamentMenus(sorted, Stage{entries::anySeated(sorted), 1, true});
+    state.started = state.opened = true;
+    state.roundStarted = true;
+    (void)menuStates(state);
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "store/takeup.h"
 
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
@@ -120,10 +121,11 @@ void Application::onCommand(Cmd cmd, std::function<void()> handler)
 
 void Application::syncMenus()
 {
+    const MenuState menus = menuStates(m_state);
     for (const CommandInfo &info : commandTable()) {
         QAction *a = action(info.cmd);
-        a->setEnabled(m_state.menus.isEnabled(info.cmd));
-        a->setVisible(m_state.menus.isVisible(info.cmd));
+        a->setEnabled(menus.isEnabled(info.cmd));
+        a->setVisible(menus.isVisible(info.cmd));
     }
 }
 

@@ -145,10 +145,6 @@ void MainWindow::firstActivation()
     state.started = true;
     state.movementList.clear();
     state.modified = false;
-    state.menus.disable(Cmd::MenuJoueurs);
-    state.menus.disable(Cmd::MenuTables);
-    state.menus.disable(Cmd::MenuClassements);
-    state.menus.disable(Cmd::Enregistrer);
     Recovery recovery(state);
     while (const std::optional<Prompt> question = recovery.question()) {
         const bool yes = platform().messages->show(*question) == Messages::Yes;
@@ -157,8 +153,6 @@ void MainWindow::firstActivation()
     }
     Application::report(recovery.finish());
     platform().random->seedFromClock();
-    state.menus.enable(Cmd::Ouvrir);
-    state.menus.enable(Cmd::Enregistrer);
     showLogo();
     m_app.syncMenus();
 }

@@ -80,7 +80,7 @@ void AddTableDialog::run()
 {
     Tournament &s = state();
     const qsizetype before = s.playerRegisterList.size();
-    if (before > 0 && !s.menus.isVisible(Cmd::AnnulerAttribution)) {
+    if (before > 0 && !entries::anySeated(s.playerRegisterList)) {
         platform().messages->warning(QStringLiteral("ajout d'une table"),
                                      QStringLiteral("vous devez attribuer les positions"));
         return;

@@ -44,7 +44,7 @@ void CompleteTableDialog::run()
     if (k == 0)
         return;
     platform().messages->show(lastminute::placesNotice(k));
-    lastminute::completionClosed(state(), exec() == QDialog::Accepted, k);
+    exec();
 }
 
 void CompleteTableDialog::activated()

@@ -12,7 +12,7 @@ class CompleteTableDialog : public Dialog
 public:
     explicit CompleteTableDialog(Application &app);
 
-    // "Compléter une table": the number of free places, the dialog, then the menus.
+    // "Compléter une table": the number of free places, then the dialog.
     void run();
 
 protected:

@@ -59,7 +59,6 @@ ExchangeDialog::ExchangeDialog(Application &app)
 void ExchangeDialog::run()
 {
     exec();
-    state().menus.disable(Cmd::Inscription);
 }
 
 void ExchangeDialog::activated()

@@ -126,20 +126,7 @@ Outcome exchange(Tournament &state, const QString &key1, const QString &key2)
 
 Outcome tablesAdded(Tournament &state)
 {
-    state.menus.enable(Cmd::MenuTables);
-    state.menus.enable(Cmd::MenuClassements);
-    state.menus.disable(Cmd::Inscription);
-    state.menus.hide(Cmd::AttribuerPositions);
-    state.menus.show(Cmd::AnnulerAttribution);
-    state.menus.show(Cmd::EchangerPositions);
     return state.savePositions();
-}
-
-void completionClosed(Tournament &state, bool seated, qsizetype emptyChairs)
-{
-    state.menus.disable(Cmd::Inscription);
-    if (seated && emptyChairs == 1)
-        state.menus.hide(Cmd::CompleterTable);
 }
 
 } // namespace lastminute

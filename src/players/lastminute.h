@@ -52,11 +52,7 @@ SeatLookup refreshExchange(const QStringList &list, const QString &key1, const Q
 // written. Nothing happens unless both seats are found and differ.
 Outcome exchange(Tournament &state, const QString &key1, const QString &key2);
 
-// After "Ajouter une table" added players: the tournament is seated (the menus say so) and
-// position.tmp holds the register.
+// After "Ajouter une table" added players: position.tmp holds the register, now seated.
 Outcome tablesAdded(Tournament &state);
-// After "Compléter une table" closed: registration is over, and the command goes once the last
-// of the `emptyChairs` is taken.
-void completionClosed(Tournament &state, bool seated, qsizetype emptyChairs);
 
 } // namespace lastminute

@@ -1,6 +1,7 @@
 #include "players/playercommands.h"
 
 #include "app/application.h"
+#include "store/takeup.h"
 #include "platform/platform.h"
 #include "players/importreportdialog.h"
 #include "players/namecorrection.h"
@@ -50,12 +51,13 @@ void importPlayers(Application &app)
 {
     Tournament &state = app.state();
     const QString title = QStringLiteral("Importer des joueurs");
-    if (!state.menus.isEnabled(Cmd::MenuJoueurs)) {
+    const MenuState menus = menuStates(state);
+    if (!menus.isEnabled(Cmd::MenuJoueurs)) {
         platform().messages->information(title, QStringLiteral("Commencez d'abord un tournoi (« Tournoi › Nouveau ») "
                                                                "ou ouvrez-en un (« Tournoi › Ouvrir »)."));
         return;
     }
-    if (!state.menus.isEnabled(Cmd::Inscription)) {
+    if (!menus.isEnabled(Cmd::Inscription)) {
         platform().messages->information(title, QStringLiteral("Les inscriptions sont closes : les places sont "
                                                                "attribuées, on ne peut plus importer de joueurs."));
         return;

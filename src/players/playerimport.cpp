@@ -466,7 +466,6 @@ Outcome addPlayers(Tournament &state, const QStringList &added)
         return written;
     }
     state.modified = true;
-    state.menus.enable(Cmd::AttribuerPositions, seating::drawOffered(state.playerRegisterList.size()));
     return written;
 }
 

@@ -70,7 +70,6 @@ void RegisterWindow::run()
     // Each change was written as it was made; the window closed untouched still leaves the
     // file, as it always has.
     Application::report(state().saveRegister());
-    state().menus.enable(Cmd::AttribuerPositions, seating::drawOffered(state().playerRegisterList.size()));
 }
 
 void RegisterWindow::activated()

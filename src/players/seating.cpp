@@ -68,22 +68,14 @@ Outcome drawSeats(Tournament &state, bool threePlayerTablesAllowed)
     if (!refusalOfDraw(list.size()).isEmpty())
         return Outcome::success();
     state.modified = true;
-    state.menus.enable(Cmd::MenuTables);
-    state.menus.enable(Cmd::MenuClassements);
     const int r = emptyChairsNeeded(list.size());
     if (r > 0) {
-        state.menus.show(Cmd::CompleterTable);
         if (!threePlayerTablesAllowed)
             return Outcome::success();
         for (int i = 1; i <= r; ++i)
             entries::insertSorted(list, entries::emptyChair(i));
     }
-    state.menus.show(Cmd::EchangerPositions);
     draw(list, *platform().random);
-    state.menus.disable(Cmd::Inscription);
-    state.menus.hide(Cmd::AttribuerPositions);
-    state.menus.show(Cmd::AnnulerAttribution);
-    state.menus.enable(Cmd::AnnulerAttribution);
     return platform().files.write(workingfile::positions, list);
 }
 
@@ -133,15 +125,10 @@ Outcome cancelDraw(Tournament &state, bool confirmed)
     state.modified = true;
     if (!confirmed)
         return Outcome::success();
-    state.menus.hide(Cmd::EchangerPositions);
-    state.menus.enable(Cmd::Inscription);
     QStringList &list = state.playerRegisterList;
     for (QString &line : list)
         line = unseated(line);
     list.removeIf([](const QString &line) { return entries::isEmptyChair(line); });
-    state.menus.show(Cmd::AttribuerPositions);
-    state.menus.enable(Cmd::AttribuerPositions, drawOffered(list.size()));
-    state.menus.hide(Cmd::AnnulerAttribution);
     return platform().files.write(workingfile::positions, list);
 }
 

@@ -11,8 +11,8 @@ struct Tournament;
 // The draw of the round-1 seats and its cancel.
 namespace seating {
 
-// "&Attribuer les positions" is offered once the register holds more than 5 entries (the take-up
-// of a saved or interrupted tournament asks more than 7).
+// "&Attribuer les positions" is offered once the register holds more than 5 entries, during work
+// and after a take-up alike.
 bool drawOffered(qsizetype entries);
 // Empty chairs that make n entries a multiple of four: 0 to 3.
 int emptyChairsNeeded(qsizetype n);

@@ -53,7 +53,6 @@ Result<std::optional<Prompt>> startRound(Tournament &state)
     if (state.movement.byRanking) { // `storeRankingOrder`
         state.generalRanking = buildGeneralRanking(state);
     }
-    state.menus.hide(Cmd::DerniereMinute); // last-minute changes end here
     if (Outcome o = state.archiveRound(); !o.ok())
         return o;
     // At once, so that nothing adds the finished round a second time as the new one.

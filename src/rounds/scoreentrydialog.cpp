@@ -222,7 +222,5 @@ void ScoreEntryDialog::quitClicked()
     // Each recorded table is on disk already; a round left with no table still gets its tour.tmp.
     if (!s.roundStarted)
         Application::report(s.saveScores());
-    s.menus.enable(Cmd::MenuClassements);
-    s.menus.disable(Cmd::AnnulerAttribution);
     accept();
 }

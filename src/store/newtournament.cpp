@@ -15,13 +15,7 @@ Outcome startNewTournament(Tournament &state, const QString &date, const QString
     state.currentRound = 1;
     state.tournamentFile.clear();
     state.generalRanking = {};
-
-    state.menus = MenuState::initial();
-    state.menus.enable(Cmd::Ouvrir);
-    state.menus.enable(Cmd::Enregistrer);
-    state.menus.enable(Cmd::MenuJoueurs);
-    state.menus.disable(Cmd::MenuTables);
-    state.menus.disable(Cmd::MenuClassements);
+    state.opened = true;
     return outcome;
 }
 

@@ -124,9 +124,12 @@ std::optional<Prompt> Recovery::answer(bool yes)
 
 Outcome Recovery::finish()
 {
-    // A "Nouveau" with no player yet: nothing was offered, but the date and place typed are kept.
-    if (!m_offered)
+    // A "Nouveau" with no player yet: nothing was offered, but the tournament and the date and
+    // place typed are kept.
+    if (!m_offered) {
+        m_state.opened = platform().files.exists(workingfile::initial);
         return m_state.loadDescription(platform().files);
+    }
     // Whatever was answered, the tournament is what the remaining files describe.
     const Outcome taken = takeUpTournament(m_state, platform().files);
     return m_outcome.ok() ? taken : m_outcome;

@@ -4,18 +4,28 @@
 #include "tournament/tournament.h"
 #include "platform/workingfiles.h"
 #include "players/entries.h"
+#include "players/seating.h"
 
 #include <algorithm>
 
-MenuState tournamentMenus(const QStringList &playerRegisterList, const Stage &stage)
+MenuState menuStates(const Tournament &state)
 {
     MenuState m = MenuState::initial();
+    if (!state.started)
+        return m;
     m.enable(Cmd::Ouvrir);
     m.enable(Cmd::Enregistrer);
+    if (!state.opened) { // nothing to work on until "Nouveau" or "Ouvrir"
+        m.disable(Cmd::MenuJoueurs);
+        m.disable(Cmd::MenuTables);
+        m.disable(Cmd::MenuClassements);
+        return m;
+    }
+    const QStringList &playerRegisterList = state.playerRegisterList;
     m.enable(Cmd::MenuJoueurs);
-    if (!stage.seated) {
+    if (!entries::anySeated(playerRegisterList)) {
         m.enable(Cmd::Inscription);
-        m.enable(Cmd::AttribuerPositions, playerRegisterList.size() > 7);
+        m.enable(Cmd::AttribuerPositions, seating::drawOffered(playerRegisterList.size()));
         m.hide(Cmd::AnnulerAttribution);
         m.hide(Cmd::EchangerPositions);
         m.hide(Cmd::CompleterTable);
@@ -23,8 +33,8 @@ MenuState tournamentMenus(const QStringList &playerRegisterList, const Stage &st
         m.disable(Cmd::MenuClassements);
         return m;
     }
-    const bool scored = stage.finishedRounds > 0 || stage.roundInProgress;
-    const bool roundTwoBegun = stage.finishedRounds > 0;
+    const bool scored = !state.finishedRounds.isEmpty() || state.roundStarted;
+    const bool roundTwoBegun = !state.finishedRounds.isEmpty();
     m.disable(Cmd::Inscription);
     m.hide(Cmd::AttribuerPositions);
     m.show(Cmd::AnnulerAttribution);
@@ -77,7 +87,8 @@ Outcome takeUpTournament(Tournament &state, const FileSource &files)
     state.forgetRoundsAndIncidents();
     state.currentRound = 1;
     state.generalRanking = {};
-    Stage stage;
+    state.opened = true;
+    bool seated = false;
     Outcome outcome = state.loadDescription(files);
     if (outcome.ok())
         outcome = files.readIfPresent(workingfile::registered, state.playerRegisterList);
@@ -86,17 +97,14 @@ Outcome takeUpTournament(Tournament &state, const FileSource &files)
     if (outcome.ok() && files.exists(workingfile::registered) && files.exists(workingfile::positions)) {
         QStringList positions;
         outcome = files.read(workingfile::positions, positions);
-        stage.seated = outcome.ok() && entries::anySeated(positions);
-        if (stage.seated)
+        seated = outcome.ok() && entries::anySeated(positions);
+        if (seated)
             state.playerRegisterList = positions;
     }
     entries::sort(state.playerRegisterList);
-    if (outcome.ok() && stage.seated) {
+    if (outcome.ok() && seated) {
         outcome = state.loadRoundsAndIncidents(files);
-        stage.finishedRounds = int(state.finishedRounds.size());
-        stage.roundInProgress = files.exists(workingfile::currentRound);
-        state.currentRound = stage.finishedRounds + 1;
+        state.currentRound = int(state.finishedRounds.size()) + 1;
     }
-    state.menus = tournamentMenus(state.playerRegisterList, stage);
     return outcome;
 }

@@ -9,17 +9,9 @@ class FileSource;
 class WorkingFiles;
 struct Tournament;
 
-// How far a tournament has gone, as its working files tell it.
-struct Stage
-{
-    bool seated = false;          // position.tmp holds seats
-    int finishedRounds = 0;       // tour files from tour1.tmp to the first gap
-    bool roundInProgress = false; // tour.tmp
-};
-
-// The state of every command for a tournament at this stage (registration at least open),
-// so that nothing carries over from an earlier tournament of the run.
-MenuState tournamentMenus(const QStringList &playerRegisterList, const Stage &stage);
+// The state of every command, from the tournament alone: the one place the menus are decided,
+// applied by the main window after every change, and the same after a recovery as during work.
+MenuState menuStates(const Tournament &state);
 
 // A round start stopped between archiving round N and emptying tour.tmp leaves round N in both
 // files (an older program's save holds the same): that tour.tmp is no round in progress, and
@@ -30,6 +22,6 @@ bool repeatsLastRound(const FileSource &files);
 
 // Takes the tournament up from the working files that exist, as Open and the start-up
 // recovery do: the date and place, the register (sorted), the current round number, the round
-// in progress, the movements, and the menus. The files are the working files, or a tournament file's sections
-// read in memory (see tournamentfile.h).
+// in progress and the movements; the tournament is then open to work on. The files are the working
+// files, or a tournament file's sections read in memory (see tournamentfile.h).
 Outcome takeUpTournament(Tournament &state, const FileSource &files);

@@ -49,6 +49,7 @@ struct Tournament
     QStringList penalties;          // penal.tmp, "seat code=value"
     QStringList exclusions;         // exclu.tmp, one seat code a line
     bool started = false;           // the main window's first activation has run
+    bool opened = false;            // a tournament to work on: "Nouveau", "Ouvrir" or the recovery
     int currentRound = 1;
     MovementSettings movement;
     bool modified = false;
@@ -57,7 +58,6 @@ struct Tournament
     QString tournamentFile;         // the .trt saved to or opened, empty until then
     PrintFont printFont;
     RankingTable generalRanking;    // as last prepared
-    MenuState menus;
 
     // ⌈E ÷ 4⌉, E the register's lines (players and empty chairs).
     int tableCount() const { return int((qint64(playerRegisterList.size()) + 3) / 4); }

@@ -1,4 +1,5 @@
 #include "rounds/rounds.h"
+#include "store/takeup.h"
 #include "support/tournaments.h"
 
 #include <QTest>
@@ -175,7 +176,8 @@ private slots:
         QCOMPARE(state.movementList, p.read("depl.tmp"));
         QCOMPARE(state.currentRound, 2);
         QVERIFY(state.modified);
-        QVERIFY(!state.menus.isVisible(Cmd::DerniereMinute));
+        state.started = state.opened = true;
+        QVERIFY(!menuStates(state).isVisible(Cmd::DerniereMinute));
         QVERIFY(p.messages.boxes.isEmpty());
 
         // The movements are the model's: a depl.tmp changed behind its back counts once taken up.

@@ -2,6 +2,7 @@
 #include "tournament/workingfilenames.h"
 #include "rounds/cancelrounddialog.h"
 #include "rounds/scoreentrydialog.h"
+#include "store/menus.h"
 #include "support/driving.h"
 
 #include <QLabel>
@@ -170,6 +171,18 @@ class TestTournament : public QObject
 {
     Q_OBJECT
 
+    // The menus shown during work are those a recovery of the same files shows.
+    static void checkMenusAsRecovered(TestPlatform &p, Application &app)
+    {
+        const QStringList during = shownMenus(app);
+        const ScriptedMessages kept = p.messages;
+        p.messages.clear(); // every question answered Yes
+        Application recovered;
+        recovered.mainWindow().firstActivation();
+        QCOMPARE(shownMenus(recovered), during);
+        p.messages = kept;
+    }
+
     void checkAfterRound(TestPlatform &p, Application &app, int round)
     {
         for (int r = 1; r < round; ++r)
@@ -179,6 +192,7 @@ class TestTournament : public QObject
         if (round > 1)
             QCOMPARE(p.read("depl.tmp"), movementLines.mid(0, 4 * (round - 1)));
         QCOMPARE(generalRanking(app), expectedRanking(round, app.state().playerRegisterList));
+        checkMenusAsRecovered(p, app);
     }
 
     // Starts the round (answering the question Yes) and types every table in order.
@@ -206,9 +220,12 @@ private slots:
         Application app;
         // Registered and seated through the players' windows.
         newTournament(app);
+        checkMenusAsRecovered(p, app);
         registerPlayers(app, players);
+        checkMenusAsRecovered(p, app);
         p.messages.answers = {Messages::Yes};
         choose(app, "&Attribuer les positions");
+        checkMenusAsRecovered(p, app);
         QCOMPARE(p.messages.texts(), QStringList{"Autoriser 2 table(s) à 3 joueurs ?"});
         p.messages.clear();
         const QStringList reg = p.read("position.tmp");
@@ -259,6 +276,7 @@ private slots:
         });
         QCOMPARE(p.read("tour.tmp"), roundFile(4).mid(0, 8));
         QCOMPARE(generalRanking(app), expectedRanking(3, reg)); // an incomplete round adds nothing
+        checkMenusAsRecovered(p, app);
         p.messages.clear();
         p.messages.answers = {Messages::Yes};
         drive<CancelRoundDialog>(app, "Annuler le tour en cours", [&](CancelRoundDialog &d) {

@@ -90,7 +90,7 @@ void seat(const TestPlatform &p, Tournament &state, const QStringList &seated)
     p.write(QStringLiteral("inscrits.tmp"), players);
     p.write(QStringLiteral("position.tmp"), seated);
     state.playerRegisterList = seated;
-    state.menus.enable(Cmd::MenuTables);
+    state.started = state.opened = true;
 }
 
 void seat(const TestPlatform &p, Application &app, const QStringList &seated)
