@@ -2,6 +2,10 @@
 
 #include "platform/qtplatform.h"
 
+#include <QMap>
+
+#include <algorithm>
+
 Messages::Button ScriptedMessages::show(const QString &title, const QString &text, Icon icon, int buttons)
 {
     const Box box{title, text, icon, buttons};
@@ -103,6 +107,31 @@ RecordingCanvas::Op RecordingCanvas::find(const QString &t) const
     for (const Op &op : texts())
         if (op.text == t)
             return op;
+    return {};
+}
+
+QString RecordingCanvas::crowding(int left, int right) const
+{
+    QMap<QPair<int, int>, QList<Op>> lines;
+    for (const Op &op : texts())
+        lines[{op.page, op.y}] << op;
+    auto end = [](const Op &op) {
+        qsizetype n = op.text.size();
+        while (n > 0 && op.text[n - 1].isSpace())
+            --n;
+        return op.x + int(n) * op.size * 5;
+    };
+    for (auto line = lines.begin(); line != lines.end(); ++line) {
+        QList<Op> &ops = line.value();
+        std::sort(ops.begin(), ops.end(), [](const Op &a, const Op &b) { return a.x < b.x; });
+        const QString where = QStringLiteral("page %1 y %2: ").arg(line.key().first).arg(line.key().second);
+        for (qsizetype k = 0; k < ops.size(); ++k) {
+            if (ops[k].x < left || end(ops[k]) > right)
+                return where + QStringLiteral("«%1» at %2 to %3").arg(ops[k].text).arg(ops[k].x).arg(end(ops[k]));
+            if (k + 1 < ops.size() && end(ops[k]) >= ops[k + 1].x)
+                return where + QStringLiteral("«%1» meets «%2»").arg(ops[k].text, ops[k + 1].text);
+        }
+    }
     return {};
 }
 
