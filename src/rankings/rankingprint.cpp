@@ -14,6 +14,16 @@ struct Printout
     QString lastFooterTail;                    // after "Page n" on the last page
 };
 
+// The room of each printed column: up to a blank before the next one, the last up to the frame.
+QList<int> cellWidths(Canvas &canvas, const PageLayout &page, const QList<int> &xs, qsizetype columns)
+{
+    columns = qMin(columns, qsizetype(xs.size()));
+    QList<int> widths;
+    for (qsizetype k = 0; k < columns; ++k)
+        widths << (k + 1 < columns ? xs[k + 1] - columnGap(canvas) : page.textRight()) - xs[k];
+    return widths;
+}
+
 bool print(Canvas &canvas, const PrintFont &font, const RankingTable &table, const Printout &printout)
 {
     PageLayout page(canvas, font, printout.measure);
@@ -21,6 +31,7 @@ bool print(Canvas &canvas, const PrintFont &font, const RankingTable &table, con
         return false;
     page.title(printout.title, printout.measure, 2);
     const QList<int> xs = printout.columnsX(page.width());
+    const QList<int> widths = cellWidths(canvas, page, xs, table.columnCount());
     page.startRows(3);
     const qsizetype rows = table.size();
     for (qsizetype r = 0; r <= rows; ++r) {
@@ -29,7 +40,7 @@ bool print(Canvas &canvas, const PrintFont &font, const RankingTable &table, con
         if (r > 0)
             canvas.drawText(20, y, QString::number(r));
         for (qsizetype k = 0; k < cells.size() && k < xs.size(); ++k)
-            canvas.drawText(xs[k], y, cells[k]);
+            canvas.drawText(xs[k], y, elided(canvas, cells[k], widths[k]));
         page.breakIfFull();
     }
     page.finish(page.pageText() + printout.lastFooterTail);
