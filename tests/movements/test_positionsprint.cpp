@@ -35,6 +35,21 @@ QMap<int, QList<int>> rules(const RecordingCanvas &canvas)
     return found;
 }
 
+// A register of full tables whose names are 60 characters long, printed at `size`.
+Tournament longNames(int tables, int size, int chairs = 0)
+{
+    Tournament state = seatedState(tables, chairs);
+    for (QString &line : state.playerRegisterList) {
+        const RegisterLine split = splitRegisterLine(line);
+        QString name = split.name;
+        while (name.size() < 60)
+            name += QStringLiteral("ABCDEFGHIJ");
+        line = name.left(60) + QStringLiteral(" = ") + split.seatCode;
+    }
+    state.printFont.size = size;
+    return state;
+}
+
 } // namespace
 
 class TestPositionsPrint : public QObject
@@ -170,6 +185,66 @@ private slots:
         RecordingCanvas chairs;
         printPositions(chairs, seatedState(3, 2), 3, 2);
         QCOMPARE(rowOf(chairs, " CHAISE VIDE 2 "), (QStringList{"Nord 2", "2", "2"}));
+    }
+
+    // Long names: the name column is narrowed so that every round keeps room for its heading,
+    // and the names are cut inside it; the rows keep the printing size.
+    void longNamesAreCutInsideTheirColumn()
+    {
+        RecordingCanvas canvas;
+        const Tournament state = longNames(24, 10);
+        QVERIFY(printPositions(canvas, state, 24, 6));
+        const int P = 4780 - 800 - 6 * (300 + 50); // C = "tour 6" and a blank
+        QCOMPARE(canvas.find("POSITION").x, P);
+        const QString first = splitRegisterLine(state.playerRegisterList.first()).name;
+        const Op name = canvas.find(first.left(33) + QStringLiteral("…")); // 34 characters: up to P less a blank
+        QCOMPARE(name.x, 100);
+        QCOMPARE(name.size, 10);
+        QCOMPARE(rowOf(canvas, name.text).size(), 7);
+        QCOMPARE(canvas.crowding(15, 4780 - 90), QString());
+    }
+
+    // Ten rounds at the largest printing size: the names are cut no shorter than 20 characters,
+    // then the rows (headings included) are set smaller, on every page.
+    void tenRoundsAtTheLargestSize()
+    {
+        RecordingCanvas canvas;
+        QVERIFY(printPositions(canvas, longNames(24, 24), 24, 10));
+        // At size s, C = "tour 10" and a blank = 40s, the name column 20 characters and a blank:
+        // 100 + 105s + 80s + 10 × 40s <= 4780 first holds at size 8.
+        const Op ten = canvas.find("tour 10");
+        QCOMPARE(ten.size, 8);
+        QCOMPARE(ten.y, 610); // where the headings stand at size 24
+        QCOMPARE(canvas.find("POSITION").x, 4780 - 80 * 8 - 400 * 8);
+        QVERIFY(canvas.pages() > 1);
+        for (const Op &op : canvas.texts())
+            if (op.x == 100 && op.text != "NOM") {
+                QCOMPARE(op.size, 8); // after each page's footer too
+                QCOMPARE(op.text.size(), 20);
+                QVERIFY(op.text.endsWith(QStringLiteral("…")));
+            }
+        QCOMPARE(canvas.crowding(15, 4780 - 90), QString());
+    }
+
+    // Whatever the rounds, tables and size, no text meets its neighbour or passes the frame,
+    // the small-field cells ("2 Ouest") included.
+    void nothingCrowdsAtAnySize()
+    {
+        for (const int tables : {4, 24, 255})
+            for (const int rounds : {1, 3, 7, 10})
+                for (const int size : {10, 17, 24}) {
+                    RecordingCanvas canvas;
+                    QVERIFY(printPositions(canvas, longNames(tables, size, tables == 4), tables, rounds));
+                    const QString crowded = canvas.crowding(15, 4780 - 90);
+                    QVERIFY2(crowded.isEmpty(),
+                             qPrintable(QStringLiteral("%1 tables, %2 rounds, size %3: %4")
+                                            .arg(tables).arg(rounds).arg(size).arg(crowded)));
+                }
+        // A short register: the cells only are set around their column's centre, the names whole.
+        RecordingCanvas canvas;
+        QVERIFY(printPositions(canvas, seatedState(4, 1), 4, 8));
+        QCOMPARE(canvas.crowding(15, 4780 - 90), QString());
+        QCOMPARE(canvas.find(" CHAISE VIDE 1 ").x, 100);
     }
 };
 
