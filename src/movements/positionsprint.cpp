@@ -16,10 +16,10 @@ const QString rowMeasure = QStringLiteral("Liste des joueurs");
 struct Columns
 {
     int size = 0;
-    int gap = 0;    // a blank at that size
+    int gap = 0; // columnGap at that size
     int position = 0;
     int width = 0;
-    int offset = 0; // width of "OUEST 25600"
+    int offset = 0;         // the position column's width
     bool fromCentre = true; // the cells start at their column's centre, else are centred on it
 
     int centre(int round) const { return offset + position + (round - 1) * width + width / 2; }
@@ -28,11 +28,12 @@ struct Columns
 // A name is never cut shorter than this to make room for the rounds: the font gets smaller instead.
 const QString shortestName = QStringLiteral("DUPONT Jean-Baptiste");
 
-// Today's layout when every round column has room for its heading and its widest cell; else the
-// name column is narrowed (the names then cut), and only when the names would be cut shorter than
-// shortestName are the rows set smaller.
-Columns measureColumns(Canvas &canvas, const QStringList &lines, const QList<PositionsRow> &rows, int pageWidth,
-                       int rounds)
+// Today's layout when every round column has room for its heading and its widest cell. Else the
+// columns are packed (the position column as wide as its texts, the rounds up to the frame's
+// margin) and the name column narrowed, the names then cut; only when they would be cut shorter
+// than shortestName are the rows set smaller.
+Columns measureColumns(Canvas &canvas, const QStringList &lines, const QList<PositionsRow> &rows,
+                       const PageLayout &page, int rounds)
 {
     QString longest;
     for (const QString &line : lines)
@@ -40,32 +41,47 @@ Columns measureColumns(Canvas &canvas, const QStringList &lines, const QList<Pos
             longest = line;
     const QStringList titles = positionsHeader(rounds);
     QSet<QString> cells; // few distinct ones: table numbers, or table and seat
-    for (const PositionsRow &row : rows)
+    QSet<QString> seats = {titles[1]};
+    for (const PositionsRow &row : rows) {
+        seats.insert(row.seat);
         for (const QString &cell : row.cells)
             cells.insert(cell);
+    }
+    auto widest = [&](const QSet<QString> &texts) {
+        int w = 0;
+        for (const QString &text : texts)
+            w = qMax(w, canvas.textWidth(text));
+        return w;
+    };
     for (int size = canvas.fontSize();; --size) {
         canvas.setFontSize(size);
         Columns c;
         c.size = size;
         c.gap = columnGap(canvas);
-        c.offset = canvas.textWidth(QStringLiteral("OUEST 25600"));
-        const int rest = canvas.textWidth(QStringLiteral("OUEST 256000 000"));
-        int widestHeading = 0, widestCell = 0, widestName = 0;
+        int widestHeading = 0, widestName = 0;
         for (int d = 1; d <= rounds; ++d)
             widestHeading = qMax(widestHeading, canvas.textWidth(titles[d + 1]));
-        for (const PositionsRow &row : rows)
-            widestName = qMax(widestName, visibleWidth(canvas, row.name));
-        for (const QString &cell : cells)
-            widestCell = qMax(widestCell, canvas.textWidth(cell));
+        const int widestCell = widest(cells);
         const int need = qMax(widestHeading, widestCell) + c.gap;
         const int natural = canvas.textWidth(longest) + 50;
-        const int roomy = pageWidth - rest - rounds * need; // the widest P that leaves C >= need
-        const int narrowest = 100 + c.gap + qMin(widestName, canvas.textWidth(shortestName));
-        c.position = qMin(natural, roomy);
-        if (c.position < narrowest && size > 1)
-            continue;
-        c.position = qMax(c.position, qMin(natural, narrowest));
-        c.width = (pageWidth - c.position - rest) / rounds;
+        c.offset = canvas.textWidth(QStringLiteral("OUEST 25600"));
+        const int rest = canvas.textWidth(QStringLiteral("OUEST 256000 000"));
+        int right = page.width() - rest + c.offset; // where the last round column ends
+        if (natural > right - c.offset - rounds * need) {
+            c.offset = widest(seats) + c.gap;
+            right = page.textRight();
+            for (const PositionsRow &row : rows)
+                widestName = qMax(widestName, visibleWidth(canvas, row.name));
+            const int roomy = right - c.offset - rounds * need; // the widest P that leaves C >= need
+            const int narrowest = 100 + c.gap + qMin(widestName, canvas.textWidth(shortestName));
+            c.position = qMin(natural, roomy);
+            if (c.position < narrowest && size > 1)
+                continue;
+            c.position = qMax(c.position, qMin(natural, narrowest));
+        } else {
+            c.position = natural;
+        }
+        c.width = (right - c.position - c.offset) / rounds;
         c.fromCentre = widestCell + c.gap <= c.width - c.width / 2;
         return c;
     }
@@ -126,7 +142,7 @@ bool printPositions(Canvas &canvas, const Tournament &state, qint64 tables, int 
     page.title(QStringLiteral("Liste des positions"), rowMeasure, 4);
     const int headingY = (canvas.textHeight(rowMeasure) / 2) * 5 + 10;
     const QList<PositionsRow> rows = positionsRows(state, tables, rounds);
-    const Columns c = measureColumns(canvas, state.playerRegisterList, rows, page.width(), rounds);
+    const Columns c = measureColumns(canvas, state.playerRegisterList, rows, page, rounds);
     headings(canvas, c, rounds, headingY);
 
     page.startRows(3);

@@ -83,7 +83,7 @@ void PageLayout::finish(const QString &lastFooter)
 
 int columnGap(Canvas &canvas)
 {
-    return canvas.textWidth(QStringLiteral(" "));
+    return canvas.textWidth(QStringLiteral("  "));
 }
 
 namespace {

@@ -54,7 +54,8 @@ private:
     int m_slot = 0;
 };
 
-// The least room between two columns: a blank at the canvas's current size.
+// The least room between two columns: two blanks at the canvas's current size, as between the
+// season printout's columns.
 int columnGap(Canvas &canvas);
 
 // The width of `text` without its trailing blanks, which draw nothing.

@@ -14,7 +14,8 @@ struct Printout
     QString lastFooterTail;                    // after "Page n" on the last page
 };
 
-// The room of each printed column: up to a blank before the next one, the last up to the frame.
+// The room of each printed column: up to the column gap before the next one, the last up to the
+// frame's margin.
 QList<int> cellWidths(Canvas &canvas, const PageLayout &page, const QList<int> &xs, qsizetype columns)
 {
     columns = qMin(columns, qsizetype(xs.size()));

@@ -194,10 +194,13 @@ private slots:
         RecordingCanvas canvas;
         const Tournament state = longNames(24, 10);
         QVERIFY(printPositions(canvas, state, 24, 6));
-        const int P = 4780 - 800 - 6 * (300 + 50); // C = "tour 6" and a blank
+        // Packed up to the frame's margin: the position column as wide as "POSITION" and two
+        // blanks, the rounds as wide as "tour 6" and two blanks.
+        const int P = 4690 - 500 - 6 * (300 + 100);
         QCOMPARE(canvas.find("POSITION").x, P);
+        QCOMPARE(canvas.find("tour 6").x, P + 500 + 5 * 400 + 200 - 150);
         const QString first = splitRegisterLine(state.playerRegisterList.first()).name;
-        const Op name = canvas.find(first.left(33) + QStringLiteral("…")); // 34 characters: up to P less a blank
+        const Op name = canvas.find(first.left(30) + QStringLiteral("…")); // 31 characters: up to P less two blanks
         QCOMPARE(name.x, 100);
         QCOMPARE(name.size, 10);
         QCOMPARE(rowOf(canvas, name.text).size(), 7);
@@ -210,17 +213,17 @@ private slots:
     {
         RecordingCanvas canvas;
         QVERIFY(printPositions(canvas, longNames(24, 24), 24, 10));
-        // At size s, C = "tour 10" and a blank = 40s, the name column 20 characters and a blank:
-        // 100 + 105s + 80s + 10 × 40s <= 4780 first holds at size 8.
+        // At size s, C = "tour 10" and two blanks = 45s, the position column 50s, the name column
+        // 20 characters and two blanks: 100 + 110s + 50s + 10 × 45s <= 4690 first holds at size 7.
         const Op ten = canvas.find("tour 10");
-        QCOMPARE(ten.size, 8);
+        QCOMPARE(ten.size, 7);
         QCOMPARE(ten.y, 610); // where the headings stand at size 24
-        QCOMPARE(canvas.find("POSITION").x, 4780 - 80 * 8 - 400 * 8);
+        QCOMPARE(canvas.find("POSITION").x, 4690 - 50 * 7 - 450 * 7);
         QVERIFY(canvas.pages() > 1);
         for (const Op &op : canvas.texts())
             if (op.x == 100 && op.text != "NOM") {
-                QCOMPARE(op.size, 8); // after each page's footer too
-                QCOMPARE(op.text.size(), 20);
+                QCOMPARE(op.size, 7); // after each page's footer too
+                QCOMPARE(op.text.size(), 29); // up to 1190 less two blanks
                 QVERIFY(op.text.endsWith(QStringLiteral("…")));
             }
         QCOMPARE(canvas.crowding(15, 4780 - 90), QString());

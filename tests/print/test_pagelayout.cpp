@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(elided(canvas, name, 50), QStringLiteral("…"));
         QCOMPARE(elided(canvas, name, 49), QString());
         QCOMPARE(visibleWidth(canvas, name), 550);
-        QCOMPARE(columnGap(canvas), 50);
+        QCOMPARE(columnGap(canvas), 100);
         QCOMPARE(PageLayout(canvas, PrintFont{}, name).textRight(), 4780 - 90);
     }
 
