@@ -154,6 +154,21 @@ private slots:
         QCOMPARE(c.crowding(15, w - 90), QString());
     }
 
+    // At a large printing size the ranks are set smaller, to end two blanks before the names.
+    void ranksKeepBeforeTheNames()
+    {
+        Tournament state = tournament(5);
+        state.printFont.size = 24;
+        RecordingCanvas c = page();
+        QVERIFY(printGeneralRanking(c, state, rows(96, true)));
+        QCOMPARE(c.find("NOM96 ").size, 24);
+        const auto rank = c.find("90");
+        QCOMPARE(rank.x, 20);
+        QCOMPARE(rank.size, 4); // 20 + 2 × 20 + 2 × 20 <= 100
+        QCOMPARE(c.find("1").size, 4);
+        QCOMPARE(c.crowding(15, 4780 - 90), QString());
+    }
+
     void refusedPrinter()
     {
         RecordingCanvas c = page();
