@@ -165,6 +165,7 @@ private slots:
         const auto rank = c.find("90");
         QCOMPARE(rank.x, 20);
         QCOMPARE(rank.size, 4); // 20 + 2 × 20 + 2 × 20 <= 100
+        QCOMPARE(rank.y, c.find("NOM90 ").y);
         QCOMPARE(c.find("1").size, 4);
         QCOMPARE(c.crowding(15, 4780 - 90), QString());
     }

@@ -112,24 +112,28 @@ RecordingCanvas::Op RecordingCanvas::find(const QString &t) const
 
 QString RecordingCanvas::crowding(int left, int right) const
 {
-    QMap<QPair<int, int>, QList<Op>> lines;
+    QMap<int, QList<Op>> pages;
     for (const Op &op : texts())
-        lines[{op.page, op.y}] << op;
+        pages[op.page] << op;
     auto end = [](const Op &op) {
         qsizetype n = op.text.size();
         while (n > 0 && op.text[n - 1].isSpace())
             --n;
         return op.x + int(n) * op.size * 5;
     };
-    for (auto line = lines.begin(); line != lines.end(); ++line) {
-        QList<Op> &ops = line.value();
-        std::sort(ops.begin(), ops.end(), [](const Op &a, const Op &b) { return a.x < b.x; });
-        const QString where = QStringLiteral("page %1 y %2: ").arg(line.key().first).arg(line.key().second);
+    for (QList<Op> &ops : pages) {
+        std::sort(ops.begin(), ops.end(), [](const Op &a, const Op &b) { return a.y < b.y; });
         for (qsizetype k = 0; k < ops.size(); ++k) {
-            if (ops[k].x < left || end(ops[k]) > right)
-                return where + QStringLiteral("«%1» at %2 to %3").arg(ops[k].text).arg(ops[k].x).arg(end(ops[k]));
-            if (k + 1 < ops.size() && end(ops[k]) >= ops[k + 1].x)
-                return where + QStringLiteral("«%1» meets «%2»").arg(ops[k].text, ops[k + 1].text);
+            const Op &a = ops[k];
+            const QString where = QStringLiteral("page %1 y %2: ").arg(a.page).arg(a.y);
+            if (a.x < left || end(a) > right)
+                return where + QStringLiteral("«%1» at %2 to %3").arg(a.text).arg(a.x).arg(end(a));
+            // The texts whose lines overlap this one's (text is 10 units high a point of size).
+            for (qsizetype j = k + 1; j < ops.size() && ops[j].y < a.y + a.size * 10; ++j) {
+                const Op &b = ops[j];
+                if (end(a) > a.x && end(b) > b.x && a.x <= end(b) && b.x <= end(a))
+                    return where + QStringLiteral("«%1» meets «%2»").arg(a.text, b.text);
+            }
         }
     }
     return {};
