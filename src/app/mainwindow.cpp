@@ -167,11 +167,18 @@ void MainWindow::showLogo()
 void MainWindow::quit()
 {
     Tournament &state = m_app.state();
-    if (state.modified
-        && platform().messages->question(QStringLiteral("Attention"),
-                                         QStringLiteral("Vous n'avez pas sauvegardé le tournoi, voulez-vous le faire ?"))) {
-        action(Cmd::Enregistrer)->trigger();
-        return;
+    if (state.modified) {
+        switch (platform().messages->show(QStringLiteral("Attention"),
+                                          QStringLiteral("Vous n'avez pas sauvegardé le tournoi, voulez-vous le faire ?"),
+                                          Messages::Icon::Question, Messages::Yes | Messages::No | Messages::Cancel)) {
+        case Messages::Yes:
+            action(Cmd::Enregistrer)->trigger();
+            return;
+        case Messages::No:
+            break;
+        default:
+            return; // "Annuler": the evening goes on
+        }
     }
     close();
 }

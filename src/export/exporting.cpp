@@ -41,7 +41,7 @@ RankingTable generalRanking(const Tournament &state, bool pcn)
 
 Table fromRanking(const RankingTable &ranking, const QString &title)
 {
-    Table t{title, {}, true, ranking.header(), {}};
+    Table t{title, {}, true, ranking.header(), {}, ranking::ranks(ranking)};
     for (const QStringList &row : ranking.rows()) {
         QStringList cells;
         for (const QString &cell : row)
@@ -49,6 +49,12 @@ Table fromRanking(const RankingTable &ranking, const QString &title)
         t.rows << cells;
     }
     return t;
+}
+
+QString rankCell(const Table &table, qsizetype row)
+{
+    const int rank = table.ranks[size_t(row)];
+    return rank > 0 ? QString::number(rank) : QString();
 }
 
 bool isInteger(const QString &cell)
@@ -188,7 +194,7 @@ QByteArray csv(const Table &table)
     QString text;
     text += csvRow(table.ranked ? QStringList{QStringLiteral("RANG")} + table.header : table.header);
     for (qsizetype r = 0; r < table.rows.size(); ++r)
-        text += csvRow(table.ranked ? QStringList{QString::number(r + 1)} + table.rows[r] : table.rows[r]);
+        text += csvRow(table.ranked ? QStringList{rankCell(table, r)} + table.rows[r] : table.rows[r]);
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
@@ -210,7 +216,7 @@ QByteArray html(const Table &table)
     for (qsizetype r = 0; r < table.rows.size(); ++r) {
         page += QStringLiteral("<tr>");
         if (table.ranked)
-            page += QStringLiteral("<td class=\"nombre\">%1</td>").arg(r + 1);
+            page += QStringLiteral("<td class=\"nombre\">%1</td>").arg(rankCell(table, r));
         for (const QString &cell : table.rows[r])
             page += isInteger(cell) ? QStringLiteral("<td class=\"nombre\">%1</td>").arg(cell.toLongLong())
                     // a number left out of a total, "(120)", stays in its column's alignment

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 class Canvas;
 struct Tournament;
 
@@ -44,7 +46,7 @@ Available available(const Tournament &state);
 bool allowed(const Available &available, const Choice &choice);
 
 // A list as its printout shows it: the title, the column titles and the rows, each cell without
-// the blanks around it; `ranked` lists print a rank before each row.
+// the blanks around it; `ranked` lists print a rank before each row (none where it is 0).
 struct Table
 {
     QString title;
@@ -52,6 +54,7 @@ struct Table
     bool ranked = false;
     QStringList header;
     QList<QStringList> rows;
+    std::vector<int> ranks; // of a ranked list, one a row
 };
 Table table(const Tournament &state, const Choice &choice);
 

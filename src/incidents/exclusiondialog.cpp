@@ -53,7 +53,9 @@ void ExclusionDialog::excludeClicked()
     if (seatCode.isEmpty())
         return; // the director picks a player and tries again
     const incidents::Question q = incidents::exclusionQuestion(m_players->currentText());
-    if (platform().messages->show(q.title, q.text, q.icon, Messages::Yes | Messages::No) == Messages::Yes)
+    // An exclusion takes the player's total away: Non unless the director means it.
+    if (platform().messages->show(q.title, q.text, q.icon, Messages::Yes | Messages::No | Messages::NoByDefault) ==
+        Messages::Yes)
         Application::report(state().addExclusion(seatCode));
     accept();
 }

@@ -8,6 +8,8 @@ class Messages
 public:
     enum class Icon { None, Question, Information, Warning };
     enum Button { Ok = 0x1, Yes = 0x2, No = 0x4, Cancel = 0x8 };
+    // With the buttons: No is the default button (a question whose Yes destroys or replaces).
+    static constexpr int NoByDefault = 0x100;
 
     virtual ~Messages() = default;
     // Shows the box and returns the button pressed (Cancel, or No, when the box is closed).
@@ -18,9 +20,9 @@ public:
     {
         return show(title, text, Icon::Question, Yes | No) == Yes;
     }
-    bool confirm(const QString &title, const QString &text) // Yes / No, exclamation icon
+    bool confirm(const QString &title, const QString &text) // Yes / No, exclamation icon, No by default
     {
-        return show(title, text, Icon::Warning, Yes | No) == Yes;
+        return show(title, text, Icon::Warning, Yes | No | NoByDefault) == Yes;
     }
     void information(const QString &title, const QString &text) { show(title, text, Icon::Information, Ok); }
     void warning(const QString &title, const QString &text) { show(title, text, Icon::Warning, Ok); }

@@ -42,6 +42,8 @@ public:
         if (buttons & No) standard |= QMessageBox::No;
         if (buttons & Cancel) standard |= QMessageBox::Cancel;
         box.setStandardButtons(standard);
+        if (buttons & NoByDefault)
+            box.setDefaultButton(QMessageBox::No);
         switch (box.exec()) {
         case QMessageBox::Ok: return Ok;
         case QMessageBox::Yes: return Yes;

@@ -79,6 +79,12 @@ void insertSorted(QStringList &lines, const QString &line)
     lines.insert(sortedIndex(lines, line), line);
 }
 
+bool isRegistered(const QStringList &sortedLines, const QString &entry)
+{
+    const qsizetype at = sortedIndex(sortedLines, entry);
+    return at > 0 && compare(sortedLines[at - 1], entry) == 0;
+}
+
 // The largest table number whose player numbers fit in 64 bits.
 constexpr qint64 maxTable = std::numeric_limits<qint64>::max() / 4;
 

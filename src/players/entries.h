@@ -29,6 +29,8 @@ void sort(QStringList &lines);
 // Index at which line keeps the list sorted (after its equals).
 qsizetype sortedIndex(const QStringList &lines, const QString &line);
 void insertSorted(QStringList &lines, const QString &line);
+// Whether a sorted register already holds the name: an entry that compares equal.
+bool isRegistered(const QStringList &sortedLines, const QString &entry);
 
 // Player number of seat code L t: 4(t-1) + 1, 2, 3, 4 for N, S, E, O; 0 when not a seat code.
 qint64 playerNumber(QStringView seatCode);

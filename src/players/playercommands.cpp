@@ -39,7 +39,8 @@ void correctName(Application &app)
         return;
     if (platform().messages->show(QStringLiteral("Changement de nom"), correction::question(selected, edited),
                                   Messages::Icon::Warning,
-                                  Messages::Yes | Messages::No | Messages::Cancel) != Messages::Yes)
+                                  Messages::Yes | Messages::No | Messages::Cancel | Messages::NoByDefault) !=
+        Messages::Yes)
         return;
     Application::report(correction::correctName(app.state(), selected, edited));
 }

@@ -333,13 +333,9 @@ Report judged(const QList<Candidate> &names, const QStringList &playerRegisterLi
                      [](const Accepted &a, const Accepted &b) { return entries::less(a.entry, b.entry); });
     QStringList registered = playerRegisterList;
     entries::sort(registered);
-    const auto isRegistered = [&](const QString &entry) {
-        const qsizetype at = entries::sortedIndex(registered, entry);
-        return at > 0 && entries::compare(registered[at - 1], entry) == 0;
-    };
     for (qsizetype i = 0; i < accepted.size(); ++i) {
         const Accepted &a = accepted[i];
-        if (isRegistered(a.entry))
+        if (entries::isRegistered(registered, a.entry))
             report.skipped.append({a.line, a.entry, false});
         else if (i > 0 && entries::compare(accepted[i - 1].entry, a.entry) == 0)
             report.skipped.append({a.line, a.entry, true});

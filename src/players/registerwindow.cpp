@@ -113,6 +113,8 @@ void RegisterWindow::addClicked()
         return; // the edits keep what was typed
     const QString entry = entries::entryToAdd(surname, firstName);
     const bool adding = entry != QLatin1String(" ");
+    if (adding && !secondEntryWanted(entry))
+        return; // the edits keep what was typed
     if (adding) {
         QStringList &list = state().playerRegisterList;
         const qsizetype at = entries::sortedIndex(list, entry);
@@ -122,6 +124,19 @@ void RegisterWindow::addClicked()
     m_surname->clear();
     m_firstName->clear();
     afterEdit(adding);
+}
+
+bool RegisterWindow::secondEntryWanted(const QString &entry)
+{
+    // The register is sorted but for names modified in place.
+    QStringList sorted = state().playerRegisterList;
+    entries::sort(sorted);
+    if (!entries::isRegistered(sorted, entry))
+        return true;
+    return platform().messages->show(
+               QStringLiteral("Attention"),
+               QStringLiteral("« %1 » est déjà inscrit. Voulez-vous l'inscrire une seconde fois ?").arg(entry),
+               Messages::Icon::Question, Messages::Yes | Messages::No | Messages::NoByDefault) == Messages::Yes;
 }
 
 void RegisterWindow::removeClicked()

@@ -23,6 +23,8 @@ protected:
 
 private:
     void addClicked();
+    // A name already registered is added again only when the director says so.
+    bool secondEntryWanted(const QString &entry);
     void removeClicked();
     void modifyClicked();
     void entryDoubleClicked();

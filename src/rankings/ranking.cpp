@@ -155,7 +155,10 @@ public:
             if (line >= 0)
                 t.setLinePart(i, 0, names, line, 0, index.nameLength(line));
             t.setSeatLabel(i, 1, lines, i, m_codes[size_t(i)], registerLines);
-            if (m_excluded[size_t(i)])
+            // An empty chair is marked before the sort, which then puts it after every player.
+            if (line >= 0 && index.isEmptyChair(line))
+                t.setLinePart(i, 2, texts, 1, 0, notApplicable.size());
+            else if (m_excluded[size_t(i)])
                 t.setText(i, 2, texts, 0, excluded);
             else if (m_touched[size_t(i)])
                 t.setNumber(i, 2, m_total[size_t(i)]);
@@ -163,11 +166,6 @@ public:
                 t.setText(i, 2, lines, i, m_scores[size_t(i)]);
         }
         sortRanking(t, 2);
-        for (qsizetype r = 0; r < t.size(); ++r) {
-            const std::optional<RankingTable::Origin> name = t.origin(r, 0);
-            if (name && name->source == names && index.isEmptyChair(name->line))
-                t.setLinePart(r, 2, texts, 1, 0, notApplicable.size());
-        }
         return t;
     }
 
@@ -261,6 +259,19 @@ private:
     QHash<qint64, int> m_byHash;
 };
 
+// The SCORE sort's keys: totals floored at -32767 (such totals never move up), then the excluded
+// players, then the empty chairs, who take no rank from a player.
+constexpr qint64 floorKey = -32767, excludedKey = -32768, emptyChairKey = -32769;
+
+qint64 scoreKey(QStringView text)
+{
+    if (text == excluded)
+        return excludedKey;
+    if (text == notApplicable)
+        return emptyChairKey;
+    return std::max(value(text), floorKey);
+}
+
 // A column's texts as ids: rows have the same id exactly when their texts are equal. Read with
 // them, in the same pass, each row's value or each row's text.
 enum class AlsoRead { Values, Texts };
@@ -308,7 +319,7 @@ ColumnTexts columnTexts(const RankingTable &table, int k, AlsoRead also)
             if (!number) {
                 texts.emplace_back(i, text);
                 if (withValues)
-                    column.values[size_t(i)] = value(text);
+                    column.values[size_t(i)] = scoreKey(text);
                 continue;
             }
         }
@@ -317,7 +328,7 @@ ColumnTexts columnTexts(const RankingTable &table, int k, AlsoRead also)
         high = std::max(high, *number);
         ++count;
         if (withValues)
-            column.values[size_t(i)] = *number;
+            column.values[size_t(i)] = std::max(*number, floorKey);
     }
     column.id.resize(size_t(n));
     NumberIds numberId(low, high, count, column.ids);
@@ -491,12 +502,28 @@ void setPcn(RankingTable &table, bool shown, int tables)
     }
     if (table.columnCount() == 3)
         table.setHeader(table.header() + QStringList{QStringLiteral("PCN")});
+    // Sorted by SCORE, the ranked rows come first: row i is rank i + 1.
     for (qsizetype i = 0; i < table.size(); ++i) {
-        if (i < tables)
+        if (i < tables && isRanked(table, i))
             table.setNumber(i, 3, pcn(int(i + 1), tables));
         else
             table.setEmpty(i, 3);
     }
+}
+
+bool isRanked(const RankingTable &table, qsizetype row)
+{
+    const std::optional<QStringView> score = table.textView(row, 2);
+    return !score || (*score != excluded && *score != notApplicable);
+}
+
+std::vector<int> ranks(const RankingTable &table)
+{
+    std::vector<int> result(size_t(table.size()));
+    int rank = 0;
+    for (qsizetype r = 0; r < table.size(); ++r)
+        result[size_t(r)] = isRanked(table, r) ? ++rank : 0;
+    return result;
 }
 
 QString rankText(int row)
@@ -650,9 +677,6 @@ void sortRanking(RankingTable &table, int column)
     ColumnTexts texts = columnTexts(table, column, column == 2 ? AlsoRead::Values : AlsoRead::Texts);
     std::vector<qint32> order;
     if (column == 2) {
-        // Descending by value, floored at -32767: such values never move up.
-        for (qint64 &v : texts.values)
-            v = std::max<qint64>(v, -32767);
         order = descendingOrder(texts.values);
     } else if (column == 0) {
         order = stableOrder(texts.texts, entries::less);

@@ -17,7 +17,8 @@ RankingTable buildGeneralRanking(const Tournament &state);
 // The ranking table of one round (no penalties), sorted by score.
 RankingTable roundRanking(const Tournament &state, int round);
 
-// `sortRanking`: re-sorts the rows by column 0 (NOM), 1 (POSITION) or 2 (SCORE).
+// `sortRanking`: re-sorts the rows by column 0 (NOM), 1 (POSITION) or 2 (SCORE). By SCORE: the
+// totals, descending, then the excluded players, then the empty chairs.
 void sortRanking(RankingTable &table, int column);
 
 namespace ranking {
@@ -42,9 +43,14 @@ int latestRound(const Tournament &state);
 bool pcnAvailable(const Tournament &state, const RankingTable &table);
 // The national ranking points of rank (from 1) in a field of `tables` tables.
 int pcn(int rank, int tables);
-// Re-sorts by SCORE, then adds the "PCN" column (the first `tables` rows get points) or
+// Re-sorts by SCORE, then adds the "PCN" column (the first `tables` ranked players get points) or
 // removes it.
 void setPcn(RankingTable &table, bool shown, int tables);
+
+// A row of the ranking: any but an excluded player ("EXCLU") or an empty chair ("SANS OBJET").
+bool isRanked(const RankingTable &table, qsizetype row);
+// Each row's rank, counting ranked rows only, in the table's present order; 0 for an unranked row.
+std::vector<int> ranks(const RankingTable &table);
 
 // The rank field: "1er", "2ème", ...
 QString rankText(int row);

@@ -61,7 +61,9 @@ RankingGrid::RankingGrid(QWidget *parent, const QList<int> &widths, QLineEdit *r
     horizontalHeader()->setHighlightSections(false);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &RankingGrid::headerClicked);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
-        m_rank->setText(current.isValid() ? ranking::rankText(current.row() + 1) : QString());
+        // An excluded player or an empty chair has no rank.
+        const int rank = current.isValid() && m_table ? ranking::ranks(*m_table)[size_t(current.row())] : 0;
+        m_rank->setText(rank > 0 ? ranking::rankText(rank) : QString());
     });
 }
 

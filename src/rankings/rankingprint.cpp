@@ -1,6 +1,7 @@
 #include "rankings/rankingprint.h"
 
 #include "print/pagelayout.h"
+#include "rankings/ranking.h"
 
 #include <functional>
 
@@ -59,11 +60,12 @@ bool print(Canvas &canvas, const PrintFont &font, const RankingTable &table, con
     const int rankFont = rankSize(canvas, table.size());
     page.startRows(3);
     const qsizetype rows = table.size();
+    const std::vector<int> ranks = ranking::ranks(table);
     for (qsizetype r = 0; r <= rows; ++r) {
         const int y = page.nextRow();
         const QStringList cells = r == 0 ? table.header() : table.row(r - 1);
-        if (r > 0)
-            drawRank(canvas, y, QString::number(r), rankFont);
+        if (r > 0 && ranks[size_t(r - 1)] > 0)
+            drawRank(canvas, y, QString::number(ranks[size_t(r - 1)]), rankFont);
         for (qsizetype k = 0; k < cells.size() && k < xs.size(); ++k)
             canvas.drawText(xs[k], y, elided(canvas, cells[k], widths[k]));
         page.breakIfFull();

@@ -164,14 +164,6 @@ void RankingTable::setLinePart(qsizetype row, qsizetype column, int source, qsiz
     c->part = {qint32(from), qint32(length)};
 }
 
-std::optional<RankingTable::Origin> RankingTable::origin(qsizetype row, qsizetype column) const
-{
-    const Cell *c = at(row, column);
-    if (!c || c->kind != Kind::Text)
-        return std::nullopt;
-    return Origin{c->source, c->line};
-}
-
 void RankingTable::setNumber(qsizetype row, qsizetype column, qint64 number)
 {
     if (Cell *c = at(row, column)) {

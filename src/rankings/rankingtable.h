@@ -55,14 +55,6 @@ public:
     // A cell set by setText or empty: its text, without copying; otherwise none.
     std::optional<QStringView> textView(qsizetype row, qsizetype column) const;
 
-    // The source line a cell set by setText or setLinePart reads from.
-    struct Origin
-    {
-        int source;
-        qsizetype line;
-    };
-    std::optional<Origin> origin(qsizetype row, qsizetype column) const;
-
     // Row p becomes the row that was at rowAt[p]; rowAt is a permutation of the rows.
     void arrangeRows(const std::vector<qint32> &rowAt);
 

@@ -100,6 +100,10 @@ TableEntry tableEntry(const Tournament &state, int table)
         const QString &code = entry.seated.seatCodes[i];
         entry.names[i] = nameAtSeat(state.playerRegisterList, code);
         entry.scores[i] = code.isEmpty() ? QString() : recordedScore(state.scoreList, code);
+        // An empty chair scores 0; its line is still written, so the round keeps 4 lines a table.
+        entry.emptyChairs[i] = entries::isEmptyChair(entry.names[i]);
+        if (entry.emptyChairs[i] && entry.scores[i].isEmpty())
+            entry.scores[i] = QStringLiteral("0");
     }
     return entry;
 }

@@ -43,7 +43,8 @@ struct TableEntry
 {
     SeatedTable seated;
     std::array<QString, 4> names;
-    std::array<QString, 4> scores;
+    std::array<QString, 4> scores; // an empty chair's is 0 until recorded
+    std::array<bool, 4> emptyChairs{};
 };
 TableEntry tableEntry(const Tournament &state, int table);
 

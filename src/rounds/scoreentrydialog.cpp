@@ -49,6 +49,8 @@ ScoreEntryDialog::ScoreEntryDialog(Application &app)
     top->addStretch();
     m_comment = new QLabel(QStringLiteral("nombre de tables restant à saisir :"), this);
     m_comment->setObjectName(QStringLiteral("comment"));
+    m_sum = new QLabel(this);
+    m_sum->setObjectName(QStringLiteral("sum"));
 
     const char *seats[] = {"nord", "sud", "est", "ouest"};
     for (int i = 0; i < 4; ++i) {
@@ -74,6 +76,7 @@ ScoreEntryDialog::ScoreEntryDialog(Application &app)
     auto *clear = button(QStringLiteral("CancelBtn"), QStringLiteral("Effacer"));
     auto *quit = button(QStringLiteral("BitBtn1"), QStringLiteral("Quitter"));
     auto *buttons = new QVBoxLayout;
+    buttons->addWidget(m_sum);
     buttons->addWidget(m_ok);
     buttons->addWidget(clear);
     buttons->addWidget(helpButton(QStringLiteral("deroulement")));
@@ -101,9 +104,19 @@ void ScoreEntryDialog::activated()
     const qint64 tables = s.tableCount();
     m_tour->setText(QString::number(s.currentRound));
     m_table->setMaximum(int(qMax<qint64>(1, tables)));
-    m_comment->setText(rounds::tablesToEnterText(tables));
+    // A round partly entered already: what remains, as after a table.
+    m_comment->setText(s.scoreList.isEmpty() ? rounds::tablesToEnterText(tables) : rounds::progressText(s));
     refreshTable();
-    scoreBox(0)->setFocus();
+    focusFirstScoreBox();
+}
+
+void ScoreEntryDialog::focusFirstScoreBox()
+{
+    for (int i = 0; i < 4; ++i)
+        if (!scoreBox(i)->isReadOnly()) {
+            scoreBox(i)->setFocus();
+            return;
+        }
 }
 
 void ScoreEntryDialog::refreshTable()
@@ -113,7 +126,11 @@ void ScoreEntryDialog::refreshTable()
     for (size_t i = 0; i < 4; ++i) {
         m_edits[i]->setText(entry.seated.shown[i]);
         m_edits[4 + i]->setText(entry.names[i]);
-        m_edits[8 + i]->setText(entry.scores[i]);
+        QLineEdit *score = m_edits[8 + i];
+        score->setText(entry.scores[i]);
+        // An empty chair's box holds its 0 and takes no typing.
+        score->setReadOnly(entry.emptyChairs[i]);
+        score->setFocusPolicy(entry.emptyChairs[i] ? Qt::NoFocus : Qt::StrongFocus);
     }
     scoresChanged();
 }
@@ -125,7 +142,21 @@ std::array<QString, 4> ScoreEntryDialog::boxes() const
 
 void ScoreEntryDialog::scoresChanged()
 {
-    m_ok->setEnabled(rounds::balanced(boxes()));
+    const std::array<QString, 4> typed = boxes();
+    const bool balanced = rounds::balanced(typed);
+    m_ok->setEnabled(balanced);
+    qint64 sum = 0;
+    for (int i = 0; i < 4; ++i) {
+        const std::optional<qint64> v = rounds::scoreValue(typed[size_t(i)]);
+        sum += v.value_or(0);
+        // A box that holds no whole number is marked; an empty chair's is greyed.
+        scoreBox(i)->setStyleSheet(!v                          ? QStringLiteral("QLineEdit { background: #ffd0d0; }")
+                                   : scoreBox(i)->isReadOnly() ? QStringLiteral("QLineEdit { background: #e4e4e4; }")
+                                                               : QString());
+        scoreBox(i)->setToolTip(v ? QString() : QStringLiteral("Tapez un nombre entier."));
+    }
+    m_sum->setText(QStringLiteral("Somme : ") + (sum > 0 ? QStringLiteral("+") : QString()) + QString::number(sum));
+    m_sum->setStyleSheet(balanced ? QString() : QStringLiteral("color: #c00000;"));
 }
 
 bool ScoreEntryDialog::eventFilter(QObject *watched, QEvent *event)
@@ -135,13 +166,19 @@ bool ScoreEntryDialog::eventFilter(QObject *watched, QEvent *event)
     const int key = static_cast<QKeyEvent *>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return Dialog::eventFilter(watched, event);
-    // Enter records a balanced table, and otherwise goes on to the next box.
+    // Enter records a balanced table, and otherwise goes on to the next box that takes typing.
     if (m_ok->isEnabled()) {
         m_ok->click();
     } else {
         for (int i = 0; i < 4; ++i)
-            if (watched == scoreBox(i))
-                scoreBox((i + 1) % 4)->setFocus();
+            if (watched == scoreBox(i)) {
+                for (int next = (i + 1) % 4; next != i; next = (next + 1) % 4)
+                    if (!scoreBox(next)->isReadOnly()) {
+                        scoreBox(next)->setFocus();
+                        break;
+                    }
+                break;
+            }
     }
     return true;
 }
@@ -166,13 +203,14 @@ void ScoreEntryDialog::recordTableClicked()
         m_table->setValue(m_table->value() % m_table->maximum() + 1);
     }
     refreshTable();
-    scoreBox(0)->setFocus();
+    focusFirstScoreBox();
 }
 
 void ScoreEntryDialog::clearScoresClicked()
 {
     for (int i = 0; i < 4; ++i)
-        scoreBox(i)->clear();
+        if (!scoreBox(i)->isReadOnly()) // an empty chair keeps its score
+            scoreBox(i)->clear();
     m_ok->setEnabled(false);
 }
 

@@ -301,11 +301,18 @@ Standing rank(const Season &season)
             row.cells[c] = QString::number(valueAt(c));
             row.total = saturatingAdd(row.total, valueAt(c));
         }
+        row.rank = counted.isEmpty() ? 0 : 1; // ranked or not, numbered once sorted
     }
-    // By total, as the general ranking sorts its scores (floored at -32767), ties kept in order.
+    // By total, as the general ranking sorts its scores (floored at -32767), ties kept in order;
+    // a player excluded from every evening he played comes after them, with no rank.
     std::stable_sort(standing.rows.begin(), standing.rows.end(), [](const Standing::Row &a, const Standing::Row &b) {
+        if (a.rank != b.rank)
+            return a.rank > b.rank;
         return std::max<qint64>(a.total, -32767) > std::max<qint64>(b.total, -32767);
     });
+    int rank = 0;
+    for (Standing::Row &row : standing.rows)
+        row.rank = row.rank > 0 ? ++rank : 0;
     return standing;
 }
 
@@ -503,9 +510,11 @@ exporting::Table exportTable(const Standing &standing)
     table.tournament = ruleLine(standing);
     table.ranked = true;
     table.header = standing.header;
-    for (const Standing::Row &row : standing.rows)
+    for (const Standing::Row &row : standing.rows) {
         table.rows.append(QStringList{row.name, QString::number(row.played)} + row.cells +
                           QStringList{QString::number(row.total)});
+        table.ranks.push_back(row.rank);
+    }
     return table;
 }
 
@@ -615,7 +624,8 @@ bool print(Canvas &canvas, const PrintFont &font, const Standing &standing)
         for (qsizetype r = 0; r < table.rows.size(); ++r) {
             if (r == 0 || page.slot() == 0)
                 drawRow(QString(), table.header, evenings);
-            drawRow(QString::number(r + 1), table.rows[r], {});
+            const int rank = table.ranks[size_t(r)];
+            drawRow(rank > 0 ? QString::number(rank) : QString(), table.rows[r], {});
             if (r + 1 < table.rows.size()) // no empty page after a group's last row
                 page.breakIfFull();
         }

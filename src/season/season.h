@@ -86,6 +86,7 @@ struct Standing
         qint64 total = 0;
         QStringList cells; // one per counted evening: its value, "EXCLU", "" when absent,
                            // "(value)" when best-k leaves it out
+        int rank = 0;      // among the players with an evening counted; 0 for one excluded every time
     };
     QList<Row> rows;
     QString firstDate, lastDate;

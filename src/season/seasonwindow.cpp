@@ -421,7 +421,8 @@ void SeasonWindow::refresh()
     m_grid->setRowCount(int(table.rows.size()));
     m_grid->setHorizontalHeaderLabels(QStringList{QStringLiteral("Rang")} + table.header);
     for (int r = 0; r < table.rows.size(); ++r) {
-        m_grid->setItem(r, 0, new QTableWidgetItem(ranking::rankText(r + 1)));
+        const int rank = table.ranks[size_t(r)];
+        m_grid->setItem(r, 0, new QTableWidgetItem(rank > 0 ? ranking::rankText(rank) : QString()));
         for (int k = 0; k < table.rows[r].size(); ++k) {
             auto *item = new QTableWidgetItem(table.rows[r][k]);
             if (k > 0)

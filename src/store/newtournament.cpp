@@ -4,10 +4,12 @@
 #include "platform/cp1252.h"
 #include "platform/platform.h"
 
-Outcome startNewTournament(Tournament &state)
+Outcome startNewTournament(Tournament &state, const QString &date, const QString &place)
 {
     state.modified = true;
-    const Outcome deleted = platform().files.removeMatching(QStringLiteral("*.tmp"));
+    Outcome outcome = platform().files.removeMatching(QStringLiteral("*.tmp"));
+    if (const Outcome written = state.setDescription(date, place); outcome.ok())
+        outcome = written;
     state.playerRegisterList.clear();
     state.forgetRoundsAndIncidents();
     state.currentRound = 1;
@@ -20,7 +22,7 @@ Outcome startNewTournament(Tournament &state)
     state.menus.enable(Cmd::MenuJoueurs);
     state.menus.disable(Cmd::MenuTables);
     state.menus.disable(Cmd::MenuClassements);
-    return deleted;
+    return outcome;
 }
 
 QString refusalOfDescription(const QString &text, const QString &what)

@@ -4,9 +4,9 @@
 
 struct Tournament;
 
-// "Nouveau" confirmed: no working file left, empty lists, round 1, registration open, and
-// every command in the state a new tournament allows.
-Outcome startNewTournament(Tournament &state);
+// "Nouveau" confirmed: no working file left but INITIAL.TMP with the date and place, empty lists,
+// round 1, registration open, and every command in the state a new tournament allows.
+Outcome startNewTournament(Tournament &state, const QString &date, const QString &place);
 
 // Why a date or place cannot be kept (it would read back as a section header, or holds a
 // character the files cannot store); empty when it can.

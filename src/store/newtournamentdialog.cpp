@@ -39,26 +39,26 @@ NewTournamentDialog::NewTournamentDialog(Application &app)
     layout->addLayout(buttons);
     setClientSize(258, 132);
 
-    // The creation-time values; a tournament taken up without "Nouveau" carries them.
-    m_date->setText(today());
-    m_place->setText(QStringLiteral("rubrique non servie"));
-    keepFields();
+    // The creation-time values; a tournament taken up without INITIAL.TMP carries them.
+    state().date = today();
+    state().place = QStringLiteral("rubrique non servie");
 }
 
 bool NewTournamentDialog::ask()
 {
     m_date->setText(today());
     m_place->setText(QStringLiteral("Rubrique non servie"));
-    const bool confirmed = exec() == QDialog::Accepted;
-    keepFields();
-    return confirmed;
+    return exec() == QDialog::Accepted;
 }
 
-void NewTournamentDialog::setDescription(const QString &date, const QString &place)
+QString NewTournamentDialog::date() const
 {
-    m_date->setText(date);
-    m_place->setText(place);
-    keepFields();
+    return m_date->text();
+}
+
+QString NewTournamentDialog::place() const
+{
+    return m_place->text();
 }
 
 void NewTournamentDialog::activated()
@@ -77,13 +77,4 @@ void NewTournamentDialog::okClicked()
         return;
     }
     accept();
-}
-
-void NewTournamentDialog::keepFields()
-{
-    // A text the tournament file could not hold back is not kept.
-    if (refusalOfDescription(m_date->text(), {}).isEmpty())
-        state().date = m_date->text();
-    if (refusalOfDescription(m_place->text(), {}).isEmpty())
-        state().place = m_place->text();
 }

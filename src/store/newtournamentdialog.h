@@ -11,17 +11,17 @@ class NewTournamentDialog : public Dialog
 public:
     explicit NewTournamentDialog(Application &app);
 
-    // "Nouveau": today's date, "Rubrique non servie", then the dialog. True when confirmed.
+    // "Nouveau": today's date, "Rubrique non servie", then the dialog. True when confirmed; the
+    // tournament keeps its date and place until the new one starts.
     bool ask();
-    // "&Ouvrir": the date and place of the tournament opened.
-    void setDescription(const QString &date, const QString &place);
+    QString date() const;
+    QString place() const;
 
 protected:
     void activated() override;
 
 private:
     void okClicked();
-    void keepFields(); // the fields are the tournament's date and place
 
     QLineEdit *m_date = nullptr;
     QLineEdit *m_place = nullptr;

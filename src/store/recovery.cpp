@@ -75,8 +75,9 @@ Outcome askStages(Tournament &state)
 
 Outcome runRecovery(Tournament &state)
 {
+    // A "Nouveau" with no player yet: nothing to offer, but the date and place typed are kept.
     if (!platform().files.exists(workingfile::registered))
-        return Outcome::success();
+        return state.loadDescription(platform().files);
     const Outcome asked = askStages(state);
     // Whatever was answered, the tournament is what the remaining files describe.
     const Outcome taken = takeUpTournament(state, platform().files);

@@ -20,9 +20,10 @@ void newTournament(Application &app)
                                       QStringLiteral("Le tournoi en cours n'est pas sauvegardé : ses données seront "
                                                      "perdues.\r\nVoulez-vous commencer un nouveau tournoi ?")))
         return;
-    if (!app.window<NewTournamentDialog>().ask())
+    NewTournamentDialog &dialog = app.window<NewTournamentDialog>();
+    if (!dialog.ask())
         return;
-    Application::report(startNewTournament(state));
+    Application::report(startNewTournament(state, dialog.date(), dialog.place()));
 }
 
 // The first save of a tournament asks where, and so does every "Enregistrer sous..."; later
@@ -55,7 +56,8 @@ void open(Application &app)
     if (state.modified &&
         platform().messages->show(QStringLiteral("Données en cours non sauvegardée"),
                                   QStringLiteral("Vous allez écraser les données en cours. En êtes-vous sûr ?"),
-                                  Messages::Icon::None, Messages::Yes | Messages::No) != Messages::Yes)
+                                  Messages::Icon::None,
+                                  Messages::Yes | Messages::No | Messages::NoByDefault) != Messages::Yes)
         return;
     const QString path = platform().fileDialogs->openFile(QStringLiteral("Ouvrir un fichier tournoi"),
                                                           QStringLiteral("Fichiers tournoi|*.trt"),
@@ -68,8 +70,6 @@ void open(Application &app)
                                      QStringLiteral("Fichier corrompu, récupération impossible"));
         return;
     }
-    if (opened.hasInitial)
-        app.window<NewTournamentDialog>().setDescription(opened.date, opened.place);
     // A tournament restored in part must not be saved over another file without asking.
     state.tournamentFile = Application::report(opened.outcome) ? path : QString();
 }

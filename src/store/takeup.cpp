@@ -78,7 +78,9 @@ Outcome takeUpTournament(Tournament &state, const FileSource &files)
     state.currentRound = 1;
     state.generalRanking = {};
     Stage stage;
-    Outcome outcome = files.readIfPresent(workingfile::registered, state.playerRegisterList);
+    Outcome outcome = state.loadDescription(files);
+    if (outcome.ok())
+        outcome = files.readIfPresent(workingfile::registered, state.playerRegisterList);
     // A position.tmp without seats is what a cancelled draw leaves: the register kept changing in
     // inscrits.tmp since, so that file holds it.
     if (outcome.ok() && files.exists(workingfile::registered) && files.exists(workingfile::positions)) {

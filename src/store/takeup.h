@@ -29,7 +29,7 @@ Outcome emptyRepeatedRound(const WorkingFiles &files);
 bool repeatsLastRound(const FileSource &files);
 
 // Takes the tournament up from the working files that exist, as Open and the start-up
-// recovery do: the register (sorted), the current round number, the round in progress, the
-// movements, and the menus. The files are the working files, or a tournament file's sections
+// recovery do: the date and place, the register (sorted), the current round number, the round
+// in progress, the movements, and the menus. The files are the working files, or a tournament file's sections
 // read in memory (see tournamentfile.h).
 Outcome takeUpTournament(Tournament &state, const FileSource &files);

@@ -168,8 +168,6 @@ TakenUp takeUpSections(Tournament &state, const QList<Section> &sections)
             taken.date = section.lines.value(0);
             taken.place = section.lines.value(1);
         }
-    state.date = taken.date;
-    state.place = taken.place;
     taken.outcome = takeUpTournament(state, SectionFiles(sections));
     return taken;
 }
@@ -191,11 +189,6 @@ Opened openTournament(Tournament &state, const WorkingFiles &files, const QStrin
         opened.outcome = files.write(sectionFile(section.name), section.lines);
         if (!opened.outcome.ok())
             break;
-        if (section.name.compare(QLatin1String("INITIAL"), Qt::CaseInsensitive) == 0) {
-            opened.hasInitial = true;
-            opened.date = section.lines.value(0);
-            opened.place = section.lines.value(1);
-        }
     }
     if (opened.outcome.ok())
         opened.outcome = emptyRepeatedRound(files);

@@ -76,8 +76,6 @@ struct Opened
 {
     bool corrupt = false; // missing or not a tournament file: nothing was touched
     Outcome outcome;      // a read or write failure
-    bool hasInitial = false;
-    QString date, place; // the two lines of [INITIAL]
 };
 
 // Open, once the file is chosen: reads and checks it before anything is deleted, then

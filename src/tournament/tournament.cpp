@@ -69,6 +69,29 @@ Outcome Tournament::savePositions() const
     return platform().files.write(workingfile::positions, playerRegisterList);
 }
 
+Outcome Tournament::setDescription(const QString &newDate, const QString &newPlace)
+{
+    const Outcome written = platform().files.write(workingfile::initial, {newDate, newPlace});
+    if (written.ok()) {
+        date = newDate;
+        place = newPlace;
+    }
+    return written;
+}
+
+Outcome Tournament::loadDescription(const FileSource &files)
+{
+    QStringList lines;
+    if (!files.exists(workingfile::initial))
+        return Outcome::success();
+    const Outcome read = files.read(workingfile::initial, lines);
+    if (read.ok()) {
+        date = lines.value(0);
+        place = lines.value(1);
+    }
+    return read;
+}
+
 Outcome Tournament::archiveRound()
 {
     if (Outcome o = platform().files.write(workingfile::finishedRound(currentRound), scoreList); !o.ok())

@@ -52,8 +52,8 @@ struct Tournament
     int currentRound = 1;
     MovementSettings movement;
     bool modified = false;
-    QString date;                   // initialisation dialog, "Date : "
-    QString place;                  // initialisation dialog, "Lieu :"
+    QString date;                   // "Date : " of "Nouveau": INITIAL.TMP
+    QString place;                  // "Lieu :" of "Nouveau": INITIAL.TMP
     QString tournamentFile;         // the .trt saved to or opened, empty until then
     PrintFont printFont;
     RankingTable generalRanking;    // as last prepared
@@ -72,6 +72,10 @@ struct Tournament
     [[nodiscard]] Outcome saveScores();         // tour.tmp from the score list
     [[nodiscard]] Outcome saveRegister() const; // inscrits.tmp from the register
     [[nodiscard]] Outcome savePositions() const; // position.tmp from the register
+    // The date and place, as typed: INITIAL.TMP, two lines.
+    [[nodiscard]] Outcome setDescription(const QString &date, const QString &place);
+    // The date and place from INITIAL.TMP when there is one (part of the take-up); else unchanged.
+    [[nodiscard]] Outcome loadDescription(const FileSource &files);
     // Round `currentRound` finished: its scores become its tour file, the score list empties.
     [[nodiscard]] Outcome archiveRound();
     // The last finished round back to the round in progress (its file removed).

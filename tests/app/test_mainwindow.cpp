@@ -59,7 +59,7 @@ private slots:
         app.mainWindow().firstActivation();
         auto &dialog = app.window<NewTournamentDialog>();
 
-        // Cancel after typing a place: files and menus unchanged, the place kept.
+        // Cancel after typing a place: files, menus and the tournament's place unchanged.
         drive(dialog, triggering(app, "Nouveau"), [&] {
             auto *place = child(dialog, "Edit2");
             QCOMPARE(place->text(), QStringLiteral("Rubrique non servie"));
@@ -68,10 +68,17 @@ private slots:
         });
         QVERIFY(p.exists(QStringLiteral("penal.tmp")));
         QVERIFY(!act(app, "Joueurs")->isEnabled());
-        QCOMPARE(app.state().place, QStringLiteral("Salle des fêtes"));
+        QCOMPARE(app.state().place, QStringLiteral("rubrique non servie"));
 
-        drive(dialog, triggering(app, "Nouveau"), clicking(dialog, "OKBtn"));
-        QCOMPARE(p.files(), QStringList{QStringLiteral("notes.txt")});
+        // The next "Nouveau" starts afresh; confirmed, its date and place are written at once.
+        drive(dialog, triggering(app, "Nouveau"), [&] {
+            QCOMPARE(child(dialog, "Edit2")->text(), QStringLiteral("Rubrique non servie"));
+            child(dialog, "Edit2")->setText(QStringLiteral("Salle des fêtes"));
+            child<QPushButton>(dialog, "OKBtn")->click();
+        });
+        QCOMPARE(p.files(), (QStringList{QStringLiteral("INITIAL.TMP"), QStringLiteral("notes.txt")}));
+        QCOMPARE(p.bytes(QStringLiteral("INITIAL.TMP")), QByteArray("08/12/2026\r\nSalle des f\xEAtes\r\n"));
+        QCOMPARE(app.state().place, QStringLiteral("Salle des fêtes"));
         QVERIFY(act(app, "Joueurs")->isEnabled());
         QVERIFY(act(app, "&Inscription")->isEnabled());
         QVERIFY(!act(app, "&Attribuer les positions")->isEnabled());
@@ -138,8 +145,15 @@ private slots:
         QCOMPARE(p.messages.boxes.size(), 1);
         QVERIFY(!app.mainWindow().isVisible());
 
+        // "Annuler" (or Escape) takes the quit back.
         app.mainWindow().show();
         app.state().modified = true;
+        p.messages.answers = {Messages::Cancel};
+        trigger(app, "&Quitter");
+        QCOMPARE(p.messages.boxes.last().buttons, Messages::Yes | Messages::No | Messages::Cancel);
+        QVERIFY(app.mainWindow().isVisible());
+        QVERIFY(app.state().modified);
+
         p.messages.answers = {Messages::No};
         trigger(app, "&Quitter");
         QVERIFY(!app.mainWindow().isVisible());

@@ -194,10 +194,12 @@ private slots:
             if (c.choice.list == List::GeneralRanking) {
                 QCOMPARE(rows.first(), (QStringList{"RANG", "NOM", "POSITION", "SCORE"}));
                 QList<QStringList> shown;
+                // The excluded player comes last, with no rank.
                 for (qsizetype r = 1; r < rows.size(); ++r) {
-                    QCOMPARE(rows[r].first(), QString::number(r));
+                    QCOMPARE(rows[r].first(), r < rows.size() - 1 ? QString::number(r) : QString());
                     shown << rows[r].mid(1);
                 }
+                QCOMPARE(rows.last().at(3), QStringLiteral("EXCLU"));
                 QCOMPARE(shown, gridRows(app));
             }
 

@@ -49,6 +49,32 @@ private slots:
         QVERIFY(usable(app, "&Attribuer les positions")); // 6 entries
     }
 
+    // A name already registered asks first (Non by default); Non adds nothing and keeps the edits.
+    void aNameRegisteredTwiceAsks()
+    {
+        TestPlatform p;
+        Application app;
+        newTournament(app);
+        auto &form = app.window<RegisterWindow>();
+        p.messages.answers = {Messages::No, Messages::Yes};
+        drive(form, choosing(app, "&Inscription"), [&] {
+            for (const char *surname : {"dupont", "Dupont", "DUPONT"}) {
+                type(form, "Edit1", QString::fromLatin1(surname));
+                type(form, "Edit2", QStringLiteral("jean"));
+                click(form, "Button1");
+            }
+            QCOMPARE(child<QLineEdit>(form, "Edit1")->text(), QString()); // the third was added
+            child<QPushButton>(form, "CloseBtn")->click();
+        });
+        QCOMPARE(p.messages.boxes.size(), 2);
+        QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Attention"));
+        QCOMPARE(p.messages.boxes[0].text,
+                 QStringLiteral("« DUPONT Jean » est déjà inscrit. Voulez-vous l'inscrire une seconde fois ?"));
+        QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Question);
+        QCOMPARE(p.messages.boxes[0].buttons, Messages::Yes | Messages::No | Messages::NoByDefault);
+        QCOMPARE(app.state().playerRegisterList, (QStringList{"DUPONT Jean", "DUPONT Jean"}));
+    }
+
     void refusedNamesKeepWhatWasTyped()
     {
         TestPlatform p;

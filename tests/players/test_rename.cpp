@@ -74,7 +74,8 @@ private slots:
         QCOMPARE(question, QStringLiteral("Vous voulez changer le nom de DUPONT Jean NORD 3 par DUPOND Jean.\r\n"
                                           "En êtes-vous sûr ?"));
         QCOMPARE(p.messages.boxes.last().title, QStringLiteral("Changement de nom"));
-        QCOMPARE(p.messages.boxes.last().buttons, Messages::Yes | Messages::No | Messages::Cancel);
+        QCOMPARE(p.messages.boxes.last().buttons,
+                 Messages::Yes | Messages::No | Messages::Cancel | Messages::NoByDefault);
         QCOMPARE(p.messages.boxes.last().icon, Messages::Icon::Warning);
         QStringList expected = lines;
         expected[1] = QStringLiteral("DUPOND Jean = N3");

@@ -81,11 +81,12 @@ private slots:
                    {"F", "p6", "5"},
                    {"G", "p7", "SANS OBJET"},
                    {"H", "p8", "-3"}});
+        // The excluded player, then the empty chair, after every total.
         sortRanking(t, 2);
-        QCOMPARE(columnOf(t, 0), (QStringList{"F", "D", "G", "H", "C", "A", "B", "E"}));
+        QCOMPARE(columnOf(t, 0), (QStringList{"F", "H", "C", "A", "B", "E", "D", "G"}));
         // Sorting again changes nothing.
         sortRanking(t, 2);
-        QCOMPARE(columnOf(t, 0), (QStringList{"F", "D", "G", "H", "C", "A", "B", "E"}));
+        QCOMPARE(columnOf(t, 0), (QStringList{"F", "H", "C", "A", "B", "E", "D", "G"}));
     }
 
     void sortByNameUsesTheRegisterOrder()
@@ -215,8 +216,8 @@ private slots:
         p.write("tour.tmp", {"N1=0", "O1=007", "E1=-40", "S1=33"});
         QVERIFY(s.loadRoundsAndIncidents(platform().files).ok());
         t = buildGeneralRanking(s);
-        QCOMPARE(columnOf(t, 1), (QStringList{"Sud 1", "Ouest 1", "Nord 1", "Est 1"}));
-        QCOMPARE(columnOf(t, 2), (QStringList{"33", "007", "SANS OBJET", "-40"}));
+        QCOMPARE(columnOf(t, 1), (QStringList{"Sud 1", "Ouest 1", "Est 1", "Nord 1"}));
+        QCOMPARE(columnOf(t, 2), (QStringList{"33", "007", "-40", "SANS OBJET"}));
         QCOMPARE(t.cell(0, 0), QStringLiteral("JOUEUR2 Paul "));
 
         // Round 3 in progress: round 2 complete, round 3 incomplete (left out), penalties, exclusion.
@@ -229,10 +230,10 @@ private slots:
         QVERIFY(s.loadRoundsAndIncidents(platform().files).ok());
         t = buildGeneralRanking(s);
         // S1 100-30-20 = 50; N2 60-10 = 50 (after S1, its first); S2 40 EXCLU; O1 -50+20 = -30;
-        // E1 -40; E2 -40-5-30 = -75; O2 -45; N1 SANS OBJET (sorted as 0).
+        // E1 -40; E2 -40-5-30 = -75; O2 -45; then S2 excluded, then N1's empty chair.
         QCOMPARE(columnOf(t, 1),
-                 (QStringList{"Sud 1", "Nord 2", "Nord 1", "Sud 2", "Ouest 1", "Est 1", "Ouest 2", "Est 2"}));
-        QCOMPARE(columnOf(t, 2), (QStringList{"50", "50", "SANS OBJET", "EXCLU", "-30", "-40", "-45", "-75"}));
+                 (QStringList{"Sud 1", "Nord 2", "Ouest 1", "Est 1", "Ouest 2", "Est 2", "Sud 2", "Nord 1"}));
+        QCOMPARE(columnOf(t, 2), (QStringList{"50", "50", "-30", "-40", "-45", "-75", "EXCLU", "SANS OBJET"}));
 
         // A gap in the tour files: round 2 adds nothing, round 3's tour.tmp still counts when complete.
         p.write("tour.tmp", scoreLines(seatCodesInTableOrder(2), {0, 1, 1, 1, 1, 1, 1, -6}));
@@ -241,7 +242,7 @@ private slots:
         QFile::remove(p.path("exclu.tmp"));
         QVERIFY(s.loadRoundsAndIncidents(platform().files).ok());
         t = buildGeneralRanking(s);
-        QCOMPARE(columnOf(t, 2), (QStringList{"101", "61", "21", "SANS OBJET", "-39", "-46", "-49", "-49"}));
+        QCOMPARE(columnOf(t, 2), (QStringList{"101", "61", "21", "-39", "-46", "-49", "-49", "SANS OBJET"}));
     }
 
     void oddSeatCodesAreKeptApart()
@@ -294,6 +295,50 @@ private slots:
         QVERIFY(!pcnAvailable(s, t));
     }
 
+    // 14 players at 4 tables, round 5, three positive totals, one exclusion: the two empty chairs
+    // and the excluded player come last, take no rank and no PCN points.
+    void emptyChairsAndExclusionsTakeNoRank()
+    {
+        TestPlatform p;
+        Tournament s;
+        s.playerRegisterList = seatedRegister(4, 2, Names::ByNumber); // chairs at N1 and N2
+        s.currentRound = 5;
+        const QStringList round = scoreLines(seatCodesInTableOrder(4),
+                                             {0, 30, -10, -20, 0, 20, -5, -15, 10, -2, -3, -5, 0, 0, 0, 0});
+        for (int r = 1; r <= 4; ++r)
+            p.write(QStringLiteral("tour%1.tmp").arg(r), round);
+        p.write("tour.tmp", round);
+        p.write("exclu.tmp", {"E3"});
+        QVERIFY(s.loadRoundsAndIncidents(platform().files).ok());
+
+        RankingTable t = buildGeneralRanking(s);
+        QCOMPARE(columnOf(t, 2), (QStringList{"150", "100", "50", "0", "0", "0", "0", "-10", "-25", "-25", "-50",
+                                              "-75", "-100", "EXCLU", "SANS OBJET", "SANS OBJET"}));
+        std::vector<int> expectedRanks(16, 0);
+        for (int r = 0; r < 13; ++r)
+            expectedRanks[size_t(r)] = r + 1;
+        QCOMPARE(ranks(t), expectedRanks);
+        QVERIFY(pcnAvailable(s, t));
+        setPcn(t, true, s.tableCount());
+        QStringList points(16);
+        points[0] = "160", points[1] = "136", points[2] = "112", points[3] = "96";
+        QCOMPARE(columnOf(t, 3), points);
+        // Fewer ranked players than tables: only they get points.
+        RankingTable few = table({{"A", "p1", "EXCLU"}, {"B", "p2", "-5"}, {"C", "p3", "SANS OBJET"}});
+        setPcn(few, true, 4);
+        QCOMPARE(columnOf(few, 3), (QStringList{"160", "", ""}));
+
+        // By name, the ranks count the ranked rows in the new order; the chairs' names come first.
+        sortRanking(t, 0);
+        QCOMPARE(ranks(t)[0], 0);
+        QCOMPARE(ranks(t)[2], 1);
+
+        t = roundRanking(s, 5);
+        QCOMPARE(columnOf(t, 2), (QStringList{"30", "20", "10", "0", "0", "0", "0", "-2", "-5", "-5", "-10", "-15",
+                                              "-20", "EXCLU", "SANS OBJET", "SANS OBJET"}));
+        QCOMPARE(ranks(t), expectedRanks);
+    }
+
     void roundRankingFromItsFile()
     {
         TestPlatform p;
@@ -307,10 +352,10 @@ private slots:
         QVERIFY(s.loadRoundsAndIncidents(platform().files).ok());
         
         RankingTable t = roundRanking(s, 2);
-        QCOMPARE(columnOf(t, 1), (QStringList{"Ouest 1", "Sud 1", "Est 1", "Nord 1"}));
-        QCOMPARE(columnOf(t, 2), (QStringList{"15", "10", "EXCLU", "-5"}));
+        QCOMPARE(columnOf(t, 1), (QStringList{"Ouest 1", "Sud 1", "Nord 1", "Est 1"}));
+        QCOMPARE(columnOf(t, 2), (QStringList{"15", "10", "-5", "EXCLU"}));
         t = roundRanking(s, 1); // excluded in every round, penalties never shown
-        QCOMPARE(columnOf(t, 2), (QStringList{"20", "10", "5", "5", "5", "EXCLU", "-15", "-60"}));
+        QCOMPARE(columnOf(t, 2), (QStringList{"20", "10", "5", "5", "5", "-15", "-60", "EXCLU"}));
         QCOMPARE(roundRanking(s, 3).size(), 0);
 
         s.scoreList.clear();

@@ -111,6 +111,20 @@ private slots:
         QCOMPARE(c.find("2").x, 20);
         QCOMPARE(c.find("Page 1").page, 1);
 
+        // An excluded player and an empty chair print no rank.
+        c = page();
+        RankingTable unranked = rows(1, false);
+        unranked.append({"EXCLU Paul ", "Sud 1", "EXCLU"});
+        unranked.append({" CHAISE VIDE 1 ", "Est 1", "SANS OBJET"});
+        unranked.append({"NOM4 ", "Ouest 1", "-3"});
+        printRoundRanking(c, tournament(5), unranked, 3);
+        QStringList ranksPrinted;
+        for (const auto &op : c.texts())
+            if (op.x == 20)
+                ranksPrinted << op.text;
+        QCOMPARE(ranksPrinted, (QStringList{"1", "2"}));
+        QCOMPARE(c.find("2").y, c.find("NOM4 ").y);
+
         // An empty round: the title and the header only.
         c = page();
         t.truncate(0);

@@ -94,9 +94,12 @@ private slots:
         QVERIFY(w.isVisible());
         QVERIFY(!w.isModal());
         QCOMPARE(headers(&w), (QStringList{"NOM", "POSITION", "SCORE"}));
-        // Rounds 1 and 2 cancel out, round 3 is incomplete: everybody 0 but the penalised O5.
-        QCOMPARE(column(&w, 2).last(), QStringLiteral("-100"));
-        QCOMPARE(column(&w, 1).last(), QStringLiteral("Ouest 5"));
+        // Rounds 1 and 2 cancel out, round 3 is incomplete: everybody 0 but the penalised O5, then
+        // the excluded N3 after every ranked player.
+        QCOMPARE(column(&w, 2).at(18), QStringLiteral("-100"));
+        QCOMPARE(column(&w, 1).at(18), QStringLiteral("Ouest 5"));
+        QCOMPARE(column(&w, 2).last(), QStringLiteral("EXCLU"));
+        QCOMPARE(column(&w, 1).last(), QStringLiteral("Nord 3"));
         QCOMPARE(column(&w, 2).count("0"), 18);
         QCOMPARE(column(&w, 2).count("EXCLU"), 1);
         QCOMPARE(column(&w, 1).first(), QStringLiteral("Nord 1")); // ties keep the file order
@@ -116,10 +119,12 @@ private slots:
         clickCell(&w, 0);
         QCOMPARE(rank->text(), QStringLiteral("1er"));
         clickCell(&w, 16);
-        QCOMPARE(rank->text(), QStringLiteral("17ème"));
+        QCOMPARE(rank->text(), QStringLiteral("16ème")); // the excluded Nord 3 above takes no rank
+        clickCell(&w, 2);
+        QVERIFY(rank->text().isEmpty());
 
         clickHeader(&w, 2);
-        QCOMPARE(column(&w, 1).last(), QStringLiteral("Ouest 5"));
+        QCOMPARE(column(&w, 1).last(), QStringLiteral("Nord 3"));
         QVERIFY(rank->text().isEmpty());
 
         child<QPushButton>(w, "HelpBtn")->click();
@@ -212,8 +217,8 @@ private slots:
         p.write("tour.tmp", scoreLines({"N1", "S1", "E1", "O1"}, {0, 30, -10, -20}));
         QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
         trigger(app, "Général");
-        QCOMPARE(column(&w, 1), (QStringList{" Joueur n° 2", " Joueur n° 1", " Joueur n° 3", " Joueur n° 4"}));
-        QCOMPARE(column(&w, 2), (QStringList{"30", "SANS OBJET", "-10", "-20"}));
+        QCOMPARE(column(&w, 1), (QStringList{" Joueur n° 2", " Joueur n° 3", " Joueur n° 4", " Joueur n° 1"}));
+        QCOMPARE(column(&w, 2), (QStringList{"30", "-10", "-20", "SANS OBJET"}));
     }
 
     void roundRankingFollowsTheRounds()
@@ -251,7 +256,7 @@ private slots:
         trigger(app, "Tour");
         QCOMPARE(spin->maximum(), 4);
         QCOMPARE(spin->value(), 4);
-        QCOMPARE(column(&w, 2), (QStringList{"50", "5", "5", "EXCLU", "-10", "-15", "-20", "-20"}));
+        QCOMPARE(column(&w, 2), (QStringList{"50", "5", "5", "-10", "-15", "-20", "-20", "EXCLU"}));
         QCOMPARE(column(&w, 1).first(), QStringLiteral("Nord 1"));
         QCOMPARE(column(&w, 0).first(), QStringLiteral("JOUEUR1 Paul "));
 

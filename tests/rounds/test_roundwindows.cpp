@@ -103,10 +103,10 @@ private slots:
         QVERIFY(!findAction(&app.mainWindow(), "&Annuler l'attribution")->isEnabled());
         QVERIFY(app.state().modified);
 
-        // The dialog keeps its table; "Quitter" records the balanced one shown.
+        // The dialog keeps its table and says what remains; "Quitter" records the balanced one shown.
         drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
             QCOMPARE(child<QSpinBox>(d, "SpinEdit1")->value(), 4);
-            QCOMPARE(comment(d), QStringLiteral("Vous avez 5 tables à saisir."));
+            QCOMPARE(comment(d), QStringLiteral("tables restant à saisir : 2  3  4  5 "));
             child(d, "Edit9")->setText("10");
             child(d, "Edit10")->setText("-10");
             child(d, "Edit11")->setText("0");
@@ -114,6 +114,43 @@ private slots:
             child<QPushButton>(d, "BitBtn1")->click();
         });
         QCOMPARE(p.read("tour.tmp").mid(4), QStringList({"N4=10", "O4=0", "E4=0", "S4=-10"}));
+    }
+
+    // A three-player table: the chair's box holds 0 and takes no typing; the running sum shows
+    // beside OK, in red until the table balances; a box that is no whole number is marked.
+    void emptyChairAndRunningSum()
+    {
+        TestPlatform p;
+        Application app;
+        seat(p, app, seatedRegister(2, 1)); // the chair at Nord 1
+        QVERIFY(drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
+            auto *chair = child<QLineEdit>(d, "Edit9");
+            auto *sum = child<QLabel>(d, "sum");
+            QCOMPARE(chair->text(), QStringLiteral("0"));
+            QVERIFY(chair->isReadOnly());
+            QCOMPARE(chair->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(d.focusWidget(), child(d, "Edit10"));
+            QCOMPARE(sum->text(), QStringLiteral("Somme : 0"));
+
+            QTest::keyClicks(d.focusWidget(), "20");
+            QCOMPARE(sum->text(), QStringLiteral("Somme : +20"));
+            QVERIFY(sum->styleSheet().contains(QStringLiteral("color")));
+            QTest::keyClick(d.focusWidget(), Qt::Key_Return); // to Est, past nothing
+            QCOMPARE(d.focusWidget(), child(d, "Edit11"));
+            QTest::keyClicks(d.focusWidget(), "5x");
+            QVERIFY(!child(d, "Edit11")->styleSheet().isEmpty());
+            QVERIFY(child(d, "Edit10")->styleSheet().isEmpty());
+            child(d, "Edit11")->setText("-5");
+            child(d, "Edit12")->setText("-15");
+            QTest::keyClick(child(d, "Edit12"), Qt::Key_Return); // Enter at Ouest skips the chair: balanced, recorded
+            QCOMPARE(p.read("tour.tmp"), QStringList({"N1=0", "O1=-15", "E1=-5", "S1=20"}));
+            child<QSpinBox>(d, "SpinEdit1")->setValue(1);
+            QCOMPARE(sum->text(), QStringLiteral("Somme : 0"));
+            QVERIFY(sum->styleSheet().isEmpty());
+            child<QPushButton>(d, "CancelBtn")->click(); // "Effacer" leaves the chair's 0
+            QCOMPARE(chair->text(), QStringLiteral("0"));
+            child<QPushButton>(d, "BitBtn1")->click();
+        }));
     }
 
     void closeBoxKeepsWhatWasRecorded()

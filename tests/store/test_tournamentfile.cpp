@@ -66,6 +66,36 @@ private slots:
         QVERIFY(p.fileDialogs.calls[0].save);
     }
 
+    // A power cut after "Nouveau" and the registration: the recovery gives the date and place
+    // back, and Save writes them.
+    void dateAndPlaceSurviveAPowerCut()
+    {
+        TestPlatform p;
+        {
+            Application app;
+            started(app);
+            auto &dialog = app.window<NewTournamentDialog>();
+            drive(dialog, [&] { trigger(app, Cmd::Nouveau); }, [&] {
+                child(dialog, "Edit1")->setText(QStringLiteral("samedi 12 décembre"));
+                child(dialog, "Edit2")->setText(QStringLiteral("Salle des fêtes"));
+                child<QPushButton>(dialog, "OKBtn")->click();
+            });
+            tournaments::write(p, {.players = 10, .seated = false});
+        } // the program stops without saving
+        Application app;
+        started(app);
+        QCOMPARE(app.state().date, QStringLiteral("samedi 12 décembre"));
+        saveAs(p, app, QStringLiteral("club.trt"));
+        QCOMPARE(p.read(QStringLiteral("club.trt")).mid(0, 3),
+                 (QStringList{"[INITIAL]", "samedi 12 décembre", "Salle des fêtes"}));
+
+        // Without INITIAL.TMP (an older working directory), the values of a run without "Nouveau".
+        QVERIFY(QFile::remove(p.path(QStringLiteral("INITIAL.TMP"))));
+        Application older;
+        started(older);
+        QCOMPARE(older.state().place, QStringLiteral("rubrique non servie"));
+    }
+
     // A [TOUR] that only repeats the last [TOURn]: round n + 1 starts empty, round n counts once.
     void repeatedRoundOpensOnce()
     {
@@ -272,9 +302,7 @@ private slots:
         openFile(p, app, QStringLiteral("vieux.trt"));
         QCOMPARE(app.state().playerRegisterList,
                  (QStringList{" CHAISE VIDE 1 = N1", "ADAM Luc = S1", "ZOLA Emile = N1"}));
-        auto &init = app.window<NewTournamentDialog>();
-        QCOMPARE(child(init, "Edit1")->text(), QStringLiteral("14/07/2026"));
-        QCOMPARE(child(init, "Edit2")->text(), QStringLiteral("Salle des fêtes"));
+        QCOMPARE(app.state().date, QStringLiteral("14/07/2026"));
         QCOMPARE(app.state().place, QStringLiteral("Salle des fêtes"));
         QCOMPARE(app.state().currentRound, 2);
         QCOMPARE(p.read(QStringLiteral("tour1.tmp")), QStringList{"N1=0"});

@@ -32,9 +32,18 @@ inline void referenceSort(QList<QStringList> &rows, int k)
             order << row[k];
     }
     if (k == 2) {
-        for (qsizetype p = 0; p + 1 < n; ++p) {
+        // The excluded players, then the empty chairs, go after every total, in their order.
+        QStringList unranked[2];
+        order.removeIf([&](const QString &text) {
+            const int group = text == ranking::excluded ? 0 : text == ranking::notApplicable ? 1 : -1;
+            if (group >= 0)
+                unranked[group] << text;
+            return group >= 0;
+        });
+        const qsizetype ranked = order.size();
+        for (qsizetype p = 0; p + 1 < ranked; ++p) {
             qint64 m = -32767;
-            for (qsizetype q = p; q < n; ++q) {
+            for (qsizetype q = p; q < ranked; ++q) {
                 const qint64 v = ranking::value(order[q]);
                 if (v > m) {
                     m = v;
@@ -42,6 +51,7 @@ inline void referenceSort(QList<QStringList> &rows, int k)
                 }
             }
         }
+        order << unranked[0] << unranked[1];
     } else if (k == 0) {
         std::stable_sort(order.begin(), order.end(), entries::less);
     } else if (n == 12 || n == 16) {
