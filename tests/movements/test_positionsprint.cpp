@@ -243,11 +243,6 @@ private slots:
                              qPrintable(QStringLiteral("%1 tables, %2 rounds, size %3: %4")
                                             .arg(tables).arg(rounds).arg(size).arg(crowded)));
                 }
-        // A short register: the cells only are set around their column's centre, the names whole.
-        RecordingCanvas canvas;
-        QVERIFY(printPositions(canvas, seatedState(4, 1), 4, 8));
-        QCOMPARE(canvas.crowding(15, 4780 - 90), QString());
-        QCOMPARE(canvas.find(" CHAISE VIDE 1 ").x, 100);
     }
 };
 

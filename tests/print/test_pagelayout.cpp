@@ -111,9 +111,6 @@ private slots:
         QCOMPARE(elided(canvas, name, 400), QStringLiteral("DUPONT…")); // no blank before "…"
         QCOMPARE(elided(canvas, name, 50), QStringLiteral("…"));
         QCOMPARE(elided(canvas, name, 49), QString());
-        QCOMPARE(visibleWidth(canvas, name), 550);
-        QCOMPARE(columnGap(canvas), 100);
-        QCOMPARE(PageLayout(canvas, PrintFont{}, name).textRight(), 4780 - 90);
     }
 
     void aRefusedDocumentDrawsNothing()

@@ -159,13 +159,6 @@ private slots:
         QCOMPARE(c.find(QString(16, QLatin1Char('9')) + QStringLiteral("…")).x, (w / 5) * 4); // 866 units: 17 characters
         QCOMPARE(c.find("Ouest 24").x, w / 3);
         QCOMPARE(c.crowding(15, w - 90), QString());
-
-        // In the round ranking, the name column is wider.
-        t.setHeader({"NOM", "POSITION", "SCORE"});
-        c = page();
-        QVERIFY(printRoundRanking(c, tournament(5), t, 2));
-        QCOMPARE(c.find(name.left(42) + QStringLiteral("…")).x, 100); // 2190 units
-        QCOMPARE(c.crowding(15, w - 90), QString());
     }
 
     // At a large printing size the ranks are set smaller, to end two blanks before the names.
