@@ -62,11 +62,14 @@ bool print(Canvas &canvas, const Tournament &state)
         return false;
     page.title(title, title, 2);
     page.startRows(3);
+    const int seatX = page.width() / 2;
     for (const Row &row : printedRows(state)) {
         const int y = page.nextRow();
+        // A name without a seat beside it may take the whole line.
+        const int nameEnd = row.seat.isEmpty() ? page.textRight() : seatX - columnGap(canvas);
         if (!row.seat.isEmpty())
-            canvas.drawText(page.width() / 2, y, row.seat);
-        canvas.drawText(100, y, row.name);
+            canvas.drawText(seatX, y, elided(canvas, row.seat, page.textRight() - seatX));
+        canvas.drawText(100, y, elided(canvas, row.name, nameEnd - 100));
         page.breakIfFull();
     }
     page.finish();

@@ -80,3 +80,53 @@ void PageLayout::finish(const QString &lastFooter)
     footer(lastFooter);
     m_canvas.end();
 }
+
+int columnGap(Canvas &canvas)
+{
+    return canvas.textWidth(QStringLiteral("  "));
+}
+
+namespace {
+
+qsizetype visibleLength(const QString &text)
+{
+    qsizetype n = text.size();
+    while (n > 0 && text[n - 1].isSpace())
+        --n;
+    return n;
+}
+
+} // namespace
+
+int visibleWidth(Canvas &canvas, const QString &text)
+{
+    return canvas.textWidth(text.left(visibleLength(text)));
+}
+
+QString elided(Canvas &canvas, const QString &text, int width)
+{
+    const qsizetype visible = visibleLength(text);
+    if (canvas.textWidth(text.left(visible)) <= width)
+        return text;
+    const QChar ellipsis(0x2026);
+    auto cut = [&](qsizetype n) {
+        if (n > 0 && n < text.size() && text[n].isLowSurrogate())
+            --n; // never half a character
+        QString kept = text.left(n);
+        while (!kept.isEmpty() && kept.back().isSpace())
+            kept.chop(1);
+        return kept + ellipsis;
+    };
+    // The longest cut that fits: widths grow with the length kept.
+    qsizetype low = 0, high = visible - 1;
+    if (canvas.textWidth(cut(0)) > width)
+        return {};
+    while (low < high) {
+        const qsizetype mid = (low + high + 1) / 2;
+        if (canvas.textWidth(cut(mid)) <= width)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    return cut(low);
+}

@@ -19,6 +19,8 @@ public:
     int width() const { return m_w; }   // W: page width - 20
     int height() const { return m_h; }  // H: page height - 20
     int rowSlots() const { return m_slots; } // L
+    // Where text must end on the right: as far inside the frame as the names start on its left.
+    int textRight() const { return m_w - 90; }
     int fontSize() const { return m_font.size; }
     Canvas &canvas() { return m_canvas; }
 
@@ -51,3 +53,14 @@ private:
     int m_rowHeight = 0;
     int m_slot = 0;
 };
+
+// The least room between two columns: two blanks at the canvas's current size, as between the
+// season printout's columns.
+int columnGap(Canvas &canvas);
+
+// The width of `text` without its trailing blanks, which draw nothing.
+int visibleWidth(Canvas &canvas, const QString &text);
+
+// `text` as it fits in `width` at the canvas's current size: whole when its visible part fits
+// (trailing blanks draw nothing), else cut and ended with "…"; empty when not even "…" fits.
+QString elided(Canvas &canvas, const QString &text, int width);

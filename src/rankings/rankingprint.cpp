@@ -15,6 +15,40 @@ struct Printout
     QString lastFooterTail;                    // after "Page n" on the last page
 };
 
+// The room of each printed column: up to the column gap before the next one, the last up to the
+// frame's margin.
+QList<int> cellWidths(Canvas &canvas, const PageLayout &page, const QList<int> &xs, qsizetype columns)
+{
+    columns = qMin(columns, qsizetype(xs.size()));
+    QList<int> widths;
+    for (qsizetype k = 0; k < columns; ++k)
+        widths << (k + 1 < columns ? xs[k + 1] - columnGap(canvas) : page.textRight()) - xs[k];
+    return widths;
+}
+
+// The ranks stand from 20 to the names at 100: the size at which the largest of `rows` fits there,
+// no larger than the rows'.
+int rankSize(Canvas &canvas, qsizetype rows)
+{
+    const int rowSize = canvas.fontSize();
+    int size = rowSize;
+    for (; size > 1; --size) {
+        canvas.setFontSize(size);
+        if (20 + canvas.textWidth(QString::number(rows)) + columnGap(canvas) <= 100)
+            break;
+    }
+    canvas.setFontSize(rowSize);
+    return size;
+}
+
+void drawRank(Canvas &canvas, int y, const QString &rank, int size)
+{
+    const int rowSize = canvas.fontSize();
+    canvas.setFontSize(size);
+    canvas.drawText(20, y, rank);
+    canvas.setFontSize(rowSize);
+}
+
 bool print(Canvas &canvas, const PrintFont &font, const RankingTable &table, const Printout &printout)
 {
     PageLayout page(canvas, font, printout.measure);
@@ -22,6 +56,8 @@ bool print(Canvas &canvas, const PrintFont &font, const RankingTable &table, con
         return false;
     page.title(printout.title, printout.measure, 2);
     const QList<int> xs = printout.columnsX(page.width());
+    const QList<int> widths = cellWidths(canvas, page, xs, table.columnCount());
+    const int rankFont = rankSize(canvas, table.size());
     page.startRows(3);
     const qsizetype rows = table.size();
     const std::vector<int> ranks = ranking::ranks(table);
@@ -29,9 +65,9 @@ bool print(Canvas &canvas, const PrintFont &font, const RankingTable &table, con
         const int y = page.nextRow();
         const QStringList cells = r == 0 ? table.header() : table.row(r - 1);
         if (r > 0 && ranks[size_t(r - 1)] > 0)
-            canvas.drawText(20, y, QString::number(ranks[size_t(r - 1)]));
+            drawRank(canvas, y, QString::number(ranks[size_t(r - 1)]), rankFont);
         for (qsizetype k = 0; k < cells.size() && k < xs.size(); ++k)
-            canvas.drawText(xs[k], y, cells[k]);
+            canvas.drawText(xs[k], y, elided(canvas, cells[k], widths[k]));
         page.breakIfFull();
     }
     page.finish(page.pageText() + printout.lastFooterTail);

@@ -35,6 +35,21 @@ QMap<int, QList<int>> rules(const RecordingCanvas &canvas)
     return found;
 }
 
+// A register of full tables whose names are 60 characters long, printed at `size`.
+Tournament longNames(int tables, int size, int chairs = 0)
+{
+    Tournament state = seatedState(tables, chairs);
+    for (QString &line : state.playerRegisterList) {
+        const RegisterLine split = splitRegisterLine(line);
+        QString name = split.name;
+        while (name.size() < 60)
+            name += QStringLiteral("ABCDEFGHIJ");
+        line = name.left(60) + QStringLiteral(" = ") + split.seatCode;
+    }
+    state.printFont.size = size;
+    return state;
+}
+
 } // namespace
 
 class TestPositionsPrint : public QObject
@@ -170,6 +185,64 @@ private slots:
         RecordingCanvas chairs;
         printPositions(chairs, seatedState(3, 2), 3, 2);
         QCOMPARE(rowOf(chairs, " CHAISE VIDE 2 "), (QStringList{"Nord 2", "2", "2"}));
+    }
+
+    // Long names: the name column is narrowed so that every round keeps room for its heading,
+    // and the names are cut inside it; the rows keep the printing size.
+    void longNamesAreCutInsideTheirColumn()
+    {
+        RecordingCanvas canvas;
+        const Tournament state = longNames(24, 10);
+        QVERIFY(printPositions(canvas, state, 24, 6));
+        // Packed up to the frame's margin: the position column as wide as "POSITION" and two
+        // blanks, the rounds as wide as "tour 6" and two blanks.
+        const int P = 4690 - 500 - 6 * (300 + 100);
+        QCOMPARE(canvas.find("POSITION").x, P);
+        QCOMPARE(canvas.find("tour 6").x, P + 500 + 5 * 400 + 200 - 150);
+        const QString first = splitRegisterLine(state.playerRegisterList.first()).name;
+        const Op name = canvas.find(first.left(30) + QStringLiteral("…")); // 31 characters: up to P less two blanks
+        QCOMPARE(name.x, 100);
+        QCOMPARE(name.size, 10);
+        QCOMPARE(rowOf(canvas, name.text).size(), 7);
+        QCOMPARE(canvas.crowding(15, 4780 - 90), QString());
+    }
+
+    // Ten rounds at the largest printing size: the names are cut no shorter than 20 characters,
+    // then the rows (headings included) are set smaller, on every page.
+    void tenRoundsAtTheLargestSize()
+    {
+        RecordingCanvas canvas;
+        QVERIFY(printPositions(canvas, longNames(24, 24), 24, 10));
+        // At size s, C = "tour 10" and two blanks = 45s, the position column 50s, the name column
+        // 20 characters and two blanks: 100 + 110s + 50s + 10 × 45s <= 4690 first holds at size 7.
+        const Op ten = canvas.find("tour 10");
+        QCOMPARE(ten.size, 7);
+        QCOMPARE(ten.y, 610); // where the headings stand at size 24
+        QCOMPARE(canvas.find("POSITION").x, 4690 - 50 * 7 - 450 * 7);
+        QVERIFY(canvas.pages() > 1);
+        for (const Op &op : canvas.texts())
+            if (op.x == 100 && op.text != "NOM") {
+                QCOMPARE(op.size, 7); // after each page's footer too
+                QCOMPARE(op.text.size(), 29); // up to 1190 less two blanks
+                QVERIFY(op.text.endsWith(QStringLiteral("…")));
+            }
+        QCOMPARE(canvas.crowding(15, 4780 - 90), QString());
+    }
+
+    // Whatever the rounds, tables and size, no text meets its neighbour or passes the frame,
+    // the small-field cells ("2 Ouest") included.
+    void nothingCrowdsAtAnySize()
+    {
+        for (const int tables : {4, 24, 255})
+            for (const int rounds : {1, 3, 7, 10})
+                for (const int size : {10, 17, 24}) {
+                    RecordingCanvas canvas;
+                    QVERIFY(printPositions(canvas, longNames(tables, size, tables == 4), tables, rounds));
+                    const QString crowded = canvas.crowding(15, 4780 - 90);
+                    QVERIFY2(crowded.isEmpty(),
+                             qPrintable(QStringLiteral("%1 tables, %2 rounds, size %3: %4")
+                                            .arg(tables).arg(rounds).arg(size).arg(crowded)));
+                }
     }
 };
 

@@ -1,5 +1,6 @@
 #include "support/driving.h"
 
+#include "players/playerlist.h"
 #include "players/playerlistdialog.h"
 
 namespace {
@@ -150,6 +151,21 @@ private slots:
         QCOMPARE(p.printing.last.find(QStringLiteral("ZOE Prenom ")).page, 2);
         QCOMPARE(p.printing.last.pages(), 2);
         QCOMPARE(p.printing.last.textsOnPage(2).size(), 3);
+    }
+
+    // A long name is cut two blanks before the seat column; without a seat it may take the line.
+    void longNamesAreCutInsideTheirColumn()
+    {
+        Tournament state;
+        const QString name = QString(100, QLatin1Char('N'));
+        state.playerRegisterList = {name + QStringLiteral(" = O24"), name};
+        RecordingCanvas canvas;
+        QVERIFY(playerlist::print(canvas, state));
+        // 2390 - 100 - 100 = 2190 units: 43 characters; 4690 - 100: 91 characters.
+        QCOMPARE(canvas.find(name.left(42) + QStringLiteral("…")).x, 100);
+        QCOMPARE(canvas.find(QStringLiteral("Ouest 24")).x, 2390);
+        QCOMPARE(canvas.find(name.left(90) + QStringLiteral("…")).x, 100);
+        QCOMPARE(canvas.crowding(15, 4780 - 90), QString());
     }
 
     void anEmptyRegisterAndAPdfInsteadOfAPrinter()

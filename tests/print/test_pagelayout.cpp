@@ -101,6 +101,18 @@ private slots:
         QCOMPARE(canvas.pages(), 2);
     }
 
+    // 50 units a character at size 10.
+    void textsAreCutToTheirWidth()
+    {
+        RecordingCanvas canvas;
+        const QString name = QStringLiteral("DUPONT Jean ");
+        QCOMPARE(elided(canvas, name, 550), name); // its trailing blank draws nothing
+        QCOMPARE(elided(canvas, name, 549), QStringLiteral("DUPONT Je…"));
+        QCOMPARE(elided(canvas, name, 400), QStringLiteral("DUPONT…")); // no blank before "…"
+        QCOMPARE(elided(canvas, name, 50), QStringLiteral("…"));
+        QCOMPARE(elided(canvas, name, 49), QString());
+    }
+
     void aRefusedDocumentDrawsNothing()
     {
         RecordingCanvas canvas;

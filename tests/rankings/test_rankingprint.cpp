@@ -144,6 +144,39 @@ private slots:
         QCOMPARE(c.pages(), 6);
     }
 
+    // A name longer than its column is cut two blanks before the next one; the last column ends
+    // inside the frame.
+    void longCellsAreCutInsideTheirColumn()
+    {
+        RankingTable t({"NOM", "POSITION", "SCORE", "PCN"});
+        const QString name = QString(60, QLatin1Char('N'));
+        t.append({name, QStringLiteral("Ouest 24"), QStringLiteral("-1200"), QString(30, QLatin1Char('9'))});
+        RecordingCanvas c = page();
+        QVERIFY(printGeneralRanking(c, tournament(5), t));
+        const int w = 4780;
+        // Up to w / 3 less two blanks: 1393 units, 27 characters.
+        QCOMPARE(c.find(name.left(26) + QStringLiteral("…")).x, 100);
+        QCOMPARE(c.find(QString(16, QLatin1Char('9')) + QStringLiteral("…")).x, (w / 5) * 4); // 866 units: 17 characters
+        QCOMPARE(c.find("Ouest 24").x, w / 3);
+        QCOMPARE(c.crowding(15, w - 90), QString());
+    }
+
+    // At a large printing size the ranks are set smaller, to end two blanks before the names.
+    void ranksKeepBeforeTheNames()
+    {
+        Tournament state = tournament(5);
+        state.printFont.size = 24;
+        RecordingCanvas c = page();
+        QVERIFY(printGeneralRanking(c, state, rows(96, true)));
+        QCOMPARE(c.find("NOM96 ").size, 24);
+        const auto rank = c.find("90");
+        QCOMPARE(rank.x, 20);
+        QCOMPARE(rank.size, 4); // 20 + 2 × 20 + 2 × 20 <= 100
+        QCOMPARE(rank.y, c.find("NOM90 ").y);
+        QCOMPARE(c.find("1").size, 4);
+        QCOMPARE(c.crowding(15, 4780 - 90), QString());
+    }
+
     void refusedPrinter()
     {
         RecordingCanvas c = page();

@@ -2,6 +2,10 @@
 
 #include "platform/qtplatform.h"
 
+#include <QMap>
+
+#include <algorithm>
+
 Messages::Button ScriptedMessages::show(const QString &title, const QString &text, Icon icon, int buttons)
 {
     const Box box{title, text, icon, buttons};
@@ -103,6 +107,35 @@ RecordingCanvas::Op RecordingCanvas::find(const QString &t) const
     for (const Op &op : texts())
         if (op.text == t)
             return op;
+    return {};
+}
+
+QString RecordingCanvas::crowding(int left, int right) const
+{
+    QMap<int, QList<Op>> pages;
+    for (const Op &op : texts())
+        pages[op.page] << op;
+    auto end = [](const Op &op) {
+        qsizetype n = op.text.size();
+        while (n > 0 && op.text[n - 1].isSpace())
+            --n;
+        return op.x + int(n) * op.size * 5;
+    };
+    for (QList<Op> &ops : pages) {
+        std::sort(ops.begin(), ops.end(), [](const Op &a, const Op &b) { return a.y < b.y; });
+        for (qsizetype k = 0; k < ops.size(); ++k) {
+            const Op &a = ops[k];
+            const QString where = QStringLiteral("page %1 y %2: ").arg(a.page).arg(a.y);
+            if (a.x < left || end(a) > right)
+                return where + QStringLiteral("«%1» at %2 to %3").arg(a.text).arg(a.x).arg(end(a));
+            // The texts whose lines overlap this one's (text is 10 units high a point of size).
+            for (qsizetype j = k + 1; j < ops.size() && ops[j].y < a.y + a.size * 10; ++j) {
+                const Op &b = ops[j];
+                if (end(a) > a.x && end(b) > b.x && a.x <= end(b) && b.x <= end(a))
+                    return where + QStringLiteral("«%1» meets «%2»").arg(a.text, b.text);
+            }
+        }
+    }
     return {};
 }
 

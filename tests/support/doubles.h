@@ -90,6 +90,10 @@ public:
     // The first text op whose text equals t; kind empty when none.
     Op find(const QString &t) const;
     int pages() const { return m_page; }
+    // The first place where a text meets another whose line overlaps its own (trailing blanks
+    // draw nothing), starts left of `left` or ends past `right`, as "page 1 y 440: «A» meets «B»";
+    // empty when every text keeps to its own room.
+    QString crowding(int left, int right) const;
 
 private:
     int m_page = 0;
