@@ -289,7 +289,10 @@ void playEvening(Application &app, Journal &journal, Doubles &doubles, const QSt
     journal.note(QStringLiteral("fin"));
 }
 
+} // namespace
+
 #ifndef _WIN32
+namespace {
 // The one body of open, open64, openat and openat64: counted when it may create or empty a
 // file of the working directory, then passed to the system.
 int countedOpen(int dirfd, const char *path, int flags, va_list args)
@@ -300,7 +303,6 @@ int countedOpen(int dirfd, const char *path, int flags, va_list args)
         operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
     return int(syscall(SYS_openat, dirfd, path, flags, mode));
 }
-
 } // namespace
 
 // The calls through which Qt reaches the working files, counted, then passed to the system.

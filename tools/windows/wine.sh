@@ -27,5 +27,9 @@ if [ -n "$offscreen" ]; then
   export WINEQT_QPA_PLATFORM=offscreen
   # The plugins of the build-deps prefix, not those of a ZIP beside the program.
   [ -n "$qt" ] && export WINEQT_PLUGIN_PATH="Z:$qt/plugins"
+  # Offscreen on Windows reads its fonts from one folder (no fontconfig): the fonts the Linux
+  # suite draws with, so that text is measured alike.
+  fonts="${VERLANDIS_FONTS:-/usr/share/fonts/truetype/dejavu}"
+  [ -d "$fonts" ] && export WINEQT_QPA_FONTDIR="Z:$fonts"
 fi
 exec wine "$@"
