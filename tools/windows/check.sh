@@ -17,7 +17,7 @@ pass() { passed=$((passed + 1)); echo "OK    $1"; }
 fail() { failed=$((failed + 1)); echo "ÉCHEC $1"; }
 
 missing=()
-for p in wine xvfb imagemagick x11-utils xdotool; do
+for p in wine nsis unzip xvfb imagemagick x11-utils xdotool; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
