@@ -33,7 +33,7 @@ wine_run=(bash "$here/wine.sh" "--qt=$prefix")
 # 1. The whole suite, as ctest runs it on Linux.
 echo "== Tests sous Wine"
 ctest_log="$build/ctest-wine.log"
-(cd "$build" && ctest --output-on-failure --timeout 600 2>&1) | tee "$ctest_log"
+(cd "$build" && ctest --output-on-failure 2>&1) | tee "$ctest_log"
 summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$ctest_log" | tail -n 1)
 if [ -n "$summary" ]; then
   total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$summary")
