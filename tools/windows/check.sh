@@ -92,8 +92,10 @@ else
   xvfb=$!
   sleep 2
   # Only the ZIP's own DLLs: no --qt, no runtime folder of the build machine in WINEPATH.
+  # Wine's trace of the files opened tells whether Qt's French translation was read.
+  files_log="$build/verlandis-wine-files.log"
   DISPLAY="$display" WINEPATH="" WINEPREFIX="${VERLANDIS_WINEPREFIX:-$HOME/.cache/verlandis/wineprefix}" \
-    WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" wine "$exe" >/dev/null 2>&1 &
+    WINEDEBUG=-all,+file WINEDLLOVERRIDES="mscoree,mshtml=" wine "$exe" >/dev/null 2>"$files_log" &
   program=$!
   sleep 20
   if kill -0 "$program" 2>/dev/null; then
@@ -107,6 +109,11 @@ else
     fail "pas de fenêtre « Verlandis » à l'écran"
   fi
   DISPLAY="$display" import -window root "$shot" && echo "Capture d'écran : $shot"
+  if grep -Eqi 'translations[\\/]{1,2}qtbase_fr[.]qm' "$files_log"; then
+    pass "la traduction française de Qt est lue (bin\\translations\\qtbase_fr.qm)"
+  else
+    fail "la traduction française de Qt n'est pas lue"
+  fi
   kill "$program" 2>/dev/null
   wait "$program" 2>/dev/null
   WINEPREFIX="${VERLANDIS_WINEPREFIX:-$HOME/.cache/verlandis/wineprefix}" wineserver -w
