@@ -16,12 +16,17 @@ bool writable(const QString &directory)
     return probe.open();
 }
 
-// Whether the executable's directory is an installation's (e.g. /usr/bin): the install rules
-// (packaging/CMakeLists.txt) put the desktop entry in ../share/applications. Such a folder
-// belongs to the system, even when root may write in it.
+// Whether the executable's directory is an installation's (e.g. /usr/bin, or Program Files):
+// the install rules (packaging/CMakeLists.txt) put the desktop entry in ../share/applications,
+// and Windows' installer its uninstaller in the folder above bin. Such a folder belongs to the
+// system, even when an administrator may write in it; an unpacked ZIP has neither.
 bool isInstallation(const QString &directory)
 {
+#ifdef Q_OS_WIN
+    return QFileInfo::exists(directory + QStringLiteral("/../Uninstall.exe"));
+#else
     return QFileInfo::exists(directory + QStringLiteral("/../share/applications/fr.verlandis.Verlandis.desktop"));
+#endif
 }
 } // namespace
 

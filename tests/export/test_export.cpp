@@ -3,6 +3,7 @@
 #include "players/importreportdialog.h"
 #include "rankings/generalrankingwindow.h"
 #include "support/driving.h"
+#include "support/systemcalls.h"
 #include "support/tournaments.h"
 #include "rankings/ranking.h"
 
@@ -21,7 +22,11 @@ using exporting::List;
 
 namespace {
 
-// The output of a checking tool (python3, tidy, pdftotext, installed by tools/test.sh).
+// The output of a checking tool (python3, tidy, pdftotext, installed by tools/test.sh). They are
+// Linux programs: the Windows build of the tests, run under Wine, cannot run them (Wine starts
+// them but loses their exit status), so it skips what they check and says so.
+constexpr char readersUnderWine[] = "python3, tidy and pdftotext are Linux programs, out of reach under Wine: "
+                                    "the Linux suite reads these files";
 struct Run
 {
     int exitCode = -1;
@@ -147,6 +152,8 @@ class TestExport : public QObject
 private slots:
     void everyListInEveryFormat()
     {
+        if (underWine())
+            QSKIP(readersUnderWine);
         TestPlatform p;
         Application app;
         openExample(app, p);
@@ -281,7 +288,10 @@ private slots:
         const QString path = p.path(QStringLiteral("joueurs.csv"));
         QVERIFY(exportTo(app, p, {List::Players}, path));
         const QByteArray first = p.bytes(QStringLiteral("joueurs.csv"));
-        QCOMPARE(csvRows(path).value(1), (QStringList{"BRI\"ERE;X Anne", ""}));
+        if (underWine())
+            qInfo("CSV not read back: %s", readersUnderWine);
+        else
+            QCOMPARE(csvRows(path).value(1), (QStringList{"BRI\"ERE;X Anne", ""}));
 
         // An existing file is replaced only when the director says so.
         p.write(QStringLiteral("joueurs.csv"), {QStringLiteral("autre")});

@@ -1,12 +1,17 @@
 #include "platform/cp1252.h"
+#include "platform/platform.h"
 #include "support/testing.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 // The working files: code page, line ends, the five access patterns, mass deletion.
 class TestWorkingFiles : public QObject
@@ -108,6 +113,14 @@ private slots:
         for (const char *name : {"a.tmp", "b.tmp", "c.tmp"})
             p.write(QString::fromLatin1(name), {QStringLiteral("x")});
         const QString stuck = p.path(QStringLiteral("b.tmp"));
+#ifdef Q_OS_WIN
+        // Windows refuses to delete a file another program holds open (Qt does not share deletion).
+        QFile holder(stuck);
+        QVERIFY(holder.open(QIODevice::ReadOnly));
+        const Outcome outcome = platform().files.removeMatching(QStringLiteral("*.tmp"));
+        holder.close();
+        const bool onlyThatOne = true;
+#else
         // Root ignores permissions: an immutable file stands in for a locked one.
         const bool root = geteuid() == 0;
         if (root && QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), stuck}) != 0)
@@ -121,10 +134,40 @@ private slots:
             QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), stuck});
         else
             QFile::setPermissions(p.directory.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const bool onlyThatOne = root; // a read-only folder keeps them all
+#endif
         QVERIFY(!outcome.ok());
         QVERIFY2(outcome.error.contains(QStringLiteral("b.tmp")), qPrintable(outcome.error));
-        if (root)
+        if (onlyThatOne)
             QCOMPARE(p.files(), QStringList{QStringLiteral("b.tmp")}); // a.tmp and c.tmp went all the same
+    }
+
+    // A build or an unpacked ZIP keeps its working files beside the program; an installed program
+    // (its desktop entry one folder up, or on Windows the installer's uninstaller) in the user's
+    // data folder.
+    void workingFolderBesideTheProgramUnlessInstalled()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString own = QCoreApplication::applicationDirPath();
+        QCOMPARE(defaultWorkingDirectory(), own);
+#ifdef Q_OS_WIN
+        const QString marker = own + QStringLiteral("/../Uninstall.exe");
+#else
+        const QString marker = own + QStringLiteral("/../share/applications/fr.verlandis.Verlandis.desktop");
+#endif
+        const QString markerFolder = QFileInfo(marker).absolutePath();
+        const bool madeFolder = !QFileInfo::exists(markerFolder);
+        QVERIFY(QDir().mkpath(markerFolder));
+        QFile installed(marker);
+        QVERIFY(installed.open(QIODevice::WriteOnly));
+        installed.close();
+        const QString data = defaultWorkingDirectory();
+        installed.remove();
+        if (madeFolder)
+            QDir().rmpath(markerFolder);
+        QCOMPARE(data, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        QVERIFY(data != own);
+        QVERIFY(QFileInfo(data).isDir());
     }
 
     void currentDirectoryElsewhereChangesNothing()

@@ -255,6 +255,7 @@ private slots:
         QFile file(saved);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(file.readAll());
+        file.close(); // Windows refuses to move a file still open
         QCOMPARE(text, QStringLiteral("[SAISON]\r\nREGLE=PCN\r\nMEILLEURS=3\r\n[TOURNOIS]\r\nsoirees/jeudi1.trt\r\n"
                                       "soirees/jeudi2.trt\r\n%1\r\nsoirees/abime.trt\r\n[FUSIONS]\r\n"
                                       "NOM05 Prenom\tNOM05 Prénom\r\n[DISTINCTS]\r\nNOM01 Prenom\tNOM02 Prenom\r\n")

@@ -35,9 +35,17 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include "support/systemcalls.h"
+#include <QDir>
+#include <QFileInfo>
+#include <io.h>
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -55,6 +63,7 @@ struct Operations
 };
 Operations operations;
 
+#ifndef _WIN32
 bool inWorkingDirectory(const char *path)
 {
     if (!path || operations.directory.empty())
@@ -76,15 +85,32 @@ bool inWorkingDirectory(int fd)
     target[n] = 0;
     return inWorkingDirectory(target);
 }
+#endif
+
+// The power cut: nothing more is written, nothing is flushed.
+[[noreturn]] void killNow()
+{
+#ifdef _WIN32
+    // An NTSTATUS error code, which QProcess reports as a crash, as it does SIGKILL.
+    TerminateProcess(GetCurrentProcess(), 0xC000013A);
+#else
+    raise(SIGKILL);
+#endif
+    std::abort();
+}
 
 void operation(const char *call, const char *path)
 {
     const long n = ++operations.seen;
     if (n == operations.killBefore)
-        raise(SIGKILL);
+        killNow();
     if (operations.listing) {
         // The working file's name; a file still unnamed, or a save's temporary name, as such.
         const char *slash = path ? std::strrchr(path, '/') : nullptr;
+#ifdef _WIN32
+        if (const char *backslash = path ? std::strrchr(path, '\\') : nullptr; backslash > slash)
+            slash = backslash;
+#endif
         std::string name = slash ? slash + 1 : "?";
         if (std::strcmp(call, "tmpfile") == 0 || name.front() == '#')
             name = "(new)";
@@ -94,6 +120,7 @@ void operation(const char *call, const char *path)
     }
 }
 
+#ifndef _WIN32
 void operation(const char *call, int fd)
 {
     char link[64], target[4096] = "?";
@@ -107,6 +134,7 @@ bool creates(int flags)
 {
     return (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE || (flags & O_TRUNC);
 }
+#endif
 
 const QList<QPair<QString, QString>> evening = {
     {"AUBRY", "lucienne"},  {"BARRAULT", "gaston"},  {"CAZENAVE", "odette"}, {"DELORME", "firmin"},
@@ -261,6 +289,10 @@ void playEvening(Application &app, Journal &journal, Doubles &doubles, const QSt
     journal.note(QStringLiteral("fin"));
 }
 
+} // namespace
+
+#ifndef _WIN32
+namespace {
 // The one body of open, open64, openat and openat64: counted when it may create or empty a
 // file of the working directory, then passed to the system.
 int countedOpen(int dirfd, const char *path, int flags, va_list args)
@@ -271,7 +303,6 @@ int countedOpen(int dirfd, const char *path, int flags, va_list args)
         operation((flags & O_TMPFILE) == O_TMPFILE ? "tmpfile" : "open", path);
     return int(syscall(SYS_openat, dirfd, path, flags, mode));
 }
-
 } // namespace
 
 // The calls through which Qt reaches the working files, counted, then passed to the system.
@@ -372,6 +403,131 @@ int unlinkat(int dirfd, const char *path, int flags) noexcept
 
 } // extern "C"
 
+#else
+
+// Windows: Qt reaches the files through kernel32 from Qt6Core.dll, and the program syncs an
+// appended line with the C runtime's _commit. Those imports are pointed at counting stand-ins.
+namespace {
+
+// Windows spells one path many ways: "\\?\" before it, either slash, any case.
+std::wstring normalized(std::wstring path)
+{
+    if (path.rfind(L"\\\\?\\", 0) == 0)
+        path.erase(0, 4);
+    for (wchar_t &c : path)
+        c = c == L'/' ? L'\\' : wchar_t(towlower(c));
+    return path;
+}
+
+std::vector<std::wstring> g_directories; // normalized: as given, and as the system resolves it
+
+bool inWorkingDirectory(const wchar_t *path)
+{
+    if (!path)
+        return false;
+    const std::wstring p = normalized(path);
+    for (const std::wstring &dir : g_directories)
+        if (p.size() > dir.size() && p.compare(0, dir.size(), dir) == 0 && p[dir.size()] == L'\\')
+            return true;
+    return false;
+}
+
+std::wstring pathOf(HANDLE file)
+{
+    if (GetFileType(file) != FILE_TYPE_DISK)
+        return {};
+    wchar_t path[4096];
+    const DWORD n = GetFinalPathNameByHandleW(file, path, 4096, FILE_NAME_NORMALIZED);
+    return n > 0 && n < 4096 ? std::wstring(path, n) : std::wstring();
+}
+
+void operation(const char *call, const wchar_t *path)
+{
+    operation(call, QString::fromWCharArray(path).toStdString().c_str());
+}
+
+decltype(&CreateFileW) g_createFile;
+decltype(&WriteFile) g_writeFile;
+decltype(&FlushFileBuffers) g_flush;
+decltype(&MoveFileExW) g_moveEx;
+decltype(&MoveFileW) g_move;
+decltype(&DeleteFileW) g_delete;
+int(__cdecl *g_commit)(int);
+
+HANDLE WINAPI countedCreateFile(LPCWSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
+                                DWORD disposition, DWORD flags, HANDLE model)
+{
+    if (disposition != OPEN_EXISTING && inWorkingDirectory(path)) // may create or empty it
+        operation("open", path);
+    return g_createFile(path, access, share, security, disposition, flags, model);
+}
+BOOL WINAPI countedWriteFile(HANDLE file, LPCVOID buffer, DWORD count, LPDWORD written, LPOVERLAPPED overlapped)
+{
+    if (const std::wstring path = pathOf(file); inWorkingDirectory(path.c_str()))
+        operation("write", path.c_str());
+    return g_writeFile(file, buffer, count, written, overlapped);
+}
+// QSaveFile's commit, before its rename.
+BOOL WINAPI countedFlush(HANDLE file)
+{
+    if (const std::wstring path = pathOf(file); inWorkingDirectory(path.c_str()))
+        operation("flush", path.c_str());
+    return g_flush(file);
+}
+BOOL WINAPI countedMoveEx(LPCWSTR from, LPCWSTR to, DWORD flags)
+{
+    if (inWorkingDirectory(to))
+        operation("rename", to);
+    return g_moveEx(from, to, flags);
+}
+BOOL WINAPI countedMove(LPCWSTR from, LPCWSTR to)
+{
+    if (inWorkingDirectory(to))
+        operation("rename", to);
+    return g_move(from, to);
+}
+BOOL WINAPI countedDelete(LPCWSTR path)
+{
+    if (inWorkingDirectory(path))
+        operation("unlink", path);
+    return g_delete(path);
+}
+// The program's own sync of an appended line (Windows' fsync).
+int __cdecl countedCommit(int fd)
+{
+    if (const std::wstring path = pathOf(HANDLE(_get_osfhandle(fd))); inWorkingDirectory(path.c_str()))
+        operation("fsync", path.c_str());
+    return g_commit(fd);
+}
+
+template<class F>
+void hook(F &original, const wchar_t *module, const char *function, F replacement)
+{
+    original = reinterpret_cast<F>(replaceImport(module, function, reinterpret_cast<void *>(replacement)));
+    if (!original) {
+        std::fprintf(stderr, "scriptedevening: %s is not imported, the operations cannot be counted\n", function);
+        std::exit(4);
+    }
+}
+
+void countOperations(const QString &directory)
+{
+    g_directories = {normalized(QDir::toNativeSeparators(QDir::cleanPath(QDir(directory).absolutePath())).toStdWString()),
+                     normalized(QDir::toNativeSeparators(QFileInfo(directory).canonicalFilePath()).toStdWString())};
+    const wchar_t *qtCore = L"Qt6Core.dll";
+    hook(g_createFile, qtCore, "CreateFileW", &countedCreateFile);
+    hook(g_writeFile, qtCore, "WriteFile", &countedWriteFile);
+    hook(g_flush, qtCore, "FlushFileBuffers", &countedFlush);
+    hook(g_moveEx, qtCore, "MoveFileExW", &countedMoveEx);
+    hook(g_move, qtCore, "MoveFileW", &countedMove);
+    hook(g_delete, qtCore, "DeleteFileW", &countedDelete);
+    hook(g_commit, nullptr, "_commit", &countedCommit);
+}
+
+} // namespace
+
+#endif
+
 int main(int argc, char *argv[])
 {
     QApplication qapp(argc, argv);
@@ -379,20 +535,25 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: scriptedevening <working directory> <journal> [<file.trt>]\n");
         return 2;
     }
+#ifdef _WIN32
+    countOperations(QCoreApplication::arguments().at(1));
+#else
     operations.directory = argv[1];
     if (char *real = realpath(argv[1], nullptr)) {
         operations.real = real;
         std::free(real);
     }
+#endif
     if (const char *n = std::getenv("KILL_BEFORE"))
         operations.killBefore = std::atol(n);
     const char *listTo = std::getenv("OPERATIONS");
     operations.listing = listTo != nullptr;
 
+    const QStringList arguments = QCoreApplication::arguments(); // Windows' own spelling of the paths
     Doubles doubles; // every question answered Yes
-    doubles.install(QString::fromLocal8Bit(argv[1]));
-    Journal journal(QString::fromLocal8Bit(argv[2]));
-    const QString saveTo = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+    doubles.install(arguments[1]);
+    Journal journal(arguments[2]);
+    const QString saveTo = arguments.value(3);
     Application app;
     QTimer::singleShot(0, [&] {
         playEvening(app, journal, doubles, saveTo);

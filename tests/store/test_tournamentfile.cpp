@@ -2,12 +2,10 @@
 #include "store/newtournamentdialog.h"
 #include "store/tournamentfile.h"
 #include "support/driving.h"
+#include "support/systemcalls.h"
 #include "support/tournaments.h"
 
 #include <QDir>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using tournaments::Shape;
 
@@ -475,14 +473,10 @@ private slots:
         saveAs(p, app, QStringLiteral("grand.trt"));
         const QByteArray saved = p.bytes(QStringLiteral("grand.trt"));
 
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit small = old;
-        small.rlim_cur = 400; // inscrits.tmp fits, position.tmp does not
-        setrlimit(RLIMIT_FSIZE, &small);
-        openFile(p, app, QStringLiteral("grand.trt"));
-        setrlimit(RLIMIT_FSIZE, &old);
+        {
+            const FileSizeLimit limit(400); // inscrits.tmp fits, position.tmp does not
+            openFile(p, app, QStringLiteral("grand.trt"));
+        }
 
         QCOMPARE(p.messages.boxes.size(), 1);
         QVERIFY(p.messages.boxes[0].text.contains(QStringLiteral("position.tmp")));
@@ -506,14 +500,10 @@ private slots:
         p.write(QStringLiteral("tour3.tmp"), tournaments::round(6, 3));
         app.state().modified = true;
 
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit small = old;
-        small.rlim_cur = 256;
-        setrlimit(RLIMIT_FSIZE, &small);
-        trigger(app, Cmd::Enregistrer);
-        setrlimit(RLIMIT_FSIZE, &old);
+        {
+            const FileSizeLimit limit(256);
+            trigger(app, Cmd::Enregistrer);
+        }
 
         QCOMPARE(p.bytes(QStringLiteral("soir.trt")), saved);
         QCOMPARE(p.messages.boxes.size(), 1);

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Runs a program of the Windows build under Wine, finding Qt's and MinGW's DLLs where they were
+# built or installed: ctest's emulator (build.sh), and the ZIP's start in check.sh.
+#   bash tools/windows/wine.sh [--qt=<prefix of build-deps.sh>] [--offscreen] program.exe [arguments]
+set -euo pipefail
+qt=""
+offscreen=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --qt=*) qt="${1#--qt=}"; shift ;;
+    --offscreen) offscreen=1; shift ;;
+    *) break ;;
+  esac
+done
+export WINEPREFIX="${VERLANDIS_WINEPREFIX:-$HOME/.cache/verlandis/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No Mono or Gecko to offer to install: the program needs neither.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
+threads="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")"
+WINEPATH="Z:$runtime;Z:$threads"
+[ -n "$qt" ] && WINEPATH="Z:$qt/bin;$WINEPATH"
+export WINEPATH
+if [ -n "$offscreen" ]; then
+  # Wine hands a Windows program no Unix variable whose name begins with QT_ (nor ctest's
+  # ENVIRONMENT); WINEQT_QPA_PLATFORM reaches it as QT_QPA_PLATFORM.
+  export WINEQT_QPA_PLATFORM=offscreen
+  # The plugins of the build-deps prefix, not those of a ZIP beside the program.
+  [ -n "$qt" ] && export WINEQT_PLUGIN_PATH="Z:$qt/plugins"
+  # Offscreen on Windows reads its fonts from one folder (no fontconfig): the fonts the Linux
+  # suite draws with, so that text is measured alike.
+  fonts="${VERLANDIS_FONTS:-/usr/share/fonts/truetype/dejavu}"
+  [ -d "$fonts" ] && export WINEQT_QPA_FONTDIR="Z:$fonts"
+fi
+exec wine "$@"
