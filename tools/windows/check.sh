@@ -91,11 +91,15 @@ else
   Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   sleep 2
+  # A Wine setup of its own, as on the director's machine: the one of the tests may still have a
+  # Wine session running without a screen, and a program started in it would show nothing.
+  export WINEPREFIX="${VERLANDIS_WINEPREFIX_SCREEN:-$HOME/.cache/verlandis/wineprefix-screen}"
+  export WINEDLLOVERRIDES="mscoree,mshtml=" WINEPATH=""
+  DISPLAY="$display" WINEDEBUG=-all wineboot -u >/dev/null 2>&1
   # Only the ZIP's own DLLs: no --qt, no runtime folder of the build machine in WINEPATH.
   # Wine's trace of the files opened tells whether Qt's French translation was read.
   files_log="$build/verlandis-wine-files.log"
-  DISPLAY="$display" WINEPATH="" WINEPREFIX="${VERLANDIS_WINEPREFIX:-$HOME/.cache/verlandis/wineprefix}" \
-    WINEDEBUG=-all,+file WINEDLLOVERRIDES="mscoree,mshtml=" wine "$exe" >/dev/null 2>"$files_log" &
+  DISPLAY="$display" WINEDEBUG=-all,+file wine "$exe" >/dev/null 2>"$files_log" &
   program=$!
   sleep 20
   if kill -0 "$program" 2>/dev/null; then
@@ -116,7 +120,7 @@ else
   fi
   kill "$program" 2>/dev/null
   wait "$program" 2>/dev/null
-  WINEPREFIX="${VERLANDIS_WINEPREFIX:-$HOME/.cache/verlandis/wineprefix}" wineserver -w
+  wineserver -w
   kill "$xvfb" 2>/dev/null
   wait "$xvfb" 2>/dev/null
   rm -rf "$(dirname "$unpacked")"
