@@ -3,7 +3,8 @@
 # (build.sh), runs the whole test suite under Wine (offscreen), compares the files a whole
 # evening writes on Windows and on Linux, then unpacks the ZIP into a folder with accents and
 # starts it under Wine on a virtual screen with the platform it ships: alive after 20 s, its window
-# "Verlandis" shown, a screenshot kept. Ends with "N passed, N failed".
+# "Verlandis" shown, a screenshot kept; then installs the installer silently and starts the
+# installed program. Ends with "N passed, N failed".
 #   bash tools/windows/check.sh [build folder, default build-win64]
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -121,6 +122,33 @@ else
   kill "$program" 2>/dev/null
   wait "$program" 2>/dev/null
   wineserver -w
+
+  # The installer, silent: the program in Program Files, its shortcut, and its working files in
+  # %APPDATA%\Verlandis since an installation's folder is not its to write in.
+  installer=$(ls "$build"/verlandis-*-win64.exe 2>/dev/null | head -n 1)
+  if [ -n "$installer" ]; then
+    drive="$WINEPREFIX/drive_c"
+    DISPLAY="$display" WINEDEBUG=-all wine "$installer" /S >/dev/null 2>&1
+    installed="$drive/Program Files/Verlandis/bin/verlandis.exe"
+    if [ -f "$installed" ] && [ -n "$(find "$drive/ProgramData" -name Verlandis.lnk 2>/dev/null)" ]; then
+      pass "l'installateur pose le programme dans Program Files et son raccourci"
+      rm -rf "$drive"/users/*/AppData/Roaming/Verlandis
+      DISPLAY="$display" WINEDEBUG=-all wine "$installed" >/dev/null 2>&1 &
+      program=$!
+      sleep 15
+      if ls "$drive"/users/*/AppData/Roaming/Verlandis/inscrits.tmp >/dev/null 2>&1; then
+        pass "le programme installé range ses fichiers de travail dans %APPDATA%\\Verlandis"
+      else
+        fail "le programme installé n'a rien écrit dans %APPDATA%\\Verlandis"
+      fi
+      kill "$program" 2>/dev/null
+      wait "$program" 2>/dev/null
+      DISPLAY="$display" WINEDEBUG=-all wine "$drive/Program Files/Verlandis/Uninstall.exe" /S >/dev/null 2>&1
+      wineserver -w
+    else
+      fail "l'installateur n'a pas posé le programme"
+    fi
+  fi
   kill "$xvfb" 2>/dev/null
   wait "$xvfb" 2>/dev/null
   rm -rf "$(dirname "$unpacked")"
