@@ -24,6 +24,6 @@ cmake -S . -B "$build" -G Ninja \
 nice -n 19 cmake --build "$build" -j"${VERLANDIS_JOBS:-$(nproc)}"
 # NSISCONFDIR: a 64-bit installer (packaging/windows/nsisconf.nsh).
 (cd "$build" && rm -f verlandis-*-win64.zip verlandis-*-win64.exe &&
-  NSISCONFDIR="$(pwd)/../packaging/windows" cpack)
+  NSISCONFDIR="$here/../../packaging/windows" cpack)
 echo "Construction pour Windows : $(( $(date +%s) - start )) s"
 ls -l "$build"/verlandis-*-win64.*
