@@ -22,6 +22,8 @@ cmake -S . -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=Release -DVERLANDIS_TESTS=ON \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine.sh;--qt=$prefix;--offscreen"
 nice -n 19 cmake --build "$build" -j"${VERLANDIS_JOBS:-$(nproc)}"
-(cd "$build" && rm -f verlandis-*-win64.zip verlandis-*-win64.exe && cpack)
+# NSISCONFDIR: a 64-bit installer (packaging/windows/nsisconf.nsh).
+(cd "$build" && rm -f verlandis-*-win64.zip verlandis-*-win64.exe &&
+  NSISCONFDIR="$here/../../packaging/windows" cpack)
 echo "Construction pour Windows : $(( $(date +%s) - start )) s"
 ls -l "$build"/verlandis-*-win64.*

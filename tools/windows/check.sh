@@ -3,7 +3,8 @@
 # (build.sh), runs the whole test suite under Wine (offscreen), compares the files a whole
 # evening writes on Windows and on Linux, then unpacks the ZIP into a folder with accents and
 # starts it under Wine on a virtual screen with the platform it ships: alive after 20 s, its window
-# "Verlandis" shown, a screenshot kept. Ends with "N passed, N failed".
+# "Verlandis" shown, a screenshot kept; then installs the installer silently and starts the
+# installed program. Ends with "N passed, N failed".
 #   bash tools/windows/check.sh [build folder, default build-win64]
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -91,11 +92,15 @@ else
   Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   sleep 2
+  # A Wine setup of its own, as on the director's machine: the one of the tests may still have a
+  # Wine session running without a screen, and a program started in it would show nothing.
+  export WINEPREFIX="${VERLANDIS_WINEPREFIX_SCREEN:-$HOME/.cache/verlandis/wineprefix-screen}"
+  export WINEDLLOVERRIDES="mscoree,mshtml=" WINEPATH=""
+  DISPLAY="$display" WINEDEBUG=-all wineboot -u >/dev/null 2>&1
   # Only the ZIP's own DLLs: no --qt, no runtime folder of the build machine in WINEPATH.
   # Wine's trace of the files opened tells whether Qt's French translation was read.
   files_log="$build/verlandis-wine-files.log"
-  DISPLAY="$display" WINEPATH="" WINEPREFIX="${VERLANDIS_WINEPREFIX:-$HOME/.cache/verlandis/wineprefix}" \
-    WINEDEBUG=-all,+file WINEDLLOVERRIDES="mscoree,mshtml=" wine "$exe" >/dev/null 2>"$files_log" &
+  DISPLAY="$display" WINEDEBUG=-all,+file wine "$exe" >/dev/null 2>"$files_log" &
   program=$!
   sleep 20
   if kill -0 "$program" 2>/dev/null; then
@@ -116,7 +121,34 @@ else
   fi
   kill "$program" 2>/dev/null
   wait "$program" 2>/dev/null
-  WINEPREFIX="${VERLANDIS_WINEPREFIX:-$HOME/.cache/verlandis/wineprefix}" wineserver -w
+  wineserver -w
+
+  # The installer, silent: the program in Program Files, its shortcut, and its working files in
+  # %APPDATA%\Verlandis since an installation's folder is not its to write in.
+  installer=$(ls "$build"/verlandis-*-win64.exe 2>/dev/null | head -n 1)
+  if [ -n "$installer" ]; then
+    drive="$WINEPREFIX/drive_c"
+    DISPLAY="$display" WINEDEBUG=-all wine "$installer" /S >/dev/null 2>&1
+    installed="$drive/Program Files/Verlandis/bin/verlandis.exe"
+    if [ -f "$installed" ] && [ -n "$(find "$drive/ProgramData" -name Verlandis.lnk 2>/dev/null)" ]; then
+      pass "l'installateur pose le programme dans Program Files et son raccourci"
+      rm -rf "$drive"/users/*/AppData/Roaming/Verlandis
+      DISPLAY="$display" WINEDEBUG=-all wine "$installed" >/dev/null 2>&1 &
+      program=$!
+      sleep 15
+      if ls "$drive"/users/*/AppData/Roaming/Verlandis/inscrits.tmp >/dev/null 2>&1; then
+        pass "le programme installé range ses fichiers de travail dans %APPDATA%\\Verlandis"
+      else
+        fail "le programme installé n'a rien écrit dans %APPDATA%\\Verlandis"
+      fi
+      kill "$program" 2>/dev/null
+      wait "$program" 2>/dev/null
+      DISPLAY="$display" WINEDEBUG=-all wine "$drive/Program Files/Verlandis/Uninstall.exe" /S >/dev/null 2>&1
+      wineserver -w
+    else
+      fail "l'installateur n'a pas posé le programme"
+    fi
+  fi
   kill "$xvfb" 2>/dev/null
   wait "$xvfb" 2>/dev/null
   rm -rf "$(dirname "$unpacked")"

@@ -32,4 +32,16 @@ if [ -n "$offscreen" ]; then
   fonts="${VERLANDIS_FONTS:-/usr/share/fonts/truetype/dejavu}"
   [ -d "$fonts" ] && export WINEQT_QPA_FONTDIR="Z:$fonts"
 fi
+# Qt Test's report on stdout does not come through Wine: a Qt test writes it to a file, shown
+# once it ends, so that ctest --output-on-failure has it.
+case "$(basename "${1:-}")" in
+  test_*.exe)
+    report="$(mktemp --suffix=.txt)"
+    status=0
+    wine "$@" -o "Z:$report,txt" || status=$?
+    cat "$report"
+    rm -f "$report"
+    exit "$status"
+    ;;
+esac
 exec wine "$@"
