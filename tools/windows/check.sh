@@ -136,10 +136,12 @@ else
       DISPLAY="$display" WINEDEBUG=-all wine "$installed" >/dev/null 2>&1 &
       program=$!
       sleep 15
-      if ls "$drive"/users/*/AppData/Roaming/Verlandis/inscrits.tmp >/dev/null 2>&1; then
+      # Nothing is written before a tournament starts: the folder the program makes for its working
+      # files is the proof that it chose it.
+      if ls -d "$drive"/users/*/AppData/Roaming/Verlandis >/dev/null 2>&1; then
         pass "le programme installé range ses fichiers de travail dans %APPDATA%\\Verlandis"
       else
-        fail "le programme installé n'a rien écrit dans %APPDATA%\\Verlandis"
+        fail "le programme installé n'a pas fait %APPDATA%\\Verlandis"
       fi
       kill "$program" 2>/dev/null
       wait "$program" 2>/dev/null
