@@ -135,7 +135,10 @@ else
       rm -rf "$drive"/users/*/AppData/Roaming/Verlandis
       DISPLAY="$display" WINEDEBUG=-all wine "$installed" >/dev/null 2>&1 &
       program=$!
-      sleep 15
+      for _ in $(seq 30); do
+        ls "$drive"/users/*/AppData/Roaming/Verlandis/inscrits.tmp >/dev/null 2>&1 && break
+        sleep 2
+      done
       if ls "$drive"/users/*/AppData/Roaming/Verlandis/inscrits.tmp >/dev/null 2>&1; then
         pass "le programme installé range ses fichiers de travail dans %APPDATA%\\Verlandis"
       else
