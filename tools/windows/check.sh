@@ -135,14 +135,15 @@ else
       rm -rf "$drive"/users/*/AppData/Roaming/Verlandis
       DISPLAY="$display" WINEDEBUG=-all wine "$installed" >/dev/null 2>&1 &
       program=$!
+      # It writes no file before a tournament is begun, but makes its folder on starting.
       for _ in $(seq 30); do
-        ls "$drive"/users/*/AppData/Roaming/Verlandis/inscrits.tmp >/dev/null 2>&1 && break
+        ls -d "$drive"/users/*/AppData/Roaming/Verlandis >/dev/null 2>&1 && break
         sleep 2
       done
-      if ls "$drive"/users/*/AppData/Roaming/Verlandis/inscrits.tmp >/dev/null 2>&1; then
-        pass "le programme installé range ses fichiers de travail dans %APPDATA%\\Verlandis"
+      if ls -d "$drive"/users/*/AppData/Roaming/Verlandis >/dev/null 2>&1; then
+        pass "le programme installé prend %APPDATA%\\Verlandis pour ses fichiers de travail"
       else
-        fail "le programme installé n'a rien écrit dans %APPDATA%\\Verlandis"
+        fail "le programme installé n'a pas pris %APPDATA%\\Verlandis"
       fi
       kill "$program" 2>/dev/null
       wait "$program" 2>/dev/null
