@@ -135,13 +135,15 @@ else
       rm -rf "$drive"/users/*/AppData/Roaming/Verlandis
       DISPLAY="$display" WINEDEBUG=-all wine "$installed" >/dev/null 2>&1 &
       program=$!
-      sleep 15
-      # Nothing is written before a tournament starts: the folder the program makes for its working
-      # files is the proof that it chose it.
+      # It writes no file before a tournament is begun, but makes its folder on starting.
+      for _ in $(seq 30); do
+        ls -d "$drive"/users/*/AppData/Roaming/Verlandis >/dev/null 2>&1 && break
+        sleep 2
+      done
       if ls -d "$drive"/users/*/AppData/Roaming/Verlandis >/dev/null 2>&1; then
-        pass "le programme installé range ses fichiers de travail dans %APPDATA%\\Verlandis"
+        pass "le programme installé prend %APPDATA%\\Verlandis pour ses fichiers de travail"
       else
-        fail "le programme installé n'a pas fait %APPDATA%\\Verlandis"
+        fail "le programme installé n'a pas pris %APPDATA%\\Verlandis"
       fi
       kill "$program" 2>/dev/null
       wait "$program" 2>/dev/null

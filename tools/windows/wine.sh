@@ -31,6 +31,9 @@ if [ -n "$offscreen" ]; then
   # suite draws with, so that text is measured alike.
   fonts="${VERLANDIS_FONTS:-/usr/share/fonts/truetype/dejavu}"
   [ -d "$fonts" ] && export WINEQT_QPA_FONTDIR="Z:$fonts"
+  # Qt Test stops a test function after 5 minutes; the crash test's one function restarts the
+  # program over two hundred times, and each Wine start is slow: the same guard as ctest's.
+  export QTEST_FUNCTION_TIMEOUT=1800000 # (unlike QT_ names, it reaches the program as it is)
 fi
 # Qt Test's report on stdout does not come through Wine: a Qt test writes it to a file, shown
 # once it ends, so that ctest --output-on-failure has it.
