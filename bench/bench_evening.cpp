@@ -124,15 +124,15 @@ int main(int argc, char *argv[])
 
     Application app;
     Tournament &state = app.state();
+    QStringList seated;
     for (qint64 k = 1; k <= 24; ++k)
-        state.playerRegisterList << QStringLiteral("JOUEUR%1 Paul = ").arg(k) + entries::seatCodeOfPlayer(k);
-    entries::sort(state.playerRegisterList);
-    if (!state.saveRegister().ok() || !state.savePositions().ok() || !state.saveScores().ok()) {
+        seated << QStringLiteral("JOUEUR%1 Paul = ").arg(k) + entries::seatCodeOfPlayer(k);
+    entries::sort(seated);
+    if (!state.setRegister(seated).ok() || !state.setSeats(seated).ok() || !state.setScores({}).ok()) {
         std::fprintf(stderr, "the working files cannot be written in %s\n", qPrintable(work.path()));
         return 1;
     }
-    state.roundStarted = true;
-    state.started = true;
+    state.setStarted();
 
     auto &general = app.window<GeneralRankingWindow>();
     auto &round = app.window<RoundRankingWindow>();
@@ -141,7 +141,7 @@ int main(int argc, char *argv[])
     qint64 pdfBytes = 0;
     const auto evening = [&](int i) {
         const int table = 1 + i % state.tableCount();
-        const SeatedTable seated = tableInRound(state, table, state.currentRound);
+        const SeatedTable seated = tableInRound(state, table, state.currentRound());
         const int n = 10 * (i % 17) - 80;
         std::array<QString, 4> boxes = {QString::number(n), QString::number(-n), QString::number(i % 9 * 5),
                                         QString::number(-(i % 9 * 5))};
@@ -152,7 +152,7 @@ int main(int argc, char *argv[])
         }
         if (runs("rankings")) {
             (void)buildGeneralRanking(state);
-            (void)roundRanking(state, state.currentRound);
+            (void)roundRanking(state, state.currentRound());
         }
         if (runs("windows")) {
             openPrintClose(general, runs("print"));

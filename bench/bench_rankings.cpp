@@ -25,7 +25,7 @@ constexpr int rounds = 10;
 // exclusions. Scores are drawn from a narrow range so that ties abound.
 Tournament prepareField(int n, std::mt19937 &rng)
 {
-    Tournament state;
+    Tournament::Data state;
     for (int k = 1; k <= n; ++k)
         state.playerRegisterList << QStringLiteral("JOUEUR%1 Paul = %2").arg(k).arg(entries::seatCodeOfPlayer(k));
     entries::sort(state.playerRegisterList);
@@ -51,7 +51,7 @@ Tournament prepareField(int n, std::mt19937 &rng)
     (void)platform().files.write(workingfile::exclusions, exclusions);
     state.penalties = penalties;
     state.exclusions = exclusions;
-    return state;
+    return Tournament(std::move(state));
 }
 
 void readFiles(const QStringList &names)

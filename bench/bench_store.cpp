@@ -117,5 +117,5 @@ int main(int argc, char *argv[])
     std::printf("%-12s %10s %10s %6s\n", "", "ms", "brut ms", "×");
     std::printf("%-12s %10.2f %10.2f %6.2f\n", "Enregistrer", save, saveRaw, save / saveRaw);
     std::printf("%-12s %10.2f %10.2f %6.2f\n", "Ouvrir", open, openRaw, open / openRaw);
-    return state.currentRound == rounds + 1 ? 0 : 1;
+    return state.currentRound() == rounds + 1 ? 0 : 1;
 }

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     for (const char letter : seatLetters)
         for (const int round : {0, 1, 2, 5, 9, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()})
-            (void)seatDisplacement(state.movementList, QLatin1Char(letter), round);
+            (void)seatDisplacement(state.movementList(), QLatin1Char(letter), round);
 
     const qint64 shownTables = std::min<qint64>(tables, 30);
     for (int round = 1; round <= 5; ++round) {
@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             }
             (void)viewLabels(seated);
         }
-        for (const QString &code : fuzzing::seatCodesOf(state.playerRegisterList))
-            (void)position(state.movement, code, round, tables);
+        for (const QString &code : fuzzing::seatCodesOf(state.playerRegisterList()))
+            (void)position(state.movement(), code, round, tables);
     }
     (void)smallFieldMode(state);
     return 0;

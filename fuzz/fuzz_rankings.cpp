@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // are built by the same code and differ only in their lines, and ranking them all took most
     // of each run. One of the two, chosen apart, is also sorted by NOM or POSITION, chosen
     // too, and back by SCORE. (size % 2 chose the movements.)
-    const size_t choice = size / 2, rounds = size_t(state.currentRound);
+    const size_t choice = size / 2, rounds = size_t(state.currentRound());
     const int round = 1 + int(choice % rounds);
     const bool generalSorted = choice / rounds % 2 == 0;
     const int column = int(choice / rounds / 2 % 2);

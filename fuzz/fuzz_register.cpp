@@ -43,16 +43,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         (void)incidents::refusalOfPick(item);
     }
 
-    Tournament state;
-    state.playerRegisterList = sorted;
+    Tournament::Data tournament;
+    tournament.playerRegisterList = sorted;
     for (const bool fft : {true, false}) {
-        state.movement.fft = fft;
+        tournament.movement.fft = fft;
         const bool numbered = playerlist::numbered(sorted);
-        for (const QString &line : playerlist::listingLines(state))
+        for (const QString &line : playerlist::listingLines(Tournament(tournament)))
             (void)playerlist::printedRow(line, numbered);
     }
-    state.started = state.opened = true;
-    state.roundStarted = true;
-    (void)menuStates(state);
+    tournament.started = tournament.opened = true;
+    tournament.roundStarted = true;
+    (void)menuStates(Tournament(tournament));
     return 0;
 }

@@ -85,7 +85,7 @@ struct Sandbox
 void readEverything(Tournament &state)
 {
     (void)diagnose(state, platform().files, platform().clock->now());
-    for (int round = 1; round <= state.currentRound && round <= 64; ++round)
+    for (int round = 1; round <= state.currentRound() && round <= 64; ++round)
         roundRanking(state, round);
 }
 

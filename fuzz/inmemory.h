@@ -50,7 +50,7 @@ inline QList<QStringList> lists(const QByteArray &bytes)
 // exclu.tmp, then one list per finished round (tour1.tmp, tour2.tmp ...), at most maxRounds.
 inline Tournament tournamentOf(const QList<QStringList> &parts, bool fft, int maxRounds = 12)
 {
-    Tournament state;
+    Tournament::Data state;
     state.playerRegisterList = parts.value(0);
     entries::sort(state.playerRegisterList);
     state.scoreList = parts.value(1);
@@ -63,7 +63,7 @@ inline Tournament tournamentOf(const QList<QStringList> &parts, bool fft, int ma
     state.currentRound = int(state.finishedRounds.size()) + 1;
     state.movement.fft = fft;
     state.started = true;
-    return state;
+    return Tournament(std::move(state));
 }
 
 // The seat codes an input speaks of: those of its register, and a few others hand-editing

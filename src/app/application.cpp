@@ -35,6 +35,7 @@
 #include "rounds/cancelrounddialog.h"
 #include "rounds/scoreentrydialog.h"
 #include "store/storecommands.h"
+#include "store/newtournament.h"
 #include "store/newtournamentdialog.h"
 #include "store/diagnosticdialog.h"
 
@@ -56,6 +57,7 @@ T *Application::add()
 
 Application::Application()
 {
+    m_state.restore(startingData());
     m_main = new MainWindow(*this);
     m_windows.append(m_main);
     // The creation order of the windows is fixed.

@@ -5,7 +5,7 @@
 #include <functional>
 
 class Application;
-struct Tournament;
+class Tournament;
 class QBoxLayout;
 class QPushButton;
 

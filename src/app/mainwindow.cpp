@@ -108,17 +108,13 @@ void MainWindow::installCommands()
     Tournament &state = m_app.state();
     m_app.onCommand(Cmd::Quitter, [this] { quit(); });
     m_app.onCommand(Cmd::OptionImpression, [this, &state] {
-        bool ok = false;
-        QFontDialog dialog(QFont(state.printFont.family, state.printFont.size), this);
+        QFontDialog dialog(QFont(state.printFont().family, state.printFont().size), this);
         dialog.setWindowTitle(QStringLiteral("Police d'impression"));
         dialog.setOption(QFontDialog::ScalableFonts, true);
         if (dialog.exec() == QDialog::Accepted) {
             const QFont chosen = dialog.selectedFont();
-            state.printFont.family = chosen.family();
-            state.printFont.size = qBound(10, chosen.pointSize(), 24);
-            ok = true;
+            state.setPrintFont({chosen.family(), qBound(10, chosen.pointSize(), 24)});
         }
-        Q_UNUSED(ok);
     });
     m_app.onCommand(Cmd::ConfigurationImprimante, [] { platform().printing->configure(); });
     m_app.onCommand(Cmd::Aide, [] { openHelp(QStringLiteral("sommaire")); });
@@ -132,9 +128,9 @@ void MainWindow::showEvent(QShowEvent *event)
         const QRect area = screen->geometry();
         move((area.width() - frameGeometry().width()) / 2, (area.height() - frameGeometry().height()) / 2);
     }
-    if (!m_app.state().started)
+    if (!m_app.state().started())
         QTimer::singleShot(0, this, [this] {
-            if (!m_app.state().started)
+            if (!m_app.state().started())
                 firstActivation();
         });
 }
@@ -142,9 +138,7 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::firstActivation()
 {
     Tournament &state = m_app.state();
-    state.started = true;
-    state.movementList.clear();
-    state.modified = false;
+    state.setStarted();
     Recovery recovery(state);
     while (const std::optional<Prompt> question = recovery.question()) {
         const bool yes = platform().messages->show(*question) == Messages::Yes;
@@ -167,7 +161,7 @@ void MainWindow::showLogo()
 void MainWindow::quit()
 {
     Tournament &state = m_app.state();
-    if (state.modified) {
+    if (state.modified()) {
         switch (platform().messages->show(QStringLiteral("Attention"),
                                           QStringLiteral("Vous n'avez pas sauvegardé le tournoi, voulez-vous le faire ?"),
                                           Messages::Icon::Question, Messages::Yes | Messages::No | Messages::Cancel)) {

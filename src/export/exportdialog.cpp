@@ -95,7 +95,7 @@ void ExportDialog::activated()
     m_round->setRange(1, std::max(1, m_available.lastRound));
     m_round->setValue(m_available.lastRound);
     // As the general ranking window shows it last.
-    m_pcn->setChecked(m_available.pcn && state().generalRanking.header().contains(QStringLiteral("PCN")));
+    m_pcn->setChecked(m_available.pcn && state().generalRanking().header().contains(QStringLiteral("PCN")));
     follow();
 }
 

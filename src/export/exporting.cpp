@@ -21,14 +21,14 @@ namespace {
 
 QString tournamentLine(const Tournament &state)
 {
-    const QString about = (state.date + QLatin1Char(' ') + state.place).trimmed();
+    const QString about = (state.date() + QLatin1Char(' ') + state.place()).trimmed();
     return about.isEmpty() ? QString() : QStringLiteral("Tournoi du ") + about;
 }
 
 bool hasScores(const Tournament &state, int round)
 {
     return !state.finishedRound(round).isEmpty()
-        || (round == state.currentRound && state.roundStarted && !state.scoreList.isEmpty());
+        || (round == state.currentRound() && state.roundStarted() && !state.scoreList().isEmpty());
 }
 
 RankingTable generalRanking(const Tournament &state, bool pcn)
@@ -114,12 +114,12 @@ td.nombre { text-align: right; }
 Available available(const Tournament &state)
 {
     Available a;
-    const QStringList &lines = state.playerRegisterList;
+    const QStringList &lines = state.playerRegisterList();
     a.players = !lines.isEmpty();
     a.positions = std::any_of(lines.begin(), lines.end(),
                               [](const QString &line) { return !lines::seatOfEntry(line).isEmpty(); });
     // As buildGeneralRanking: round 1's scores, finished or in progress.
-    a.generalRanking = state.finishedRounds.isEmpty() ? !state.scoreList.isEmpty() : !state.finishedRound(1).isEmpty();
+    a.generalRanking = state.finishedRounds().isEmpty() ? !state.scoreList().isEmpty() : !state.finishedRound(1).isEmpty();
     if (a.generalRanking) {
         a.pcn = ranking::pcnAvailable(state, buildGeneralRanking(state));
         a.lastRound = ranking::latestRound(state);
@@ -174,7 +174,7 @@ QString documentName(const Tournament &state, const Choice &choice)
     switch (choice.list) {
     case List::Players: return QStringLiteral("Liste des joueurs");
     case List::Positions: return QStringLiteral("Liste des positions");
-    case List::GeneralRanking: return QStringLiteral("Classement général - tour %1").arg(state.currentRound);
+    case List::GeneralRanking: return QStringLiteral("Classement général - tour %1").arg(state.currentRound());
     case List::RoundRanking: return QStringLiteral("Classement du tour %1").arg(choice.round);
     }
     return {};

@@ -13,7 +13,7 @@
 #include <vector>
 
 class Canvas;
-struct Tournament;
+class Tournament;
 
 // "Exporter": a list of the tournament (the players, the positions, a ranking) written to a file
 // as CSV, HTML or PDF, from the same rows as its printout.

@@ -48,7 +48,7 @@ void ExclusionDialog::activated()
 
 void ExclusionDialog::excludeClicked()
 {
-    state().modified = true;
+    state().setModified(true); // the director's OK counts as a change, recorded or not
     const QString seatCode = picklist::pickedSeatCode(m_players);
     if (seatCode.isEmpty())
         return; // the director picks a player and tries again
@@ -59,6 +59,6 @@ void ExclusionDialog::excludeClicked()
 
 void ExclusionDialog::liftExclusionsClicked()
 {
-    state().modified = true;
+    state().setModified(true);
     Application::report(state().liftExclusions());
 }

@@ -48,7 +48,7 @@ void PenaltyDialog::activated()
 
 void PenaltyDialog::recordPenaltyClicked()
 {
-    state().modified = true;
+    state().setModified(true); // the director's OK counts as a change, recorded or not
     m_value->interpretText(); // a value still being typed counts
     const int value = m_value->value();
     if (value == 0) {

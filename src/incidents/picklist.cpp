@@ -28,7 +28,7 @@ QComboBox *create(QWidget *parent, const QString &objectName)
 void refill(QComboBox *box, const Tournament &tournament)
 {
     // The seated players; nobody before the draw.
-    const QStringList &lines = tournament.playerRegisterList;
+    const QStringList &lines = tournament.playerRegisterList();
     box->clear();
     box->addItems(entries::anySeated(lines) ? incidents::pickList(lines) : QStringList());
     box->setCurrentIndex(-1);

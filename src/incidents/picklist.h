@@ -10,7 +10,7 @@ class QDialog;
 class QFrame;
 class QPushButton;
 class QWidget;
-struct Tournament;
+class Tournament;
 
 // Pieces shared by the penalty, swap and exclusion dialogs.
 namespace picklist {

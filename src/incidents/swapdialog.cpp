@@ -45,7 +45,7 @@ void SwapDialog::activated()
 
 void SwapDialog::swapClicked()
 {
-    state().modified = true;
+    state().setModified(true); // the director's OK counts as a change, swapped or not
     const QString first = picklist::pickedSeatCode(m_first);
     if (first.isEmpty())
         return;
@@ -53,7 +53,8 @@ void SwapDialog::swapClicked()
     if (second.isEmpty())
         return;
     const QString title = QStringLiteral("Impossible d'intervertir !");
-    switch (incidents::swapScores(state().scoreList, first, second)) {
+    QStringList scores = state().scoreList();
+    switch (incidents::swapScores(scores, first, second)) {
     case incidents::Swap::SamePlayer:
         platform().messages->warning(title, QStringLiteral("Vous avez choisi deux fois le même joueur : choisissez "
                                                            "les deux joueurs qui ont permuté."));
@@ -62,7 +63,7 @@ void SwapDialog::swapClicked()
         platform().messages->warning(title, QStringLiteral("Vous n'avez pas saisi les scores des joueurs !"));
         break;
     case incidents::Swap::Done:
-        Application::report(state().saveScores());
+        Application::report(state().setScores(scores));
         break;
     }
     accept();

@@ -34,7 +34,9 @@ MovementSettingsDialog::MovementSettingsDialog(Application &app)
         spin->setObjectName(QStringLiteral("SpinEdit%1").arg(i + 1));
         spin->setRange(-4, 4);
         spin->setAutoFillBackground(true);
-        connect(spin, &QSpinBox::valueChanged, this, [this, seat](int v) { state().movement.setValue(seat, v); });
+        connect(spin, &QSpinBox::valueChanged, this, [this, seat](int v) {
+            change([&](MovementSettings &s) { s.setValue(seat, v); });
+        });
         auto *label = new QLabel(seatName(seat), m_panel);
         label->setAlignment(Qt::AlignCenter);
         auto *cell = new QVBoxLayout;
@@ -58,7 +60,7 @@ MovementSettingsDialog::MovementSettingsDialog(Application &app)
     connect(m_pcn, &QCheckBox::clicked, this, &MovementSettingsDialog::pcnCoefficientToggled);
     connect(m_byRanking, &QCheckBox::clicked, this, &MovementSettingsDialog::byRankingToggled);
     connect(m_coefficient, &QLineEdit::textEdited, this,
-            [this](const QString &text) { state().movement.pcnCoefficientText = text; });
+            [this](const QString &text) { change([&](MovementSettings &s) { s.pcnCoefficientText = text; }); });
     auto *pcnRow = new QHBoxLayout;
     pcnRow->addWidget(m_pcn);
     pcnRow->addWidget(m_coefficient);
@@ -70,7 +72,11 @@ MovementSettingsDialog::MovementSettingsDialog(Application &app)
     left->addLayout(pcnRow);
     left->addWidget(m_byRanking);
 
-    QBoxLayout *buttons = okCancelButtons([this] { acceptSettings(); }, QStringLiteral("depltour"), Qt::Vertical);
+    QBoxLayout *buttons = okCancelButtons(
+        [this] {
+            state().setModified(true);
+            accept();
+        }, QStringLiteral("depltour"), Qt::Vertical);
 
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left);
@@ -81,37 +87,38 @@ MovementSettingsDialog::MovementSettingsDialog(Application &app)
 void MovementSettingsDialog::activated()
 {
     // With the FFT option on the dialog always opens on 0, 2, -2, 1.
-    setAutomaticFft(state().movement, state().movement.fft);
+    change([](MovementSettings &s) { setAutomaticFft(s, s.fft); });
     showSettings();
 }
 
 void MovementSettingsDialog::fftToggled()
 {
-    setAutomaticFft(state().movement, m_fft->isChecked());
+    change([this](MovementSettings &s) { setAutomaticFft(s, m_fft->isChecked()); });
     showSettings();
 }
 
 void MovementSettingsDialog::pcnCoefficientToggled()
 {
-    state().movement.pcnCoefficient = m_pcn->isChecked();
+    change([this](MovementSettings &s) { s.pcnCoefficient = m_pcn->isChecked(); });
     showSettings();
 }
 
 void MovementSettingsDialog::byRankingToggled()
 {
-    setByRanking(state().movement, m_byRanking->isChecked());
+    change([this](MovementSettings &s) { setByRanking(s, m_byRanking->isChecked()); });
     showSettings();
 }
 
-void MovementSettingsDialog::acceptSettings()
+void MovementSettingsDialog::change(const std::function<void(MovementSettings &)> &edit)
 {
-    state().modified = true;
-    accept();
+    MovementSettings settings = state().movement();
+    edit(settings);
+    state().setMovementSettings(settings);
 }
 
 void MovementSettingsDialog::showSettings()
 {
-    const MovementSettings &s = state().movement;
+    const MovementSettings &s = state().movement();
     const bool locked = valuesLocked(s);
     m_panel->setEnabled(!locked);
     for (size_t i = 0; i < 4; ++i) {

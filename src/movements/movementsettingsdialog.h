@@ -3,6 +3,7 @@
 #include "app/dialog.h"
 
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QFrame;
@@ -11,6 +12,8 @@ class QSpinBox;
 
 // "Déplacement des joueurs": the movement rule, held in the shared state. What the director
 // changes takes effect at once; Cancel undoes nothing.
+struct MovementSettings;
+
 class MovementSettingsDialog : public Dialog
 {
     Q_OBJECT
@@ -24,7 +27,8 @@ private:
     void fftToggled(); // "déplacements automatiques FFT"
     void pcnCoefficientToggled(); // "coefficient PCN"
     void byRankingToggled(); // "par rang de classement"
-    void acceptSettings();
+    // The settings with edit applied.
+    void change(const std::function<void(MovementSettings &)> &edit);
     void showSettings();
 
     QFrame *m_panel = nullptr;

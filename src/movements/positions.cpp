@@ -154,8 +154,8 @@ bool smallFieldMode(const Tournament &state)
 {
     // Asked at every table: the register is counted only in a field small enough to be one.
     const qint64 tables = state.tableCount();
-    return smallFieldMode(state.movement.fft, tables, 0) &&
-           smallFieldMode(true, tables, emptyChairCount(state.playerRegisterList));
+    return smallFieldMode(state.movement().fft, tables, 0) &&
+           smallFieldMode(true, tables, emptyChairCount(state.playerRegisterList()));
 }
 
 QString refusalWithoutTables(const Tournament &state)
@@ -180,11 +180,11 @@ SeatedTable tableInRound(const Tournament &state, qint64 table, int round)
         }
         return seated;
     }
-    const qint64 ahead = qMax(0, round - state.currentRound);
+    const qint64 ahead = qMax(0, round - state.currentRound());
     for (size_t i = 0; i < 4; ++i) {
         const QChar seat = QLatin1Char(seatLetters[i]);
-        const qint64 forecast = ahead * state.movement.value(seat);
-        const qint64 from = wrapTable(table - seatDisplacement(state.movementList, seat, round) - forecast, tables);
+        const qint64 forecast = ahead * state.movement().value(seat);
+        const qint64 from = wrapTable(table - seatDisplacement(state.movementList(), seat, round) - forecast, tables);
         seated.shown[i] = QString::number(from);
         seated.seatCodes[i] = seat + seated.shown[i];
     }
@@ -235,11 +235,12 @@ Prompt movementChangeNotice()
 RoundMovements startRoundMovements(Tournament &state, int round)
 {
     RoundMovements movements;
-    movements.changeNext = state.movement.fft && automaticMovements(state.movement, state.tableCount(), round);
+    MovementSettings settings = state.movement();
+    movements.changeNext = settings.fft && automaticMovements(settings, state.tableCount(), round);
+    state.setMovementSettings(settings);
     QStringList &lines = movements.lines;
     for (const char seat : {'N', 'E', 'O', 'S'})
-        lines
-            << QStringLiteral("%1%2=%3").arg(QLatin1Char(seat)).arg(round).arg(state.movement.value(QLatin1Char(seat)));
+        lines << QStringLiteral("%1%2=%3").arg(QLatin1Char(seat)).arg(round).arg(settings.value(QLatin1Char(seat)));
     return movements;
 }
 

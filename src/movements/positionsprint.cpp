@@ -110,9 +110,9 @@ QStringList positionsHeader(int rounds)
 
 QList<PositionsRow> positionsRows(const Tournament &state, qint64 tables, int rounds)
 {
-    const bool smallField = smallFieldMode(state.movement.fft, tables, emptyChairCount(state.playerRegisterList));
+    const bool smallField = smallFieldMode(state.movement().fft, tables, emptyChairCount(state.playerRegisterList()));
     QList<PositionsRow> rows;
-    for (const QString &entry : state.playerRegisterList) {
+    for (const QString &entry : state.playerRegisterList()) {
         const RegisterLine line = splitRegisterLine(entry);
         PositionsRow row{line.name, {}, {}};
         const qint64 k = entries::playerNumber(line.seatCode);
@@ -121,7 +121,7 @@ QList<PositionsRow> positionsRows(const Tournament &state, qint64 tables, int ro
                                   : seatName(line.seatCode.front()) + QLatin1Char(' ') + line.seatCode.mid(1);
             for (int d = 1; d <= rounds; ++d)
                 row.cells << (smallField ? troisquatreCell(tables, k, d)
-                                         : QString::number(position(state.movement, line.seatCode, d, tables)));
+                                         : QString::number(position(state.movement(), line.seatCode, d, tables)));
         }
         rows.append(row);
     }
@@ -136,13 +136,13 @@ RegisterLine splitRegisterLine(const QString &line)
 bool printPositions(Canvas &canvas, const Tournament &state, qint64 tables, int rounds)
 {
     rounds = qMax(1, rounds);
-    PageLayout page(canvas, state.printFont, rowMeasure);
+    PageLayout page(canvas, state.printFont(), rowMeasure);
     if (!page.begin())
         return false;
     page.title(QStringLiteral("Liste des positions"), rowMeasure, 4);
     const int headingY = (canvas.textHeight(rowMeasure) / 2) * 5 + 10;
     const QList<PositionsRow> rows = positionsRows(state, tables, rounds);
-    const Columns c = measureColumns(canvas, state.playerRegisterList, rows, page, rounds);
+    const Columns c = measureColumns(canvas, state.playerRegisterList(), rows, page, rounds);
     headings(canvas, c, rounds, headingY);
 
     page.startRows(3);

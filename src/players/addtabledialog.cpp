@@ -79,21 +79,17 @@ AddTableDialog::AddTableDialog(Application &app)
 void AddTableDialog::run()
 {
     Tournament &s = state();
-    const qsizetype before = s.playerRegisterList.size();
-    if (before > 0 && !entries::anySeated(s.playerRegisterList)) {
+    if (!s.playerRegisterList().isEmpty() && !entries::anySeated(s.playerRegisterList())) {
         platform().messages->warning(QStringLiteral("ajout d'une table"),
                                      QStringLiteral("vous devez attribuer les positions"));
         return;
     }
     exec();
-    if (s.playerRegisterList.size() <= before)
-        return; // nothing added: the menus stay as they were
-    Application::report(lastminute::tablesAdded(s));
 }
 
 void AddTableDialog::activated()
 {
-    m_tableNumber = lastminute::nextTable(state().playerRegisterList);
+    m_tableNumber = lastminute::nextTable(state().playerRegisterList());
     showTable();
     m_surnames[0]->setFocus();
 }

@@ -40,7 +40,7 @@ CompleteTableDialog::CompleteTableDialog(Application &app)
 
 void CompleteTableDialog::run()
 {
-    const qsizetype k = lastminute::emptyChairCount(state().playerRegisterList);
+    const qsizetype k = lastminute::emptyChairCount(state().playerRegisterList());
     if (k == 0)
         return;
     platform().messages->show(lastminute::placesNotice(k));
@@ -51,7 +51,7 @@ void CompleteTableDialog::activated()
 {
     m_surname->clear();
     m_firstName->clear();
-    const QStringList &list = state().playerRegisterList;
+    const QStringList &list = state().playerRegisterList();
     const qsizetype chair = lastminute::firstEmptyChair(list);
     m_position->setText(chair < 0 ? QString() : lastminute::positionText(lastminute::seatCodeOf(list.at(chair))));
     m_surname->setFocus();

@@ -76,7 +76,7 @@ QString ExchangeDialog::key(int seat) const
 
 void ExchangeDialog::refreshExchange()
 {
-    const lastminute::SeatLookup found = lastminute::refreshExchange(state().playerRegisterList, key(0), key(1));
+    const lastminute::SeatLookup found = lastminute::refreshExchange(state().playerRegisterList(), key(0), key(1));
     m_names[0]->setText(found.index1 >= 0 ? found.name1 : QString());
     m_names[1]->setText(found.index2 >= 0 ? found.name2 : QString());
     m_ok->setEnabled(found.ok());

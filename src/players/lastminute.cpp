@@ -46,8 +46,8 @@ Prompt placesNotice(qsizetype k)
 
 Outcome completeTable(Tournament &state, const QString &surname, const QString &firstName)
 {
-    QStringList &list = state.playerRegisterList;
-    state.modified = true;
+    state.setModified(true);
+    QStringList list = state.playerRegisterList();
     const qsizetype chair = firstEmptyChair(list);
     if (chair < 0)
         return Outcome::success();
@@ -60,7 +60,7 @@ Outcome completeTable(Tournament &state, const QString &surname, const QString &
     const Outcome appended = entries::appendRegistered(entry);
     if (!appended.ok())
         return appended;
-    return platform().files.write(workingfile::positions, list);
+    return state.setSeats(list);
 }
 
 qint64 nextTable(const QStringList &list)
@@ -82,16 +82,18 @@ QString refusalOfTable(const std::array<QString, 4> &surnames, const std::array<
 Outcome addTable(Tournament &state, const std::array<QString, 4> &surnames,
                  const std::array<QString, 4> &firstNames, qint64 table)
 {
-    state.modified = true;
+    state.setModified(true);
     static const int order[] = {0, 3, 1, 2}; // N, O, S, E
+    QStringList list = state.playerRegisterList();
     for (int i : order) {
         const QString entry = surnames[i] + QLatin1Char(' ') + firstNames[i];
-        entries::insertSorted(state.playerRegisterList, entry + entries::seatKey(QChar(lines::seatLetters[i]), table));
+        entries::insertSorted(list, entry + entries::seatKey(QChar(lines::seatLetters[i]), table));
         const Outcome appended = entries::appendRegistered(entry);
         if (!appended.ok())
             return appended;
     }
-    return Outcome::success();
+    // Written at once, so that a crash or a restart never loses the table.
+    return state.setSeats(list);
 }
 
 SeatLookup refreshExchange(const QStringList &list, const QString &key1, const QString &key2)
@@ -114,19 +116,15 @@ SeatLookup refreshExchange(const QStringList &list, const QString &key1, const Q
 
 Outcome exchange(Tournament &state, const QString &key1, const QString &key2)
 {
-    state.modified = true;
-    const SeatLookup found = refreshExchange(state.playerRegisterList, key1, key2);
+    state.setModified(true);
+    const SeatLookup found = refreshExchange(state.playerRegisterList(), key1, key2);
     if (!found.ok())
         return Outcome::success();
-    state.playerRegisterList[found.index1] = found.name2 + key1;
-    state.playerRegisterList[found.index2] = found.name1 + key2;
+    QStringList list = state.playerRegisterList();
+    list[found.index1] = found.name2 + key1;
+    list[found.index2] = found.name1 + key2;
     // Written at once, so that a crash or a restart never loses the exchange.
-    return platform().files.write(workingfile::positions, state.playerRegisterList);
-}
-
-Outcome tablesAdded(Tournament &state)
-{
-    return state.savePositions();
+    return state.setSeats(list);
 }
 
 } // namespace lastminute

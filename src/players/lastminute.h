@@ -7,7 +7,7 @@
 
 #include <array>
 
-struct Tournament;
+class Tournament;
 
 // The last-minute changes to the seating: a late player on an empty chair, whole tables added,
 // two players exchanging their seats.
@@ -31,7 +31,8 @@ Outcome completeTable(Tournament &state, const QString &surname, const QString &
 // The number of the next table added: lines div 4, plus 1.
 qint64 nextTable(const QStringList &list);
 // "Enregistrer" of "Ajouter une table": the four players of table `table` as typed, in the seat
-// order Nord, Sud, Est, Ouest; stored in the order N, O, S, E, each appended to inscrits.tmp.
+// order Nord, Sud, Est, Ouest; stored in the order N, O, S, E, each appended to inscrits.tmp,
+// then position.tmp written.
 Outcome addTable(Tournament &state, const std::array<QString, 4> &surnames,
                  const std::array<QString, 4> &firstNames, qint64 table);
 // Why a table typed in "Ajouter une table" cannot be stored (empty when it can).
@@ -51,8 +52,5 @@ SeatLookup refreshExchange(const QStringList &list, const QString &key1, const Q
 // OK of the exchange: the two occupants swap seats, the lines stay in place; position.tmp is
 // written. Nothing happens unless both seats are found and differ.
 Outcome exchange(Tournament &state, const QString &key1, const QString &key2);
-
-// After "Ajouter une table" added players: position.tmp holds the register, now seated.
-Outcome tablesAdded(Tournament &state);
 
 } // namespace lastminute

@@ -53,7 +53,7 @@ Outcome correctFile(const QString &file, const QString &from, const QString &to)
 
 Outcome correctName(Tournament &state, const QString &selected, const QString &editedText)
 {
-    state.modified = true;
+    state.setModified(true);
     const QString newName = newNameOf(editedText);
     const entries::DisplayedParts old = entries::splitDisplayed(selected);
     const Outcome inscrits = correctFile(workingfile::registered, old.name, newName);
@@ -65,11 +65,11 @@ Outcome correctName(Tournament &state, const QString &selected, const QString &e
         if (!positions.ok())
             return positions;
     }
-    QStringList list = state.playerRegisterList;
+    QStringList list = state.playerRegisterList();
     if (!replaceLine(list, old.name, newName) && !key.isEmpty())
         replaceLine(list, old.name + key, newName + key);
     entries::sort(list);
-    state.playerRegisterList = list;
+    state.adoptRegister(list);
     return Outcome::success();
 }
 

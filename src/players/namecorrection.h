@@ -4,7 +4,7 @@
 
 #include <QString>
 
-struct Tournament;
+class Tournament;
 
 // "Corriger un nom": one player's name corrected in inscrits.tmp, position.tmp and the
 // register, his seat kept.

@@ -67,7 +67,7 @@ void importPlayers(Application &app)
         QStringLiteral("*.csv"));
     if (path.isEmpty())
         return;
-    const playerimport::Report report = playerimport::readFile(path, state.playerRegisterList);
+    const playerimport::Report report = playerimport::readFile(path, state.playerRegisterList());
     if (!report.error.isEmpty()) {
         platform().messages->warning(title, report.error);
         return;
@@ -78,7 +78,7 @@ void importPlayers(Application &app)
 
 void drawSeats(Tournament &state)
 {
-    const qsizetype entries = state.playerRegisterList.size();
+    const qsizetype entries = state.playerRegisterList().size();
     if (const QString why = seating::refusalOfDraw(entries); !why.isEmpty()) {
         platform().messages->show(Prompt::refusal(why));
         return;

@@ -456,17 +456,10 @@ QString details(const Report &report)
 
 Outcome addPlayers(Tournament &state, const QStringList &added)
 {
-    const QStringList before = state.playerRegisterList;
     // Each after the entries it equals, as insertSorted places it.
-    state.playerRegisterList += added;
-    entries::sort(state.playerRegisterList);
-    const Outcome written = state.saveRegister();
-    if (!written.ok()) {
-        state.playerRegisterList = before;
-        return written;
-    }
-    state.modified = true;
-    return written;
+    QStringList lines = state.playerRegisterList() + added;
+    entries::sort(lines);
+    return state.setRegister(lines);
 }
 
 } // namespace playerimport

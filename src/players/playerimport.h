@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-struct Tournament;
+class Tournament;
 
 // "Importer": a list of players read from a file, each name put through the register's rules,
 // before anything is added.

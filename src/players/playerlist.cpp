@@ -14,9 +14,9 @@ bool numbered(const QStringList &list)
 
 QStringList listingLines(const Tournament &state)
 {
-    const bool withNumbers = numbered(state.playerRegisterList) && state.movement.fft;
+    const bool withNumbers = numbered(state.playerRegisterList()) && state.movement().fft;
     QStringList lines;
-    for (const QString &line : state.playerRegisterList) {
+    for (const QString &line : state.playerRegisterList()) {
         const QString shown = entries::displayed(withNumbers ? entries::withPlayerNumber(line) : line);
         if (!entries::mentionsEmptyChair(shown))
             entries::insertSorted(lines, shown);
@@ -47,9 +47,9 @@ Row printedRow(const QString &line, bool withNumbers)
 
 QList<Row> printedRows(const Tournament &state)
 {
-    const bool withNumbers = numbered(state.playerRegisterList);
+    const bool withNumbers = numbered(state.playerRegisterList());
     QList<Row> rows;
-    for (const QString &line : state.playerRegisterList)
+    for (const QString &line : state.playerRegisterList())
         rows.append(printedRow(line, withNumbers));
     return rows;
 }
@@ -57,7 +57,7 @@ QList<Row> printedRows(const Tournament &state)
 bool print(Canvas &canvas, const Tournament &state)
 {
     const QString title = QStringLiteral("Liste des joueurs");
-    PageLayout page(canvas, state.printFont, title);
+    PageLayout page(canvas, state.printFont(), title);
     if (!page.begin())
         return false;
     page.title(title, title, 2);

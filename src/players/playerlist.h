@@ -3,7 +3,7 @@
 #include <QStringList>
 
 class Canvas;
-struct Tournament;
+class Tournament;
 
 // The two read-only views of the register: the "Visualisation" list and the printed
 // "Liste des joueurs".

@@ -75,8 +75,8 @@ void RegisterWindow::run()
 void RegisterWindow::activated()
 {
     m_list->clear();
-    m_list->addItems(state().playerRegisterList);
-    m_count->setText(QString::number(state().playerRegisterList.size()));
+    m_list->addItems(state().playerRegisterList());
+    m_count->setText(QString::number(state().playerRegisterList().size()));
     m_surname->setFocus();
 }
 
@@ -95,13 +95,15 @@ bool RegisterWindow::refused(const QString &surname, const QString &firstName)
     return !why.isEmpty();
 }
 
-void RegisterWindow::afterEdit(bool changed)
+void RegisterWindow::afterEdit(const std::optional<QStringList> &changed)
 {
-    state().modified = true;
+    state().setModified(true);
     // At once, so that a power cut during the registration loses no name typed.
-    if (changed)
-        Application::report(state().saveRegister());
-    m_count->setText(QString::number(state().playerRegisterList.size()));
+    if (changed && !Application::report(state().setRegister(*changed))) {
+        m_list->clear();
+        m_list->addItems(state().playerRegisterList());
+    }
+    m_count->setText(QString::number(state().playerRegisterList().size()));
     m_surname->setFocus();
 }
 
@@ -114,21 +116,22 @@ void RegisterWindow::addClicked()
     const bool adding = entry != QLatin1String(" ");
     if (adding && !secondEntryWanted(entry))
         return; // the edits keep what was typed
+    std::optional<QStringList> list;
     if (adding) {
-        QStringList &list = state().playerRegisterList;
-        const qsizetype at = entries::sortedIndex(list, entry);
-        list.insert(at, entry);
+        list = state().playerRegisterList();
+        const qsizetype at = entries::sortedIndex(*list, entry);
+        list->insert(at, entry);
         m_list->insertItem(int(at), entry);
     }
     m_surname->clear();
     m_firstName->clear();
-    afterEdit(adding);
+    afterEdit(list);
 }
 
 bool RegisterWindow::secondEntryWanted(const QString &entry)
 {
     // The register is sorted but for names modified in place.
-    QStringList sorted = state().playerRegisterList;
+    QStringList sorted = state().playerRegisterList();
     entries::sort(sorted);
     if (!entries::isRegistered(sorted, entry))
         return true;
@@ -141,13 +144,15 @@ bool RegisterWindow::secondEntryWanted(const QString &entry)
 void RegisterWindow::removeClicked()
 {
     const int row = selectedRow();
+    std::optional<QStringList> list;
     if (row >= 0) {
-        state().playerRegisterList.removeAt(row);
+        list = state().playerRegisterList();
+        list->removeAt(row);
         delete m_list->takeItem(row);
     }
     m_modify->setEnabled(false);
     m_delete->setEnabled(false);
-    afterEdit(row >= 0);
+    afterEdit(list);
 }
 
 void RegisterWindow::modifyClicked()
@@ -157,13 +162,14 @@ void RegisterWindow::modifyClicked()
         return;
     const QString entry = entries::entryToModify(surname, firstName);
     const int row = selectedRow();
-    const bool modifying = entry.size() > 2 && row >= 0;
-    if (modifying) {
-        state().playerRegisterList[row] = entry; // in place, without sorting again
+    std::optional<QStringList> list;
+    if (entry.size() > 2 && row >= 0) {
+        list = state().playerRegisterList();
+        (*list)[row] = entry; // in place, without sorting again
         m_list->item(row)->setText(entry);
     }
     m_modify->setEnabled(false);
-    afterEdit(modifying);
+    afterEdit(list);
 }
 
 void RegisterWindow::entryDoubleClicked()

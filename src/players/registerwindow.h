@@ -2,6 +2,10 @@
 
 #include "app/dialog.h"
 
+#include <QStringList>
+
+#include <optional>
+
 class QLineEdit;
 class QListWidget;
 
@@ -30,8 +34,9 @@ private:
     void entryDoubleClicked();
     void entryClicked();
     void surnameEdited();
-    // The counter and the focus after an edit; inscrits.tmp rewritten when the list changed.
-    void afterEdit(bool changed);
+    // The counter and the focus after an edit; the register and inscrits.tmp take the list
+    // when it changed (the list shown again from the register if that fails).
+    void afterEdit(const std::optional<QStringList> &changed);
     int selectedRow() const;
     bool refused(const QString &surname, const QString &firstName);
 

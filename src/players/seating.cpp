@@ -64,10 +64,10 @@ Prompt threePlayerTablesQuestion(int r)
 
 Outcome drawSeats(Tournament &state, bool threePlayerTablesAllowed)
 {
-    QStringList &list = state.playerRegisterList;
+    QStringList list = state.playerRegisterList();
     if (!refusalOfDraw(list.size()).isEmpty())
         return Outcome::success();
-    state.modified = true;
+    state.setModified(true);
     const int r = emptyChairsNeeded(list.size());
     if (r > 0) {
         if (!threePlayerTablesAllowed)
@@ -76,7 +76,7 @@ Outcome drawSeats(Tournament &state, bool threePlayerTablesAllowed)
             entries::insertSorted(list, entries::emptyChair(i));
     }
     draw(list, *platform().random);
-    return platform().files.write(workingfile::positions, list);
+    return state.setSeats(list);
 }
 
 QString unseated(const QString &line)
@@ -92,7 +92,7 @@ namespace {
 // to other players.
 bool somethingRecordedOnSeats(const Tournament &state, Outcome &outcome)
 {
-    if (!state.scoreList.isEmpty() || platform().files.countTourFiles() > 0)
+    if (!state.scoreList().isEmpty() || platform().files.countTourFiles() > 0)
         return true;
     for (const QString &name : {workingfile::currentRound, workingfile::penalties, workingfile::exclusions}) {
         QStringList lines;
@@ -122,14 +122,14 @@ Prompt cancelQuestion()
 
 Outcome cancelDraw(Tournament &state, bool confirmed)
 {
-    state.modified = true;
+    state.setModified(true);
     if (!confirmed)
         return Outcome::success();
-    QStringList &list = state.playerRegisterList;
+    QStringList list = state.playerRegisterList();
     for (QString &line : list)
         line = unseated(line);
     list.removeIf([](const QString &line) { return entries::isEmptyChair(line); });
-    return platform().files.write(workingfile::positions, list);
+    return state.setSeats(list);
 }
 
 } // namespace seating

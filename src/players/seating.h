@@ -6,7 +6,7 @@
 #include <QStringList>
 
 class Random;
-struct Tournament;
+class Tournament;
 
 // The draw of the round-1 seats and its cancel.
 namespace seating {

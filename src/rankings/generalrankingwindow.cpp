@@ -18,8 +18,8 @@ GeneralRankingWindow::GeneralRankingWindow(Application &app)
     m_pcn->setEnabled(false);
     connect(m_pcn, &QCheckBox::clicked, this, &GeneralRankingWindow::pcnClicked);
     connect(m_print, &QPushButton::clicked, this, [this] {
-        print(QStringLiteral("Classement général - tour %1").arg(state().currentRound),
-              [this](Canvas &canvas) { return printGeneralRanking(canvas, state(), state().generalRanking); });
+        print(QStringLiteral("Classement général - tour %1").arg(state().currentRound()),
+              [this](Canvas &canvas) { return printGeneralRanking(canvas, state(), m_table); });
     });
 
     auto *bottom = new QHBoxLayout;
@@ -33,21 +33,23 @@ GeneralRankingWindow::GeneralRankingWindow(Application &app)
     layout->addWidget(m_grid, 1);
     layout->addLayout(bottom);
     resize(456, 370);
-    m_grid->setTable(&state().generalRanking);
+    m_grid->setTable(&m_table);
 }
 
 void GeneralRankingWindow::rebuild()
 {
     BusyCursor busy;
-    state().generalRanking = buildGeneralRanking(state());
+    m_table = buildGeneralRanking(state());
+    state().setGeneralRanking(m_table);
     m_pcn->setChecked(false);
-    m_pcn->setEnabled(ranking::pcnAvailable(state(), state().generalRanking));
+    m_pcn->setEnabled(ranking::pcnAvailable(state(), m_table));
     m_grid->refresh();
 }
 
 void GeneralRankingWindow::pcnClicked(bool checked)
 {
     BusyCursor busy;
-    ranking::setPcn(state().generalRanking, checked, state().tableCount());
+    ranking::setPcn(m_table, checked, state().tableCount());
+    state().setGeneralRanking(m_table);
     m_grid->refresh();
 }

@@ -4,7 +4,8 @@
 
 class QCheckBox;
 
-// "Classement général": the standing of the tournament, kept in the state for the diagnostic.
+// "Classement général": the standing of the tournament. The tournament keeps the table as last
+// built (with or without PCN), for the export's PCN choice.
 class GeneralRankingWindow : public RankingWindow
 {
     Q_OBJECT
@@ -18,4 +19,5 @@ private:
     void pcnClicked(bool checked);
 
     QCheckBox *m_pcn;
+    RankingTable m_table;
 };

@@ -144,12 +144,12 @@ public:
     RankingTable ranking(const Tournament &state) const
     {
         RankingTable t(columns());
-        const int names = t.addSource(state.playerRegisterList);
+        const int names = t.addSource(state.playerRegisterList());
         const int lines = t.addSource(m_lines);
         const int texts = t.addSource({excluded, notApplicable});
         t.appendEmptyRows(size());
-        const NameIndex index(state.playerRegisterList);
-        const qsizetype registerLines = state.playerRegisterList.size();
+        const NameIndex index(state.playerRegisterList());
+        const qsizetype registerLines = state.playerRegisterList().size();
         for (qsizetype i = 0; i < size(); ++i) {
             const qsizetype line = index.line(m_codes[size_t(i)], m_numbers[size_t(i)]);
             if (line >= 0)
@@ -477,12 +477,12 @@ QString label(QStringView seatCode, qsizetype registerLines)
 
 int latestRound(const Tournament &state)
 {
-    return state.currentRound - (state.scoreList.isEmpty() ? 1 : 0);
+    return state.currentRound() - (state.scoreList().isEmpty() ? 1 : 0);
 }
 
 bool pcnAvailable(const Tournament &state, const RankingTable &table)
 {
-    return state.currentRound >= 5 && table.size() >= 14;
+    return state.currentRound() >= 5 && table.size() >= 14;
 }
 
 int pcn(int rank, int tables)
@@ -638,35 +638,35 @@ qsizetype NameIndex::line(QStringView seatCode, qsizetype number) const
 
 RankingTable buildGeneralRanking(const Tournament &state)
 {
-    QStringList first = state.finishedRounds.isEmpty() ? state.scoreList : state.finishedRound(1);
+    QStringList first = state.finishedRounds().isEmpty() ? state.scoreList() : state.finishedRound(1);
     if (first.isEmpty()) {
         RankingTable table(columns());
         table.append({noRanking, QString(), QString()});
         return table;
     }
     Draft draft(std::move(first));
-    for (int r = 2; r <= state.currentRound; ++r) {
-        const bool finished = r < state.currentRound && r <= state.finishedRounds.size();
-        const QStringList lines = finished ? state.finishedRounds.value(r - 1)
-                                  : r == state.currentRound ? state.scoreList
+    for (int r = 2; r <= state.currentRound(); ++r) {
+        const bool finished = r < state.currentRound() && r <= state.finishedRounds().size();
+        const QStringList lines = finished ? state.finishedRounds().value(r - 1)
+                                  : r == state.currentRound() ? state.scoreList()
                                                             : QStringList();
         if (lines.size() != draft.size()) // an incomplete round adds nothing
             continue;
         if (finished)
-            draft.add(lines, state.finishedRounds.figures(r - 1));
+            draft.add(lines, state.finishedRounds().figures(r - 1));
         else
             draft.add(lines);
     }
-    draft.add(state.penalties);
-    draft.exclude(state.exclusions);
+    draft.add(state.penalties());
+    draft.exclude(state.exclusions());
     return draft.ranking(state);
 }
 
 RankingTable roundRanking(const Tournament &state, int round)
 {
-    const bool inProgress = round == state.currentRound && state.roundStarted;
-    Draft draft(inProgress ? state.scoreList : state.finishedRounds.value(round - 1));
-    draft.exclude(state.exclusions);
+    const bool inProgress = round == state.currentRound() && state.roundStarted();
+    Draft draft(inProgress ? state.scoreList() : state.finishedRounds().value(round - 1));
+    draft.exclude(state.exclusions());
     return draft.ranking(state);
 }
 

@@ -76,7 +76,7 @@ bool print(Canvas &canvas, const PrintFont &font, const RankingTable &table, con
 
 QString tournament(const Tournament &state)
 {
-    return QStringLiteral(" Tournoi du ") + state.date + QLatin1Char(' ') + state.place;
+    return QStringLiteral(" Tournoi du ") + state.date() + QLatin1Char(' ') + state.place();
 }
 
 } // namespace
@@ -98,8 +98,8 @@ bool printGeneralRanking(Canvas &canvas, const Tournament &state, const RankingT
                             [](int w) {
                                 return QList<int>{100, w / 3, (w / 3) * 2, (w / 5) * 4};
                             },
-                            QStringLiteral(" Tour ") + QString::number(state.currentRound)};
-    return print(canvas, state.printFont, table, printout);
+                            QStringLiteral(" Tour ") + QString::number(state.currentRound())};
+    return print(canvas, state.printFont(), table, printout);
 }
 
 bool printRoundRanking(Canvas &canvas, const Tournament &state, const RankingTable &table, int round)
@@ -110,5 +110,5 @@ bool printRoundRanking(Canvas &canvas, const Tournament &state, const RankingTab
                                 return QList<int>{100, w / 2, (w / 4) * 3};
                             },
                             QString()};
-    return print(canvas, state.printFont, table, printout);
+    return print(canvas, state.printFont(), table, printout);
 }

@@ -4,7 +4,6 @@
 #include "platform/platform.h"
 #include "rankings/rankinggrid.h"
 
-#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -28,45 +27,23 @@ RankingWindow::RankingWindow(Application &app, const QString &className, const Q
     m_ok->setAutoDefault(false);
     m_help = helpButton(QStringLiteral("index"));
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
+    constexpr Tournament::Changes shown =
+        Tournament::Register | Tournament::Seats | Tournament::Scores | Tournament::Rounds | Tournament::Incidents;
+    state().listen(this, [this](Tournament::Changes what) {
+        if (isVisible() && (what & shown))
+            rebuild();
+    });
 }
 
 void RankingWindow::showRanking()
 {
     setModal(false);
     if (isVisible())
-        refresh();
+        rebuild();
     else
         show();
     raise();
     activateWindow();
-}
-
-bool RankingWindow::event(QEvent *event)
-{
-    if (event->type() == QEvent::WindowDeactivate && !m_inOwnBox)
-        m_stale = true;
-    if (event->type() == QEvent::WindowActivate && m_stale)
-        refresh();
-    return Dialog::event(event);
-}
-
-void RankingWindow::refresh()
-{
-    m_stale = false;
-    rebuild();
-}
-
-void RankingWindow::ownBox(const std::function<void()> &box)
-{
-    m_inOwnBox = true;
-    box();
-    m_inOwnBox = false;
-}
-
-void RankingWindow::report(const Outcome &outcome)
-{
-    if (!outcome.ok())
-        ownBox([&] { Application::report(outcome); });
 }
 
 void RankingWindow::print(const QString &documentName, const std::function<bool(Canvas &)> &printout)
@@ -76,5 +53,5 @@ void RankingWindow::print(const QString &documentName, const std::function<bool(
         BusyCursor busy;
         begun = printout(*platform().printing->canvas(documentName));
     }
-    ownBox([&] { reportPrinting(begun); });
+    reportPrinting(begun);
 }

@@ -11,9 +11,9 @@ class QLineEdit;
 class QPushButton;
 class RankingGrid;
 
-// What the two ranking windows share: modeless, rebuilt from the files on every activation
-// (being shown, or coming back to it from another window), the rank field, the grid and the
-// "Imprimer", OK and Help buttons.
+// What the two ranking windows share: modeless, rebuilt when shown and, while shown, whenever
+// the tournament's scores, rounds, register or incidents change; the rank field, the grid and
+// the "Imprimer", OK and Help buttons.
 class RankingWindow : public Dialog
 {
     Q_OBJECT
@@ -24,14 +24,10 @@ public:
     void showRanking();
 
 protected:
-    // Builds the table again from the files and shows it.
+    // Builds the table again from the tournament and shows it.
     virtual void rebuild() = 0;
-    void activated() override { refresh(); }
-    bool event(QEvent *event) override;
+    void activated() override { rebuild(); }
 
-    // A box of this window: coming back from it is not a new activation.
-    void ownBox(const std::function<void()> &box);
-    void report(const Outcome &outcome);
     void print(const QString &documentName, const std::function<bool(Canvas &)> &printout);
 
     QLineEdit *m_rank;
@@ -39,10 +35,4 @@ protected:
     QPushButton *m_print;
     QPushButton *m_ok;
     QPushButton *m_help;
-
-private:
-    void refresh();
-
-    bool m_stale = false;
-    bool m_inOwnBox = false;
 };

@@ -51,13 +51,13 @@ CancelRoundDialog::CancelRoundDialog(Application &app)
 
 void CancelRoundDialog::activated()
 {
-    m_round->setText(QStringLiteral("Tour n°%1").arg(state().currentRound));
+    m_round->setText(QStringLiteral("Tour n°%1").arg(state().currentRound()));
 }
 
 void CancelRoundDialog::cancelRoundClicked()
 {
     Tournament &s = state();
-    if (platform().messages->confirm(QStringLiteral("Attention"), rounds::cancelQuestion(s.scoreList.size())))
+    if (platform().messages->confirm(QStringLiteral("Attention"), rounds::cancelQuestion(s.scoreList().size())))
         Application::report(rounds::cancelRound(s));
     accept();
 }

@@ -60,7 +60,7 @@ PreviousRoundDialog::PreviousRoundDialog(Application &app)
 
 void PreviousRoundDialog::activated()
 {
-    const int round = state().currentRound;
+    const int round = state().currentRound();
     if (round > 1) {
         const QSignalBlocker blocker(m_round);
         m_round->setMaximum(round - 1);

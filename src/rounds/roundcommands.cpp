@@ -25,7 +25,7 @@ void SaisieClick(Application &app)
     if (refusedWithoutSeats(state))
         return;
     if (rounds::roundComplete(state) &&
-        platform().messages->question(QStringLiteral("Attention"), rounds::newRoundQuestion(state.currentRound + 1))) {
+        platform().messages->question(QStringLiteral("Attention"), rounds::newRoundQuestion(state.currentRound() + 1))) {
         const Result<std::optional<Prompt>> started = rounds::startRound(state);
         if (started.value())
             platform().messages->show(*started.value());
@@ -41,7 +41,7 @@ void VoirTourClick(Application &app)
     Tournament &state = app.state();
     if (refusedWithoutSeats(state))
         return;
-    if (state.currentRound < 2) {
+    if (state.currentRound() < 2) {
         platform().messages->warning(QStringLiteral("Impossible"), QStringLiteral("Vous êtes au premier tour !"));
         return;
     }

@@ -29,14 +29,14 @@ Outcome removeIfPresent(const QString &name)
 
 QString refusalWithoutSeats(const Tournament &state)
 {
-    if (entries::anySeated(state.playerRegisterList))
+    if (entries::anySeated(state.playerRegisterList()))
         return {};
     return QStringLiteral("Aucun joueur n'est placé : attribuez d'abord les positions.");
 }
 
 bool roundComplete(const Tournament &state)
 {
-    return state.scoreList.size() == state.playerRegisterList.size();
+    return state.scoreList().size() == state.playerRegisterList().size();
 }
 
 QString newRoundQuestion(int round)
@@ -46,23 +46,19 @@ QString newRoundQuestion(int round)
 
 Result<std::optional<Prompt>> startRound(Tournament &state)
 {
-    WorkingFiles &files = platform().files;
-    const int finished = state.currentRound;
-    const int next = finished + 1;
-    state.modified = true;
-    if (state.movement.byRanking) { // `storeRankingOrder`
-        state.generalRanking = buildGeneralRanking(state);
-    }
+    state.setModified(true);
+    const int next = state.currentRound() + 1;
+    if (state.movement().byRanking) // `storeRankingOrder`
+        state.setGeneralRanking(buildGeneralRanking(state));
     if (Outcome o = state.archiveRound(); !o.ok())
         return o;
     // At once, so that nothing adds the finished round a second time as the new one.
-    if (Outcome o = state.saveScores(); !o.ok())
+    if (Outcome o = state.setScores({}); !o.ok())
         return o;
     const RoundMovements movements = startRoundMovements(state, next);
-    state.movementList << movements.lines;
-    if (Outcome o = files.write(workingfile::movements, state.movementList); !o.ok())
+    if (Outcome o = state.setMovements(state.movementList() + movements.lines); !o.ok())
         return o;
-    state.currentRound = next;
+    state.setCurrentRound(next);
     return movements.changeNext ? std::optional<Prompt>(movementChangeNotice()) : std::nullopt;
 }
 
@@ -93,11 +89,11 @@ QString recordedScore(const QStringList &scoreList, const QString &seatCode)
 TableEntry tableEntry(const Tournament &state, int table)
 {
     TableEntry entry;
-    entry.seated = tableInRound(state, table, state.currentRound);
+    entry.seated = tableInRound(state, table, state.currentRound());
     for (size_t i = 0; i < 4; ++i) {
         const QString &code = entry.seated.seatCodes[i];
-        entry.names[i] = nameAtSeat(state.playerRegisterList, code);
-        entry.scores[i] = code.isEmpty() ? QString() : recordedScore(state.scoreList, code);
+        entry.names[i] = nameAtSeat(state.playerRegisterList(), code);
+        entry.scores[i] = code.isEmpty() ? QString() : recordedScore(state.scoreList(), code);
         // An empty chair scores 0; its line is still written, so the round keeps 4 lines a table.
         entry.emptyChairs[i] = entries::isEmptyChair(entry.names[i]);
         if (entry.emptyChairs[i] && entry.scores[i].isEmpty())
@@ -143,7 +139,7 @@ bool balanced(const std::array<QString, 4> &boxes)
 
 Result<int> recordTable(Tournament &state, const std::array<QString, 4> &seatCodes, std::array<QString, 4> &boxes)
 {
-    state.modified = true;
+    state.setModified(true);
     for (QString &box : boxes)
         if (box.startsWith(QLatin1Char('+')))
             box.remove(0, 1);
@@ -155,7 +151,8 @@ Result<int> recordTable(Tournament &state, const std::array<QString, 4> &seatCod
     for (size_t i = 0; i < 4; ++i)
         keys[i] = seatCodes[i] + QLatin1Char('=');
     std::array<bool, 4> found{};
-    for (QString &line : state.scoreList) {
+    QStringList lines = state.scoreList();
+    for (QString &line : lines) {
         const lines::KeyValue s = lines::splitAtFirstEquals(line);
         if (!s.hasEquals)
             continue;
@@ -167,9 +164,9 @@ Result<int> recordTable(Tournament &state, const std::array<QString, 4> &seatCod
     }
     for (const size_t i : {0, 3, 2, 1}) // Nord, Ouest, Est, Sud
         if (!found[i])
-            state.scoreList << keys[i] + boxes[i];
+            lines << keys[i] + boxes[i];
     // At once: a crash or the close box never loses a recorded table.
-    return {-1, state.saveScores()};
+    return {-1, state.setScores(lines)};
 }
 
 QString tablesToEnterText(qint64 tables)
@@ -180,17 +177,17 @@ QString tablesToEnterText(qint64 tables)
 QString progressText(const Tournament &state)
 {
     const qint64 tables = state.tableCount();
-    const qint64 remaining = tables - qint64(state.scoreList.size()) / 4;
+    const qint64 remaining = tables - qint64(state.scoreList().size()) / 4;
     if (remaining > 10)
         return QStringLiteral("Il reste %1 tables à saisir.").arg(remaining);
     if (remaining <= 0)
         return QStringLiteral("Tour complet, appuyez sur Quitter.");
     QSet<QStringView> entered;
-    for (const QString &line : state.scoreList)
+    for (const QString &line : state.scoreList())
         entered.insert(keyOf(line));
     QString list;
     for (qint64 t = 1; t <= tables; ++t)
-        if (!entered.contains(tableInRound(state, t, state.currentRound).seatCodes[0]))
+        if (!entered.contains(tableInRound(state, t, state.currentRound()).seatCodes[0]))
             list += QStringLiteral(" %1 ").arg(t);
     if (remaining == 1)
         return QStringLiteral("Il reste la table") + list + QStringLiteral("à saisir.");
@@ -211,17 +208,17 @@ QString previousRoundLine(const QString &seatedEntry, const QString &scoreLine)
 
 Result<QStringList> previousRoundLines(const Tournament &state, int round)
 {
-    if (!entries::anySeated(state.playerRegisterList))
+    if (!entries::anySeated(state.playerRegisterList()))
         return Outcome::failure(QStringLiteral("Le fichier position.tmp est absent : les joueurs n'ont pas de place."));
     QStringList lines;
-    if (round >= 1 && round <= state.finishedRounds.size())
+    if (round >= 1 && round <= state.finishedRounds().size())
         lines = state.finishedRound(round);
-    else if (state.roundStarted)
-        lines = state.scoreList;
+    else if (state.roundStarted())
+        lines = state.scoreList();
     else
         return Outcome::failure(QStringLiteral("Aucun score n'est enregistré pour le tour %1.").arg(round));
 
-    const QStringList &positions = state.playerRegisterList;
+    const QStringList &positions = state.playerRegisterList();
     QHash<QString, qsizetype> firstBySeat; // seat text after "=", trimmed -> its first line
     for (qsizetype i = 0; i < positions.size(); ++i) {
         const bool seated = lines::splitAtFirstEquals(positions[i]).hasEquals;
@@ -247,28 +244,23 @@ QString cancelQuestion(qsizetype scores)
 
 Outcome cancelRound(Tournament &state)
 {
-    WorkingFiles &files = platform().files;
-    state.modified = true;
-    QStringList movements = state.movementList;
+    state.setModified(true);
+    QStringList movements = state.movementList();
     if (movements.size() > 3) // the four lines recorded when the round started
         movements.resize(movements.size() - 4);
-    if (Outcome o = files.write(workingfile::movements, movements); !o.ok())
+    if (Outcome o = state.setMovements(movements); !o.ok())
         return o;
-    state.movementList = movements;
 
-    const int round = state.currentRound;
+    const int round = state.currentRound();
     if (Outcome o = removeIfPresent(workingfile::finishedRound(round)); !o.ok())
         return o;
-    state.scoreList.clear();
-    if (round == 1) { // round 1 stays current, with no score anywhere
-        state.roundStarted = false;
-        return removeIfPresent(workingfile::currentRound);
-    }
+    if (round == 1) // round 1 stays current, with no score anywhere
+        return state.dropRoundInProgress();
 
     // The previous round becomes the one in progress, complete: its scores move to tour.tmp.
     if (Outcome o = state.reopenLastRound(); !o.ok())
         return o;
-    state.currentRound = round - 1;
+    state.setCurrentRound(round - 1);
     return Outcome::success();
 }
 

@@ -102,10 +102,10 @@ void ScoreEntryDialog::activated()
 {
     Tournament &s = state();
     const qint64 tables = s.tableCount();
-    m_tour->setText(QString::number(s.currentRound));
+    m_tour->setText(QString::number(s.currentRound()));
     m_table->setMaximum(int(qMax<qint64>(1, tables)));
     // A round partly entered already: what remains, as after a table.
-    m_comment->setText(s.scoreList.isEmpty() ? rounds::tablesToEnterText(tables) : rounds::progressText(s));
+    m_comment->setText(s.scoreList().isEmpty() ? rounds::tablesToEnterText(tables) : rounds::progressText(s));
     refreshTable();
     focusFirstScoreBox();
 }
@@ -220,7 +220,7 @@ void ScoreEntryDialog::quitClicked()
         recordTableClicked();
     Tournament &s = state();
     // Each recorded table is on disk already; a round left with no table still gets its tour.tmp.
-    if (!s.roundStarted)
-        Application::report(s.saveScores());
+    if (!s.roundStarted())
+        Application::report(s.setScores(s.scoreList()));
     accept();
 }

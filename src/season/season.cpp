@@ -180,9 +180,9 @@ Evening readEvening(const QString &path)
         evening.refusal = taken.outcome.error;
         return evening;
     }
-    evening.players = int(std::count_if(tournament.playerRegisterList.begin(), tournament.playerRegisterList.end(),
+    evening.players = int(std::count_if(tournament.playerRegisterList().begin(), tournament.playerRegisterList().end(),
                                          [](const QString &line) { return !entries::isEmptyChair(line); }));
-    evening.finishedRounds = int(tournament.finishedRounds.size());
+    evening.finishedRounds = int(tournament.finishedRounds().size());
 
     // The general ranking as its window shows it, with PCN whenever the window offers it.
     RankingTable table = buildGeneralRanking(tournament);

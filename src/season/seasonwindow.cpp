@@ -358,7 +358,7 @@ void SeasonWindow::printClicked()
     bool begun = false;
     {
         BusyCursor busy;
-        begun = season::print(*platform().printing->canvas(QStringLiteral("Classement de la saison")), state().printFont,
+        begun = season::print(*platform().printing->canvas(QStringLiteral("Classement de la saison")), state().printFont(),
                               m_standing);
     }
     reportPrinting(begun);
@@ -376,7 +376,7 @@ void SeasonWindow::exportClicked()
     if (path.isEmpty() || !confirmReplace(title, path))
         return;
     BusyCursor busy;
-    Application::report(season::write(m_standing, state().printFont, formats[choice], path));
+    Application::report(season::write(m_standing, state().printFont(), formats[choice], path));
 }
 
 void SeasonWindow::refresh()

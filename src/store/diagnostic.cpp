@@ -180,9 +180,9 @@ Result<QStringList> diagnose(Tournament &state, const WorkingFiles &files, const
     outcome = onDisk.loadRoundsAndIncidents(files);
     if (!outcome.ok())
         return {report, outcome};
-    state.generalRanking = buildGeneralRanking(onDisk);
-    if (hasPlayerRows(state.generalRanking)) {
-        outcome = files.write(workingfile::rankingDiagnostic, classgenLines(state.generalRanking));
+    state.setGeneralRanking(buildGeneralRanking(onDisk));
+    if (hasPlayerRows(state.generalRanking())) {
+        outcome = files.write(workingfile::rankingDiagnostic, classgenLines(state.generalRanking()));
         if (!outcome.ok())
             return {report, outcome};
         report << QStringLiteral("Classement général récupéré");

@@ -4,18 +4,35 @@
 #include "platform/cp1252.h"
 #include "platform/platform.h"
 
+#include <QLocale>
+
+QString today()
+{
+    return QLocale(QLocale::French, QLocale::France).toString(platform().clock->now().date(), QLocale::ShortFormat);
+}
+
+Tournament::Data startingData()
+{
+    Tournament::Data data;
+    data.date = today();
+    data.place = QStringLiteral("rubrique non servie");
+    return data;
+}
+
 Outcome startNewTournament(Tournament &state, const QString &date, const QString &place)
 {
-    state.modified = true;
     Outcome outcome = platform().files.removeMatching(QStringLiteral("*.tmp"));
+    Tournament::Data fresh = state.data();
+    fresh.playerRegisterList.clear();
+    fresh.forgetRoundsAndIncidents();
+    fresh.currentRound = 1;
+    fresh.tournamentFile.clear();
+    fresh.generalRanking = {};
+    fresh.opened = true;
+    state.restore(std::move(fresh));
+    state.setModified(true);
     if (const Outcome written = state.setDescription(date, place); outcome.ok())
         outcome = written;
-    state.playerRegisterList.clear();
-    state.forgetRoundsAndIncidents();
-    state.currentRound = 1;
-    state.tournamentFile.clear();
-    state.generalRanking = {};
-    state.opened = true;
     return outcome;
 }
 

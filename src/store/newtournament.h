@@ -2,7 +2,13 @@
 
 #include "platform/outcome.h"
 
-struct Tournament;
+#include "tournament/tournament.h"
+
+// Today's date as "Date :" shows it.
+QString today();
+// The program's tournament before any is begun; one taken up without INITIAL.TMP keeps this
+// date and place.
+Tournament::Data startingData();
 
 // "Nouveau" confirmed: no working file left but INITIAL.TMP with the date and place, empty lists,
 // round 1, registration open, and every command in the state a new tournament allows.

@@ -10,13 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-QString today()
-{
-    return QLocale(QLocale::French, QLocale::France).toString(platform().clock->now().date(), QLocale::ShortFormat);
-}
-} // namespace
-
 NewTournamentDialog::NewTournamentDialog(Application &app)
     : Dialog(app, QStringLiteral("TBtnBottomDlg10"), QStringLiteral("Initialisation d'un tournoi"),
              QStringLiteral("sommaire"))
@@ -38,10 +31,6 @@ NewTournamentDialog::NewTournamentDialog(Application &app)
     layout->addStretch();
     layout->addLayout(buttons);
     setClientSize(258, 132);
-
-    // The creation-time values; a tournament taken up without INITIAL.TMP carries them.
-    state().date = today();
-    state().place = QStringLiteral("rubrique non servie");
 }
 
 bool NewTournamentDialog::ask()

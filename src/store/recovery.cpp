@@ -88,7 +88,7 @@ std::optional<Prompt> Recovery::answer(bool yes)
     case Stage::Players:
         if (!yes)
             return stop(discard({QStringLiteral("*.tmp")}));
-        m_state.modified = true;
+        m_state.setModified(true);
         if (Outcome read = files.read(workingfile::registered, lines); !read.ok())
             return stop(read);
         m_stage = Stage::Positions;
@@ -127,8 +127,11 @@ Outcome Recovery::finish()
     // A "Nouveau" with no player yet: nothing was offered, but the tournament and the date and
     // place typed are kept.
     if (!m_offered) {
-        m_state.opened = platform().files.exists(workingfile::initial);
-        return m_state.loadDescription(platform().files);
+        Tournament::Data kept = m_state.data();
+        kept.opened = platform().files.exists(workingfile::initial);
+        const Outcome read = kept.loadDescription(platform().files);
+        m_state.restore(std::move(kept));
+        return read;
     }
     // Whatever was answered, the tournament is what the remaining files describe.
     const Outcome taken = takeUpTournament(m_state, platform().files);

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-struct Tournament;
+class Tournament;
 
 // The start-up recovery: offers back, stage by stage, the tournament the working files hold. The
 // window asks each question, gives the answer back and shows the report; what the director

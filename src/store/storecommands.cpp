@@ -15,7 +15,7 @@ namespace {
 void newTournament(Application &app)
 {
     Tournament &state = app.state();
-    if (state.modified &&
+    if (state.modified() &&
         !platform().messages->confirm(QStringLiteral("Tournoi non sauvegardé"),
                                       QStringLiteral("Le tournoi en cours n'est pas sauvegardé : ses données seront "
                                                      "perdues.\r\nVoulez-vous commencer un nouveau tournoi ?")))
@@ -31,7 +31,7 @@ void newTournament(Application &app)
 void save(Application &app, bool askWhere)
 {
     Tournament &state = app.state();
-    QString path = state.tournamentFile;
+    QString path = state.tournamentFile();
     if (path.isEmpty() || askWhere) {
         const QString initial = path.isEmpty() ? QStringLiteral("nouveau.trt") : QFileInfo(path).fileName();
         path = platform().fileDialogs->saveFile(QString(), QStringLiteral("fichiers tournoi|*.trt"),
@@ -44,16 +44,15 @@ void save(Application &app, bool askWhere)
                                               .arg(QFileInfo(path).fileName())))
             return;
     }
-    if (!Application::report(saveTournament(platform().files, path, state.date, state.place)))
+    if (!Application::report(saveTournament(platform().files, path, state.date(), state.place())))
         return;
-    state.tournamentFile = path;
-    state.modified = false;
+    state.setTournamentFile(path, false);
 }
 
 void open(Application &app)
 {
     Tournament &state = app.state();
-    if (state.modified &&
+    if (state.modified() &&
         platform().messages->show(QStringLiteral("Données en cours non sauvegardée"),
                                   QStringLiteral("Vous allez écraser les données en cours. En êtes-vous sûr ?"),
                                   Messages::Icon::None,
@@ -71,7 +70,7 @@ void open(Application &app)
         return;
     }
     // A tournament restored in part must not be saved over another file without asking.
-    state.tournamentFile = Application::report(opened.outcome) ? path : QString();
+    state.setTournamentFile(Application::report(opened.outcome) ? path : QString(), state.modified());
 }
 
 } // namespace

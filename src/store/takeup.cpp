@@ -11,17 +11,17 @@
 MenuState menuStates(const Tournament &state)
 {
     MenuState m = MenuState::initial();
-    if (!state.started)
+    if (!state.started())
         return m;
     m.enable(Cmd::Ouvrir);
     m.enable(Cmd::Enregistrer);
-    if (!state.opened) { // nothing to work on until "Nouveau" or "Ouvrir"
+    if (!state.opened()) { // nothing to work on until "Nouveau" or "Ouvrir"
         m.disable(Cmd::MenuJoueurs);
         m.disable(Cmd::MenuTables);
         m.disable(Cmd::MenuClassements);
         return m;
     }
-    const QStringList &playerRegisterList = state.playerRegisterList;
+    const QStringList &playerRegisterList = state.playerRegisterList();
     m.enable(Cmd::MenuJoueurs);
     if (!entries::anySeated(playerRegisterList)) {
         m.enable(Cmd::Inscription);
@@ -33,8 +33,8 @@ MenuState menuStates(const Tournament &state)
         m.disable(Cmd::MenuClassements);
         return m;
     }
-    const bool scored = !state.finishedRounds.isEmpty() || state.roundStarted;
-    const bool roundTwoBegun = !state.finishedRounds.isEmpty();
+    const bool scored = !state.finishedRounds().isEmpty() || state.roundStarted();
+    const bool roundTwoBegun = !state.finishedRounds().isEmpty();
     m.disable(Cmd::Inscription);
     m.hide(Cmd::AttribuerPositions);
     m.show(Cmd::AnnulerAttribution);
@@ -83,15 +83,16 @@ Outcome emptyRepeatedRound(const WorkingFiles &files)
 
 Outcome takeUpTournament(Tournament &state, const FileSource &files)
 {
-    state.playerRegisterList.clear();
-    state.forgetRoundsAndIncidents();
-    state.currentRound = 1;
-    state.generalRanking = {};
-    state.opened = true;
+    Tournament::Data taken = state.data();
+    taken.playerRegisterList.clear();
+    taken.forgetRoundsAndIncidents();
+    taken.currentRound = 1;
+    taken.generalRanking = {};
+    taken.opened = true;
     bool seated = false;
-    Outcome outcome = state.loadDescription(files);
+    Outcome outcome = taken.loadDescription(files);
     if (outcome.ok())
-        outcome = files.readIfPresent(workingfile::registered, state.playerRegisterList);
+        outcome = files.readIfPresent(workingfile::registered, taken.playerRegisterList);
     // A position.tmp without seats is what a cancelled draw leaves: the register kept changing in
     // inscrits.tmp since, so that file holds it.
     if (outcome.ok() && files.exists(workingfile::registered) && files.exists(workingfile::positions)) {
@@ -99,12 +100,13 @@ Outcome takeUpTournament(Tournament &state, const FileSource &files)
         outcome = files.read(workingfile::positions, positions);
         seated = outcome.ok() && entries::anySeated(positions);
         if (seated)
-            state.playerRegisterList = positions;
+            taken.playerRegisterList = positions;
     }
-    entries::sort(state.playerRegisterList);
+    entries::sort(taken.playerRegisterList);
     if (outcome.ok() && seated) {
-        outcome = state.loadRoundsAndIncidents(files);
-        state.currentRound = int(state.finishedRounds.size()) + 1;
+        outcome = taken.loadRoundsAndIncidents(files);
+        taken.currentRound = int(taken.finishedRounds.size()) + 1;
     }
+    state.restore(std::move(taken));
     return outcome;
 }

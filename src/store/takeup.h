@@ -7,7 +7,7 @@
 
 class FileSource;
 class WorkingFiles;
-struct Tournament;
+class Tournament;
 
 // The state of every command, from the tournament alone: the one place the menus are decided,
 // applied by the main window after every change, and the same after a recovery as during work.

@@ -184,7 +184,7 @@ Opened openTournament(Tournament &state, const WorkingFiles &files, const QStrin
     const QList<Section> &sections = read.sections;
 
     const Outcome removed = files.removeMatching(QStringLiteral("*.tmp"));
-    state.modified = false;
+    state.setModified(false);
     for (const Section &section : sections) {
         opened.outcome = files.write(sectionFile(section.name), section.lines);
         if (!opened.outcome.ok())

@@ -8,7 +8,7 @@
 #include <QStringList>
 
 class WorkingFiles;
-struct Tournament;
+class Tournament;
 
 // The tournament file: [INITIAL] with the date and place, then every working file that
 // exists, each under its section header, then TOUR1, TOUR2, ... up to the first gap.

@@ -25,20 +25,135 @@ void MovementSettings::setValue(QChar seat, int v)
     }
 }
 
+void Tournament::listen(const QObject *context, std::function<void(Changes)> listener)
+{
+    m_listeners.push_back({context, std::move(listener)});
+}
+
+void Tournament::tell(Changes what)
+{
+    std::erase_if(m_listeners, [](const Listener &l) { return !l.context; });
+    // By index: a listener may add another.
+    for (size_t i = 0; i < m_listeners.size(); ++i)
+        if (m_listeners[i].context)
+            m_listeners[i].call(what);
+}
+
+void Tournament::changed(Changes what)
+{
+    if (!m_data.modified) {
+        m_data.modified = true;
+        what |= Modified;
+    }
+    tell(what);
+}
+
+namespace {
+// What differs between two states of a tournament.
+Tournament::Changes differences(const Tournament::Data &a, const Tournament::Data &b)
+{
+    Tournament::Changes what;
+    const auto differ = [&what](bool different, Tournament::Changes part) {
+        if (different)
+            what |= part;
+    };
+    differ(a.playerRegisterList != b.playerRegisterList, Tournament::Register | Tournament::Seats);
+    differ(a.scoreList != b.scoreList || a.roundStarted != b.roundStarted, Tournament::Scores);
+    differ(a.currentRound != b.currentRound ||
+               !std::equal(a.finishedRounds.begin(), a.finishedRounds.end(), b.finishedRounds.begin(),
+                           b.finishedRounds.end()),
+           Tournament::Rounds);
+    differ(a.movementList != b.movementList, Tournament::Movements);
+    differ(a.penalties != b.penalties || a.exclusions != b.exclusions, Tournament::Incidents);
+    differ(a.date != b.date || a.place != b.place, Tournament::Description);
+    differ(a.tournamentFile != b.tournamentFile, Tournament::File);
+    differ(a.modified != b.modified, Tournament::Modified);
+    differ(a.started != b.started || a.opened != b.opened, Tournament::Stage);
+    differ(!(a.movement == b.movement) || a.printFont.family != b.printFont.family ||
+               a.printFont.size != b.printFont.size,
+           Tournament::Settings);
+    return what;
+}
+} // namespace
+
+void Tournament::restore(Data data)
+{
+    const Changes what = differences(m_data, data);
+    m_data = std::move(data);
+    if (what)
+        tell(what);
+}
+
+Outcome Tournament::setRegister(const QStringList &lines)
+{
+    const Outcome written = platform().files.write(workingfile::registered, lines);
+    if (written.ok()) {
+        m_data.playerRegisterList = lines;
+        changed(Register);
+    }
+    return written;
+}
+
+Outcome Tournament::setSeats(const QStringList &lines)
+{
+    const Outcome written = platform().files.write(workingfile::positions, lines);
+    if (written.ok()) {
+        m_data.playerRegisterList = lines;
+        changed(Register | Seats);
+    }
+    return written;
+}
+
+Outcome Tournament::saveRegister() const
+{
+    return platform().files.write(workingfile::registered, m_data.playerRegisterList);
+}
+
+void Tournament::adoptRegister(const QStringList &lines)
+{
+    m_data.playerRegisterList = lines;
+    changed(Register);
+}
+
+Outcome Tournament::setScores(const QStringList &lines)
+{
+    const Outcome written = platform().files.write(workingfile::currentRound, lines);
+    if (written.ok()) {
+        m_data.scoreList = lines;
+        m_data.roundStarted = true;
+        changed(Scores);
+    }
+    return written;
+}
+
+Outcome Tournament::setMovements(const QStringList &lines)
+{
+    const Outcome written = platform().files.write(workingfile::movements, lines);
+    if (written.ok()) {
+        m_data.movementList = lines;
+        changed(Movements);
+    }
+    return written;
+}
+
 Outcome Tournament::addPenalty(const QString &seatCode, int value)
 {
     const QString line = seatCode + QLatin1Char('=') + QString::number(value);
     const Outcome appended = platform().files.append(workingfile::penalties, line);
-    if (appended.ok())
-        penalties.append(line);
+    if (appended.ok()) {
+        m_data.penalties.append(line);
+        changed(Incidents);
+    }
     return appended;
 }
 
 Outcome Tournament::addExclusion(const QString &seatCode)
 {
     const Outcome appended = platform().files.append(workingfile::exclusions, seatCode);
-    if (appended.ok())
-        exclusions.append(seatCode);
+    if (appended.ok()) {
+        m_data.exclusions.append(seatCode);
+        changed(Incidents);
+    }
     return appended;
 }
 
@@ -47,39 +162,25 @@ Outcome Tournament::liftExclusions()
     const WorkingFiles &files = platform().files;
     const Outcome removed =
         files.exists(workingfile::exclusions) ? files.remove(workingfile::exclusions) : Outcome::success();
-    if (removed.ok())
-        exclusions.clear();
+    if (removed.ok()) {
+        m_data.exclusions.clear();
+        changed(Incidents);
+    }
     return removed;
-}
-
-Outcome Tournament::saveScores()
-{
-    const Outcome written = platform().files.write(workingfile::currentRound, scoreList);
-    roundStarted = roundStarted || written.ok();
-    return written;
-}
-
-Outcome Tournament::saveRegister() const
-{
-    return platform().files.write(workingfile::registered, playerRegisterList);
-}
-
-Outcome Tournament::savePositions() const
-{
-    return platform().files.write(workingfile::positions, playerRegisterList);
 }
 
 Outcome Tournament::setDescription(const QString &newDate, const QString &newPlace)
 {
     const Outcome written = platform().files.write(workingfile::initial, {newDate, newPlace});
     if (written.ok()) {
-        date = newDate;
-        place = newPlace;
+        m_data.date = newDate;
+        m_data.place = newPlace;
+        changed(Description);
     }
     return written;
 }
 
-Outcome Tournament::loadDescription(const FileSource &files)
+Outcome Tournament::Data::loadDescription(const FileSource &files)
 {
     QStringList lines;
     if (!files.exists(workingfile::initial))
@@ -94,30 +195,54 @@ Outcome Tournament::loadDescription(const FileSource &files)
 
 Outcome Tournament::archiveRound()
 {
-    if (Outcome o = platform().files.write(workingfile::finishedRound(currentRound), scoreList); !o.ok())
+    const int round = m_data.currentRound;
+    if (Outcome o = platform().files.write(workingfile::finishedRound(round), m_data.scoreList); !o.ok())
         return o;
-    finishedRounds.truncate(currentRound - 1);
-    finishedRounds.append(scoreList);
-    scoreList.clear();
+    m_data.finishedRounds.truncate(round - 1);
+    m_data.finishedRounds.append(m_data.scoreList);
+    m_data.scoreList.clear();
+    changed(Rounds | Scores);
     return Outcome::success();
 }
 
 Outcome Tournament::reopenLastRound()
 {
     const WorkingFiles &files = platform().files;
-    const int previous = currentRound - 1;
-    scoreList = finishedRound(previous);
-    if (Outcome o = saveScores(); !o.ok())
+    const int previous = m_data.currentRound - 1;
+    if (Outcome o = setScores(finishedRound(previous)); !o.ok())
         return o;
     const QString name = workingfile::finishedRound(previous);
     if (files.exists(name))
         if (Outcome o = files.remove(name); !o.ok())
             return o;
-    finishedRounds.truncate(previous - 1);
+    m_data.finishedRounds.truncate(previous - 1);
+    changed(Rounds);
     return Outcome::success();
 }
 
+Outcome Tournament::dropRoundInProgress()
+{
+    const WorkingFiles &files = platform().files;
+    m_data.scoreList.clear();
+    m_data.roundStarted = false;
+    changed(Scores);
+    return files.exists(workingfile::currentRound) ? files.remove(workingfile::currentRound) : Outcome::success();
+}
+
+void Tournament::setCurrentRound(int round)
+{
+    m_data.currentRound = round;
+    changed(Rounds);
+}
+
 Outcome Tournament::loadRoundsAndIncidents(const FileSource &files)
+{
+    const Outcome loaded = m_data.loadRoundsAndIncidents(files);
+    tell(Scores | Rounds | Movements | Incidents);
+    return loaded;
+}
+
+Outcome Tournament::Data::loadRoundsAndIncidents(const FileSource &files)
 {
     forgetRoundsAndIncidents();
     for (int n = 1; files.exists(workingfile::finishedRound(n)); ++n) {
@@ -136,7 +261,7 @@ Outcome Tournament::loadRoundsAndIncidents(const FileSource &files)
     return Outcome::success();
 }
 
-void Tournament::forgetRoundsAndIncidents()
+void Tournament::Data::forgetRoundsAndIncidents()
 {
     scoreList.clear();
     roundStarted = false;
@@ -144,4 +269,52 @@ void Tournament::forgetRoundsAndIncidents()
     finishedRounds.clear();
     penalties.clear();
     exclusions.clear();
+}
+
+void Tournament::setStarted()
+{
+    m_data.started = true;
+    m_data.movementList.clear();
+    m_data.modified = false;
+    tell(Stage | Movements | Modified);
+}
+
+void Tournament::setOpened(bool opened)
+{
+    m_data.opened = opened;
+    tell(Stage);
+}
+
+void Tournament::setTournamentFile(const QString &path, bool modified)
+{
+    m_data.tournamentFile = path;
+    m_data.modified = modified;
+    tell(File | Modified);
+}
+
+void Tournament::setModified(bool modified)
+{
+    if (m_data.modified == modified)
+        return;
+    m_data.modified = modified;
+    tell(Modified);
+}
+
+void Tournament::setMovementSettings(const MovementSettings &movement)
+{
+    if (movement == m_data.movement)
+        return;
+    m_data.movement = movement;
+    tell(Settings);
+}
+
+void Tournament::setPrintFont(const PrintFont &font)
+{
+    m_data.printFont = font;
+    tell(Settings);
+}
+
+void Tournament::setGeneralRanking(RankingTable table)
+{
+    m_data.generalRanking = std::move(table);
 }

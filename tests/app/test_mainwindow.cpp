@@ -68,7 +68,7 @@ private slots:
         });
         QVERIFY(p.exists(QStringLiteral("penal.tmp")));
         QVERIFY(!act(app, "Joueurs")->isEnabled());
-        QCOMPARE(app.state().place, QStringLiteral("rubrique non servie"));
+        QCOMPARE(app.state().place(), QStringLiteral("rubrique non servie"));
 
         // The next "Nouveau" starts afresh; confirmed, its date and place are written at once.
         drive(dialog, triggering(app, "Nouveau"), [&] {
@@ -78,13 +78,13 @@ private slots:
         });
         QCOMPARE(p.files(), (QStringList{QStringLiteral("INITIAL.TMP"), QStringLiteral("notes.txt")}));
         QCOMPARE(p.bytes(QStringLiteral("INITIAL.TMP")), QByteArray("08/12/2026\r\nSalle des f\xEAtes\r\n"));
-        QCOMPARE(app.state().place, QStringLiteral("Salle des fêtes"));
+        QCOMPARE(app.state().place(), QStringLiteral("Salle des fêtes"));
         QVERIFY(act(app, "Joueurs")->isEnabled());
         QVERIFY(act(app, "&Inscription")->isEnabled());
         QVERIFY(!act(app, "&Attribuer les positions")->isEnabled());
         QVERIFY(act(app, "&Attribuer les positions")->isVisible());
         QVERIFY(!act(app, "Tables")->isEnabled());
-        QVERIFY(app.state().modified);
+        QVERIFY(app.state().modified());
     }
 
     void newTournamentAsksBeforeDiscarding()
@@ -92,7 +92,7 @@ private slots:
         TestPlatform p;
         p.write(QStringLiteral("inscrits.tmp"), {QStringLiteral("DUPONT Jean")});
         Application app;
-        app.state().modified = true;
+        arrange(app.state(), [&](Tournament::Data &d) { d.modified = true; });
         p.messages.answers = {Messages::No};
         trigger(app, "Nouveau");
         QCOMPARE(p.messages.boxes.size(), 1);
@@ -114,8 +114,8 @@ private slots:
         });
         QCOMPARE(p.messages.boxes.size(), 1);
         QVERIFY(p.messages.boxes[0].text.contains(QStringLiteral("[")));
-        QCOMPARE(app.state().place, QStringLiteral("Lyon"));
-        QCOMPARE(app.state().date, QStringLiteral("08/12/2026"));
+        QCOMPARE(app.state().place(), QStringLiteral("Lyon"));
+        QCOMPARE(app.state().date(), QStringLiteral("08/12/2026"));
     }
 
     void quitPrompt()
@@ -130,7 +130,7 @@ private slots:
         QVERIFY(!app.mainWindow().isVisible());
 
         app.mainWindow().show();
-        app.state().modified = true;
+        arrange(app.state(), [&](Tournament::Data &d) { d.modified = true; });
         p.messages.answers = {Messages::Yes};
         p.fileDialogs.saveAnswers = {p.path(QStringLiteral("club.trt"))};
         trigger(app, "&Quitter");
@@ -140,19 +140,19 @@ private slots:
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Attention"));
         QVERIFY(app.mainWindow().isVisible()); // Yes saves and stays
         QVERIFY(p.exists(QStringLiteral("club.trt")));
-        QVERIFY(!app.state().modified);
+        QVERIFY(!app.state().modified());
         trigger(app, "&Quitter"); // saved: closes without asking
         QCOMPARE(p.messages.boxes.size(), 1);
         QVERIFY(!app.mainWindow().isVisible());
 
         // "Annuler" (or Escape) takes the quit back.
         app.mainWindow().show();
-        app.state().modified = true;
+        arrange(app.state(), [&](Tournament::Data &d) { d.modified = true; });
         p.messages.answers = {Messages::Cancel};
         trigger(app, "&Quitter");
         QCOMPARE(p.messages.boxes.last().buttons, Messages::Yes | Messages::No | Messages::Cancel);
         QVERIFY(app.mainWindow().isVisible());
-        QVERIFY(app.state().modified);
+        QVERIFY(app.state().modified());
 
         p.messages.answers = {Messages::No};
         trigger(app, "&Quitter");

@@ -115,7 +115,7 @@ void openExample(Application &app, TestPlatform &p)
     app.mainWindow().firstActivation();
     p.fileDialogs.openAnswers = {QStringLiteral(EXAMPLE_FILE)};
     choose(app, "&Ouvrir");
-    QCOMPARE(app.state().currentRound, 4);
+    QCOMPARE(app.state().currentRound(), 4);
 }
 
 // "Exporter" with that list and format, saved at path; false when the dialog never showed.
@@ -159,7 +159,7 @@ private slots:
         openExample(app, p);
         p.messages.clear();
         const QMap<QString, QByteArray> files = tournaments::snapshot(p);
-        const QStringList register_ = app.state().playerRegisterList;
+        const QStringList register_ = app.state().playerRegisterList();
         QTemporaryDir out;
         struct Case
         {
@@ -235,8 +235,8 @@ private slots:
         }
         // Nothing changes but the files written.
         QCOMPARE(tournaments::snapshot(p), files);
-        QCOMPARE(app.state().playerRegisterList, register_);
-        QVERIFY(!app.state().modified);
+        QCOMPARE(app.state().playerRegisterList(), register_);
+        QVERIFY(!app.state().modified());
         QVERIFY(p.messages.boxes.isEmpty());
     }
 
@@ -249,13 +249,13 @@ private slots:
         QCOMPARE(a.lastRound, 0);
         QVERIFY(!exporting::allowed(a, {List::RoundRanking, Format::Csv, 1}));
         for (int r = 1; r <= 4; ++r)
-            state.finishedRounds << tournaments::round(6, r);
-        state.currentRound = 5;
-        state.roundStarted = true;
+            arrange(state, [&](Tournament::Data &d) { d.finishedRounds << tournaments::round(6, r); });
+        arrange(state, [&](Tournament::Data &d) { d.currentRound = 5; });
+        arrange(state, [&](Tournament::Data &d) { d.roundStarted = true; });
         a = exporting::available(state);
         QVERIFY(a.generalRanking && a.pcn);
         QCOMPARE(a.lastRound, 4); // round 5 has no score yet
-        state.scoreList = tournaments::round(6, 5).mid(0, 4);
+        arrange(state, [&](Tournament::Data &d) { d.scoreList = tournaments::round(6, 5).mid(0, 4); });
         QCOMPARE(exporting::available(state).lastRound, 5);
         const exporting::Table withPcn = exporting::table(state, {List::GeneralRanking, Format::Csv, 1, true});
         QCOMPARE(withPcn.header.last(), QStringLiteral("PCN"));
@@ -284,7 +284,7 @@ private slots:
         Application app;
         newTournament(app);
         registerPlayers(app, {{"BRI\"ERE;X", "Anne"}, {"DUPONT", u("élodie")}, {"SEUL", ""}, {"LE GALL", "Jo"}});
-        const QStringList before = app.state().playerRegisterList;
+        const QStringList before = app.state().playerRegisterList();
         const QString path = p.path(QStringLiteral("joueurs.csv"));
         QVERIFY(exportTo(app, p, {List::Players}, path));
         const QByteArray first = p.bytes(QStringLiteral("joueurs.csv"));
@@ -309,11 +309,11 @@ private slots:
 
         p.messages.clear();
         newTournament(app);
-        QVERIFY(app.state().playerRegisterList.isEmpty());
+        QVERIFY(app.state().playerRegisterList().isEmpty());
         p.fileDialogs.openAnswers = {path};
         auto &report = app.window<ImportReportDialog>();
         QVERIFY(drive(report, choosing(app, "Importer"), [&] { click(report, "OKBtn"); }));
-        QCOMPARE(app.state().playerRegisterList, before);
+        QCOMPARE(app.state().playerRegisterList(), before);
     }
 };
 

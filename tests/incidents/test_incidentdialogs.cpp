@@ -96,7 +96,7 @@ private slots:
         });
         QCOMPARE(p.help.keywords, (QStringList{QStringLiteral("incident"), QStringLiteral("sommaire")}));
         QVERIFY(!p.exists(QStringLiteral("penal.tmp")));
-        QVERIFY(!app.state().modified); // Cancel records nothing
+        QVERIFY(!app.state().modified()); // Cancel records nothing
 
         // The value stays as the director left it; the list is refilled, never doubled.
         run<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(p.messages.boxes[1].text, QStringLiteral("Vous pénalisez SIMON Hugo EST 4 de -20 points."));
         QCOMPARE(p.messages.boxes[1].icon, Messages::Icon::Question);
         QCOMPARE(p.read(QStringLiteral("penal.tmp")), (QStringList{QStringLiteral("S2=50"), QStringLiteral("E4=-20")}));
-        QVERIFY(app.state().modified);
+        QVERIFY(app.state().modified());
     }
 
     // A seat word between blanks in a name ("DU NORD", "LE SUD") is no seat: such players are
@@ -175,7 +175,7 @@ private slots:
         });
         QVERIFY(p.messages.boxes.isEmpty());
         QVERIFY(!p.exists(QStringLiteral("penal.tmp")));
-        QVERIFY(app.state().modified);
+        QVERIFY(app.state().modified());
 
         // No: nothing written, the dialog closes.
         p.messages.answers = {Messages::No};
@@ -215,9 +215,11 @@ private slots:
         TestPlatform p;
         Application app;
         tournaments::seat(p, app, seated);
-        app.state().scoreList = {QStringLiteral("N2=40"),  QStringLiteral("S2=-10"), QStringLiteral("E2=-20"),
-                                 QStringLiteral("O2=-10"), QStringLiteral("N3=5"),   QStringLiteral("S3=25"),
-                                 QStringLiteral("E3=-15"), QStringLiteral("O3=-15")};
+        arrange(app.state(), [](Tournament::Data &d) {
+            d.scoreList = {QStringLiteral("N2=40"),  QStringLiteral("S2=-10"), QStringLiteral("E2=-20"),
+                           QStringLiteral("O2=-10"), QStringLiteral("N3=5"),   QStringLiteral("S3=25"),
+                           QStringLiteral("E3=-15"), QStringLiteral("O3=-15")};
+        });
         auto &swap = app.window<SwapDialog>();
         run<SwapReminderDialog>(app, "intervertir &deux joueurs", [&](SwapReminderDialog &reminder) {
             QCOMPARE(reminder.windowTitle(), QStringLiteral("Dialogue"));
@@ -250,9 +252,9 @@ private slots:
                                      QStringLiteral("O2=-10"), QStringLiteral("N3=5"),   QStringLiteral("S2=25"),
                                      QStringLiteral("E3=-15"), QStringLiteral("O3=-15")};
         QCOMPARE(p.read(QStringLiteral("tour.tmp")), swapped);
-        QCOMPARE(app.state().scoreList, swapped);
+        QCOMPARE(app.state().scoreList(), swapped);
         QVERIFY(p.messages.boxes.isEmpty());
-        QVERIFY(app.state().modified);
+        QVERIFY(app.state().modified());
 
         // A second opening lists every player once.
         run<SwapReminderDialog>(app, "intervertir &deux joueurs", [&](SwapReminderDialog &reminder) {
@@ -292,9 +294,11 @@ private slots:
         TestPlatform p;
         Application app;
         tournaments::seat(p, app, seated);
-        app.state().scoreList = {QStringLiteral("N3=60"), QStringLiteral("S3=-20"), QStringLiteral("E3=-20"),
-                                 QStringLiteral("O3=-20")};
-        const QStringList before = app.state().scoreList;
+        arrange(app.state(), [](Tournament::Data &d) {
+            d.scoreList = {QStringLiteral("N3=60"), QStringLiteral("S3=-20"), QStringLiteral("E3=-20"),
+                           QStringLiteral("O3=-20")};
+        });
+        const QStringList before = app.state().scoreList();
         auto &swap = app.window<SwapDialog>();
         auto swapping = [&](std::function<void()> inSwap) {
             run<SwapReminderDialog>(app, "intervertir &deux joueurs", [&](SwapReminderDialog &reminder) {
@@ -334,9 +338,9 @@ private slots:
         QCOMPARE(p.messages.boxes.size(), 3);
         QVERIFY(p.messages.boxes[2].text.contains(QStringLiteral("Aucun joueur")));
 
-        QCOMPARE(app.state().scoreList, before);
+        QCOMPARE(app.state().scoreList(), before);
         QVERIFY(!p.exists(QStringLiteral("tour.tmp")));
-        QVERIFY(app.state().modified);
+        QVERIFY(app.state().modified());
     }
 
     void exclusionAndRecovery()
@@ -379,13 +383,13 @@ private slots:
         QCOMPARE(p.read(QStringLiteral("exclu.tmp")), QStringList{QStringLiteral("E2")});
 
         // "Récupérer les exclus": the file goes, the dialog stays; a new exclusion starts a new file.
-        app.state().modified = false;
+        arrange(app.state(), [&](Tournament::Data &d) { d.modified = false; });
         const int boxes = int(p.messages.boxes.size());
         run<ExclusionDialog>(app, "&Exclure un joueur", [&](ExclusionDialog &d) {
             child<QPushButton>(d, "RecupererBtn")->click();
             QVERIFY(d.isVisible());
             QVERIFY(!p.exists(QStringLiteral("exclu.tmp")));
-            QVERIFY(app.state().modified);
+            QVERIFY(app.state().modified());
             child<QPushButton>(d, "RecupererBtn")->click(); // nothing left to lift
             pick(child<QComboBox>(d, "ComboBox1"), QStringLiteral("VINCENT Rose OUEST 4"));
             child<QPushButton>(d, "OKBtn")->click();
@@ -404,7 +408,7 @@ private slots:
         p.write(QStringLiteral("tour2.tmp"), roundScores);
         p.write(QStringLiteral("tour.tmp"), roundScores);
         QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
-        app.state().currentRound = 3;
+        arrange(app.state(), [&](Tournament::Data &d) { d.currentRound = 3; });
         auto penalise = [&](const char *entry, int value) {
             run<PenaltyDialog>(app, "&Pénaliser un joueur", [&](PenaltyDialog &d) {
                 pick(child<QComboBox>(d, "ComboBox1"), QString::fromUtf8(entry));

@@ -107,7 +107,7 @@ private slots:
         QVERIFY(files.addPenalty(QStringLiteral("N3"), -150).ok());
         QVERIFY(files.addPenalty(QStringLiteral("S12"), 50).ok());
         QVERIFY(files.addPenalty(QStringLiteral("N3"), -150).ok());
-        QCOMPARE(files.penalties, p.read(QStringLiteral("penal.tmp")));
+        QCOMPARE(files.penalties(), p.read(QStringLiteral("penal.tmp")));
         QCOMPARE(p.read(QStringLiteral("penal.tmp")),
                  (QStringList{QStringLiteral("N3=-150"), QStringLiteral("S12=50"), QStringLiteral("N3=-150")}));
 
@@ -120,7 +120,7 @@ private slots:
         QVERIFY(p.exists(QStringLiteral("penal.tmp")));
         QVERIFY(files.addExclusion(QStringLiteral("E2")).ok());
         QCOMPARE(p.read(QStringLiteral("exclu.tmp")), QStringList{QStringLiteral("E2")});
-        QCOMPARE(files.exclusions, QStringList{QStringLiteral("E2")});
+        QCOMPARE(files.exclusions(), QStringList{QStringLiteral("E2")});
     }
 
     void swapRefusals()

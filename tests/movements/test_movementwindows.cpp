@@ -44,8 +44,8 @@ private slots:
         TestPlatform p;
         Application app;
         auto &dialog = app.window<MovementSettingsDialog>();
-        MovementSettings &s = app.state().movement;
-        s.est = 3; // as automaticMovements leaves it after round 3 at 6 tables
+        // as automaticMovements leaves it after round 3 at 6 tables
+        arrange(app.state(), [](Tournament::Data &d) { d.movement.est = 3; });
 
         drive(dialog, triggering(app, "&Déplacements"), [&] {
             QCOMPARE(values(dialog), (QList<int>{0, 2, -2, 1})); // Nord, Est, Ouest, Sud
@@ -65,10 +65,10 @@ private slots:
             clickWithMouse(dialog, "CancelBtn");
         });
         // Cancel undoes nothing, and is no edit.
-        QVERIFY(!s.fft);
-        QCOMPARE((std::array{s.nord, s.est, s.ouest, s.sud}), (std::array{0, 4, -4, 1}));
-        QVERIFY(s.pcnCoefficient);
-        QVERIFY(!app.state().modified);
+        QVERIFY(!app.state().movement().fft);
+        QCOMPARE((std::array{app.state().movement().nord, app.state().movement().est, app.state().movement().ouest, app.state().movement().sud}), (std::array{0, 4, -4, 1}));
+        QVERIFY(app.state().movement().pcnCoefficient);
+        QVERIFY(!app.state().modified());
 
         drive(dialog, triggering(app, "&Déplacements"), [&] {
             QCOMPARE(values(dialog), (QList<int>{0, 4, -4, 1}));
@@ -88,9 +88,9 @@ private slots:
             clickWithMouse(dialog, "HelpBtn");
             clickWithMouse(dialog, "OKBtn");
         });
-        QVERIFY(s.fft && !s.byRanking);
-        QCOMPARE(s.est, 2);
-        QVERIFY(app.state().modified);
+        QVERIFY(app.state().movement().fft && !app.state().movement().byRanking);
+        QCOMPARE(app.state().movement().est, 2);
+        QVERIFY(app.state().modified());
         QCOMPARE(p.help.keywords, QStringList{"depltour"});
     }
 
@@ -100,8 +100,8 @@ private slots:
         p.write("depl.tmp", {"N2=0", "E2=2", "O2=-2", "S2=1"});
         Application app;
         Tournament &s = app.state();
-        s.playerRegisterList = seatedRegister(5);
-        s.currentRound = 2;
+        arrange(s, [&](Tournament::Data &d) { d.playerRegisterList = seatedRegister(5); });
+        arrange(s, [&](Tournament::Data &d) { d.currentRound = 2; });
         QVERIFY(s.loadRoundsAndIncidents(platform().files).ok());
         auto &view = app.window<PositionsViewDialog>();
         QImage tableOne;
@@ -121,7 +121,7 @@ private slots:
                 child<QSpinBox>(view, "SpinEdit2")->setValue(t);
             clickWithMouse(view, "OKBtn");
         });
-        QCOMPARE(s.movementList.size(), 4);
+        QCOMPARE(s.movementList().size(), 4);
         QVERIFY(p.messages.boxes.isEmpty());
         // Only the four labels of the table shown are left on the picture.
         QCOMPARE(child<QLabel>(view, "Image1")->pixmap().toImage(), tableOne);
@@ -138,8 +138,8 @@ private slots:
         QCOMPARE(p.messages.boxes.size(), 1);
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Impossible"));
 
-        s.playerRegisterList = seatedRegister(6);
-        s.movement.fft = false;
+        arrange(s, [&](Tournament::Data &d) { d.playerRegisterList = seatedRegister(6); });
+        arrange(s, [&](Tournament::Data &d) { d.movement.fft = false; });
         p.messages.clear();
         for (int opening = 0; opening < 2; ++opening) {
             drive(view, triggering(app, "V&oir la position des joueurs"), [&] { clickWithMouse(view, "OKBtn"); });
@@ -156,7 +156,7 @@ private slots:
         TestPlatform p;
         Application app;
         Tournament &s = app.state();
-        s.playerRegisterList = seatedRegister(4, 1);
+        arrange(s, [&](Tournament::Data &d) { d.playerRegisterList = seatedRegister(4, 1); });
         auto &view = app.window<PositionsViewDialog>();
         auto &print = app.window<PositionsPrintDialog>();
         bool printOpened = false;
@@ -177,7 +177,7 @@ private slots:
         p.printing.where = QStringLiteral("Aucune imprimante n'est installée.");
         Application app;
         Tournament &s = app.state();
-        s.playerRegisterList = seatedRegister(10);
+        arrange(s, [&](Tournament::Data &d) { d.playerRegisterList = seatedRegister(10); });
         auto &print = app.window<PositionsPrintDialog>();
         drive(print, triggering(app, "&Imprimer la position"), [&] {
             QCOMPARE(child<QSpinBox>(print, "SpinEdit1")->value(), 10);
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(p.messages.texts(), QStringList{"Aucune imprimante n'est installée."});
 
         // The rounds are kept; Cancel prints nothing; the table count follows the register.
-        s.playerRegisterList = seatedRegister(3);
+        arrange(s, [&](Tournament::Data &d) { d.playerRegisterList = seatedRegister(3); });
         drive(print, triggering(app, "&Imprimer la position"), [&] {
             QCOMPARE(child<QSpinBox>(print, "SpinEdit1")->value(), 3);
             QCOMPARE(child<QSpinBox>(print, "SpinEdit2")->value(), 3);
@@ -199,7 +199,7 @@ private slots:
         });
         QCOMPARE(p.printing.documents.size(), 1);
 
-        s.playerRegisterList.clear();
+        arrange(s, [&](Tournament::Data &d) { d.playerRegisterList.clear(); });
         const bool opened = drive(print, triggering(app, "&Imprimer la position"), [] {});
         QVERIFY(!opened);
         QCOMPARE(p.messages.boxes.last().title, QStringLiteral("Impossible"));

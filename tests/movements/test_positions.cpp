@@ -15,11 +15,11 @@ namespace {
 int startRounds(Tournament &state, int upTo)
 {
     int changes = 0;
-    for (int r = state.currentRound + 1; r <= upTo; ++r) {
+    for (int r = state.currentRound() + 1; r <= upTo; ++r) {
         const RoundMovements movements = startRoundMovements(state, r);
-        state.movementList << movements.lines;
+        arrange(state, [&](Tournament::Data &d) { d.movementList << movements.lines; });
         changes += movements.changeNext;
-        state.currentRound = r;
+        arrange(state, [&](Tournament::Data &d) { d.currentRound = r; });
     }
     return changes;
 }
@@ -56,11 +56,11 @@ private slots:
     void shiftRuleAndForecast()
     {
         Tournament state = seatedState(5);
-        state.movement.fft = false;
+        arrange(state, [&](Tournament::Data &d) { d.movement.fft = false; });
         QCOMPARE(tableInRound(state, 3, 1).seatCodes, (Codes{"N3", "S3", "E3", "O3"}));
 
-        state.movementList = {"N2=0", "E2=2", "O2=-2", "S2=1"};
-        state.currentRound = 2;
+        arrange(state, [&](Tournament::Data &d) { d.movementList = {"N2=0", "E2=2", "O2=-2", "S2=1"}; });
+        arrange(state, [&](Tournament::Data &d) { d.currentRound = 2; });
         const SeatedTable t1 = tableInRound(state, 1, 2);
         QCOMPARE(t1.seatCodes, (Codes{"N1", "S5", "E4", "O3"}));
         QCOMPARE(t1.shown, (Codes{"1", "5", "4", "3"}));
@@ -68,12 +68,12 @@ private slots:
 
         // Round 3 not started: forecast one round of the current settings on top of round 2.
         QCOMPARE(tableInRound(state, 1, 3).seatCodes[3], QStringLiteral("O5"));
-        state.movement.est = 4;
+        arrange(state, [&](Tournament::Data &d) { d.movement.est = 4; });
         QCOMPARE(tableInRound(state, 1, 4).seatCodes[2], QStringLiteral("E1")); // 1 - 2 - 2 × 4 = -9
         QCOMPARE(tableInRound(state, 1, 2).seatCodes[2], QStringLiteral("E4")); // recorded rounds ignore it
 
         // A hand-edited huge value neither hangs nor overflows.
-        state.movementList = {"E2=2000000000"};
+        arrange(state, [&](Tournament::Data &d) { d.movementList = {"E2=2000000000"}; });
         QCOMPARE(tableInRound(state, 1, 2).seatCodes[2], QStringLiteral("E1"));
 
         QCOMPARE(tableInRound(state, 6, 2).seatCodes[0], QString());
@@ -83,7 +83,7 @@ private slots:
     void threeTablesWrapSeveralTimes()
     {
         Tournament state = seatedState(3);
-        state.movement.fft = false;
+        arrange(state, [&](Tournament::Data &d) { d.movement.fft = false; });
         startRounds(state, 4);
         for (int t = 1; t <= 3; ++t)
             QCOMPARE(tableInRound(state, t, 4).seatCodes[2], QStringLiteral("E%1").arg(t));
@@ -99,22 +99,24 @@ private slots:
         QCOMPARE(movementChangeNotice().title, QStringLiteral("Mouvements spéciaux"));
         QCOMPARE(movementChangeNotice().icon, Messages::Icon::Information);
         QCOMPARE(startRounds(state, 5), 1);
-        QCOMPARE(state.movementList.mid(4, 4), (QStringList{"N3=0", "E3=3", "O3=-1", "S3=1"}));
-        QCOMPARE(state.movementList.mid(8, 4), (QStringList{"N4=0", "E4=2", "O4=-2", "S4=1"}));
-        QCOMPARE(state.movementList.mid(12, 4), (QStringList{"N5=0", "E5=2", "O5=-1", "S5=1"}));
+        QCOMPARE(state.movementList().mid(4, 4), (QStringList{"N3=0", "E3=3", "O3=-1", "S3=1"}));
+        QCOMPARE(state.movementList().mid(8, 4), (QStringList{"N4=0", "E4=2", "O4=-2", "S4=1"}));
+        QCOMPARE(state.movementList().mid(12, 4), (QStringList{"N5=0", "E5=2", "O5=-1", "S5=1"}));
 
         // Not special: the base values every round, never a warning; FFT off: the settings as they are.
         p.messages.clear();
         Tournament seven = seatedState(7);
         startRounds(seven, 9);
         QVERIFY(p.messages.boxes.isEmpty());
-        QCOMPARE(seven.movementList.mid(28, 4), (QStringList{"N9=0", "E9=2", "O9=-2", "S9=1"}));
+        QCOMPARE(seven.movementList().mid(28, 4), (QStringList{"N9=0", "E9=2", "O9=-2", "S9=1"}));
         Tournament manual = seatedState(6);
-        setAutomaticFft(manual.movement, false);
-        manual.movement.nord = 3;
+        arrange(manual, [&](Tournament::Data &d) {
+            setAutomaticFft(d.movement, false);
+            d.movement.nord = 3;
+        });
         startRounds(manual, 3);
         QVERIFY(p.messages.boxes.isEmpty());
-        QCOMPARE(manual.movementList.mid(4, 4), (QStringList{"N3=3", "E3=2", "O3=-2", "S3=1"}));
+        QCOMPARE(manual.movementList().mid(4, 4), (QStringList{"N3=3", "E3=2", "O3=-2", "S3=1"}));
     }
 
     void warningExactlyBeforeAnOverride()
@@ -184,7 +186,7 @@ private slots:
                 for (int table = 1; table <= t; ++table) {
                     const SeatedTable seated = tableInRound(state, table, r);
                     for (const QString &code : seated.seatCodes)
-                        QVERIFY2(position(state.movement, code, r, t) == table,
+                        QVERIFY2(position(state.movement(), code, r, t) == table,
                                  qPrintable(QStringLiteral("%1 tables, round %2, %3").arg(t).arg(r).arg(code)));
                 }
         }
@@ -234,11 +236,11 @@ private slots:
         QVERIFY(!smallFieldMode(seatedState(2)));
         QVERIFY(!smallFieldMode(seatedState(5)));
         Tournament unseated;
-        unseated.playerRegisterList = QStringList(14, QStringLiteral("JOUEUR"));
+        arrange(unseated, [&](Tournament::Data &d) { d.playerRegisterList = QStringList(14, QStringLiteral("JOUEUR")); });
         QVERIFY(!smallFieldMode(unseated)); // 4 tables short of two players
-        unseated.playerRegisterList << QStringLiteral("DERNIER");
+        arrange(unseated, [&](Tournament::Data &d) { d.playerRegisterList << QStringLiteral("DERNIER"); });
         QVERIFY(smallFieldMode(unseated));
-        four.movement.fft = false;
+        arrange(four, [&](Tournament::Data &d) { d.movement.fft = false; });
         QVERIFY(!smallFieldMode(four));
         QCOMPARE(viewLabels(tableInRound(four, 2, 1)), (Codes{"Nord 2", "Sud 2", "Est 2", "Ouest 2"}));
     }

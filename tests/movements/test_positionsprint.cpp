@@ -39,14 +39,16 @@ QMap<int, QList<int>> rules(const RecordingCanvas &canvas)
 Tournament longNames(int tables, int size, int chairs = 0)
 {
     Tournament state = seatedState(tables, chairs);
-    for (QString &line : state.playerRegisterList) {
-        const RegisterLine split = splitRegisterLine(line);
-        QString name = split.name;
-        while (name.size() < 60)
-            name += QStringLiteral("ABCDEFGHIJ");
-        line = name.left(60) + QStringLiteral(" = ") + split.seatCode;
-    }
-    state.printFont.size = size;
+    arrange(state, [&](Tournament::Data &d) {
+        for (QString &line : d.playerRegisterList) {
+            const RegisterLine split = splitRegisterLine(line);
+            QString name = split.name;
+            while (name.size() < 60)
+                name += QStringLiteral("ABCDEFGHIJ");
+            line = name.left(60) + QStringLiteral(" = ") + split.seatCode;
+        }
+        d.printFont.size = size;
+    });
     return state;
 }
 
@@ -120,7 +122,7 @@ private slots:
 
         // A register that fills page 2 exactly gives a third page with its frame and footer only,
         // as every printout does.
-        state.playerRegisterList.removeLast();
+        arrange(state, [&](Tournament::Data &d) { d.playerRegisterList.removeLast(); });
         RecordingCanvas exact;
         exact.height = 2500;
         printPositions(exact, state, 10, 6);
@@ -134,7 +136,7 @@ private slots:
         RecordingCanvas canvas;
         canvas.height = 500; // L = 4: the first row already passes the page-full test
         Tournament state;
-        state.playerRegisterList = {"A = N1", "B = S1", "C = E1"};
+        arrange(state, [&](Tournament::Data &d) { d.playerRegisterList = {"A = N1", "B = S1", "C = E1"}; });
         QVERIFY(printPositions(canvas, state, 1, 2));
         QCOMPARE(canvas.pages(), 2);
         QCOMPARE(canvas.find("A ").page, 1);
@@ -146,7 +148,7 @@ private slots:
     {
         RecordingCanvas canvas;
         Tournament state = seatedState(2);
-        state.playerRegisterList.prepend("DURAND Paul");
+        arrange(state, [&](Tournament::Data &d) { d.playerRegisterList.prepend("DURAND Paul"); });
         printPositions(canvas, state, 2, 4);
         QCOMPARE(canvas.find("DURAND Paul").x, 100);
         QVERIFY(rowOf(canvas, "DURAND Paul").isEmpty());
@@ -170,7 +172,7 @@ private slots:
                  (QStringList{"n° 2", "1 Sud", "2 Ouest", "3 Sud", "4 Est", "2 Nord", "1 Sud", "2 Ouest", "3 Sud"}));
 
         RecordingCanvas manual;
-        state.movement.fft = false;
+        arrange(state, [&](Tournament::Data &d) { d.movement.fft = false; });
         printPositions(manual, state, 4, 3);
         QCOMPARE(rowOf(manual, "JOUEUR S1 "), (QStringList{"Sud 1", "1", "2", "3"}));
 
@@ -199,7 +201,7 @@ private slots:
         const int P = 4690 - 500 - 6 * (300 + 100);
         QCOMPARE(canvas.find("POSITION").x, P);
         QCOMPARE(canvas.find("tour 6").x, P + 500 + 5 * 400 + 200 - 150);
-        const QString first = splitRegisterLine(state.playerRegisterList.first()).name;
+        const QString first = splitRegisterLine(state.playerRegisterList().first()).name;
         const Op name = canvas.find(first.left(30) + QStringLiteral("…")); // 31 characters: up to P less two blanks
         QCOMPARE(name.x, 100);
         QCOMPARE(name.size, 10);

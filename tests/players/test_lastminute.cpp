@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(p.messages.boxes[1].title, QStringLiteral("Tables incomplètes !"));
         QCOMPARE(p.messages.boxes[3].title, QStringLiteral("Table incomplète !"));
         QCOMPARE(p.messages.boxes[3].icon, Messages::Icon::Information);
-        const QStringList &list = app.state().playerRegisterList;
+        const QStringList &list = app.state().playerRegisterList();
         QCOMPARE(lineAt(list, QStringLiteral("N1")), QStringLiteral("RETARD Anne = N1"));
         QCOMPARE(lineAt(list, QStringLiteral("N2")), QStringLiteral("TARDIF Anne = N2"));
         QCOMPARE(lineAt(list, QStringLiteral("N3")), QStringLiteral("DERNIER Anne = N3"));
@@ -126,7 +126,7 @@ private slots:
             click(dialog, "CloseBtn"); // three surnames: no question, nothing stored
         });
         QVERIFY(p.messages.boxes.isEmpty());
-        const QStringList &list = app.state().playerRegisterList;
+        const QStringList &list = app.state().playerRegisterList();
         QCOMPARE(list.size(), 16);
         QCOMPARE(lineAt(list, QStringLiteral("N4")), QStringLiteral("NORD Nicolas = N4"));
         QCOMPARE(lineAt(list, QStringLiteral("S4")), QStringLiteral("SUD Sarah = S4"));
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(p.messages.boxes[0].text, QStringLiteral("Enregistrer la table en cours ?"));
         QCOMPARE(p.messages.boxes[1].text,
                  QStringLiteral("Je n'ai trouvé aucun inscrit.\r\nOuverture des inscriptions."));
-        QCOMPARE(app.state().playerRegisterList, (QStringList{"A A = N1", "B B = S1", "C C = E1", "D D = O1"}));
+        QCOMPARE(app.state().playerRegisterList(), (QStringList{"A A = N1", "B B = S1", "C C = E1", "D D = O1"}));
         QVERIFY(shown(app, "&Annuler l'attribution"));
         QVERIFY(shown(app, "Echanger les positions"));
         QVERIFY(!usable(app, "&Inscription"));
@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(p.messages.boxes.size(), 1);
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("ajout d'une table"));
         QCOMPARE(p.messages.boxes[0].text, QStringLiteral("vous devez attribuer les positions"));
-        QCOMPARE(app.state().playerRegisterList.size(), 6);
+        QCOMPARE(app.state().playerRegisterList().size(), 6);
     }
 
     void exchangeFindsTheWholeSeatCode()
@@ -189,7 +189,7 @@ private slots:
         TestPlatform p;
         Application app;
         seatPlayers(app, p, 48); // 12 tables
-        const QStringList before = app.state().playerRegisterList;
+        const QStringList before = app.state().playerRegisterList();
         auto &dialog = app.window<ExchangeDialog>();
         const auto name = [&](const char *code) {
             const QString line = lineAt(before, QString::fromLatin1(code));
@@ -221,14 +221,14 @@ private slots:
             table2->setValue(5);
             click(dialog, "OKBtn");
         });
-        const QStringList &list = app.state().playerRegisterList;
+        const QStringList &list = app.state().playerRegisterList();
         QCOMPARE(lineAt(list, QStringLiteral("N2")), name("S5") + QStringLiteral(" = N2"));
         QCOMPARE(lineAt(list, QStringLiteral("S5")), name("N2") + QStringLiteral(" = S5"));
         for (int i = 0; i < list.size(); ++i) // every other line where it stood
             if (!list[i].endsWith(QStringLiteral(" = N2")) && !list[i].endsWith(QStringLiteral(" = S5")))
                 QCOMPARE(list[i], before[i]);
         QCOMPARE(p.read(QStringLiteral("position.tmp")), list);
-        QVERIFY(app.state().modified);
+        QVERIFY(app.state().modified());
         QVERIFY(!usable(app, "&Inscription"));
 
         // The selections stay for the next time; Cancel changes nothing.
@@ -238,7 +238,7 @@ private slots:
             QCOMPARE(child<QLineEdit>(dialog, "Edit2")->text(), name("N2"));
             click(dialog, "CancelBtn");
         });
-        QCOMPARE(app.state().playerRegisterList, list);
+        QCOMPARE(app.state().playerRegisterList(), list);
     }
 
     void anEmptyChairCanBeExchanged()
@@ -247,7 +247,7 @@ private slots:
         Application app;
         seatPlayers(app, p, 7); // the empty chair at N1
         auto &dialog = app.window<ExchangeDialog>();
-        const QString o2 = lineAt(app.state().playerRegisterList, QStringLiteral("O2"));
+        const QString o2 = lineAt(app.state().playerRegisterList(), QStringLiteral("O2"));
         drive(dialog, choosing(app, "Echanger les positions"), [&] {
             child<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(0);
             child<QSpinBox>(dialog, "SpinEdit1")->setValue(1);
@@ -256,7 +256,7 @@ private slots:
             QCOMPARE(child<QLineEdit>(dialog, "Edit1")->text(), QStringLiteral(" CHAISE VIDE 1"));
             click(dialog, "OKBtn");
         });
-        const QStringList &list = app.state().playerRegisterList;
+        const QStringList &list = app.state().playerRegisterList();
         QCOMPARE(lineAt(list, QStringLiteral("O2")), QStringLiteral(" CHAISE VIDE 1 = O2"));
         QCOMPARE(lineAt(list, QStringLiteral("N1")),
                  o2.left(o2.indexOf(QStringLiteral(" = "))) + QStringLiteral(" = N1"));
@@ -267,7 +267,7 @@ private slots:
             type(complete, "Edit1", QStringLiteral("TARD"));
             click(complete, "OKBtn");
         });
-        QCOMPARE(lineAt(app.state().playerRegisterList, QStringLiteral("O2")), QStringLiteral("TARD  = O2"));
+        QCOMPARE(lineAt(app.state().playerRegisterList(), QStringLiteral("O2")), QStringLiteral("TARD  = O2"));
     }
 
     void majdialMatchesTheWholeSeatCode()
@@ -292,7 +292,7 @@ private slots:
 private:
     static int lastminuteChairs(Application &app)
     {
-        return int(std::count_if(app.state().playerRegisterList.begin(), app.state().playerRegisterList.end(),
+        return int(std::count_if(app.state().playerRegisterList().begin(), app.state().playerRegisterList().end(),
                                  entries::isEmptyChair));
     }
 };

@@ -53,9 +53,9 @@ private slots:
         registerPlayers(app, numberedPlayers(15, QStringLiteral("NOM")));
         registerPlayers(app, {{"PION", "joueur"}});
         registerPlayers(app, {}); // a second visit keeps the order
-        QCOMPARE(listing(app), app.state().playerRegisterList);
+        QCOMPARE(listing(app), app.state().playerRegisterList());
         choose(app, "&Impression");
-        QCOMPARE(printed(p).names, app.state().playerRegisterList);
+        QCOMPARE(printed(p).names, app.state().playerRegisterList());
         QVERIFY(printed(p).seats.isEmpty()); // 16 lines, but no seat to number
     }
 
@@ -80,7 +80,7 @@ private slots:
         for (int i = 0; i < 20; ++i) { // "Ouest 3" back to "O3": each row is its register line
             const QString seat = rows.seats[i];
             QCOMPARE(rows.names[i] + QStringLiteral("= ") + seat.front() + seat.mid(seat.indexOf(QLatin1Char(' ')) + 1),
-                     app.state().playerRegisterList[i]);
+                     app.state().playerRegisterList()[i]);
         }
     }
 
@@ -98,7 +98,7 @@ private slots:
         TestPlatform p;
         Application app;
         seatPlayers(app, p, players);
-        app.state().movement.fft = false;
+        arrange(app.state(), [&](Tournament::Data &d) { d.movement.fft = false; });
         for (const QString &line : listing(app))
             QVERIFY2(!line.contains(QStringLiteral("Joueur")), qPrintable(line));
         choose(app, "&Impression");
@@ -110,7 +110,8 @@ private slots:
         expected.sort();
         QCOMPARE(numbers, expected);
 
-        app.state().movement.fft = true; // on screen too, with the automatic FFT movements
+        // on screen too, with the automatic FFT movements
+        arrange(app.state(), [](Tournament::Data &d) { d.movement.fft = true; });
         const QStringList shown = listing(app);
         QCOMPARE(shown.size(), players);
         for (const QString &line : shown)
@@ -126,7 +127,7 @@ private slots:
         QStringList lines;
         for (int i = 1; i <= 57; ++i)
             lines << QStringLiteral("JOUEUR%1 Prenom = S%2").arg(i, 2, 10, QLatin1Char('0')).arg(i);
-        app.state().playerRegisterList = lines;
+        arrange(app.state(), [&](Tournament::Data &d) { d.playerRegisterList = lines; });
         choose(app, "&Impression");
         const RecordingCanvas &canvas = p.printing.last;
         QCOMPARE(p.printing.documents.last(), QStringLiteral("Liste des joueurs"));
@@ -145,7 +146,7 @@ private slots:
         QCOMPARE(canvas.find(QStringLiteral("Page 1")).y, 6730);
 
         // One line more: it opens the second page at row 1, without the title.
-        app.state().playerRegisterList << QStringLiteral("ZOE Prenom = N58");
+        arrange(app.state(), [&](Tournament::Data &d) { d.playerRegisterList << QStringLiteral("ZOE Prenom = N58"); });
         choose(app, "&Impression");
         QCOMPARE(p.printing.last.find(QStringLiteral("ZOE Prenom ")).y, 110);
         QCOMPARE(p.printing.last.find(QStringLiteral("ZOE Prenom ")).page, 2);
@@ -158,7 +159,7 @@ private slots:
     {
         Tournament state;
         const QString name = QString(100, QLatin1Char('N'));
-        state.playerRegisterList = {name + QStringLiteral(" = O24"), name};
+        arrange(state, [&](Tournament::Data &d) { d.playerRegisterList = {name + QStringLiteral(" = O24"), name}; });
         RecordingCanvas canvas;
         QVERIFY(playerlist::print(canvas, state));
         // 2390 - 100 - 100 = 2190 units: 43 characters; 4690 - 100: 91 characters.

@@ -170,7 +170,7 @@ private slots:
                                                      "un (« Tournoi › Ouvrir »).")});
         newTournament(app);
         registerPlayers(app, {{"MARTIN", "Paul"}});
-        app.state().modified = false;
+        arrange(app.state(), [&](Tournament::Data &d) { d.modified = false; });
         const QString path = writeFile(p, QStringLiteral("club.csv"), "Nom;Prénom\nZOLA;Emile\nMARTIN;paul\nA=B;x\n");
         auto &report = app.window<ImportReportDialog>();
         p.fileDialogs.openAnswers = {QString(), path, path};
@@ -187,12 +187,12 @@ private slots:
                        "Lignes refusées :\n  ligne 4 : « A=B x » : ") + equalsRefused);
             click(report, "CancelBtn");
         }));
-        QCOMPARE(app.state().playerRegisterList, QStringList{"MARTIN Paul"});
-        QVERIFY(!app.state().modified);
+        QCOMPARE(app.state().playerRegisterList(), QStringList{"MARTIN Paul"});
+        QVERIFY(!app.state().modified());
         QVERIFY(drive(report, choosing(app, "Importer"), [&] { click(report, "OKBtn"); }));
-        QCOMPARE(app.state().playerRegisterList, (QStringList{"MARTIN Paul", "ZOLA Emile"}));
-        QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), app.state().playerRegisterList);
-        QVERIFY(app.state().modified);
+        QCOMPARE(app.state().playerRegisterList(), (QStringList{"MARTIN Paul", "ZOLA Emile"}));
+        QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), app.state().playerRegisterList());
+        QVERIFY(app.state().modified());
     }
 
     void closedWithRegistration()

@@ -36,7 +36,7 @@ private slots:
                 " A Wei",       "DE LA TOUR Anne", "DUPONT Jean", "DUPONT Jean", QString::fromUtf8("DURAND élodie"),
                 "MARTIN Pierre"};
             QCOMPARE(itemsOf(child<QListWidget>(form, "ListBox1")), expected);
-            QCOMPARE(app.state().playerRegisterList, expected);
+            QCOMPARE(app.state().playerRegisterList(), expected);
             QCOMPARE(child<QLineEdit>(form, "Edit3")->text(), QStringLiteral("6"));
             // On disk already, window still open: a power cut now loses no name.
             QCOMPARE(p.bytes(QStringLiteral("inscrits.tmp")),
@@ -44,8 +44,8 @@ private slots:
                                 "MARTIN Pierre\r\n"));
             child<QPushButton>(form, "CloseBtn")->click();
         });
-        QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), app.state().playerRegisterList);
-        QVERIFY(app.state().modified);
+        QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), app.state().playerRegisterList());
+        QVERIFY(app.state().modified());
         QVERIFY(usable(app, "&Attribuer les positions")); // 6 entries
     }
 
@@ -72,7 +72,7 @@ private slots:
                  QStringLiteral("« DUPONT Jean » est déjà inscrit. Voulez-vous l'inscrire une seconde fois ?"));
         QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Question);
         QCOMPARE(p.messages.boxes[0].buttons, Messages::Yes | Messages::No | Messages::NoByDefault);
-        QCOMPARE(app.state().playerRegisterList, (QStringList{"DUPONT Jean", "DUPONT Jean"}));
+        QCOMPARE(app.state().playerRegisterList(), (QStringList{"DUPONT Jean", "DUPONT Jean"}));
     }
 
     void refusedNamesKeepWhatWasTyped()

@@ -81,14 +81,14 @@ private slots:
         expected[1] = QStringLiteral("DUPOND Jean = N3");
         QCOMPARE(p.read(QStringLiteral("position.tmp")), expected);
         QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), unseated(expected));
-        QCOMPARE(app.state().playerRegisterList, expected);
-        QVERIFY(app.state().modified);
+        QCOMPARE(app.state().playerRegisterList(), expected);
+        QVERIFY(app.state().modified());
 
         // A name in lower case stays so, and goes to its sorted place everywhere.
         correct(app, p, QStringLiteral("BERNARD Luc EST 2"), QStringLiteral("zorro luc"));
         expected.removeFirst();
         expected.append(QStringLiteral("zorro luc = E2")); // after ZOLA
-        QCOMPARE(app.state().playerRegisterList, expected);
+        QCOMPARE(app.state().playerRegisterList(), expected);
         QCOMPARE(p.read(QStringLiteral("position.tmp")), expected);
         QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), unseated(expected));
     }
@@ -98,9 +98,9 @@ private slots:
         TestPlatform p;
         Application app;
         seated(app, p, fourTables()); // 16 lines, automatic FFT movements: player numbers
-        QVERIFY(app.state().movement.fft);
+        QVERIFY(app.state().movement().fft);
         correct(app, p, QString::fromUtf8("MOREAU Louis Joueur n° 6"), QStringLiteral("MOREAUX Louis"));
-        QCOMPARE(app.state().playerRegisterList.at(6), QStringLiteral("MOREAUX Louis = S2"));
+        QCOMPARE(app.state().playerRegisterList().at(6), QStringLiteral("MOREAUX Louis = S2"));
         QVERIFY(p.read(QStringLiteral("position.tmp")).contains(QStringLiteral("MOREAUX Louis = S2")));
         QVERIFY(p.read(QStringLiteral("inscrits.tmp")).contains(QStringLiteral("MOREAUX Louis")));
     }
@@ -126,7 +126,7 @@ private slots:
 
         QFile::remove(p.path(QStringLiteral("inscrits.tmp"))); // lost: counts as empty, not created
         correct(app, p, QStringLiteral("MARTIN Anne"), QStringLiteral("MARTINE Anne"));
-        QCOMPARE(app.state().playerRegisterList, (QStringList{"DUPOND Jean", "MARTINE Anne"}));
+        QCOMPARE(app.state().playerRegisterList(), (QStringList{"DUPOND Jean", "MARTINE Anne"}));
         QVERIFY(!p.exists(QStringLiteral("inscrits.tmp")));
         QVERIFY(p.messages.boxes.size() == 2); // the two questions, no error
     }
@@ -138,7 +138,7 @@ private slots:
         seated(app, p, fourTables());
         for (Messages::Button answer : {Messages::No, Messages::Cancel})
             correct(app, p, QStringLiteral("DUPONT Jean Joueur n° 9"), QStringLiteral("DUPOND Jean"), answer);
-        QCOMPARE(app.state().playerRegisterList, fourTables());
+        QCOMPARE(app.state().playerRegisterList(), fourTables());
         QCOMPARE(p.read(QStringLiteral("position.tmp")), fourTables());
 
         // Cancel in the listing: no dialog, no question.
@@ -169,7 +169,7 @@ private slots:
         });
         QCOMPARE(p.messages.boxes.size(), 3);
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Nom refusé"));
-        QCOMPARE(app.state().playerRegisterList, fourTables());
+        QCOMPARE(app.state().playerRegisterList(), fourTables());
     }
 };
 

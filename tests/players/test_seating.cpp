@@ -22,7 +22,7 @@ QString codeOf(const QString &line)
 // The menus the main window shows for this tournament, once started and opened.
 MenuState menusOf(Tournament &state)
 {
-    state.started = state.opened = true;
+    arrange(state, [&](Tournament::Data &d) { d.started = d.opened = true; });
     return menuStates(state);
 }
 
@@ -50,9 +50,9 @@ private slots:
         QFETCH(bool, threePlayerTables);
         TestPlatform p;
         Tournament state;
-        state.playerRegisterList = players(n);
+        arrange(state, [&](Tournament::Data &d) { d.playerRegisterList = players(n); });
         QVERIFY(seating::drawSeats(state, threePlayerTables).ok());
-        QVERIFY(state.modified);
+        QVERIFY(state.modified());
         const int r = (4 - n % 4) % 4;
         const MenuState menus = menusOf(state);
         QCOMPARE(menus.isEnabled(Cmd::MenuTables), r == 0 || threePlayerTables);
@@ -66,7 +66,7 @@ private slots:
             QCOMPARE(question.icon, Messages::Icon::Question);
         }
         if (r > 0 && !threePlayerTables) {
-            QCOMPARE(state.playerRegisterList, players(n));
+            QCOMPARE(state.playerRegisterList(), players(n));
             QVERIFY(!p.exists(QStringLiteral("position.tmp")));
             QVERIFY(menus.isVisible(Cmd::AttribuerPositions));
             QVERIFY(menus.isEnabled(Cmd::Inscription));
@@ -74,7 +74,7 @@ private slots:
             return;
         }
         const int tables = (n + r) / 4;
-        const QStringList &list = state.playerRegisterList;
+        const QStringList &list = state.playerRegisterList();
         QCOMPARE(list.size(), 4 * tables);
         const QStringList original = players(n);
         QSet<QString> codes;
@@ -102,18 +102,18 @@ private slots:
         for (int n : {0, 1, 2, 5}) {
             TestPlatform p;
             Tournament state;
-            state.playerRegisterList = players(n);
+            arrange(state, [&](Tournament::Data &d) { d.playerRegisterList = players(n); });
             QVERIFY(!seating::refusalOfDraw(n).isEmpty());
             QVERIFY(seating::drawSeats(state, true).ok());
-            QCOMPARE(state.playerRegisterList, players(n));
+            QCOMPARE(state.playerRegisterList(), players(n));
             QVERIFY(!p.exists(QStringLiteral("position.tmp")));
         }
         TestPlatform p; // three players make one three-player table
         Tournament state;
-        state.playerRegisterList = players(3);
+        arrange(state, [&](Tournament::Data &d) { d.playerRegisterList = players(3); });
         QVERIFY(seating::drawSeats(state, true).ok());
-        QCOMPARE(state.playerRegisterList.first(), entries::emptyChair(1));
-        QCOMPARE(state.playerRegisterList.size(), 4);
+        QCOMPARE(state.playerRegisterList().first(), entries::emptyChair(1));
+        QCOMPARE(state.playerRegisterList().size(), 4);
     }
 
     void seedsGiveDifferentDraws()
@@ -123,9 +123,9 @@ private slots:
             TestPlatform p;
             p.random.reseed(seed);
             Tournament state;
-            state.playerRegisterList = players(24);
+            arrange(state, [&](Tournament::Data &d) { d.playerRegisterList = players(24); });
             QVERIFY(seating::drawSeats(state, true).ok());
-            draws << state.playerRegisterList;
+            draws << state.playerRegisterList();
         }
         QVERIFY(draws[0] != draws[1]);
     }
@@ -150,17 +150,19 @@ private slots:
     {
         TestPlatform p;
         Tournament state;
-        state.playerRegisterList = players(6);
-        state.playerRegisterList[2] = QStringLiteral("MARTIN "); // a player with no first name
-        const QStringList before = state.playerRegisterList;
+        arrange(state, [&](Tournament::Data &d) {
+            d.playerRegisterList = players(6);
+            d.playerRegisterList[2] = QStringLiteral("MARTIN "); // a player with no first name
+        });
+        const QStringList before = state.playerRegisterList();
         QVERIFY(seating::drawSeats(state, true).ok());
-        const QStringList firstDraw = state.playerRegisterList;
+        const QStringList firstDraw = state.playerRegisterList();
         QCOMPARE(p.read(QStringLiteral("position.tmp")).size(), 8);
 
-        state.modified = false;
+        arrange(state, [&](Tournament::Data &d) { d.modified = false; });
         QVERIFY(seating::cancelDraw(state, false).ok());
-        QVERIFY(state.modified); // set as the command starts
-        QCOMPARE(state.playerRegisterList, firstDraw);
+        QVERIFY(state.modified()); // set as the command starts
+        QCOMPARE(state.playerRegisterList(), firstDraw);
         const Prompt question = seating::cancelQuestion();
         QCOMPARE(question.title, QStringLiteral("Annuler l'attribution des places"));
         QCOMPARE(question.text, QStringLiteral("En êtes-vous sûr ?"));
@@ -168,7 +170,7 @@ private slots:
         QCOMPARE(question.buttons, Messages::Yes | Messages::No | Messages::NoByDefault);
 
         QVERIFY(seating::cancelDraw(state, true).ok());
-        QCOMPARE(state.playerRegisterList, before);
+        QCOMPARE(state.playerRegisterList(), before);
         QCOMPARE(p.read(QStringLiteral("position.tmp")), before);
         const MenuState menus = menusOf(state);
         QVERIFY(menus.isEnabled(Cmd::Inscription));
@@ -179,8 +181,8 @@ private slots:
         QVERIFY(!menus.isVisible(Cmd::CompleterTable));
 
         QVERIFY(seating::drawSeats(state, true).ok());
-        QVERIFY(state.playerRegisterList != firstDraw); // a new draw
-        QCOMPARE(state.playerRegisterList.size(), 8);
+        QVERIFY(state.playerRegisterList() != firstDraw); // a new draw
+        QCOMPARE(state.playerRegisterList().size(), 8);
     }
 
     void cancelRefusedOnceSomethingIsRecorded_data()
@@ -202,22 +204,22 @@ private slots:
         QFETCH(QString, line);
         TestPlatform p;
         Tournament state;
-        state.playerRegisterList = players(8);
+        arrange(state, [&](Tournament::Data &d) { d.playerRegisterList = players(8); });
         QVERIFY(seating::drawSeats(state, true).ok());
         p.write(file, {line});
         if (file == QLatin1String("tour.tmp"))
-            state.scoreList = {line};
-        const QStringList seated = state.playerRegisterList;
+            arrange(state, [&](Tournament::Data &d) { d.scoreList = {line}; });
+        const QStringList seated = state.playerRegisterList();
         const QMap<QString, QByteArray> before = tournaments::snapshot(p);
-        state.modified = false;
+        arrange(state, [&](Tournament::Data &d) { d.modified = false; });
         p.messages.clear();
 
         const Result<QString> refusal = seating::refusalOfCancel(state);
         QVERIFY(refusal.outcome().ok());
         QVERIFY(refusal.value().contains(QStringLiteral("ne peut plus être annulée")));
-        QCOMPARE(state.playerRegisterList, seated);
+        QCOMPARE(state.playerRegisterList(), seated);
         QVERIFY(menusOf(state).isVisible(Cmd::AnnulerAttribution));
-        QVERIFY(!state.modified);
+        QVERIFY(!state.modified());
         QCOMPARE(tournaments::snapshot(p), before);
     }
 
@@ -245,10 +247,10 @@ private slots:
         QVERIFY(usable(app, "&Annuler l'attribution"));
         QVERIFY(usable(app, "Echanger les positions"));
 
-        app.state().modified = false;
+        arrange(app.state(), [&](Tournament::Data &d) { d.modified = false; });
         p.messages.answers = {Messages::Yes};
         choose(app, "&Annuler l'attribution");
-        QVERIFY(app.state().modified);
+        QVERIFY(app.state().modified());
         QCOMPARE(p.read(QStringLiteral("position.tmp")), p.read(QStringLiteral("inscrits.tmp")));
         QVERIFY(usable(app, "&Inscription"));
         QVERIFY(usable(app, "&Attribuer les positions"));

@@ -205,8 +205,8 @@ private slots:
     {
         TestPlatform p;
         Tournament s;
-        s.playerRegisterList = seatedRegister(2, 1, Names::ByNumber); // a CHAISE VIDE at N1
-        s.currentRound = 1;
+        arrange(s, [](Tournament::Data &d) { d.playerRegisterList = seatedRegister(2, 1, Names::ByNumber); }); // a CHAISE VIDE at N1
+        arrange(s, [&](Tournament::Data &d) { d.currentRound = 1; });
         // No score file at all.
         RankingTable t = buildGeneralRanking(s);
         QCOMPARE(t.rows(), (QList<QStringList>{{noRanking, "", ""}}));
@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(t.cell(0, 0), QStringLiteral("JOUEUR2 Paul "));
 
         // Round 3 in progress: round 2 complete, round 3 incomplete (left out), penalties, exclusion.
-        s.currentRound = 3;
+        arrange(s, [&](Tournament::Data &d) { d.currentRound = 3; });
         p.write("tour1.tmp", scoreLines(seatCodesInTableOrder(2), {0, 100, -50, -50, 60, 20, -40, -40}));
         p.write("tour2.tmp", scoreLines(seatCodesInTableOrder(2), {0, -30, 10, 20, -10, 20, -5, -5}));
         p.write("tour.tmp", {"N1=0", "S1=1000", "E1=-500", "O1=-500"});
@@ -249,8 +249,8 @@ private slots:
     {
         TestPlatform p;
         Tournament s;
-        s.playerRegisterList = {"A a = N1", "B b = N01", "C c = S1", "D d = S1"};
-        s.currentRound = 2;
+        arrange(s, [&](Tournament::Data &d) { d.playerRegisterList = {"A a = N1", "B b = N01", "C c = S1", "D d = S1"}; });
+        arrange(s, [&](Tournament::Data &d) { d.currentRound = 2; });
         p.write("tour1.tmp", {"N1=10", "N01=20", "S1=30", "S1=40"});
         p.write("tour.tmp", {"N01=1", "N1=2", "S1=3", "n1=4"});
         p.write("penal.tmp", {"N001=-100", "S1=-1000"});
@@ -287,9 +287,9 @@ private slots:
         QCOMPARE(t.row(0).size(), 3);
 
         Tournament s;
-        s.currentRound = 4;
+        arrange(s, [&](Tournament::Data &d) { d.currentRound = 4; });
         QVERIFY(!pcnAvailable(s, t));
-        s.currentRound = 5;
+        arrange(s, [&](Tournament::Data &d) { d.currentRound = 5; });
         QVERIFY(pcnAvailable(s, t));
         t.truncate(13);
         QVERIFY(!pcnAvailable(s, t));
@@ -301,8 +301,8 @@ private slots:
     {
         TestPlatform p;
         Tournament s;
-        s.playerRegisterList = seatedRegister(4, 2, Names::ByNumber); // chairs at N1 and N2
-        s.currentRound = 5;
+        arrange(s, [](Tournament::Data &d) { d.playerRegisterList = seatedRegister(4, 2, Names::ByNumber); }); // chairs at N1 and N2
+        arrange(s, [&](Tournament::Data &d) { d.currentRound = 5; });
         const QStringList round = scoreLines(seatCodesInTableOrder(4),
                                              {0, 30, -10, -20, 0, 20, -5, -15, 10, -2, -3, -5, 0, 0, 0, 0});
         for (int r = 1; r <= 4; ++r)
@@ -343,8 +343,8 @@ private slots:
     {
         TestPlatform p;
         Tournament s;
-        s.playerRegisterList = seatedRegister(2, 0, Names::ByNumber);
-        s.currentRound = 2;
+        arrange(s, [&](Tournament::Data &d) { d.playerRegisterList = seatedRegister(2, 0, Names::ByNumber); });
+        arrange(s, [&](Tournament::Data &d) { d.currentRound = 2; });
         p.write("tour1.tmp", scoreLines(seatCodesInTableOrder(2), {10, 20, 30, -60, 5, 5, 5, -15}));
         p.write("tour.tmp", {"N1=-5", "O1=15", "E1=-20", "S1=10"});
         p.write("penal.tmp", {"O1=-1000"});
@@ -358,9 +358,9 @@ private slots:
         QCOMPARE(columnOf(t, 2), (QStringList{"20", "10", "5", "5", "5", "-15", "-60", "EXCLU"}));
         QCOMPARE(roundRanking(s, 3).size(), 0);
 
-        s.scoreList.clear();
+        arrange(s, [&](Tournament::Data &d) { d.scoreList.clear(); });
         QCOMPARE(latestRound(s), 1); // no score entered in the score list yet
-        s.scoreList = {"N1=-5"};
+        arrange(s, [&](Tournament::Data &d) { d.scoreList = {"N1=-5"}; });
         QCOMPARE(latestRound(s), 2);
     }
 };

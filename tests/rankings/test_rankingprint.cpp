@@ -17,9 +17,9 @@ RankingTable rows(int n, bool pcn)
 Tournament tournament(int round)
 {
     Tournament s;
-    s.currentRound = round;
-    s.date = QStringLiteral("08/12/2026");
-    s.place = QStringLiteral("Salle des fêtes");
+    arrange(s, [&](Tournament::Data &d) { d.currentRound = round; });
+    arrange(s, [&](Tournament::Data &d) { d.date = QStringLiteral("08/12/2026"); });
+    arrange(s, [&](Tournament::Data &d) { d.place = QStringLiteral("Salle des fêtes"); });
     return s;
 }
 
@@ -165,7 +165,7 @@ private slots:
     void ranksKeepBeforeTheNames()
     {
         Tournament state = tournament(5);
-        state.printFont.size = 24;
+        arrange(state, [&](Tournament::Data &d) { d.printFont.size = 24; });
         RecordingCanvas c = page();
         QVERIFY(printGeneralRanking(c, state, rows(96, true)));
         QCOMPARE(c.find("NOM96 ").size, 24);

@@ -59,8 +59,8 @@ void clickCell(QWidget *w, int row)
 // k - 10 in round 1 and 10 - k in round 2, so the totals cancel and round 3 decides.
 void field(TestPlatform &p, Application &app, int round)
 {
-    app.state().playerRegisterList = seatedRegister(5, 0, Names::ByNumber);
-    app.state().currentRound = round;
+    arrange(app.state(), [&](Tournament::Data &d) { d.playerRegisterList = seatedRegister(5, 0, Names::ByNumber); });
+    arrange(app.state(), [&](Tournament::Data &d) { d.currentRound = round; });
     QList<int> up, down, third;
     for (int k = 1; k <= 20; ++k) {
         up << k - 10;
@@ -103,13 +103,13 @@ private slots:
         QCOMPARE(column(&w, 2).count("0"), 18);
         QCOMPARE(column(&w, 2).count("EXCLU"), 1);
         QCOMPARE(column(&w, 1).first(), QStringLiteral("Nord 1")); // ties keep the file order
-        QCOMPARE(app.state().generalRanking.size(), 20);
+        QCOMPARE(app.state().generalRanking().size(), 20);
         QVERIFY(!child<QCheckBox>(w, "CheckBox1")->isEnabled()); // round 3
 
         clickHeader(&w, 0);
         QCOMPARE(column(&w, 0).first(), QStringLiteral("JOUEUR1 Paul "));
         QCOMPARE(column(&w, 0).at(1), QStringLiteral("JOUEUR10 Paul "));
-        QCOMPARE(app.state().generalRanking.cell(0, 0), QStringLiteral("JOUEUR1 Paul "));
+        QCOMPARE(app.state().generalRanking().cell(0, 0), QStringLiteral("JOUEUR1 Paul "));
         clickHeader(&w, 1);
         QCOMPARE(column(&w, 1).mid(0, 6), (QStringList{"Nord 1", "Nord 2", "Nord 3", "Nord 4", "Nord 5", "Sud 1"}));
         QCOMPARE(column(&w, 1).last(), QStringLiteral("Ouest 5"));
@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(p.help.keywords, (QStringList{"index", "sommaire"}));
         child<QPushButton>(w, "OKBtn")->click();
         QVERIFY(!w.isVisible());
-        QVERIFY(!app.state().modified);
+        QVERIFY(!app.state().modified());
         QVERIFY(!p.exists("classgen.dia"));
     }
 
@@ -166,8 +166,8 @@ private slots:
         QCOMPARE(column(&w, 0), before);
 
         // Printed as shown, the PCN column included, with the round on the last footer.
-        app.state().date = "08/12/2026";
-        app.state().place = "Lyon";
+        arrange(app.state(), [&](Tournament::Data &d) { d.date = "08/12/2026"; });
+        arrange(app.state(), [&](Tournament::Data &d) { d.place = "Lyon"; });
         p.printing.where = "Le document a été enregistré dans le fichier « x.pdf ».";
         child<QPushButton>(w, "Button1")->click();
         QCOMPARE(p.printing.documents, QStringList{"Classement général - tour 5"});
@@ -179,7 +179,7 @@ private slots:
         // Unchecking clears the column: a print no longer has it.
         QTest::mouseClick(pcn, Qt::LeftButton);
         QCOMPARE(headers(&w).size(), 3);
-        QCOMPARE(app.state().generalRanking.row(0).size(), 3);
+        QCOMPARE(app.state().generalRanking().row(0).size(), 3);
         child<QPushButton>(w, "Button1")->click();
         QVERIFY(p.printing.last.find("PCN").kind.isEmpty());
 
@@ -205,7 +205,7 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        app.state().playerRegisterList = seatedRegister(3, 1, Names::ByNumber);
+        arrange(app.state(), [&](Tournament::Data &d) { d.playerRegisterList = seatedRegister(3, 1, Names::ByNumber); });
         auto &w = app.window<GeneralRankingWindow>();
         trigger(app, "Général");
         QCOMPARE(column(&w, 0), QStringList{"Pas de classement possible"});
@@ -229,7 +229,7 @@ private slots:
         auto *spin = child<QSpinBox>(w, "SpinEdit1");
 
         // Round 1, nothing entered: 1 and disabled, an empty table.
-        app.state().playerRegisterList = seatedRegister(5, 0, Names::ByNumber);
+        arrange(app.state(), [&](Tournament::Data &d) { d.playerRegisterList = seatedRegister(5, 0, Names::ByNumber); });
         trigger(app, "Tour");
         QVERIFY(w.isVisible());
         QVERIFY(!w.isModal());
@@ -248,8 +248,8 @@ private slots:
         w.hide();
 
         // Two tables of round 4 entered: round 4 shows their eight players, penalties left out.
-        app.state().scoreList = scoreLines(seatCodesInTableOrder(2), {50, -10, -20, -20, 5, 5, 5, -15});
-        p.write("tour.tmp", app.state().scoreList);
+        arrange(app.state(), [&](Tournament::Data &d) { d.scoreList = scoreLines(seatCodesInTableOrder(2), {50, -10, -20, -20, 5, 5, 5, -15}); });
+        p.write("tour.tmp", app.state().scoreList());
         p.write("penal.tmp", {"N1=-1000"});
         p.write("exclu.tmp", {"E2"});
         QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
@@ -273,8 +273,8 @@ private slots:
         QCOMPARE(child<QLineEdit>(w, "Edit1")->text(), QStringLiteral("2ème"));
 
         // Printed as shown, titled with the round shown.
-        app.state().date = "08/12/2026";
-        app.state().place = "Lyon";
+        arrange(app.state(), [&](Tournament::Data &d) { d.date = "08/12/2026"; });
+        arrange(app.state(), [&](Tournament::Data &d) { d.place = "Lyon"; });
         child<QPushButton>(w, "Button1")->click();
         QCOMPARE(p.printing.documents, QStringList{"Classement du tour 3"});
         const RecordingCanvas &c = p.printing.last;

@@ -82,24 +82,24 @@ private slots:
         Boxes boxes = {"+120", "-40", "-40", "-40"};
         QCOMPARE(rounds::recordTable(state, {"N1", "S1", "E1", "O1"}, boxes).value(), -1);
         QCOMPARE(boxes[0], QStringLiteral("120"));
-        QVERIFY(state.modified);
+        QVERIFY(state.modified());
         QCOMPARE(record(state, 2, {"10", "20", "30", "-60"}), -1);
         QCOMPARE(record(state, 3, {"1", "2", "3", "-6"}), -1);
-        QCOMPARE(state.scoreList, QStringList({"N1=120", "O1=-40", "E1=-40", "S1=-40", "N2=10", "O2=-60", "E2=30",
+        QCOMPARE(state.scoreList(), QStringList({"N1=120", "O1=-40", "E1=-40", "S1=-40", "N2=10", "O2=-60", "E2=30",
                                                "S2=20", "N3=1", "O3=-6", "E3=3", "S3=2"}));
         // Table 2 again: its four lines keep their places with the new scores.
         QCOMPARE(record(state, 2, {"-5", "5", "0", "0"}), -1);
         const QStringList expected = {"N1=120", "O1=-40", "E1=-40", "S1=-40", "N2=-5", "O2=0",
                                       "E2=0",   "S2=5",   "N3=1",   "O3=-6",  "E3=3",  "S3=2"};
-        QCOMPARE(state.scoreList, expected);
+        QCOMPARE(state.scoreList(), expected);
         QCOMPARE(p.read("tour.tmp"), expected); // every table is on disk at once
 
         // An empty box takes the focus and nothing is recorded.
-        state.modified = false;
+        arrange(state, [&](Tournament::Data &d) { d.modified = false; });
         QCOMPARE(record(state, 4, {"10", "", "-10", ""}), 1);
         QCOMPARE(record(state, 4, {"", "", "", ""}), 0);
-        QCOMPARE(state.scoreList, expected);
-        QVERIFY(state.modified);
+        QCOMPARE(state.scoreList(), expected);
+        QVERIFY(state.modified());
     }
 
     void progressAtTwelveTables()
@@ -124,8 +124,8 @@ private slots:
         // Nord moves one table a round: the Nord player of table 1 in round 2 is N4.
         TestPlatform p;
         Tournament state = seated(p, 4);
-        state.movement.fft = false;
-        state.movement.nord = 1;
+        arrange(state, [&](Tournament::Data &d) { d.movement.fft = false; });
+        arrange(state, [&](Tournament::Data &d) { d.movement.nord = 1; });
         QVERIFY(rounds::startRound(state).ok());
         QCOMPARE(rounds::tableEntry(state, 1).seated.seatCodes, (Codes{"N4", "S4", "E3", "O3"}));
         record(state, 1, {"10", "-10", "0", "0"});
@@ -139,13 +139,13 @@ private slots:
     {
         TestPlatform p;
         Tournament state = seated(p, 3);
-        state.scoreList = QStringList(12, QStringLiteral("X=0"));
+        arrange(state, [&](Tournament::Data &d) { d.scoreList = QStringList(12, QStringLiteral("X=0")); });
         QVERIFY(rounds::startRound(state).ok());
         const TableEntry entry = rounds::tableEntry(state, 1);
         QCOMPARE(entry.seated.shown, (Codes{"1", "8", "7", "10"}));
         QCOMPARE(entry.names, (Codes{"JOUEUR N1 ", "JOUEUR O2 ", "JOUEUR E2 ", "JOUEUR S3 "}));
         record(state, 1, {"30", "-10", "-10", "-10"});
-        QCOMPARE(state.scoreList, QStringList({"N1=30", "S3=-10", "E2=-10", "O2=-10"}));
+        QCOMPARE(state.scoreList(), QStringList({"N1=30", "S3=-10", "E2=-10", "O2=-10"}));
         QCOMPARE(rounds::tableEntry(state, 1).scores, (Boxes{"30", "-10", "-10", "-10"}));
         QCOMPARE(rounds::progressText(state), QStringLiteral("tables restant à saisir : 2  3 "));
     }
@@ -154,29 +154,29 @@ private slots:
     {
         TestPlatform p;
         Tournament state = seated(p, 5);
-        state.movement.fft = false;
-        state.movement.nord = 0;
-        state.movement.est = 1;
-        state.movement.ouest = -1;
-        state.movement.sud = 1;
+        arrange(state, [&](Tournament::Data &d) { d.movement.fft = false; });
+        arrange(state, [&](Tournament::Data &d) { d.movement.nord = 0; });
+        arrange(state, [&](Tournament::Data &d) { d.movement.est = 1; });
+        arrange(state, [&](Tournament::Data &d) { d.movement.ouest = -1; });
+        arrange(state, [&](Tournament::Data &d) { d.movement.sud = 1; });
         QVERIFY(!rounds::roundComplete(state));
         for (int t = 1; t <= 5; ++t)
             record(state, t, {"40", "-40", "0", "0"});
         QVERIFY(rounds::roundComplete(state));
-        const QStringList round1 = state.scoreList;
+        const QStringList round1 = state.scoreList();
         QCOMPARE(rounds::newRoundQuestion(2), QStringLiteral("Voulez-vous entamer un nouveau tour (tour n° 2) ?"));
         p.write("depl.tmp", {});
-        state.modified = false;
+        arrange(state, [&](Tournament::Data &d) { d.modified = false; });
         QVERIFY(rounds::startRound(state).ok());
         QCOMPARE(p.read("tour1.tmp"), round1);
         QVERIFY(p.exists("tour.tmp"));
         QCOMPARE(p.read("tour.tmp"), QStringList()); // the finished round is not counted twice
-        QVERIFY(state.scoreList.isEmpty());
+        QVERIFY(state.scoreList().isEmpty());
         QCOMPARE(p.read("depl.tmp"), QStringList({"N2=0", "E2=1", "O2=-1", "S2=1"}));
-        QCOMPARE(state.movementList, p.read("depl.tmp"));
-        QCOMPARE(state.currentRound, 2);
-        QVERIFY(state.modified);
-        state.started = state.opened = true;
+        QCOMPARE(state.movementList(), p.read("depl.tmp"));
+        QCOMPARE(state.currentRound(), 2);
+        QVERIFY(state.modified());
+        arrange(state, [&](Tournament::Data &d) { d.started = d.opened = true; });
         QVERIFY(!menuStates(state).isVisible(Cmd::DerniereMinute));
         QVERIFY(p.messages.boxes.isEmpty());
 
@@ -193,8 +193,8 @@ private slots:
         // Six tables: round 3 changes the values, and its start warns that round 4 does again.
         TestPlatform p;
         Tournament state = seated(p, 6);
-        state.currentRound = 2;
-        state.movementList = {"N2=0", "E2=2", "O2=-1", "S2=1"};
+        arrange(state, [&](Tournament::Data &d) { d.currentRound = 2; });
+        arrange(state, [&](Tournament::Data &d) { d.movementList = {"N2=0", "E2=2", "O2=-1", "S2=1"}; });
         const Result<std::optional<Prompt>> started = rounds::startRound(state);
         QVERIFY(started.ok());
         QCOMPARE(p.read("depl.tmp").mid(4), QStringList({"N3=0", "E3=3", "O3=-1", "S3=1"}));
@@ -206,13 +206,13 @@ private slots:
     {
         TestPlatform p;
         Tournament state = seated(p, 4);
-        setByRanking(state.movement, true);
+        arrange(state, [](Tournament::Data &d) { setByRanking(d.movement, true); });
         for (int t = 1; t <= 4; ++t)
             record(state, t, {QString::number(10 * t), QString::number(-10 * t), "0", "0"});
         QVERIFY(rounds::startRound(state).ok());
-        QCOMPARE(state.generalRanking.size(), 16);
-        QCOMPARE(state.generalRanking.cell(0, 0), QStringLiteral("JOUEUR N4 "));
-        QCOMPARE(state.generalRanking.cell(0, 2), QStringLiteral("40"));
+        QCOMPARE(state.generalRanking().size(), 16);
+        QCOMPARE(state.generalRanking().cell(0, 0), QStringLiteral("JOUEUR N4 "));
+        QCOMPARE(state.generalRanking().cell(0, 2), QStringLiteral("40"));
     }
 
     void previousRoundColumns()
@@ -231,10 +231,10 @@ private slots:
     {
         TestPlatform p;
         Tournament state;
-        state.playerRegisterList = {" CHAISE VIDE 1 = N1", "dupuis Eve = S1", "DURAND Marie = E1", "ABEL Luc = O1"};
+        arrange(state, [&](Tournament::Data &d) { d.playerRegisterList = {" CHAISE VIDE 1 = N1", "dupuis Eve = S1", "DURAND Marie = E1", "ABEL Luc = O1"}; });
         p.write("tour1.tmp", {"N1=0", "O1=-30", "E1=10", "S1=20", "N9=40"});
         QVERIFY(state.loadRoundsAndIncidents(platform().files).ok());
-        state.currentRound = 2;
+        arrange(state, [&](Tournament::Data &d) { d.currentRound = 2; });
         QStringList lines = rounds::previousRoundLines(state, 1).value();
         QCOMPARE(lines.size(), 5);
         QVERIFY(lines[0].startsWith(QStringLiteral(" CHAISE VIDE 1            Nord 1"))); // a blank sorts first
@@ -254,7 +254,7 @@ private slots:
         QVERIFY(state.loadRoundsAndIncidents(platform().files).ok());
         const Outcome missing = rounds::previousRoundLines(state, 2).outcome();
         QCOMPARE(missing.error, QStringLiteral("Aucun score n'est enregistré pour le tour 2."));
-        state.playerRegisterList = {"dupuis Eve", "DURAND Marie"}; // nobody seated
+        arrange(state, [](Tournament::Data &d) { d.playerRegisterList = {"dupuis Eve", "DURAND Marie"}; }); // nobody seated
         QVERIFY(!rounds::previousRoundLines(state, 1).ok());
     }
 
@@ -264,14 +264,14 @@ private slots:
         Tournament state = seated(p, 2);
         record(state, 1, {"10", "-10", "0", "0"});
         record(state, 2, {"10", "-10", "0", "0"});
-        QCOMPARE(rounds::cancelQuestion(state.scoreList.size()),
+        QCOMPARE(rounds::cancelQuestion(state.scoreList().size()),
                  QStringLiteral("Vous allez supprimer 8 scores. En êtes-vous sûr ?"));
         QCOMPARE(rounds::cancelQuestion(0), QStringLiteral(" En êtes-vous sûr ?"));
-        state.modified = false;
+        arrange(state, [&](Tournament::Data &d) { d.modified = false; });
         QVERIFY(rounds::cancelRound(state).ok());
-        QVERIFY(state.scoreList.isEmpty());
-        QCOMPARE(state.currentRound, 1);
-        QVERIFY(state.modified);
+        QVERIFY(state.scoreList().isEmpty());
+        QCOMPARE(state.currentRound(), 1);
+        QVERIFY(state.modified());
         QVERIFY(p.exists("depl.tmp"));
         QCOMPARE(p.read("depl.tmp"), QStringList());
         QVERIFY(!p.exists("tour.tmp")); // no score left anywhere
@@ -289,22 +289,22 @@ private slots:
         const QStringList depl = {"N2=0", "E2=2", "O2=-2", "S2=1", "N3=0", "E3=2", "O3=-2", "S3=1"};
         p.write("depl.tmp", depl);
         QVERIFY(state.loadRoundsAndIncidents(platform().files).ok());
-        state.currentRound = 3;
+        arrange(state, [&](Tournament::Data &d) { d.currentRound = 3; });
         QVERIFY(rounds::cancelRound(state).ok());
-        QCOMPARE(state.currentRound, 2);
-        QCOMPARE(state.scoreList, round2);
+        QCOMPARE(state.currentRound(), 2);
+        QCOMPARE(state.scoreList(), round2);
         QCOMPARE(p.read("tour.tmp"), round2); // round 2 is the round in progress again, complete
         QVERIFY(!p.exists("tour2.tmp"));
         QCOMPARE(p.read("tour1.tmp"), round1);
         QCOMPARE(p.read("depl.tmp"), depl.mid(0, 4));
-        QCOMPARE(state.movementList, depl.mid(0, 4));
+        QCOMPARE(state.movementList(), depl.mid(0, 4));
 
         // Started again: the same archive, the movement lines of round 3 once more.
         QVERIFY(rounds::roundComplete(state));
         QVERIFY(rounds::startRound(state).ok());
         QCOMPARE(p.read("tour2.tmp"), round2);
         QCOMPARE(p.read("depl.tmp"), depl);
-        QCOMPARE(state.currentRound, 3);
+        QCOMPARE(state.currentRound(), 3);
     }
 
     void cancellingKeepsAShortMovementFile()
@@ -315,12 +315,12 @@ private slots:
         p.write("tour1.tmp", {"N1=5"});
         p.write("tour2.tmp", {"N1=6"});
         QVERIFY(state.loadRoundsAndIncidents(platform().files).ok());
-        state.currentRound = 2;
+        arrange(state, [&](Tournament::Data &d) { d.currentRound = 2; });
         QVERIFY(rounds::cancelRound(state).ok());
         QCOMPARE(p.read("depl.tmp"), QStringList({"N2=0", "E2=2", "O2=-2"}));
         QVERIFY(!p.exists("tour2.tmp")); // a stray file of the cancelled round goes too
         QCOMPARE(p.read("tour.tmp"), QStringList{"N1=5"});
-        QCOMPARE(state.currentRound, 1);
+        QCOMPARE(state.currentRound(), 1);
     }
 };
 

@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(p.read("tour.tmp"), QStringList({"N1=120", "O1=-40", "E1=-40", "S1=-40"}));
         QVERIFY(findAction(&app.mainWindow(), "Classements")->isEnabled());
         QVERIFY(!findAction(&app.mainWindow(), "&Annuler l'attribution")->isEnabled());
-        QVERIFY(app.state().modified);
+        QVERIFY(app.state().modified());
 
         // The dialog keeps its table and says what remains; "Quitter" records the balanced one shown.
         drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
@@ -167,7 +167,7 @@ private slots:
             child(d, "Edit9")->setText("7");
         });
         QCOMPARE(p.read("tour.tmp"), QStringList({"N2=30", "O2=0", "E2=0", "S2=-30"}));
-        QCOMPARE(app.state().scoreList, p.read("tour.tmp"));
+        QCOMPARE(app.state().scoreList(), p.read("tour.tmp"));
         QVERIFY(findAction(&app.mainWindow(), "Classements")->isEnabled()); // a table is on disk
     }
 
@@ -177,9 +177,9 @@ private slots:
         Application app;
         seat(p, app, seatedRegister(2));
         Tournament &state = app.state();
-        state.movement.fft = false;
-        state.movement.est = 1;
-        state.movement.ouest = -1;
+        arrange(state, [&](Tournament::Data &d) { d.movement.fft = false; });
+        arrange(state, [&](Tournament::Data &d) { d.movement.est = 1; });
+        arrange(state, [&](Tournament::Data &d) { d.movement.ouest = -1; });
         drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
             typeScores(d, {"30", "-30", "0", "0"});
             typeScores(d, {"-8", "8", "4", "-4"});
@@ -201,7 +201,7 @@ private slots:
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Attention"));
         QCOMPARE(p.messages.boxes[0].text, QStringLiteral("Voulez-vous entamer un nouveau tour (tour n° 2) ?"));
         QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Question);
-        QCOMPARE(state.currentRound, 1);
+        QCOMPARE(state.currentRound(), 1);
         QVERIFY(!p.exists("tour1.tmp"));
 
         p.messages.answers = {Messages::Yes};
@@ -215,7 +215,7 @@ private slots:
         QCOMPARE(p.read("tour1.tmp"), round1);
         QCOMPARE(p.read("tour.tmp"), QStringList());
         QCOMPARE(p.read("depl.tmp"), QStringList({"N2=0", "E2=1", "O2=-1", "S2=1"}));
-        QCOMPARE(state.currentRound, 2);
+        QCOMPARE(state.currentRound(), 2);
     }
 
     void smallFieldShowsPlayerNumbers()
@@ -223,12 +223,12 @@ private slots:
         TestPlatform p;
         Application app;
         seat(p, app, seatedRegister(3));
-        app.state().scoreList = QStringList(12, QStringLiteral("N1=0"));
+        arrange(app.state(), [&](Tournament::Data &d) { d.scoreList = QStringList(12, QStringLiteral("N1=0")); });
         drive<ScoreEntryDialog>(app, saisie, [&](ScoreEntryDialog &d) {
             QCOMPARE(fields(d, 1), QStringList({"1", "8", "7", "10"}));
             QCOMPARE(fields(d, 5), QStringList({"JOUEUR N1 ", "JOUEUR O2 ", "JOUEUR E2 ", "JOUEUR S3 "}));
         });
-        QCOMPARE(app.state().currentRound, 2);
+        QCOMPARE(app.state().currentRound(), 2);
     }
 
     void viewingAPreviousRound()
@@ -244,7 +244,7 @@ private slots:
         p.write("tour1.tmp", {"N1=10", "O1=-10", "E1=0", "S1=0"});
         p.write("tour2.tmp", {"N1=-3", "O1=1", "E1=1", "S1=1"});
         QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
-        app.state().currentRound = 3;
+        arrange(app.state(), [&](Tournament::Data &d) { d.currentRound = 3; });
         QVERIFY(drive<PreviousRoundDialog>(app, voir, [&](PreviousRoundDialog &d) {
             auto *round = child<QSpinBox>(d, "SpinEdit1");
             QCOMPARE(round->maximum(), 2);
@@ -255,7 +255,7 @@ private slots:
                                                 "DUMAS Tom                 Ouest 1                            1"}));
             p.write("tour1.tmp", {"N1=10", "O1=-10", "E1=0", "S1=0", "N7=4"}); // taken up again
             QVERIFY(app.state().loadRoundsAndIncidents(platform().files).ok());
-            app.state().currentRound = 3;
+            arrange(app.state(), [&](Tournament::Data &d) { d.currentRound = 3; });
             round->setValue(1);
             QCOMPARE(listLines(d).size(), 5);
             QCOMPARE(listLines(d).at(2),
@@ -282,8 +282,8 @@ private slots:
         p.write("tour1.tmp", round1);
         p.write("depl.tmp", {"N2=0", "E2=2", "O2=-2", "S2=1"});
         QVERIFY(state.loadRoundsAndIncidents(platform().files).ok());
-        state.currentRound = 2;
-        state.scoreList = {"N1=1", "O2=-1", "E1=0", "S2=0"};
+        arrange(state, [&](Tournament::Data &d) { d.currentRound = 2; });
+        arrange(state, [&](Tournament::Data &d) { d.scoreList = {"N1=1", "O2=-1", "E1=0", "S2=0"}; });
 
         // Annuler: nothing changes.
         drive<CancelRoundDialog>(app, annuler, [&](CancelRoundDialog &d) {
@@ -299,19 +299,19 @@ private slots:
         QCOMPARE(p.messages.texts(), QStringList{"Vous allez supprimer 4 scores. En êtes-vous sûr ?"});
         QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Warning);
         QCOMPARE(p.messages.boxes[0].title, QStringLiteral("Attention"));
-        QCOMPARE(state.currentRound, 2);
+        QCOMPARE(state.currentRound(), 2);
         QCOMPARE(p.read("depl.tmp").size(), 4);
         QVERIFY(p.exists("tour1.tmp"));
 
         p.messages.answers = {Messages::Yes};
-        state.modified = false;
+        arrange(state, [&](Tournament::Data &d) { d.modified = false; });
         drive<CancelRoundDialog>(app, annuler, [&](CancelRoundDialog &d) { ok(d)->click(); });
-        QCOMPARE(state.currentRound, 1);
-        QCOMPARE(state.scoreList, round1);
+        QCOMPARE(state.currentRound(), 1);
+        QCOMPARE(state.scoreList(), round1);
         QCOMPARE(p.read("tour.tmp"), round1);
         QVERIFY(!p.exists("tour1.tmp"));
         QCOMPARE(p.read("depl.tmp"), QStringList());
-        QVERIFY(state.modified);
+        QVERIFY(state.modified());
 
         // The round can be started again at once.
         p.messages.answers = {Messages::Yes};
@@ -325,8 +325,10 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        app.state().playerRegisterList = {"DUPONT Jean", "DURAND Marie"};
-        app.state().started = app.state().opened = true;
+        arrange(app.state(), [&](Tournament::Data &d) {
+            d.playerRegisterList = {"DUPONT Jean", "DURAND Marie"};
+            d.started = d.opened = true;
+        });
         app.syncMenus();
         // The "Tables" menu waits for the draw; its commands would refuse anyway.
         QVERIFY(!findAction(&app.mainWindow(), QStringLiteral("Tables"))->isEnabled());

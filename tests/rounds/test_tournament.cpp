@@ -191,7 +191,7 @@ class TestTournament : public QObject
         QCOMPARE(p.read("tour.tmp"), roundFile(round));
         if (round > 1)
             QCOMPARE(p.read("depl.tmp"), movementLines.mid(0, 4 * (round - 1)));
-        QCOMPARE(generalRanking(app), expectedRanking(round, app.state().playerRegisterList));
+        QCOMPARE(generalRanking(app), expectedRanking(round, app.state().playerRegisterList()));
         checkMenusAsRecovered(p, app);
     }
 
@@ -229,12 +229,12 @@ private slots:
         QCOMPARE(p.messages.texts(), QStringList{"Autoriser 2 table(s) à 3 joueurs ?"});
         p.messages.clear();
         const QStringList reg = p.read("position.tmp");
-        QCOMPARE(app.state().playerRegisterList, reg);
+        QCOMPARE(app.state().playerRegisterList(), reg);
         QCOMPARE(reg.size(), 24);
         QCOMPARE(nameOf(reg, "N1"), QStringLiteral(" CHAISE VIDE 1 "));
         QCOMPARE(nameOf(reg, "N2"), QStringLiteral(" CHAISE VIDE 2 "));
         QVERIFY(reg.contains(QRegularExpression("^MULLER Hélène = [NSEO][1-6]$")));
-        QVERIFY(app.state().movement.fft);
+        QVERIFY(app.state().movement().fft);
 
         // Round 1: table 3 typed wrong first, put right once the others are in.
         QVERIFY(drive<ScoreEntryDialog>(app, "&Saisie des résultats", [&](ScoreEntryDialog &d) {
@@ -284,7 +284,7 @@ private slots:
             child<QPushButton>(d, "OKBtn")->click();
         });
         QCOMPARE(p.messages.texts(), QStringList{"Vous allez supprimer 8 scores. En êtes-vous sûr ?"});
-        QCOMPARE(app.state().currentRound, 3);
+        QCOMPARE(app.state().currentRound(), 3);
         QCOMPARE(p.read("depl.tmp"), movementLines.mid(0, 8));
         QVERIFY(!p.exists("tour3.tmp"));
         checkAfterRound(p, app, 3);
@@ -296,7 +296,7 @@ private slots:
                      QStringList{QStringLiteral("Voulez-vous entamer un nouveau tour (tour n° %1) ?").arg(round)});
             checkAfterRound(p, app, round);
         }
-        QCOMPARE(app.state().currentRound, 6);
+        QCOMPARE(app.state().currentRound(), 6);
         QCOMPARE(p.files(), QStringList({"INITIAL.TMP", "depl.tmp", "inscrits.tmp", "position.tmp", "tour.tmp",
                                          "tour1.tmp", "tour2.tmp", "tour3.tmp", "tour4.tmp", "tour5.tmp"}));
     }

@@ -388,7 +388,7 @@ private slots:
         Application app;
         app.mainWindow().show();
         app.mainWindow().firstActivation();
-        app.state().modified = false;
+        arrange(app.state(), [&](Tournament::Data &d) { d.modified = false; });
         p.messages.clear();
         SeasonWindow &window = app.window<SeasonWindow>();
         auto *duplicates = child<QListWidget>(window, "ListBox2");

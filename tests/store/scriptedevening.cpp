@@ -171,10 +171,10 @@ std::array<int, 4> scores(int round, int table)
 // Opens score entry (Yes to a new round) and records tables first..last of the current round.
 void playTables(Application &app, Journal &journal, int first, int last)
 {
-    const int before = app.state().currentRound;
+    const int before = app.state().currentRound();
     operations.doing = "ouverture-saisie"; // Yes to a new round: the round starts here
     drive<ScoreEntryDialog>(app, "&Saisie des résultats", [&](ScoreEntryDialog &d) {
-        const int round = app.state().currentRound;
+        const int round = app.state().currentRound();
         if (round != before)
             journal.note(QStringLiteral("tour %1").arg(round));
         operations.doing = "saisie";

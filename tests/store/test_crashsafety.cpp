@@ -138,27 +138,27 @@ private slots:
 
         // What the model took up, not what the files hold.
         const Tournament &state = app.state();
-        const QStringList &penal = state.penalties;
-        const QStringList &exclu = state.exclusions;
+        const QStringList &penal = state.penalties();
+        const QStringList &exclu = state.exclusions();
         for (const QString &entry : journal) {
             const QStringList words = entry.split(QLatin1Char(' '));
             const QString &what = words.first();
             if (what == QLatin1String("inscrit")) {
-                QVERIFY2(registered(state.playerRegisterList, entry.mid(what.size() + 1)), qPrintable(entry));
+                QVERIFY2(registered(state.playerRegisterList(), entry.mid(what.size() + 1)), qPrintable(entry));
             } else if (what == QLatin1String("desinscrit")) {
-                QVERIFY2(!registered(state.playerRegisterList, entry.mid(what.size() + 1)), qPrintable(entry));
+                QVERIFY2(!registered(state.playerRegisterList(), entry.mid(what.size() + 1)), qPrintable(entry));
             } else if (what == QLatin1String("inscrits")) {
-                QCOMPARE(state.playerRegisterList.size(), words[1].toInt());
+                QCOMPARE(state.playerRegisterList().size(), words[1].toInt());
             } else if (what == QLatin1String("positions")) {
-                QCOMPARE(state.playerRegisterList, p.read(QStringLiteral("position.tmp")));
-                QCOMPARE(state.playerRegisterList.size(), 24);
+                QCOMPARE(state.playerRegisterList(), p.read(QStringLiteral("position.tmp")));
+                QCOMPARE(state.playerRegisterList().size(), 24);
                 QVERIFY(usable(app, Cmd::MenuTables));
             } else if (what == QLatin1String("tour")) {
-                QVERIFY2(state.currentRound >= words[1].toInt(), qPrintable(entry));
+                QVERIFY2(state.currentRound() >= words[1].toInt(), qPrintable(entry));
             } else if (what == QLatin1String("score")) {
                 const int round = words[1].toInt();
-                QVERIFY2(round <= state.currentRound, qPrintable(entry));
-                const QStringList lines = round < state.currentRound ? state.finishedRound(round) : state.scoreList;
+                QVERIFY2(round <= state.currentRound(), qPrintable(entry));
+                const QStringList lines = round < state.currentRound() ? state.finishedRound(round) : state.scoreList();
                 const SeatedTable seated = tableInRound(state, words[2].toInt(), round); // the movements
                 for (int i = 0; i < 4; ++i) {
                     const QString &line = words[3 + i];
@@ -172,8 +172,8 @@ private slots:
             }
         }
         if (journal.contains(QStringLiteral("fin"))) {
-            QCOMPARE(state.currentRound, 4);
-            QCOMPARE(state.scoreList.size(), 12);
+            QCOMPARE(state.currentRound(), 4);
+            QCOMPARE(state.scoreList().size(), 12);
             QCOMPARE(penal.size(), 2);
         }
     }

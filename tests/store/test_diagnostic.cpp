@@ -96,9 +96,9 @@ private slots:
         app.mainWindow().firstActivation();
         p.fileDialogs.openAnswers = {QStringLiteral(EXAMPLE_FILE)};
         app.action(Cmd::Ouvrir)->trigger();
-        QCOMPARE(app.state().currentRound, 4);
-        QCOMPARE(app.state().playerRegisterList.size(), 24);
-        QCOMPARE(app.state().place, QStringLiteral("Salle des fêtes de Saint-Aubin"));
+        QCOMPARE(app.state().currentRound(), 4);
+        QCOMPARE(app.state().playerRegisterList().size(), 24);
+        QCOMPARE(app.state().place(), QStringLiteral("Salle des fêtes de Saint-Aubin"));
         QVERIFY(usable(app, Cmd::MenuTables));
         const QStringList memo = diagnose(app);
         QVERIFY(p.messages.boxes.isEmpty());

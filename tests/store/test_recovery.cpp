@@ -87,9 +87,9 @@ private slots:
         QCOMPARE(questions(p), expectedQuestions);
         QCOMPARE(reports(p), told);
         QCOMPARE(p.files(), kept);
-        QCOMPARE(app.state().currentRound, round);
-        QCOMPARE(app.state().scoreList.size(), scores);
-        QCOMPARE(app.state().modified, answers.first() == Y);
+        QCOMPARE(app.state().currentRound(), round);
+        QCOMPARE(app.state().scoreList().size(), scores);
+        QCOMPARE(app.state().modified(), answers.first() == Y);
 
         // Menus as the state kept allows.
         const bool seated = kept.contains(QStringLiteral("position.tmp"));
@@ -108,8 +108,8 @@ private slots:
         QCOMPARE(usable(app, Cmd::CompleterTable), seated && round == 1); // 22 players: two empty chairs
         const QStringList expectedRegister =
             seated ? tournaments::seated(22) : (answers.first() == Y ? tournaments::players(22) : QStringList{});
-        QCOMPARE(app.state().playerRegisterList, expectedRegister);
-        QCOMPARE(app.state().movementList.size(), round > 1 ? 12 : 0);
+        QCOMPARE(app.state().playerRegisterList(), expectedRegister);
+        QCOMPARE(app.state().movementList().size(), round > 1 ? 12 : 0);
     }
 
     void roundOneInProgress()
@@ -121,8 +121,8 @@ private slots:
         QCOMPARE(questions(p),
                  (QStringList{"Voulez-vous récupérer la liste des joueurs ?", "Voulez-vous récupérer les positions ?",
                               "Voulez-vous récupérer le tour en cours de saisie ?"}));
-        QCOMPARE(app.state().currentRound, 1);
-        QCOMPARE(app.state().scoreList, tournaments::round(6, 1).mid(0, 8));
+        QCOMPARE(app.state().currentRound(), 1);
+        QCOMPARE(app.state().scoreList(), tournaments::round(6, 1).mid(0, 8));
         QVERIFY(app.action(Cmd::MenuClassements)->isEnabled());
         QVERIFY(!app.action(Cmd::AnnulerAttribution)->isEnabled());
     }
@@ -136,8 +136,8 @@ private slots:
         p.write(QStringLiteral("tour.tmp"), p.read(QStringLiteral("tour3.tmp")));
         Application app;
         app.mainWindow().firstActivation();
-        QCOMPARE(app.state().currentRound, 4);
-        QVERIFY(app.state().scoreList.isEmpty());
+        QCOMPARE(app.state().currentRound(), 4);
+        QVERIFY(app.state().scoreList().isEmpty());
         QVERIFY(p.read(QStringLiteral("tour.tmp")).isEmpty());
         QCOMPARE(p.read(QStringLiteral("tour3.tmp")).size(), 24);
         QVERIFY(p.messages.texts().contains(QStringLiteral("0 scores récupérés pour le dernier tour")));
@@ -152,7 +152,7 @@ private slots:
         app.mainWindow().firstActivation();
         QCOMPARE(questions(p).size(), 3);
         QCOMPARE(p.files(), (QStringList{"inscrits.tmp", "position.tmp"}));
-        QVERIFY(app.state().scoreList.isEmpty());
+        QVERIFY(app.state().scoreList().isEmpty());
         QVERIFY(usable(app, Cmd::AnnulerAttribution));
     }
 
@@ -215,7 +215,7 @@ private slots:
             choose(app, "&Annuler l'attribution");
             registerPlayers(app, {{"ZOLA", "Emile"}});
             QVERIFY(correction::correctName(app.state(), "JOUEUR03 Prenom", "DURAND Prenom").ok());
-            expected = app.state().playerRegisterList;
+            expected = app.state().playerRegisterList();
             QCOMPARE(expected.size(), 11);
             QVERIFY(expected.contains("DURAND Prenom") && expected.contains("ZOLA Emile"));
             p.fileDialogs.saveAnswers = {p.path("club.trt")};
@@ -224,7 +224,7 @@ private slots:
         p.messages.clear();
         Application restarted;
         restarted.mainWindow().firstActivation();
-        QCOMPARE(restarted.state().playerRegisterList, expected);
+        QCOMPARE(restarted.state().playerRegisterList(), expected);
         QCOMPARE(questions(p).size(), 1);
         registerPlayers(restarted, {}); // closing the register writes what it holds
         QCOMPARE(p.read("inscrits.tmp"), expected);
@@ -232,7 +232,7 @@ private slots:
         p.fileDialogs.openAnswers = {p.path("club.trt")};
         p.messages.answers = {Y};
         choose(restarted, "&Ouvrir");
-        QCOMPARE(restarted.state().playerRegisterList, expected);
+        QCOMPARE(restarted.state().playerRegisterList(), expected);
         QVERIFY(usable(restarted, Cmd::AttribuerPositions));
     }
 

@@ -44,7 +44,7 @@ private slots:
         p.write(QStringLiteral("exclu.tmp"), {});                        // empty: its header alone
         Application app;
         started(app);
-        app.state().place = QString(); // an empty place is an empty line
+        arrange(app.state(), [](Tournament::Data &d) { d.place.clear(); }); // an empty place is an empty line
         saveAs(p, app, QStringLiteral("club.trt"));
 
         const QStringList lines = p.read(QStringLiteral("club.trt"));
@@ -82,7 +82,7 @@ private slots:
         } // the program stops without saving
         Application app;
         started(app);
-        QCOMPARE(app.state().date, QStringLiteral("samedi 12 décembre"));
+        QCOMPARE(app.state().date(), QStringLiteral("samedi 12 décembre"));
         saveAs(p, app, QStringLiteral("club.trt"));
         QCOMPARE(p.read(QStringLiteral("club.trt")).mid(0, 3),
                  (QStringList{"[INITIAL]", "samedi 12 décembre", "Salle des fêtes"}));
@@ -91,7 +91,7 @@ private slots:
         QVERIFY(QFile::remove(p.path(QStringLiteral("INITIAL.TMP"))));
         Application older;
         started(older);
-        QCOMPARE(older.state().place, QStringLiteral("rubrique non servie"));
+        QCOMPARE(older.state().place(), QStringLiteral("rubrique non servie"));
     }
 
     // A [TOUR] that only repeats the last [TOURn]: round n + 1 starts empty, round n counts once.
@@ -104,8 +104,8 @@ private slots:
         p.write(QStringLiteral("tour.tmp"), p.read(QStringLiteral("tour3.tmp")));
         saveAs(p, app, QStringLiteral("vieux.trt"));
         openFile(p, app, QStringLiteral("vieux.trt"));
-        QCOMPARE(app.state().currentRound, 4);
-        QVERIFY(app.state().scoreList.isEmpty());
+        QCOMPARE(app.state().currentRound(), 4);
+        QVERIFY(app.state().scoreList().isEmpty());
         QVERIFY(p.read(QStringLiteral("tour.tmp")).isEmpty());
         QCOMPARE(p.read(QStringLiteral("tour3.tmp")).size(), 24);
     }
@@ -123,11 +123,11 @@ private slots:
         QVERIFY(usable(app, Cmd::EnregistrerSous));
         QCOMPARE(app.action(Cmd::EnregistrerSous)->text(), QStringLiteral("Enregistrer &sous..."));
 
-        app.state().modified = true;
+        arrange(app.state(), [&](Tournament::Data &d) { d.modified = true; });
         trigger(app, Cmd::EnregistrerSous); // Cancel
         QCOMPARE(p.fileDialogs.calls.last().initialName, QStringLiteral("exemple.trt"));
         QCOMPARE(p.fileDialogs.calls.last().filter, QStringLiteral("fichiers tournoi|*.trt"));
-        QVERIFY(app.state().modified);
+        QVERIFY(app.state().modified());
 
         p.write(QStringLiteral("autre.trt"), {QStringLiteral("[INITIAL]")});
         p.fileDialogs.saveAnswers = {p.path(QStringLiteral("autre.trt"))};
@@ -137,13 +137,13 @@ private slots:
                  QStringList{"Le fichier « autre.trt » existe déjà.\r\nVoulez-vous le remplacer ?"});
         QCOMPARE(p.messages.boxes.last().icon, Messages::Icon::Warning);
         QCOMPARE(p.read(QStringLiteral("autre.trt")), QStringList{"[INITIAL]"});
-        QVERIFY(app.state().modified);
+        QVERIFY(app.state().modified());
 
         p.fileDialogs.saveAnswers = {p.path(QStringLiteral("autre.trt"))};
         p.messages.answers = {Messages::Yes};
         trigger(app, Cmd::EnregistrerSous);
         QCOMPARE(p.bytes(QStringLiteral("autre.trt")), original);
-        QVERIFY(!app.state().modified);
+        QVERIFY(!app.state().modified());
 
         p.write(QStringLiteral("penal.tmp"), {QStringLiteral("N1=-50")});
         const qsizetype dialogs = p.fileDialogs.calls.size();
@@ -179,19 +179,19 @@ private slots:
         saveAs(p, app, QStringLiteral("club.trt"));
 
         // A later tournament of the run, then the file opened again.
-        app.state().date = QStringLiteral("01/02/2027");
-        app.state().place = QStringLiteral("Ailleurs");
+        arrange(app.state(), [&](Tournament::Data &d) { d.date = QStringLiteral("01/02/2027"); });
+        arrange(app.state(), [&](Tournament::Data &d) { d.place = QStringLiteral("Ailleurs"); });
         p.write(QStringLiteral("penal.tmp"), {QStringLiteral("N1=-50")});
         p.write(QStringLiteral("tour9.tmp"), {QStringLiteral("N1=10")});
-        app.state().modified = false;
+        arrange(app.state(), [&](Tournament::Data &d) { d.modified = false; });
         openFile(p, app, QStringLiteral("club.trt"));
 
         auto after = workingFiles(p);
         QCOMPARE(after.take(QStringLiteral("INITIAL.TMP")), QByteArray("08/12/2026\r\nrubrique non servie\r\n"));
         QCOMPARE(after, before);
-        QCOMPARE(app.state().currentRound, round);
-        QCOMPARE(app.state().place, QStringLiteral("rubrique non servie"));
-        QVERIFY(!app.state().modified);
+        QCOMPARE(app.state().currentRound(), round);
+        QCOMPARE(app.state().place(), QStringLiteral("rubrique non servie"));
+        QVERIFY(!app.state().modified());
         QVERIFY(p.messages.boxes.isEmpty());
 
         const QByteArray saved = p.bytes(QStringLiteral("club.trt"));
@@ -202,13 +202,13 @@ private slots:
 
         // The same files taken up at start-up, every question answered Yes.
         const QStringList opened = shownMenus(app);
-        const QStringList register_ = app.state().playerRegisterList;
+        const QStringList register_ = app.state().playerRegisterList();
         Application again;
         started(again);
         QCOMPARE(shownMenus(again), opened);
-        QCOMPARE(again.state().currentRound, round);
-        QCOMPARE(again.state().playerRegisterList, register_);
-        QCOMPARE(again.state().scoreList, app.state().scoreList);
+        QCOMPARE(again.state().currentRound(), round);
+        QCOMPARE(again.state().playerRegisterList(), register_);
+        QCOMPARE(again.state().scoreList(), app.state().scoreList());
     }
 
     void menusFollowTheFileOpened_data()
@@ -280,7 +280,7 @@ private slots:
         QVERIFY(usable(app, Cmd::Inscription));
         QVERIFY(!app.action(Cmd::MenuTables)->isEnabled());
         QVERIFY(!app.action(Cmd::AnnulerAttribution)->isVisible());
-        QCOMPARE(app.state().playerRegisterList.size(), 9);
+        QCOMPARE(app.state().playerRegisterList().size(), 9);
     }
 
     void registerIsSortedAndDatePlaceGoBack()
@@ -292,18 +292,18 @@ private slots:
         Application app;
         started(app);
         openFile(p, app, QStringLiteral("vieux.trt"));
-        QCOMPARE(app.state().playerRegisterList,
+        QCOMPARE(app.state().playerRegisterList(),
                  (QStringList{" CHAISE VIDE 1 = N1", "ADAM Luc = S1", "ZOLA Emile = N1"}));
-        QCOMPARE(app.state().date, QStringLiteral("14/07/2026"));
-        QCOMPARE(app.state().place, QStringLiteral("Salle des fêtes"));
-        QCOMPARE(app.state().currentRound, 2);
+        QCOMPARE(app.state().date(), QStringLiteral("14/07/2026"));
+        QCOMPARE(app.state().place(), QStringLiteral("Salle des fêtes"));
+        QCOMPARE(app.state().currentRound(), 2);
         QCOMPARE(p.read(QStringLiteral("tour1.tmp")), QStringList{"N1=0"});
         // A later save writes the opened file again, with its own date and place.
-        app.state().modified = true;
+        arrange(app.state(), [&](Tournament::Data &d) { d.modified = true; });
         trigger(app, Cmd::Enregistrer);
         QCOMPARE(p.read(QStringLiteral("vieux.trt")).mid(0, 3),
                  (QStringList{"[INITIAL]", "14/07/2026", "Salle des fêtes"}));
-        QVERIFY(!app.state().modified);
+        QVERIFY(!app.state().modified());
         QCOMPARE(p.fileDialogs.calls.size(), 1); // the open dialog only
         QCOMPARE(p.fileDialogs.calls[0].title, QStringLiteral("Ouvrir un fichier tournoi"));
         QCOMPARE(p.fileDialogs.calls[0].filter, QStringLiteral("Fichiers tournoi|*.trt"));
@@ -318,7 +318,7 @@ private slots:
         tournaments::write(p, {.players = 8, .seated = false});
         saveAs(p, app, QStringLiteral("club.trt"));
         p.write(QStringLiteral("inscrits.tmp"), tournaments::players(12));
-        app.state().modified = true;
+        arrange(app.state(), [&](Tournament::Data &d) { d.modified = true; });
         const QStringList menus = shownMenus(app);
 
         p.messages.answers = {Messages::No};
@@ -335,13 +335,13 @@ private slots:
         p.fileDialogs.openAnswers = {QString()}; // Cancel
         trigger(app, Cmd::Ouvrir);
         QCOMPARE(p.read(QStringLiteral("inscrits.tmp")).size(), 12);
-        QVERIFY(app.state().modified);
+        QVERIFY(app.state().modified());
         QCOMPARE(shownMenus(app), menus);
 
         p.messages.answers = {Messages::Yes};
         openFile(p, app, QStringLiteral("club.trt"));
         QCOMPARE(p.read(QStringLiteral("inscrits.tmp")).size(), 8);
-        QVERIFY(!app.state().modified);
+        QVERIFY(!app.state().modified());
     }
 
     void hostileFilesAreRefused_data()
@@ -440,15 +440,15 @@ private slots:
         started(app);
         tournaments::write(p, {.players = 8, .seated = false});
         p.fileDialogs.saveAnswers = {QString()}; // Cancel: nothing written, still unsaved
-        app.state().modified = true;
+        arrange(app.state(), [&](Tournament::Data &d) { d.modified = true; });
         trigger(app, Cmd::Enregistrer);
-        QVERIFY(app.state().modified);
+        QVERIFY(app.state().modified());
         QCOMPARE(p.files().filter(QStringLiteral(".trt")).size(), 0);
 
         saveAs(p, app, QStringLiteral("soir.trt"));
-        QVERIFY(!app.state().modified);
+        QVERIFY(!app.state().modified());
         p.write(QStringLiteral("inscrits.tmp"), tournaments::players(9));
-        app.state().modified = true;
+        arrange(app.state(), [&](Tournament::Data &d) { d.modified = true; });
         trigger(app, Cmd::Enregistrer);
         QCOMPARE(p.fileDialogs.calls.size(), 2);
         QCOMPARE(p.read(QStringLiteral("soir.trt")).size(), 3 + 1 + 9);
@@ -498,7 +498,7 @@ private slots:
         saveAs(p, app, QStringLiteral("soir.trt"));
         const QByteArray saved = p.bytes(QStringLiteral("soir.trt"));
         p.write(QStringLiteral("tour3.tmp"), tournaments::round(6, 3));
-        app.state().modified = true;
+        arrange(app.state(), [&](Tournament::Data &d) { d.modified = true; });
 
         {
             const FileSizeLimit limit(256);
@@ -508,12 +508,12 @@ private slots:
         QCOMPARE(p.bytes(QStringLiteral("soir.trt")), saved);
         QCOMPARE(p.messages.boxes.size(), 1);
         QVERIFY(p.messages.boxes[0].text.contains(QStringLiteral("soir.trt")));
-        QVERIFY(app.state().modified);
+        QVERIFY(app.state().modified());
         QCOMPARE(p.files().filter(QStringLiteral("soir")), QStringList{"soir.trt"}); // no temporary left
 
         p.messages.answers = {Messages::Yes};
         app.mainWindow().quit();
-        QVERIFY(!app.state().modified);
+        QVERIFY(!app.state().modified());
         QVERIFY(p.bytes(QStringLiteral("soir.trt")).contains("[TOUR3]"));
     }
 };

@@ -39,3 +39,15 @@ struct TestPlatform : Doubles
 
 // The main window's action whose caption is text (with its '&').
 QAction *findAction(QWidget *mainWindow, const QString &text);
+
+#include "tournament/tournament.h"
+
+// Arranges a situation straight in a tournament's data, as its files would have left it: no file
+// is written, the listeners hear of it as of a take-up.
+template<class Change>
+void arrange(Tournament &state, Change &&change)
+{
+    Tournament::Data data = state.data();
+    change(data);
+    state.restore(std::move(data));
+}

@@ -71,7 +71,7 @@ QStringList seatedRegister(int tables, int chairs, Names names)
 Tournament seatedState(int tables, int chairs)
 {
     Tournament state;
-    state.playerRegisterList = seatedRegister(tables, chairs);
+    arrange(state, [&](Tournament::Data &d) { d.playerRegisterList = seatedRegister(tables, chairs); });
     return state;
 }
 
@@ -89,8 +89,10 @@ void seat(const TestPlatform &p, Tournament &state, const QStringList &seated)
             players << line.left(line.indexOf(QStringLiteral(" = ")));
     p.write(QStringLiteral("inscrits.tmp"), players);
     p.write(QStringLiteral("position.tmp"), seated);
-    state.playerRegisterList = seated;
-    state.started = state.opened = true;
+    arrange(state, [&](Tournament::Data &d) {
+        d.playerRegisterList = seated;
+        d.started = d.opened = true;
+    });
 }
 
 void seat(const TestPlatform &p, Application &app, const QStringList &seated)

@@ -7,7 +7,7 @@
 #include <QStringList>
 
 class Application;
-struct Tournament;
+class Tournament;
 
 // Working data of tournaments at every stage, consistent with the movement rules: registers,
 // seat codes, score lines, and the working files of a whole tournament written straight into the
