@@ -480,7 +480,7 @@ private slots:
             p.messages.answers = {Messages::No};
             click(window, "OKBtn");
         }));
-        QCOMPARE(window.season().keptApart.size(), 1);
+        QCOMPARE(app.season().season().keptApart.size(), 1);
         QCOMPARE(decisions->count(), 1);
 
         p.messages.clear();
@@ -494,7 +494,7 @@ private slots:
             QVERIFY(!app.mainWindow().isVisible());
         }));
         QCOMPARE(p.messages.texts(), (QStringList{question, question}));
-        QCOMPARE(window.season().rule.measure, Measure::Score);
+        QCOMPARE(app.season().season().rule.measure, Measure::Score);
     }
 };
 
