@@ -45,10 +45,10 @@
 #include <QLocale>
 #include <QTranslator>
 
-template<class T>
-T *Application::add()
+template<class T, class... Args>
+T *Application::add(Args &...args)
 {
-    auto *window = new T(*this);
+    auto *window = new T(*this, args...);
     window->hide();
     m_windows.append(window);
     std::get<T *>(m_byClass) = window;
@@ -84,7 +84,7 @@ Application::Application()
     add<NewTournamentDialog>();
     add<ImportReportDialog>();
     add<ExportDialog>();
-    add<SeasonWindow>();
+    add<SeasonWindow>(m_season);
 
     m_main->installCommands();
     installStoreCommands(*this);

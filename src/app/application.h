@@ -3,6 +3,7 @@
 #include "tournament/commands.h"
 #include "tournament/tournament.h"
 #include "platform/outcome.h"
+#include "season/seasondocument.h"
 
 #include <QList>
 #include <QPointer>
@@ -48,6 +49,7 @@ public:
     Application &operator=(const Application &) = delete;
 
     Tournament &state() { return m_state; }
+    SeasonDocument &season() { return m_season; }
     MainWindow &mainWindow() { return *m_main; }
     QWidget *mainWindowWidget() const;
 
@@ -72,10 +74,11 @@ public:
     void start();
 
 private:
-    template<class T>
-    T *add();
+    template<class T, class... Args>
+    T *add(Args &...args);
 
     Tournament m_state;
+    SeasonDocument m_season;
     MainWindow *m_main = nullptr;
     QList<QWidget *> m_windows; // in creation order
     std::tuple<AboutBox *, RegisterWindow *, AddTableDialog *, ExchangeDialog *, SwapDialog *, PlayerListDialog *,

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "rankings/ranking.h"
 #include "rankings/rankinggrid.h"
+#include "season/seasondocument.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -67,7 +68,8 @@ bool confirmReplace(const QString &title, const QString &path)
 
 } // namespace
 
-SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("SeasonDlg"), windowCaption, QStringLiteral("deroulement"))
+SeasonWindow::SeasonWindow(Application &app, SeasonDocument &season)
+    : Dialog(app, QStringLiteral("SeasonDlg"), windowCaption, QStringLiteral("deroulement")), m_document(season)
 {
     // The tournaments.
     auto *files = new QGroupBox(QStringLiteral("Tournois de la saison"), this);
@@ -192,27 +194,19 @@ SeasonWindow::SeasonWindow(Application &app) : Dialog(app, QStringLiteral("Seaso
     layout->addWidget(m_grid, 1);
     layout->addLayout(bottom);
     resize(1000, 720);
+    m_document.listen(this, [this] { refresh(); });
     refresh();
 }
 
 void SeasonWindow::addFiles(const QStringList &paths)
 {
     QStringList already;
-    const qsizetype before = m_season.evenings.size();
     {
         BusyCursor busy;
-        for (const QString &path : paths) {
-            const QString absolute = QFileInfo(path).absoluteFilePath();
-            if (std::any_of(m_season.evenings.begin(), m_season.evenings.end(),
-                            [&](const season::Evening &e) { return e.path == absolute; })) {
-                already.append(QFileInfo(path).fileName());
-                continue;
-            }
-            m_season.evenings.append(season::readEvening(absolute));
-        }
+        already = m_document.addEvenings(paths);
     }
-    if (m_season.evenings.size() > before)
-        changed();
+    for (QString &path : already)
+        path = QFileInfo(path).fileName();
     if (!already.isEmpty())
         platform().messages->information(
             windowCaption, QStringLiteral("Déjà dans la saison, non ajouté : %1.").arg(already.join(QStringLiteral(", "))));
@@ -244,12 +238,11 @@ void SeasonWindow::folderClicked()
 void SeasonWindow::removeClicked()
 {
     const int row = m_files->currentRow();
-    if (row < 0 || row >= m_season.evenings.size()) {
+    if (row < 0 || row >= m_document.season().evenings.size()) {
         platform().messages->information(windowCaption, QStringLiteral("Choisissez d'abord le tournoi à retirer."));
         return;
     }
-    m_season.evenings.removeAt(row);
-    changed();
+    m_document.removeEvening(row);
     m_files->setCurrentRow(std::min(row, int(m_files->count()) - 1));
 }
 
@@ -257,9 +250,8 @@ void SeasonWindow::ruleChanged()
 {
     if (m_showing)
         return;
-    m_season.rule.measure = m_pcn->isChecked() ? season::Measure::Pcn : season::Measure::Score;
-    m_season.rule.best = m_bestOnly->isChecked() ? m_best->value() : 0;
-    changed();
+    m_document.setRule({m_pcn->isChecked() ? season::Measure::Pcn : season::Measure::Score,
+                        m_bestOnly->isChecked() ? m_best->value() : 0});
 }
 
 void SeasonWindow::decide(bool merge)
@@ -269,19 +261,20 @@ void SeasonWindow::decide(bool merge)
         platform().messages->information(windowCaption, QStringLiteral("Choisissez d'abord deux noms dans la liste des doublons."));
         return;
     }
-    (merge ? m_season.merges : m_season.keptApart).append(m_duplicates[row]);
-    changed();
+    if (merge)
+        m_document.merge(m_duplicates[row]);
+    else
+        m_document.keepApart(m_duplicates[row]);
 }
 
 void SeasonWindow::undoClicked()
 {
     const int row = m_decisionsList->currentRow();
-    if (row < 0 || row >= m_season.merges.size() + m_season.keptApart.size()) {
+    if (row < 0 || row >= season::decisions(m_document.season()).size()) {
         platform().messages->information(windowCaption, QStringLiteral("Choisissez d'abord la décision à défaire."));
         return;
     }
-    season::takeBack(m_season, row);
-    changed();
+    m_document.takeBack(row);
 }
 
 void SeasonWindow::openSeasonFile(const QString &path)
@@ -289,14 +282,10 @@ void SeasonWindow::openSeasonFile(const QString &path)
     season::OpenedSeason opened;
     {
         BusyCursor busy;
-        opened = season::openSeason(path);
+        opened = m_document.open(path);
     }
     if (!Application::report(opened.outcome))
         return;
-    m_season = m_saved = opened.season;
-    m_modified = false;
-    m_path = path;
-    refresh();
     if (!opened.missing.isEmpty())
         platform().messages->warning(windowCaption, season::missingMessage(opened.missing));
 }
@@ -312,7 +301,7 @@ void SeasonWindow::openClicked()
 
 bool SeasonWindow::mayClose()
 {
-    if (!m_modified)
+    if (!m_document.isModified())
         return true;
     switch (platform().messages->show(QStringLiteral("Attention"),
                                       QStringLiteral("Vous n'avez pas sauvegardé la saison, voulez-vous le faire ?"),
@@ -321,9 +310,7 @@ bool SeasonWindow::mayClose()
         return save();
     case Messages::No:
         // The window stays for the next use: it shows the season as it was saved.
-        m_season = m_saved;
-        m_modified = false;
-        refresh();
+        m_document.revert();
         return true;
     default:
         return false;
@@ -339,18 +326,13 @@ void SeasonWindow::reject()
 bool SeasonWindow::save()
 {
     const QString title = QStringLiteral("Enregistrer la saison");
+    const QString current = m_document.fileName();
     const QString path = platform().fileDialogs->saveFile(title, QStringLiteral("Fichiers saison|*.sai"),
                                                           QStringLiteral("sai"),
-                                                          m_path.isEmpty() ? QStringLiteral("Saison.sai") : m_path);
-    if (path.isEmpty() || (path != m_path && !confirmReplace(title, path)))
+                                                          current.isEmpty() ? QStringLiteral("Saison.sai") : current);
+    if (path.isEmpty() || (path != current && !confirmReplace(title, path)))
         return false;
-    if (!Application::report(season::saveSeason(m_season, path)))
-        return false;
-    m_path = path;
-    m_saved = m_season;
-    m_modified = false;
-    refresh();
-    return true;
+    return Application::report(m_document.save(path));
 }
 
 void SeasonWindow::printClicked()
@@ -381,23 +363,24 @@ void SeasonWindow::exportClicked()
 
 void SeasonWindow::refresh()
 {
-    m_standing = season::rank(m_season);
-    m_duplicates = season::probableDuplicates(m_season);
+    const season::Season &shown = m_document.season();
+    m_standing = season::rank(shown);
+    m_duplicates = season::probableDuplicates(shown);
 
     m_showing = true;
-    m_pcn->setChecked(m_season.rule.measure == season::Measure::Pcn);
-    m_scores->setChecked(m_season.rule.measure == season::Measure::Score);
-    m_bestOnly->setChecked(m_season.rule.best > 0);
-    if (m_season.rule.best > 0)
-        m_best->setValue(m_season.rule.best);
-    m_best->setEnabled(m_season.rule.best > 0);
+    m_pcn->setChecked(shown.rule.measure == season::Measure::Pcn);
+    m_scores->setChecked(shown.rule.measure == season::Measure::Score);
+    m_bestOnly->setChecked(shown.rule.best > 0);
+    if (shown.rule.best > 0)
+        m_best->setValue(shown.rule.best);
+    m_best->setEnabled(shown.rule.best > 0);
     m_showing = false;
 
     m_files->clear();
-    for (const season::Evening &evening : std::as_const(m_season.evenings))
+    for (const season::Evening &evening : std::as_const(shown.evenings))
         m_files->addItem(described(evening));
 
-    const QList<season::Decision> decisions = season::decisions(m_season);
+    const QList<season::Decision> decisions = season::decisions(shown);
     m_duplicatesList->clear();
     for (const season::NamePair &pair : std::as_const(m_duplicates))
         m_duplicatesList->addItem(QStringLiteral("%1  /  %2").arg(pair.first, pair.second));
@@ -431,11 +414,6 @@ void SeasonWindow::refresh()
         }
     }
     m_grid->resizeColumnsToContents();
-    setWindowTitle(m_path.isEmpty() ? windowCaption : windowCaption + QStringLiteral(" — ") + QFileInfo(m_path).fileName());
-}
-
-void SeasonWindow::changed()
-{
-    m_modified = true;
-    refresh();
+    const QString &file = m_document.fileName();
+    setWindowTitle(file.isEmpty() ? windowCaption : windowCaption + QStringLiteral(" — ") + QFileInfo(file).fileName());
 }

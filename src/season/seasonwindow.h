@@ -3,6 +3,8 @@
 #include "app/dialog.h"
 #include "season/season.h"
 
+class SeasonDocument;
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -17,14 +19,14 @@ class QTableWidget;
 // FolderBtn, RemoveBtn; RadioButton1 (scores) and RadioButton2 (PCN), CheckBox1 and SpinEdit1
 // (only the best k results); ListBox2 the probable duplicates, MergeBtn, ApartBtn; ListBox3 the
 // decisions taken, UndoBtn; Grid1 the ranking; OpenBtn, SaveBtn, PrintBtn, ComboBox1 (CSV, HTML,
-// PDF) and ExportBtn; OKBtn, HelpBtn. Closing it with changes not saved asks first.
+// PDF) and ExportBtn; OKBtn, HelpBtn. It shows the season document it is given and changes it
+// only through it. Closing it with changes not saved asks first.
 class SeasonWindow : public Dialog
 {
     Q_OBJECT
 public:
-    explicit SeasonWindow(Application &app);
+    SeasonWindow(Application &app, SeasonDocument &season);
 
-    const season::Season &season() const { return m_season; }
     const season::Standing &standing() const { return m_standing; }
 
     // What the buttons do once a file is chosen.
@@ -48,17 +50,12 @@ private:
     bool save();
     void printClicked();
     void exportClicked();
-    // Ranks again and shows everything.
+    // Ranks again and shows everything: after every change of the document.
     void refresh();
-    // The director changed the season.
-    void changed();
 
-    season::Season m_season;
-    season::Season m_saved; // as last saved or opened: what "No" to saving brings back
-    bool m_modified = false;
+    SeasonDocument &m_document;
     season::Standing m_standing;
     QList<season::NamePair> m_duplicates;
-    QString m_path; // the season file, empty until saved or opened
     bool m_showing = false;
 
     QListWidget *m_files;

@@ -1,6 +1,7 @@
 #include "players/entries.h"
 #include "rankings/ranking.h"
 #include "season/season.h"
+#include "season/seasondocument.h"
 #include "season/seasonwindow.h"
 #include "store/tournamentfile.h"
 #include "support/driving.h"
@@ -296,6 +297,57 @@ private slots:
         QVERIFY(opened.season.evenings.isEmpty() && opened.season.merges.isEmpty());
     }
 
+    // The document: saved, it is named and not modified; a change modifies it and tells the
+    // listeners still alive; revert brings back the season saved; a failed save or open changes
+    // nothing.
+    void documentSavedChangedReverted()
+    {
+        TestPlatform p;
+        SeasonDocument document;
+        int told = 0, toldGone = 0;
+        QObject context;
+        document.listen(&context, [&] { ++told; });
+        {
+            QObject gone;
+            document.listen(&gone, [&] { ++toldGone; });
+        }
+        const QString missing = m_dir.filePath(QStringLiteral("absent.trt"));
+        QCOMPARE(document.addEvenings({m_example, missing, m_example}), QStringList{m_example});
+        QVERIFY(document.isModified() && document.fileName().isEmpty());
+        QCOMPARE(told, 1);
+
+        const QString path = m_dir.filePath(QStringLiteral("automne.sai"));
+        QVERIFY(document.save(path).ok());
+        QCOMPARE(document.fileName(), path);
+        QVERIFY(!document.isModified());
+        QCOMPARE(told, 2);
+        const QByteArray saved = seasonBytes(document.season(), path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), saved);
+
+        document.merge({QStringLiteral("NOM01 Prenom"), QStringLiteral("NOM02 Prenom")});
+        document.setRule({Measure::Pcn, 2});
+        document.setRule({Measure::Pcn, 2}); // the same rule: no change
+        document.removeEvening(1);
+        QVERIFY(document.isModified());
+        QCOMPARE(told, 5);
+        QVERIFY(!document.save(m_dir.filePath(QStringLiteral("absent/hiver.sai"))).ok());
+        QVERIFY(document.isModified());
+        QCOMPARE(document.fileName(), path);
+
+        document.revert();
+        QVERIFY(!document.isModified());
+        QCOMPARE(seasonBytes(document.season(), path), saved);
+        QCOMPARE(told, 6);
+
+        document.takeBack(0); // no decision to take back
+        QVERIFY(!document.open(missing).outcome.ok());
+        QVERIFY(!document.isModified());
+        QCOMPARE(told, 6);
+        QCOMPARE(toldGone, 0);
+    }
+
     // The command, always there; the window with three tournaments, a merge, and the export.
     void windowMergesPrintsAndExports()
     {
@@ -428,7 +480,7 @@ private slots:
             p.messages.answers = {Messages::No};
             click(window, "OKBtn");
         }));
-        QCOMPARE(window.season().keptApart.size(), 1);
+        QCOMPARE(app.season().season().keptApart.size(), 1);
         QCOMPARE(decisions->count(), 1);
 
         p.messages.clear();
@@ -442,7 +494,7 @@ private slots:
             QVERIFY(!app.mainWindow().isVisible());
         }));
         QCOMPARE(p.messages.texts(), (QStringList{question, question}));
-        QCOMPARE(window.season().rule.measure, Measure::Score);
+        QCOMPARE(app.season().season().rule.measure, Measure::Score);
     }
 };
 
