@@ -91,8 +91,7 @@ void SeasonDocument::takeBack(qsizetype decision)
 
 void SeasonDocument::listen(const QObject *context, std::function<void()> listener)
 {
-    Q_ASSERT(context);
-    m_listeners.append({context, std::move(listener)});
+    m_listeners.add(context, std::move(listener));
 }
 
 void SeasonDocument::changed()
@@ -103,10 +102,5 @@ void SeasonDocument::changed()
 
 void SeasonDocument::tell()
 {
-    m_listeners.removeIf([](const Listener &l) { return l.context.isNull(); });
-    // A copy: a listener may listen in turn, or destroy another's context.
-    const QList<Listener> listeners = m_listeners;
-    for (const Listener &l : listeners)
-        if (!l.context.isNull())
-            l.call();
+    m_listeners.tell();
 }

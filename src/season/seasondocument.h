@@ -1,11 +1,10 @@
 #pragma once
 
+#include "platform/listeners.h"
 #include "platform/outcome.h"
 #include "season/season.h"
 
 #include <QList>
-#include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -55,15 +54,9 @@ private:
     void changed();
     void tell();
 
-    struct Listener
-    {
-        QPointer<const QObject> context;
-        std::function<void()> call;
-    };
-
     season::Season m_season;
     season::Season m_saved; // as last saved or opened: what revert() brings back
     QString m_fileName;
     bool m_modified = false;
-    QList<Listener> m_listeners;
+    Listeners<> m_listeners;
 };

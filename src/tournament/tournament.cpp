@@ -27,16 +27,12 @@ void MovementSettings::setValue(QChar seat, int v)
 
 void Tournament::listen(const QObject *context, std::function<void(Changes)> listener)
 {
-    m_listeners.push_back({context, std::move(listener)});
+    m_listeners.add(context, std::move(listener));
 }
 
 void Tournament::tell(Changes what)
 {
-    std::erase_if(m_listeners, [](const Listener &l) { return !l.context; });
-    // By index: a listener may add another.
-    for (size_t i = 0; i < m_listeners.size(); ++i)
-        if (m_listeners[i].context)
-            m_listeners[i].call(what);
+    m_listeners.tell(what);
 }
 
 void Tournament::changed(Changes what)
@@ -277,12 +273,6 @@ void Tournament::setStarted()
     m_data.movementList.clear();
     m_data.modified = false;
     tell(Stage | Movements | Modified);
-}
-
-void Tournament::setOpened(bool opened)
-{
-    m_data.opened = opened;
-    tell(Stage);
 }
 
 void Tournament::setTournamentFile(const QString &path, bool modified)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/listeners.h"
 #include "platform/outcome.h"
 #include "rankings/rankingtable.h"
 #include "tournament/commands.h"
@@ -7,12 +8,10 @@
 
 #include <QFlags>
 #include <QList>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
-#include <vector>
 
 // The movement rule of "Déplacement des joueurs"; never written to any file.
 struct MovementSettings
@@ -41,7 +40,6 @@ struct PrintFont
 };
 
 class FileSource;
-class QObject;
 
 // The tournament in progress, owned by the application and passed by reference. It is loaded
 // once from the working files (Open and the start-up recovery) and each change below writes its
@@ -161,7 +159,6 @@ public:
 
     // The main window's first activation: nothing to save yet, no movement before the recovery.
     void setStarted();
-    void setOpened(bool opened);
     // Saved to or opened from path (empty: no file to save over without asking).
     void setTournamentFile(const QString &path, bool modified);
     // Also what a command marks when the director acted, even if nothing changed: the quit and
@@ -179,21 +176,8 @@ private:
     void changed(Changes what);
     void tell(Changes what);
 
-    struct Listener
-    {
-        QPointer<const QObject> context;
-        std::function<void(Changes)> call;
-    };
-    // Listeners belong to one tournament: a copy starts with none.
-    struct Listeners : std::vector<Listener>
-    {
-        Listeners() = default;
-        Listeners(const Listeners &) : std::vector<Listener>() {}
-        Listeners &operator=(const Listeners &) { return *this; }
-    };
-
     Data m_data;
-    Listeners m_listeners;
+    Listeners<Changes> m_listeners;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Tournament::Changes)
