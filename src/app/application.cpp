@@ -1,9 +1,9 @@
 #include "app/application.h"
 #include "store/takeup.h"
 
-#include "app/aboutbox.h"
+#include "windows/aboutbox.h"
 #include "app/mainwindow.h"
-#include "app/splashwindow.h"
+#include "windows/splashwindow.h"
 #include "export/exportcommands.h"
 #include "export/exportdialog.h"
 #include "incidents/incidentcommands.h"
@@ -48,7 +48,7 @@
 template<class T, class... Args>
 T *Application::add(Args &...args)
 {
-    auto *window = new T(*this, args...);
+    auto *window = new T(m_state, args..., m_main);
     window->hide();
     m_windows.append(window);
     std::get<T *>(m_byClass) = window;
@@ -129,13 +129,6 @@ void Application::syncMenus()
         a->setEnabled(menus.isEnabled(info.cmd));
         a->setVisible(menus.isVisible(info.cmd));
     }
-}
-
-bool Application::report(const Outcome &outcome)
-{
-    if (!outcome.ok() && platform().messages)
-        platform().messages->warning(QStringLiteral("Erreur de fichier"), outcome.error);
-    return outcome.ok();
 }
 
 void Application::start()

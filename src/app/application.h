@@ -67,9 +67,6 @@ public:
     void onCommand(Cmd cmd, std::function<void()> handler);
     void syncMenus();
 
-    // Shows a failed outcome to the director; returns whether it succeeded.
-    static bool report(const Outcome &outcome);
-
     // Shows the main window; its first activation follows.
     void start();
 

@@ -1,8 +1,8 @@
 #include "app/mainwindow.h"
 
 #include "app/application.h"
-#include "app/dialog.h"
-#include "app/aboutbox.h"
+#include "windows/dialog.h"
+#include "windows/aboutbox.h"
 #include "platform/platform.h"
 #include "store/recovery.h"
 
@@ -145,7 +145,7 @@ void MainWindow::firstActivation()
         if (const std::optional<Prompt> report = recovery.answer(yes))
             platform().messages->show(*report);
     }
-    Application::report(recovery.finish());
+    report(recovery.finish());
     platform().random->seedFromClock();
     showLogo();
     m_app.syncMenus();

@@ -40,7 +40,7 @@ void exportList(Application &app)
         !platform().messages->confirm(title, QStringLiteral("Le fichier « %1 » existe déjà.\r\nVoulez-vous le remplacer ?")
                                                  .arg(QFileInfo(path).fileName())))
         return;
-    Application::report(exporting::write(state, *choice, path));
+    report(exporting::write(state, *choice, path));
 }
 
 } // namespace

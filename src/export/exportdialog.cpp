@@ -12,8 +12,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-ExportDialog::ExportDialog(Application &app)
-    : Dialog(app, QStringLiteral("ExportDlg"), QStringLiteral("Exporter"), QStringLiteral("deroulement"))
+ExportDialog::ExportDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("ExportDlg"), QStringLiteral("Exporter"), QStringLiteral("deroulement"))
 {
     auto *what = new QGroupBox(QStringLiteral("Liste à exporter"), this);
     auto *grid = new QGridLayout(what);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 #include "export/exporting.h"
 
 #include <optional>
@@ -17,7 +17,7 @@ class ExportDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit ExportDialog(Application &app);
+    ExportDialog(Tournament &tournament, QWidget *parent);
 
     // The director's choice, or nothing on Cancel.
     std::optional<exporting::Choice> choose();

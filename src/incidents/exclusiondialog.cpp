@@ -1,6 +1,5 @@
 #include "incidents/exclusiondialog.h"
 
-#include "app/application.h"
 #include "incidents/incidents.h"
 #include "incidents/picklist.h"
 #include "platform/platform.h"
@@ -11,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ExclusionDialog::ExclusionDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnBottomDlg17"), QStringLiteral("Exclusion/Abandon d'un joueur"),
+ExclusionDialog::ExclusionDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg17"), QStringLiteral("Exclusion/Abandon d'un joueur"),
              QStringLiteral("sommaire"))
 {
     useBoldFont();
@@ -53,12 +52,12 @@ void ExclusionDialog::excludeClicked()
     if (seatCode.isEmpty())
         return; // the director picks a player and tries again
     if (platform().messages->show(incidents::exclusionQuestion(m_players->currentText())) == Messages::Yes)
-        Application::report(state().addExclusion(seatCode));
+        report(state().addExclusion(seatCode));
     accept();
 }
 
 void ExclusionDialog::liftExclusionsClicked()
 {
     state().setModified(true);
-    Application::report(state().liftExclusions());
+    report(state().liftExclusions());
 }

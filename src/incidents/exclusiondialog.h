@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 class QComboBox;
 
@@ -9,7 +9,7 @@ class ExclusionDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit ExclusionDialog(Application &app);
+    ExclusionDialog(Tournament &tournament, QWidget *parent);
 
 protected:
     void activated() override;

@@ -1,6 +1,5 @@
 #include "incidents/penaltydialog.h"
 
-#include "app/application.h"
 #include "incidents/incidents.h"
 #include "incidents/picklist.h"
 #include "platform/platform.h"
@@ -12,8 +11,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-PenaltyDialog::PenaltyDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnBottomDlg15"), QStringLiteral("Dialogue"), QStringLiteral("sommaire"))
+PenaltyDialog::PenaltyDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg15"), QStringLiteral("Dialogue"), QStringLiteral("sommaire"))
 {
     useBoldFont();
 
@@ -59,6 +58,6 @@ void PenaltyDialog::recordPenaltyClicked()
     if (seatCode.isEmpty())
         return; // the director picks a player and tries again
     if (platform().messages->show(incidents::penaltyQuestion(m_players->currentText(), value)) == Messages::Yes)
-        Application::report(state().addPenalty(seatCode, value));
+        report(state().addPenalty(seatCode, value));
     accept();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 class QComboBox;
 class QSpinBox;
@@ -10,7 +10,7 @@ class PenaltyDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit PenaltyDialog(Application &app);
+    PenaltyDialog(Tournament &tournament, QWidget *parent);
 
 protected:
     void activated() override;

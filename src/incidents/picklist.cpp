@@ -2,7 +2,6 @@
 #include "players/entries.h"
 #include "tournament/workingfilenames.h"
 
-#include "app/application.h"
 #include "incidents/incidents.h"
 #include "rounds/rounds.h"
 #include "platform/platform.h"

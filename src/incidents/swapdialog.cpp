@@ -1,7 +1,6 @@
 #include "incidents/swapdialog.h"
 #include "tournament/workingfilenames.h"
 
-#include "app/application.h"
 #include "incidents/incidents.h"
 #include "incidents/picklist.h"
 #include "platform/platform.h"
@@ -11,8 +10,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-SwapDialog::SwapDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnBottomDlg16"), QStringLiteral("Inversion de deux joueurs"),
+SwapDialog::SwapDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg16"), QStringLiteral("Inversion de deux joueurs"),
              QStringLiteral("sommaire"))
 {
     useBoldFont();
@@ -63,7 +62,7 @@ void SwapDialog::swapClicked()
         platform().messages->warning(title, QStringLiteral("Vous n'avez pas saisi les scores des joueurs !"));
         break;
     case incidents::Swap::Done:
-        Application::report(state().setScores(scores));
+        report(state().setScores(scores));
         break;
     }
     accept();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 class QComboBox;
 
@@ -10,7 +10,7 @@ class SwapDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit SwapDialog(Application &app);
+    SwapDialog(Tournament &tournament, QWidget *parent);
 
 protected:
     void activated() override;

@@ -1,6 +1,5 @@
 #include "incidents/swapreminderdialog.h"
 
-#include "app/application.h"
 #include "incidents/picklist.h"
 
 #include <QFrame>
@@ -9,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SwapReminderDialog::SwapReminderDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnBottomDlg9"), QStringLiteral("Dialogue"), QStringLiteral("sommaire"))
+SwapReminderDialog::SwapReminderDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg9"), QStringLiteral("Dialogue"), QStringLiteral("sommaire"))
 {
     useBoldFont();
 

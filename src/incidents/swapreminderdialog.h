@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 // "Dialogue": the reminder shown before two scores are swapped; its OK opens the swap.
 class SwapReminderDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit SwapReminderDialog(Application &app);
+    SwapReminderDialog(Tournament &tournament, QWidget *parent);
 
 signals:
     // OK: the swap itself is to be shown, over the reminder.

@@ -1,6 +1,5 @@
 #include "movements/movementsettingsdialog.h"
 
-#include "app/application.h"
 #include "movements/positions.h"
 
 #include <QApplication>
@@ -19,8 +18,8 @@ namespace {
 constexpr std::array<char, 4> spinSeats = {'N', 'E', 'O', 'S'};
 } // namespace
 
-MovementSettingsDialog::MovementSettingsDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnRightDlg"), QStringLiteral("Déplacement des joueurs"), QStringLiteral("deplace"))
+MovementSettingsDialog::MovementSettingsDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnRightDlg"), QStringLiteral("Déplacement des joueurs"), QStringLiteral("deplace"))
 {
     // The four values stand like the seats of a table seen from above.
     m_panel = new QFrame(this);

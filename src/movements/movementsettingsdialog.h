@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 #include <array>
 #include <functional>
@@ -18,7 +18,7 @@ class MovementSettingsDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit MovementSettingsDialog(Application &app);
+    MovementSettingsDialog(Tournament &tournament, QWidget *parent);
 
 protected:
     void activated() override;

@@ -1,6 +1,5 @@
 #include "movements/positionsprintdialog.h"
 
-#include "app/application.h"
 #include "movements/positionsprint.h"
 #include "platform/platform.h"
 
@@ -12,8 +11,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-PositionsPrintDialog::PositionsPrintDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnBottomDlg20"), QStringLiteral("impression des positions"))
+PositionsPrintDialog::PositionsPrintDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg20"), QStringLiteral("impression des positions"))
 {
     m_tables = new QSpinBox(this);
     m_tables->setObjectName(QStringLiteral("SpinEdit1"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 class QSpinBox;
 
@@ -9,7 +9,7 @@ class PositionsPrintDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit PositionsPrintDialog(Application &app);
+    PositionsPrintDialog(Tournament &tournament, QWidget *parent);
 
 protected:
     void activated() override;

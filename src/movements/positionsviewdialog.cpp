@@ -1,7 +1,6 @@
 #include "movements/positionsviewdialog.h"
 #include "tournament/workingfilenames.h"
 
-#include "app/application.h"
 #include "movements/positions.h"
 #include "platform/platform.h"
 
@@ -51,8 +50,8 @@ QPixmap tablePicture()
 
 } // namespace
 
-PositionsViewDialog::PositionsViewDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnBottomDlg7"), QStringLiteral("Visualiser les positions"),
+PositionsViewDialog::PositionsViewDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg7"), QStringLiteral("Visualiser les positions"),
              QStringLiteral("sommaire")),
       m_bare(tablePicture())
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 #include <QPixmap>
 
@@ -13,7 +13,7 @@ class PositionsViewDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit PositionsViewDialog(Application &app);
+    PositionsViewDialog(Tournament &tournament, QWidget *parent);
 
 signals:
     // "Impression": the positions printout is to be shown, over the view.

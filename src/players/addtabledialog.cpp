@@ -1,6 +1,5 @@
 #include "players/addtabledialog.h"
 
-#include "app/application.h"
 #include "platform/platform.h"
 #include "players/lastminute.h"
 #include "players/uppercaseedit.h"
@@ -9,8 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-AddTableDialog::AddTableDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnBottomDlg2"), QStringLiteral("Ajouter une table"), QStringLiteral("sommaire"))
+AddTableDialog::AddTableDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg2"), QStringLiteral("Ajouter une table"), QStringLiteral("sommaire"))
 {
     useBoldFont();
     m_table = new QLineEdit(this);
@@ -121,7 +120,7 @@ bool AddTableDialog::storeTableClicked()
     }
     if (const std::optional<Prompt> notice = entries::registerOpeningNotice())
         platform().messages->show(*notice);
-    Application::report(lastminute::addTable(state(), surnames, firstNames, m_tableNumber));
+    report(lastminute::addTable(state(), surnames, firstNames, m_tableNumber));
     clearClicked();
     ++m_tableNumber;
     showTable();

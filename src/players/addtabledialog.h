@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 #include <array>
 
@@ -13,7 +13,7 @@ class AddTableDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit AddTableDialog(Application &app);
+    AddTableDialog(Tournament &tournament, QWidget *parent);
 
     // "Ajouter une table": refused while registered players wait for their seats; after the
     // dialog, the menus of seated players and position.tmp when a table was added.

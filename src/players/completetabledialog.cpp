@@ -1,6 +1,5 @@
 #include "players/completetabledialog.h"
 
-#include "app/application.h"
 #include "platform/platform.h"
 #include "players/lastminute.h"
 #include "players/uppercaseedit.h"
@@ -9,8 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-CompleteTableDialog::CompleteTableDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnBottomDlg1"), QStringLiteral("Compléter une table"), QStringLiteral("sommaire"))
+CompleteTableDialog::CompleteTableDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg1"), QStringLiteral("Compléter une table"), QStringLiteral("sommaire"))
 {
     useBoldFont();
     m_surname = upperCaseEdit(this, QStringLiteral("Edit1"));
@@ -66,7 +65,7 @@ void CompleteTableDialog::seatLatePlayer()
     }
     if (const std::optional<Prompt> notice = entries::registerOpeningNotice())
         platform().messages->show(*notice);
-    Application::report(lastminute::completeTable(state(), m_surname->text(), m_firstName->text()));
+    report(lastminute::completeTable(state(), m_surname->text(), m_firstName->text()));
     m_surname->clear();
     m_firstName->clear();
     accept();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 class QLineEdit;
 
@@ -10,7 +10,7 @@ class CompleteTableDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit CompleteTableDialog(Application &app);
+    CompleteTableDialog(Tournament &tournament, QWidget *parent);
 
     // "Compléter une table": the number of free places, then the dialog.
     void run();

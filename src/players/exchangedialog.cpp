@@ -1,6 +1,5 @@
 #include "players/exchangedialog.h"
 
-#include "app/application.h"
 #include "players/entries.h"
 #include "players/lastminute.h"
 
@@ -12,8 +11,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-ExchangeDialog::ExchangeDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnBottomDlg3"), QStringLiteral("Echange de deux joueurs"),
+ExchangeDialog::ExchangeDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg3"), QStringLiteral("Echange de deux joueurs"),
              QStringLiteral("sommaire"))
 {
     useBoldFont();
@@ -84,7 +83,7 @@ void ExchangeDialog::refreshExchange()
 
 void ExchangeDialog::exchangeClicked()
 {
-    Application::report(lastminute::exchange(state(), key(0), key(1)));
+    report(lastminute::exchange(state(), key(0), key(1)));
     refreshExchange();
     accept();
 }

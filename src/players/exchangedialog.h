@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 #include <array>
 
@@ -15,7 +15,7 @@ class ExchangeDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit ExchangeDialog(Application &app);
+    ExchangeDialog(Tournament &tournament, QWidget *parent);
 
     // "Echanger les positions".
     void run();

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ImportReportDialog::ImportReportDialog(Application &app)
-    : Dialog(app, QStringLiteral("ImportReportDlg"), QStringLiteral("Importer des joueurs"), QStringLiteral("deroulement"))
+ImportReportDialog::ImportReportDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("ImportReportDlg"), QStringLiteral("Importer des joueurs"), QStringLiteral("deroulement"))
 {
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("Label1"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -15,7 +15,7 @@ class ImportReportDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit ImportReportDialog(Application &app);
+    ImportReportDialog(Tournament &tournament, QWidget *parent);
 
     // Shows the report; true when the director accepts the players.
     bool confirm(const playerimport::Report &report);

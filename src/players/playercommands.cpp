@@ -43,7 +43,7 @@ void correctName(Application &app)
                                   Messages::Yes | Messages::No | Messages::Cancel | Messages::NoByDefault) !=
         Messages::Yes)
         return;
-    Application::report(correction::correctName(app.state(), selected, edited));
+    report(correction::correctName(app.state(), selected, edited));
 }
 
 // "Importer": a list of players into the register, after the director has seen the report.
@@ -67,13 +67,13 @@ void importPlayers(Application &app)
         QStringLiteral("*.csv"));
     if (path.isEmpty())
         return;
-    const playerimport::Report report = playerimport::readFile(path, state.playerRegisterList());
-    if (!report.error.isEmpty()) {
-        platform().messages->warning(title, report.error);
+    const playerimport::Report imported = playerimport::readFile(path, state.playerRegisterList());
+    if (!imported.error.isEmpty()) {
+        platform().messages->warning(title, imported.error);
         return;
     }
-    if (app.window<ImportReportDialog>().confirm(report))
-        Application::report(playerimport::addPlayers(state, report.added));
+    if (app.window<ImportReportDialog>().confirm(imported))
+        report(playerimport::addPlayers(state, imported.added));
 }
 
 void drawSeats(Tournament &state)
@@ -86,20 +86,20 @@ void drawSeats(Tournament &state)
     const int chairs = seating::emptyChairsNeeded(entries);
     const bool allowed =
         chairs == 0 || platform().messages->show(seating::threePlayerTablesQuestion(chairs)) == Messages::Yes;
-    Application::report(seating::drawSeats(state, allowed));
+    report(seating::drawSeats(state, allowed));
 }
 
 void cancelDraw(Tournament &state)
 {
     const Result<QString> refusal = seating::refusalOfCancel(state);
-    if (!Application::report(refusal.outcome()))
+    if (!report(refusal.outcome()))
         return;
     if (!refusal.value().isEmpty()) {
         platform().messages->show(Prompt::refusal(refusal.value()));
         return;
     }
     const bool confirmed = platform().messages->show(seating::cancelQuestion()) == Messages::Yes;
-    Application::report(seating::cancelDraw(state, confirmed));
+    report(seating::cancelDraw(state, confirmed));
 }
 
 } // namespace

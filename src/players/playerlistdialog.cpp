@@ -1,6 +1,5 @@
 #include "players/playerlistdialog.h"
 
-#include "app/application.h"
 #include "players/playerlist.h"
 
 #include <QFrame>
@@ -12,8 +11,8 @@ namespace {
 const QString listingCaption = QStringLiteral("Visualisation");
 } // namespace
 
-PlayerListDialog::PlayerListDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnBottomDlg4"), listingCaption, QStringLiteral("sommaire"))
+PlayerListDialog::PlayerListDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg4"), listingCaption, QStringLiteral("sommaire"))
 {
     useBoldFont();
     m_list = new QListWidget(this);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 class QListWidget;
 
@@ -10,7 +10,7 @@ class PlayerListDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit PlayerListDialog(Application &app);
+    PlayerListDialog(Tournament &tournament, QWidget *parent);
 
     // "&Visualisation".
     void showList();

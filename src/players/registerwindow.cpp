@@ -2,7 +2,6 @@
 #include "players/seating.h"
 #include "tournament/workingfilenames.h"
 
-#include "app/application.h"
 #include "platform/platform.h"
 #include "players/entries.h"
 #include "players/uppercaseedit.h"
@@ -12,8 +11,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-RegisterWindow::RegisterWindow(Application &app)
-    : Dialog(app, QStringLiteral("TForm3"), QStringLiteral("Gestion des joueurs"), QStringLiteral("index"))
+RegisterWindow::RegisterWindow(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TForm3"), QStringLiteral("Gestion des joueurs"), QStringLiteral("index"))
 {
     m_surname = upperCaseEdit(this, QStringLiteral("Edit1"));
     m_firstName = new QLineEdit(this);
@@ -69,7 +68,7 @@ void RegisterWindow::run()
     exec();
     // Each change was written as it was made; the window closed untouched still leaves the
     // file, as it always has.
-    Application::report(state().saveRegister());
+    report(state().saveRegister());
 }
 
 void RegisterWindow::activated()
@@ -99,7 +98,7 @@ void RegisterWindow::afterEdit(const std::optional<QStringList> &changed)
 {
     state().setModified(true);
     // At once, so that a power cut during the registration loses no name typed.
-    if (changed && !Application::report(state().setRegister(*changed))) {
+    if (changed && !report(state().setRegister(*changed))) {
         m_list->clear();
         m_list->addItems(state().playerRegisterList());
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 #include <QStringList>
 
@@ -16,7 +16,7 @@ class RegisterWindow : public Dialog
 {
     Q_OBJECT
 public:
-    explicit RegisterWindow(Application &app);
+    RegisterWindow(Tournament &tournament, QWidget *parent);
 
     // "&Inscription": the window, inscrits.tmp rewritten at each change, then the seat-assignment
     // command.

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-RenameDialog::RenameDialog(Application &app)
-    : Dialog(app, QStringLiteral("Tchangenom"), QStringLiteral("Changement d'un nom"))
+RenameDialog::RenameDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("Tchangenom"), QStringLiteral("Changement d'un nom"))
 {
     useBoldFont();
     m_edit = new QLineEdit(QStringLiteral("non trouvé"), this);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 class QLineEdit;
 
@@ -10,7 +10,7 @@ class RenameDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit RenameDialog(Application &app);
+    RenameDialog(Tournament &tournament, QWidget *parent);
 
     // The text as corrected, or a null string on Cancel.
     QString correct(const QString &displayedEntry);

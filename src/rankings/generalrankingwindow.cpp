@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-GeneralRankingWindow::GeneralRankingWindow(Application &app)
-    : RankingWindow(app, QStringLiteral("TBtnBottomDlg14"), QStringLiteral("Classement général"), {181, 80, 64, 64})
+GeneralRankingWindow::GeneralRankingWindow(Tournament &tournament, QWidget *parent)
+    : RankingWindow(tournament, parent, QStringLiteral("TBtnBottomDlg14"), QStringLiteral("Classement général"), {181, 80, 64, 64})
 {
     m_pcn = new QCheckBox(QStringLiteral("PCN"), this);
     m_pcn->setObjectName(QStringLiteral("CheckBox1"));

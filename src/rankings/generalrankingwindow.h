@@ -10,7 +10,7 @@ class GeneralRankingWindow : public RankingWindow
 {
     Q_OBJECT
 public:
-    explicit GeneralRankingWindow(Application &app);
+    GeneralRankingWindow(Tournament &tournament, QWidget *parent);
 
 protected:
     void rebuild() override;

@@ -1,15 +1,14 @@
 #include "rankings/rankingwindow.h"
 
-#include "app/application.h"
 #include "platform/platform.h"
 #include "rankings/rankinggrid.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-RankingWindow::RankingWindow(Application &app, const QString &className, const QString &caption,
+RankingWindow::RankingWindow(Tournament &tournament, QWidget *parent, const QString &className, const QString &caption,
                              const QList<int> &widths)
-    : Dialog(app, className, caption, QStringLiteral("sommaire"))
+    : Dialog(tournament, parent, className, caption, QStringLiteral("sommaire"))
 {
     setModal(false);
     m_rank = new QLineEdit(this);

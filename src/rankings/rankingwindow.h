@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 #include "tournament/tournament.h"
 #include "platform/canvas.h"
 #include "platform/outcome.h"
@@ -18,7 +18,7 @@ class RankingWindow : public Dialog
 {
     Q_OBJECT
 public:
-    RankingWindow(Application &app, const QString &className, const QString &caption, const QList<int> &widths);
+    RankingWindow(Tournament &tournament, QWidget *parent, const QString &className, const QString &caption, const QList<int> &widths);
 
     // The menu command: shows the window, or rebuilds it when it is already open.
     void showRanking();

@@ -13,8 +13,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-RoundRankingWindow::RoundRankingWindow(Application &app)
-    : RankingWindow(app, QStringLiteral("TBtnRightDlg2"), QStringLiteral("classement au tour"), {138, 85, 67})
+RoundRankingWindow::RoundRankingWindow(Tournament &tournament, QWidget *parent)
+    : RankingWindow(tournament, parent, QStringLiteral("TBtnRightDlg2"), QStringLiteral("classement au tour"), {138, 85, 67})
 {
     m_round = new QSpinBox(this);
     m_round->setObjectName(QStringLiteral("SpinEdit1"));

@@ -9,7 +9,7 @@ class RoundRankingWindow : public RankingWindow
 {
     Q_OBJECT
 public:
-    explicit RoundRankingWindow(Application &app);
+    RoundRankingWindow(Tournament &tournament, QWidget *parent);
 
 protected:
     void rebuild() override;

@@ -1,6 +1,5 @@
 #include "rounds/cancelrounddialog.h"
 
-#include "app/application.h"
 #include "platform/platform.h"
 #include "rounds/rounds.h"
 
@@ -11,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CancelRoundDialog::CancelRoundDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnBottomDlg12"), QStringLiteral("SUPPRESSION DU TOUR EN COURS"))
+CancelRoundDialog::CancelRoundDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg12"), QStringLiteral("SUPPRESSION DU TOUR EN COURS"))
 {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
@@ -58,6 +57,6 @@ void CancelRoundDialog::cancelRoundClicked()
 {
     Tournament &s = state();
     if (platform().messages->confirm(QStringLiteral("Attention"), rounds::cancelQuestion(s.scoreList().size())))
-        Application::report(rounds::cancelRound(s));
+        report(rounds::cancelRound(s));
     accept();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 class QLineEdit;
 
@@ -10,7 +10,7 @@ class CancelRoundDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit CancelRoundDialog(Application &app);
+    CancelRoundDialog(Tournament &tournament, QWidget *parent);
 
 protected:
     void activated() override;

@@ -1,6 +1,5 @@
 #include "rounds/previousrounddialog.h"
 
-#include "app/application.h"
 #include "rounds/rounds.h"
 
 #include <QFrame>
@@ -12,8 +11,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-PreviousRoundDialog::PreviousRoundDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnBottomDlg11"), QStringLiteral("Voir un tour antérieur"),
+PreviousRoundDialog::PreviousRoundDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg11"), QStringLiteral("Voir un tour antérieur"),
              QStringLiteral("sommaire"))
 {
     QFont bold(QStringLiteral("MS Sans Serif"));
@@ -74,5 +73,5 @@ void PreviousRoundDialog::buildList()
     const Result<QStringList> lines = rounds::previousRoundLines(state(), m_round->value());
     m_list->clear();
     m_list->addItems(lines.value());
-    Application::report(lines.outcome());
+    report(lines.outcome());
 }

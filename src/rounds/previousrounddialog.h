@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 class QListWidget;
 class QSpinBox;
@@ -10,7 +10,7 @@ class PreviousRoundDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit PreviousRoundDialog(Application &app);
+    PreviousRoundDialog(Tournament &tournament, QWidget *parent);
 
 protected:
     void activated() override;

@@ -29,7 +29,7 @@ void SaisieClick(Application &app)
         const Result<std::optional<Prompt>> started = rounds::startRound(state);
         if (started.value())
             platform().messages->show(*started.value());
-        if (!Application::report(started.outcome()))
+        if (!report(started.outcome()))
             return;
     }
     app.syncMenus();

@@ -1,6 +1,5 @@
 #include "rounds/scoreentrydialog.h"
 
-#include "app/application.h"
 #include "rounds/rounds.h"
 
 #include <QGridLayout>
@@ -28,8 +27,8 @@ QLineEdit *displayField(QWidget *parent, const QString &name, int width)
 
 } // namespace
 
-ScoreEntryDialog::ScoreEntryDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnRightDlg1"), QStringLiteral("Saisie des résultats"), QStringLiteral("sommaire"))
+ScoreEntryDialog::ScoreEntryDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnRightDlg1"), QStringLiteral("Saisie des résultats"), QStringLiteral("sommaire"))
 {
     auto *grid = new QGridLayout;
     m_tour = displayField(this, QStringLiteral("tour"), 50);
@@ -195,7 +194,7 @@ void ScoreEntryDialog::recordTableClicked()
         scoreBox(empty)->setFocus();
         return;
     }
-    Application::report(recorded.outcome());
+    report(recorded.outcome());
     m_comment->setText(rounds::progressText(state()));
     m_ok->setEnabled(false);
     {
@@ -221,6 +220,6 @@ void ScoreEntryDialog::quitClicked()
     Tournament &s = state();
     // Each recorded table is on disk already; a round left with no table still gets its tour.tmp.
     if (!s.roundStarted())
-        Application::report(s.setScores(s.scoreList()));
+        report(s.setScores(s.scoreList()));
     accept();
 }

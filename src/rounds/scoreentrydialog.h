@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 #include "movements/positions.h"
 
 #include <array>
@@ -14,7 +14,7 @@ class ScoreEntryDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit ScoreEntryDialog(Application &app);
+    ScoreEntryDialog(Tournament &tournament, QWidget *parent);
 
 protected:
     void activated() override;

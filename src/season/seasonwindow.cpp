@@ -1,6 +1,5 @@
 #include "season/seasonwindow.h"
 
-#include "app/application.h"
 #include "platform/platform.h"
 #include "rankings/ranking.h"
 #include "rankings/rankinggrid.h"
@@ -68,8 +67,8 @@ bool confirmReplace(const QString &title, const QString &path)
 
 } // namespace
 
-SeasonWindow::SeasonWindow(Application &app, SeasonDocument &season)
-    : Dialog(app, QStringLiteral("SeasonDlg"), windowCaption, QStringLiteral("deroulement")), m_document(season)
+SeasonWindow::SeasonWindow(Tournament &tournament, SeasonDocument &season, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("SeasonDlg"), windowCaption, QStringLiteral("deroulement")), m_document(season)
 {
     // The tournaments.
     auto *files = new QGroupBox(QStringLiteral("Tournois de la saison"), this);
@@ -284,7 +283,7 @@ void SeasonWindow::openSeasonFile(const QString &path)
         BusyCursor busy;
         opened = m_document.open(path);
     }
-    if (!Application::report(opened.outcome))
+    if (!report(opened.outcome))
         return;
     if (!opened.missing.isEmpty())
         platform().messages->warning(windowCaption, season::missingMessage(opened.missing));
@@ -332,7 +331,7 @@ bool SeasonWindow::save()
                                                           current.isEmpty() ? QStringLiteral("Saison.sai") : current);
     if (path.isEmpty() || (path != current && !confirmReplace(title, path)))
         return false;
-    return Application::report(m_document.save(path));
+    return report(m_document.save(path));
 }
 
 void SeasonWindow::printClicked()
@@ -358,7 +357,7 @@ void SeasonWindow::exportClicked()
     if (path.isEmpty() || !confirmReplace(title, path))
         return;
     BusyCursor busy;
-    Application::report(season::write(m_standing, state().printFont(), formats[choice], path));
+    report(season::write(m_standing, state().printFont(), formats[choice], path));
 }
 
 void SeasonWindow::refresh()

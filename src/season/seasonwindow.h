@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 #include "season/season.h"
 
 class SeasonDocument;
@@ -25,7 +25,7 @@ class SeasonWindow : public Dialog
 {
     Q_OBJECT
 public:
-    SeasonWindow(Application &app, SeasonDocument &season);
+    SeasonWindow(Tournament &tournament, SeasonDocument &season, QWidget *parent);
 
     const season::Standing &standing() const { return m_standing; }
 

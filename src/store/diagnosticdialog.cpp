@@ -1,6 +1,5 @@
 #include "store/diagnosticdialog.h"
 
-#include "app/application.h"
 #include "platform/platform.h"
 #include "store/diagnostic.h"
 
@@ -10,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-DiagnosticDialog::DiagnosticDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnBottomDlg18b"), QStringLiteral("Mode Diagnostic"))
+DiagnosticDialog::DiagnosticDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg18b"), QStringLiteral("Mode Diagnostic"))
 {
     m_memo = new QPlainTextEdit(QStringLiteral("Diagnostic "), this);
     m_memo->setObjectName(QStringLiteral("Memo1"));
@@ -38,9 +37,9 @@ DiagnosticDialog::DiagnosticDialog(Application &app)
 void DiagnosticDialog::activated()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Result<QStringList> report = diagnose(state(), platform().files, platform().clock->now());
-    for (const QString &line : report.value())
+    const Result<QStringList> diagnosis = diagnose(state(), platform().files, platform().clock->now());
+    for (const QString &line : diagnosis.value())
         m_memo->appendPlainText(line);
     QApplication::restoreOverrideCursor();
-    Application::report(report.outcome());
+    report(diagnosis.outcome());
 }

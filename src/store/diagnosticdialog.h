@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 class QPlainTextEdit;
 
@@ -10,7 +10,7 @@ class DiagnosticDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit DiagnosticDialog(Application &app);
+    DiagnosticDialog(Tournament &tournament, QWidget *parent);
 
 protected:
     void activated() override;

@@ -1,6 +1,5 @@
 #include "store/newtournamentdialog.h"
 
-#include "app/application.h"
 #include "platform/platform.h"
 #include "store/newtournament.h"
 
@@ -10,8 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-NewTournamentDialog::NewTournamentDialog(Application &app)
-    : Dialog(app, QStringLiteral("TBtnBottomDlg10"), QStringLiteral("Initialisation d'un tournoi"),
+NewTournamentDialog::NewTournamentDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg10"), QStringLiteral("Initialisation d'un tournoi"),
              QStringLiteral("sommaire"))
 {
     m_date = new QLineEdit(this);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 class QLineEdit;
 
@@ -9,7 +9,7 @@ class NewTournamentDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit NewTournamentDialog(Application &app);
+    NewTournamentDialog(Tournament &tournament, QWidget *parent);
 
     // "Nouveau": today's date, "Rubrique non servie", then the dialog. True when confirmed; the
     // tournament keeps its date and place until the new one starts.

@@ -23,7 +23,7 @@ void newTournament(Application &app)
     NewTournamentDialog &dialog = app.window<NewTournamentDialog>();
     if (!dialog.ask())
         return;
-    Application::report(startNewTournament(state, dialog.date(), dialog.place()));
+    report(startNewTournament(state, dialog.date(), dialog.place()));
 }
 
 // The first save of a tournament asks where, and so does every "Enregistrer sous..."; later
@@ -44,7 +44,7 @@ void save(Application &app, bool askWhere)
                                               .arg(QFileInfo(path).fileName())))
             return;
     }
-    if (!Application::report(saveTournament(platform().files, path, state.date(), state.place())))
+    if (!report(saveTournament(platform().files, path, state.date(), state.place())))
         return;
     state.setTournamentFile(path, false);
 }
@@ -70,7 +70,7 @@ void open(Application &app)
         return;
     }
     // A tournament restored in part must not be saved over another file without asking.
-    state.setTournamentFile(Application::report(opened.outcome) ? path : QString(), state.modified());
+    state.setTournamentFile(report(opened.outcome) ? path : QString(), state.modified());
 }
 
 } // namespace

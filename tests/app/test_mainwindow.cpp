@@ -1,4 +1,4 @@
-#include "app/aboutbox.h"
+#include "windows/aboutbox.h"
 #include "platform/helpwindow.h"
 #include "store/newtournamentdialog.h"
 #include "support/driving.h"

@@ -4,8 +4,9 @@
 
 #include <functional>
 
-class Application;
-class Tournament;
+#include "platform/outcome.h"
+#include "tournament/tournament.h"
+
 class QBoxLayout;
 class QPushButton;
 
@@ -16,7 +17,7 @@ class Dialog : public QDialog
     Q_OBJECT
 public:
     // className is the window's objectName; f1Keyword, when given, is the help topic of F1.
-    Dialog(Application &app, const QString &className, const QString &caption, const QString &f1Keyword = {});
+    Dialog(Tournament &tournament, QWidget *parent, const QString &className, const QString &caption, const QString &f1Keyword = {});
 
     // Asked before the program quits while the window is open: false keeps both open.
     virtual bool mayClose() { return true; }
@@ -37,11 +38,15 @@ protected:
     QBoxLayout *okCancelButtons(std::function<void()> onOk, const QString &helpKeyword,
                                 Qt::Orientation orientation = Qt::Horizontal);
 
-    Application &m_app;
-    Tournament &state();
+    Tournament &state() { return m_tournament; }
+
+private:
+    Tournament &m_tournament;
 };
 
 // Opens help at keyword through the platform.
 void openHelp(const QString &keyword);
 // F1 anywhere in window opens keyword.
 void bindF1(QWidget *window, const QString &keyword);
+// Shows a failed outcome to the director; returns whether it succeeded.
+bool report(const Outcome &outcome);

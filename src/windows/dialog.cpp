@@ -1,12 +1,18 @@
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
-#include "app/application.h"
 #include "platform/platform.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
 #include <QShortcut>
 #include <QShowEvent>
+
+bool report(const Outcome &outcome)
+{
+    if (!outcome.ok() && platform().messages)
+        platform().messages->warning(QStringLiteral("Erreur de fichier"), outcome.error);
+    return outcome.ok();
+}
 
 void openHelp(const QString &keyword)
 {
@@ -21,8 +27,9 @@ void bindF1(QWidget *window, const QString &keyword)
     QObject::connect(shortcut, &QShortcut::activated, window, [keyword] { openHelp(keyword); });
 }
 
-Dialog::Dialog(Application &app, const QString &className, const QString &caption, const QString &f1Keyword)
-    : QDialog(app.mainWindowWidget()), m_app(app)
+Dialog::Dialog(Tournament &tournament, QWidget *parent, const QString &className, const QString &caption,
+               const QString &f1Keyword)
+    : QDialog(parent), m_tournament(tournament)
 {
     setObjectName(className);
     setWindowTitle(caption);
@@ -30,11 +37,6 @@ Dialog::Dialog(Application &app, const QString &className, const QString &captio
     setModal(true);
     if (!f1Keyword.isEmpty())
         bindF1(this, f1Keyword);
-}
-
-Tournament &Dialog::state()
-{
-    return m_app.state();
 }
 
 void Dialog::showEvent(QShowEvent *event)

@@ -1,4 +1,4 @@
-#include "app/splashwindow.h"
+#include "windows/splashwindow.h"
 
 #include <QEventLoop>
 #include <QPainter>

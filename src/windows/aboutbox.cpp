@@ -1,4 +1,4 @@
-#include "app/aboutbox.h"
+#include "windows/aboutbox.h"
 
 #include "platform/platform.h"
 
@@ -22,8 +22,8 @@ QString AboutBox::webAddress()
     return QStringLiteral("https://www.verlandis.fr");
 }
 
-AboutBox::AboutBox(Application &app)
-    : Dialog(app, QStringLiteral("TAboutBox"), QStringLiteral("A propos"), QStringLiteral("sommaire"))
+AboutBox::AboutBox(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("TAboutBox"), QStringLiteral("A propos"), QStringLiteral("sommaire"))
 {
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog.h"
+#include "windows/dialog.h"
 
 class QLabel;
 
@@ -9,7 +9,7 @@ class AboutBox : public Dialog
 {
     Q_OBJECT
 public:
-    explicit AboutBox(Application &app);
+    AboutBox(Tournament &tournament, QWidget *parent);
 
     static QString emailAddress();
     static QString webAddress();
