@@ -50,16 +50,14 @@ T *Application::add(Args &...args)
 {
     auto *window = new T(m_state, args..., m_main);
     window->hide();
-    m_windows.append(window);
-    std::get<T *>(m_byClass) = window;
+    m_windows.add(window);
     return window;
 }
 
 Application::Application()
 {
     m_state.restore(startingData());
-    m_main = new MainWindow(*this);
-    m_windows.append(m_main);
+    m_main = new MainWindow(m_state, m_windows);
     // The creation order of the windows is fixed.
     add<AboutBox>();
     add<RegisterWindow>();
@@ -87,14 +85,15 @@ Application::Application()
     add<SeasonWindow>(m_season);
 
     m_main->installCommands();
-    installStoreCommands(*this);
-    installPlayerCommands(*this);
-    installMovementCommands(*this);
-    installRoundCommands(*this);
-    installIncidentCommands(*this);
-    installRankingCommands(*this);
-    installExportCommands(*this);
-    installSeasonCommands(*this);
+    const Wiring &wiring = m_wiring.emplace(m_state, m_season, *m_main, m_windows);
+    installStoreCommands(wiring);
+    installPlayerCommands(wiring);
+    installMovementCommands(wiring);
+    installRoundCommands(wiring);
+    installIncidentCommands(wiring);
+    installRankingCommands(wiring);
+    installExportCommands(wiring);
+    installSeasonCommands(wiring);
     syncMenus();
 }
 
@@ -103,9 +102,9 @@ Application::~Application()
     delete m_main; // the other windows are its children
 }
 
-QWidget *Application::mainWindowWidget() const
+QList<QWidget *> Application::windows() const
 {
-    return m_main;
+    return QList<QWidget *>{m_main} + m_windows.all();
 }
 
 QAction *Application::action(Cmd cmd) const
@@ -113,22 +112,9 @@ QAction *Application::action(Cmd cmd) const
     return m_main->action(cmd);
 }
 
-void Application::onCommand(Cmd cmd, std::function<void()> handler)
-{
-    QObject::connect(action(cmd), &QAction::triggered, m_main, [this, handler] {
-        handler();
-        syncMenus();
-    });
-}
-
 void Application::syncMenus()
 {
-    const MenuState menus = menuStates(m_state);
-    for (const CommandInfo &info : commandTable()) {
-        QAction *a = action(info.cmd);
-        a->setEnabled(menus.isEnabled(info.cmd));
-        a->setVisible(menus.isVisible(info.cmd));
-    }
+    m_main->syncMenus();
 }
 
 void Application::start()

@@ -4,40 +4,16 @@
 #include "tournament/tournament.h"
 #include "platform/outcome.h"
 #include "season/seasondocument.h"
+#include "app/windowset.h"
+#include "app/wiring.h"
 
 #include <QList>
-#include <QPointer>
 
-#include <functional>
-#include <tuple>
+#include <optional>
 
 class QAction;
 class QWidget;
 class MainWindow;
-class AboutBox;
-class RegisterWindow;
-class AddTableDialog;
-class ExchangeDialog;
-class SwapDialog;
-class PlayerListDialog;
-class PositionsViewDialog;
-class PreviousRoundDialog;
-class ScoreEntryDialog;
-class RoundRankingWindow;
-class GeneralRankingWindow;
-class MovementSettingsDialog;
-class SwapReminderDialog;
-class PenaltyDialog;
-class ExclusionDialog;
-class CompleteTableDialog;
-class DiagnosticDialog;
-class PositionsPrintDialog;
-class CancelRoundDialog;
-class RenameDialog;
-class NewTournamentDialog;
-class ImportReportDialog;
-class ExportDialog;
-class SeasonWindow;
 
 // Owns the shared state and every window, created once in the fixed start-up order.
 class Application
@@ -51,20 +27,18 @@ public:
     Tournament &state() { return m_state; }
     SeasonDocument &season() { return m_season; }
     MainWindow &mainWindow() { return *m_main; }
-    QWidget *mainWindowWidget() const;
 
     // The window of class T: each class exists once, and asking for a class that is no window
     // of the program does not compile.
     template<class T>
     T &window() const
     {
-        return *std::get<T *>(m_byClass);
+        return m_windows.get<T>();
     }
-    const QList<QWidget *> &windows() const { return m_windows; }
+    // The main window, then the others in creation order.
+    QList<QWidget *> windows() const;
 
     QAction *action(Cmd cmd) const;
-    // Runs handler when the command is chosen, then shows the menus as the handler left them.
-    void onCommand(Cmd cmd, std::function<void()> handler);
     void syncMenus();
 
     // Shows the main window; its first activation follows.
@@ -76,15 +50,9 @@ private:
 
     Tournament m_state;
     SeasonDocument m_season;
+    WindowSet m_windows;
     MainWindow *m_main = nullptr;
-    QList<QWidget *> m_windows; // in creation order
-    std::tuple<AboutBox *, RegisterWindow *, AddTableDialog *, ExchangeDialog *, SwapDialog *, PlayerListDialog *,
-               PositionsViewDialog *, PreviousRoundDialog *, ScoreEntryDialog *, RoundRankingWindow *,
-               GeneralRankingWindow *, MovementSettingsDialog *, SwapReminderDialog *, PenaltyDialog *,
-               ExclusionDialog *, CompleteTableDialog *, DiagnosticDialog *, PositionsPrintDialog *,
-               CancelRoundDialog *, RenameDialog *, NewTournamentDialog *, ImportReportDialog *, ExportDialog *,
-               SeasonWindow *>
-        m_byClass{};
+    std::optional<Wiring> m_wiring; // what the commands' handlers keep
 };
 
 // What main() calls: the Qt application, the French translation, the platform services

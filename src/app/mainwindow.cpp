@@ -1,6 +1,8 @@
 #include "app/mainwindow.h"
 
-#include "app/application.h"
+#include "app/windowset.h"
+#include "store/takeup.h"
+#include "tournament/tournament.h"
 #include "windows/dialog.h"
 #include "windows/aboutbox.h"
 #include "platform/platform.h"
@@ -47,7 +49,8 @@ private:
 
 } // namespace
 
-MainWindow::MainWindow(Application &app) : m_app(app)
+MainWindow::MainWindow(Tournament &tournament, const WindowSet &windows)
+    : m_tournament(tournament), m_windows(windows)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Verlandis"));
@@ -103,11 +106,29 @@ void MainWindow::buildMenus()
     }
 }
 
+void MainWindow::onCommand(Cmd cmd, std::function<void()> handler)
+{
+    connect(action(cmd), &QAction::triggered, this, [this, handler] {
+        handler();
+        syncMenus();
+    });
+}
+
+void MainWindow::syncMenus()
+{
+    const MenuState menus = menuStates(m_tournament);
+    for (const CommandInfo &info : commandTable()) {
+        QAction *a = action(info.cmd);
+        a->setEnabled(menus.isEnabled(info.cmd));
+        a->setVisible(menus.isVisible(info.cmd));
+    }
+}
+
 void MainWindow::installCommands()
 {
-    Tournament &state = m_app.state();
-    m_app.onCommand(Cmd::Quitter, [this] { quit(); });
-    m_app.onCommand(Cmd::OptionImpression, [this, &state] {
+    Tournament &state = m_tournament;
+    onCommand(Cmd::Quitter, [this] { quit(); });
+    onCommand(Cmd::OptionImpression, [this, &state] {
         QFontDialog dialog(QFont(state.printFont().family, state.printFont().size), this);
         dialog.setWindowTitle(QStringLiteral("Police d'impression"));
         dialog.setOption(QFontDialog::ScalableFonts, true);
@@ -116,9 +137,9 @@ void MainWindow::installCommands()
             state.setPrintFont({chosen.family(), qBound(10, chosen.pointSize(), 24)});
         }
     });
-    m_app.onCommand(Cmd::ConfigurationImprimante, [] { platform().printing->configure(); });
-    m_app.onCommand(Cmd::Aide, [] { openHelp(QStringLiteral("sommaire")); });
-    m_app.onCommand(Cmd::APropos, [this] { m_app.window<AboutBox>().exec(); });
+    onCommand(Cmd::ConfigurationImprimante, [] { platform().printing->configure(); });
+    onCommand(Cmd::Aide, [] { openHelp(QStringLiteral("sommaire")); });
+    onCommand(Cmd::APropos, [this] { m_windows.get<AboutBox>().exec(); });
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -128,16 +149,16 @@ void MainWindow::showEvent(QShowEvent *event)
         const QRect area = screen->geometry();
         move((area.width() - frameGeometry().width()) / 2, (area.height() - frameGeometry().height()) / 2);
     }
-    if (!m_app.state().started())
+    if (!m_tournament.started())
         QTimer::singleShot(0, this, [this] {
-            if (!m_app.state().started())
+            if (!m_tournament.started())
                 firstActivation();
         });
 }
 
 void MainWindow::firstActivation()
 {
-    Tournament &state = m_app.state();
+    Tournament &state = m_tournament;
     state.setStarted();
     Recovery recovery(state);
     while (const std::optional<Prompt> question = recovery.question()) {
@@ -148,7 +169,7 @@ void MainWindow::firstActivation()
     report(recovery.finish());
     platform().random->seedFromClock();
     showLogo();
-    m_app.syncMenus();
+    syncMenus();
 }
 
 void MainWindow::showLogo()
@@ -160,7 +181,7 @@ void MainWindow::showLogo()
 
 void MainWindow::quit()
 {
-    Tournament &state = m_app.state();
+    Tournament &state = m_tournament;
     if (state.modified()) {
         switch (platform().messages->show(QStringLiteral("Attention"),
                                           QStringLiteral("Vous n'avez pas sauvegardé le tournoi, voulez-vous le faire ?"),
@@ -180,7 +201,7 @@ void MainWindow::quit()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // A window open on work of its own not saved (the season) asks first, and may stay.
-    for (QWidget *window : m_app.windows())
+    for (QWidget *window : m_windows.all())
         if (auto *dialog = qobject_cast<Dialog *>(window); dialog && dialog->isVisible() && !dialog->mayClose()) {
             event->ignore();
             return;

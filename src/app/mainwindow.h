@@ -6,18 +6,25 @@
 #include <QPixmap>
 
 #include <array>
+#include <functional>
 
-class Application;
 class QLabel;
+class Tournament;
+class WindowSet;
 
 // The main window: menus, background, logo, first activation, Quit.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit MainWindow(Application &app);
+    // windows: the other windows, filled once they are made.
+    MainWindow(Tournament &tournament, const WindowSet &windows);
 
     QAction *action(Cmd cmd) const { return m_actions[size_t(cmd)]; }
+    // Runs handler when the command is chosen, then shows the menus as the handler left them.
+    void onCommand(Cmd cmd, std::function<void()> handler);
+    // Every command enabled and shown as the tournament's stage allows.
+    void syncMenus();
     void installCommands();
 
     // Runs once, when the window is first shown: the recovery of an interrupted tournament.
@@ -33,7 +40,8 @@ private:
     void buildMenus();
     void showLogo();
 
-    Application &m_app;
+    Tournament &m_tournament;
+    const WindowSet &m_windows;
     std::array<QAction *, commandCount> m_actions{};
     QLabel *m_logo = nullptr;
 };

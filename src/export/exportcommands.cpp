@@ -1,6 +1,6 @@
 #include "export/exportcommands.h"
 
-#include "app/application.h"
+#include "app/wiring.h"
 #include "export/exportdialog.h"
 #include "export/exporting.h"
 #include "platform/platform.h"
@@ -20,7 +20,7 @@ QString filterOf(exporting::Format format)
 }
 
 // "Exporter": the list chosen, in its format, to the file chosen; nothing else changes.
-void exportList(Application &app)
+void exportList(const Wiring &app)
 {
     const Tournament &state = app.state();
     const QString title = QStringLiteral("Exporter");
@@ -45,7 +45,7 @@ void exportList(Application &app)
 
 } // namespace
 
-void installExportCommands(Application &app)
+void installExportCommands(const Wiring &app)
 {
     app.onCommand(Cmd::Exporter, [&app] { exportList(app); });
 }

@@ -1,12 +1,12 @@
 #include "incidents/incidentcommands.h"
 
-#include "app/application.h"
+#include "app/wiring.h"
 #include "incidents/penaltydialog.h"
 #include "incidents/exclusiondialog.h"
 #include "incidents/swapdialog.h"
 #include "incidents/swapreminderdialog.h"
 
-void installIncidentCommands(Application &app)
+void installIncidentCommands(const Wiring &app)
 {
     app.onCommand(Cmd::Penaliser, [&app] { app.window<PenaltyDialog>().exec(); });
     QObject::connect(&app.window<SwapReminderDialog>(), &SwapReminderDialog::swapRequested, &app.window<SwapDialog>(),

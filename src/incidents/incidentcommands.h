@@ -1,6 +1,6 @@
 #pragma once
 
-class Application;
+class Wiring;
 
 // Wires the menu commands of this subsystem.
-void installIncidentCommands(Application &app);
+void installIncidentCommands(const Wiring &app);

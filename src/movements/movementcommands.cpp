@@ -1,6 +1,6 @@
 #include "movements/movementcommands.h"
 
-#include "app/application.h"
+#include "app/wiring.h"
 #include "platform/platform.h"
 #include "movements/positions.h"
 #include "movements/positionsprintdialog.h"
@@ -18,7 +18,7 @@ bool refusedWithoutTables(const Tournament &state)
 }
 } // namespace
 
-void installMovementCommands(Application &app)
+void installMovementCommands(const Wiring &app)
 {
     QObject::connect(&app.window<PositionsViewDialog>(), &PositionsViewDialog::printRequested,
                      &app.window<PositionsPrintDialog>(), [&app] { app.window<PositionsPrintDialog>().exec(); });

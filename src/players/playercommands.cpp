@@ -1,6 +1,6 @@
 #include "players/playercommands.h"
 
-#include "app/application.h"
+#include "app/wiring.h"
 #include "store/takeup.h"
 #include "platform/platform.h"
 #include "players/importreportdialog.h"
@@ -30,7 +30,7 @@ void printPlayerList(Tournament &state)
         platform().messages->information(QStringLiteral("Impression"), where);
 }
 
-void correctName(Application &app)
+void correctName(const Wiring &app)
 {
     const QString selected = app.window<PlayerListDialog>().pick();
     if (selected.isEmpty())
@@ -47,7 +47,7 @@ void correctName(Application &app)
 }
 
 // "Importer": a list of players into the register, after the director has seen the report.
-void importPlayers(Application &app)
+void importPlayers(const Wiring &app)
 {
     Tournament &state = app.state();
     const QString title = QStringLiteral("Importer des joueurs");
@@ -104,7 +104,7 @@ void cancelDraw(Tournament &state)
 
 } // namespace
 
-void installPlayerCommands(Application &app)
+void installPlayerCommands(const Wiring &app)
 {
     Tournament &state = app.state();
     app.onCommand(Cmd::Inscription, [&app] { app.window<RegisterWindow>().run(); });

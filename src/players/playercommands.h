@@ -1,6 +1,6 @@
 #pragma once
 
-class Application;
+class Wiring;
 
 // Wires the menu commands of this subsystem.
-void installPlayerCommands(Application &app);
+void installPlayerCommands(const Wiring &app);

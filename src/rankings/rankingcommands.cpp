@@ -1,10 +1,10 @@
 #include "rankings/rankingcommands.h"
 
-#include "app/application.h"
+#include "app/wiring.h"
 #include "rankings/generalrankingwindow.h"
 #include "rankings/roundrankingwindow.h"
 
-void installRankingCommands(Application &app)
+void installRankingCommands(const Wiring &app)
 {
     app.onCommand(Cmd::ClassementGeneral, [&app] { app.window<GeneralRankingWindow>().showRanking(); });
     app.onCommand(Cmd::ClassementTour, [&app] { app.window<RoundRankingWindow>().showRanking(); });

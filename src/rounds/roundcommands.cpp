@@ -1,6 +1,6 @@
 #include "rounds/roundcommands.h"
 
-#include "app/application.h"
+#include "app/wiring.h"
 #include "platform/platform.h"
 #include "rounds/rounds.h"
 #include "rounds/previousrounddialog.h"
@@ -19,7 +19,7 @@ bool refusedWithoutSeats(const Tournament &state)
 }
 
 // "&Saisie des résultats": a complete round offers the next one; the dialog opens in any case.
-void SaisieClick(Application &app)
+void SaisieClick(const Wiring &app)
 {
     Tournament &state = app.state();
     if (refusedWithoutSeats(state))
@@ -36,7 +36,7 @@ void SaisieClick(Application &app)
     app.window<ScoreEntryDialog>().exec();
 }
 
-void VoirTourClick(Application &app)
+void VoirTourClick(const Wiring &app)
 {
     Tournament &state = app.state();
     if (refusedWithoutSeats(state))
@@ -50,7 +50,7 @@ void VoirTourClick(Application &app)
 
 } // namespace
 
-void installRoundCommands(Application &app)
+void installRoundCommands(const Wiring &app)
 {
     app.onCommand(Cmd::SaisieResultats, [&app] { SaisieClick(app); });
     app.onCommand(Cmd::VoirTour, [&app] { VoirTourClick(app); });

@@ -1,6 +1,6 @@
 #pragma once
 
-class Application;
+class Wiring;
 
 // Wires the menu commands of this subsystem.
-void installRoundCommands(Application &app);
+void installRoundCommands(const Wiring &app);

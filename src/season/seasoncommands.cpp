@@ -1,9 +1,9 @@
 #include "season/seasoncommands.h"
 
-#include "app/application.h"
+#include "app/wiring.h"
 #include "season/seasonwindow.h"
 
-void installSeasonCommands(Application &app)
+void installSeasonCommands(const Wiring &app)
 {
     app.onCommand(Cmd::Saison, [&app] { app.window<SeasonWindow>().exec(); });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-class Application;
+class Wiring;
 
 // "Saison..." in the Tournoi menu: the season window, always open to the director.
-void installSeasonCommands(Application &app);
+void installSeasonCommands(const Wiring &app);

@@ -1,6 +1,6 @@
 #include "store/storecommands.h"
 
-#include "app/application.h"
+#include "app/wiring.h"
 #include "platform/platform.h"
 #include "store/newtournament.h"
 #include "store/newtournamentdialog.h"
@@ -12,7 +12,7 @@
 
 namespace {
 
-void newTournament(Application &app)
+void newTournament(const Wiring &app)
 {
     Tournament &state = app.state();
     if (state.modified() &&
@@ -28,7 +28,7 @@ void newTournament(Application &app)
 
 // The first save of a tournament asks where, and so does every "Enregistrer sous..."; later
 // saves write the current file again.
-void save(Application &app, bool askWhere)
+void save(const Wiring &app, bool askWhere)
 {
     Tournament &state = app.state();
     QString path = state.tournamentFile();
@@ -49,7 +49,7 @@ void save(Application &app, bool askWhere)
     state.setTournamentFile(path, false);
 }
 
-void open(Application &app)
+void open(const Wiring &app)
 {
     Tournament &state = app.state();
     if (state.modified() &&
@@ -75,7 +75,7 @@ void open(Application &app)
 
 } // namespace
 
-void installStoreCommands(Application &app)
+void installStoreCommands(const Wiring &app)
 {
     app.onCommand(Cmd::Nouveau, [&app] { newTournament(app); });
     app.onCommand(Cmd::Ouvrir, [&app] { open(app); });

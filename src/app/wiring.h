@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/mainwindow.h"
+#include "app/windowset.h"
+#include "tournament/commands.h"
+
+#include <functional>
+
+class Tournament;
+class SeasonDocument;
+
+// What each folder's menu commands are connected with: the tournament, the season, the windows
+// and the main window's menus. The application hands it to every install…Commands function.
+class Wiring
+{
+public:
+    Wiring(Tournament &tournament, SeasonDocument &season, MainWindow &main, const WindowSet &windows)
+        : m_tournament(tournament), m_season(season), m_main(main), m_windows(windows)
+    {
+    }
+
+    Tournament &state() const { return m_tournament; }
+    SeasonDocument &season() const { return m_season; }
+    template<class T>
+    T &window() const
+    {
+        return m_windows.get<T>();
+    }
+    // Runs handler when the command is chosen, then shows the menus as the handler left them.
+    void onCommand(Cmd cmd, std::function<void()> handler) const { m_main.onCommand(cmd, std::move(handler)); }
+    void syncMenus() const { m_main.syncMenus(); }
+
+private:
+    Tournament &m_tournament;
+    SeasonDocument &m_season;
+    MainWindow &m_main;
+    const WindowSet &m_windows;
+};
