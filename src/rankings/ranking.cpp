@@ -458,23 +458,6 @@ qint64 value(QStringView text)
     return lines::lenientValue(text);
 }
 
-QString label(QStringView seatCode, qsizetype registerLines)
-{
-    if (registerLines == 12 || registerLines == 16) {
-        if (entries::playerNumber(seatCode) > 0)
-            return entries::withPlayerNumber(QStringLiteral(" = ") + seatCode.toString());
-        return seatCode.toString();
-    }
-    static const QString words[] = {QStringLiteral("Nord "), QStringLiteral("Sud "), QStringLiteral("Est "),
-                                    QStringLiteral("Ouest ")};
-    const int seat = seatCode.isEmpty() ? -1 : lines::seatIndex(seatCode.front());
-    if (seat < 0)
-        return seatCode.toString();
-    QString text;
-    text.reserve(words[seat].size() + seatCode.size() - 1);
-    return text.append(words[seat]).append(seatCode.mid(1));
-}
-
 int latestRound(const Tournament &state)
 {
     return state.currentRound() - (state.scoreList().isEmpty() ? 1 : 0);

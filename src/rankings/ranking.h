@@ -31,10 +31,6 @@ inline const QString notApplicable = QStringLiteral("SANS OBJET");
 // anything else is worth 0.
 qint64 value(QStringView text);
 
-// POSITION's display label of a seat code: " Joueur n° k" when the register has 12 or 16
-// lines, else "Nord t", "Sud t", "Est t", "Ouest t"; other text unchanged.
-QString label(QStringView seatCode, qsizetype registerLines);
-
 // The round the round ranking opens on: the current one, or the one before while no score
 // has been entered yet.
 int latestRound(const Tournament &state);

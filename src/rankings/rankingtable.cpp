@@ -1,6 +1,7 @@
 #include "rankings/rankingtable.h"
 
-#include "rankings/ranking.h"
+#include "players/entries.h"
+#include "tournament/lines.h"
 
 #include <limits>
 
@@ -220,3 +221,24 @@ void RankingTable::arrangeRows(const std::vector<qint32> &rowAt)
     }
     m_cells = std::move(cells);
 }
+
+namespace ranking {
+
+QString label(QStringView seatCode, qsizetype registerLines)
+{
+    if (registerLines == 12 || registerLines == 16) {
+        if (entries::playerNumber(seatCode) > 0)
+            return entries::withPlayerNumber(QStringLiteral(" = ") + seatCode.toString());
+        return seatCode.toString();
+    }
+    static const QString words[] = {QStringLiteral("Nord "), QStringLiteral("Sud "), QStringLiteral("Est "),
+                                    QStringLiteral("Ouest ")};
+    const int seat = seatCode.isEmpty() ? -1 : lines::seatIndex(seatCode.front());
+    if (seat < 0)
+        return seatCode.toString();
+    QString text;
+    text.reserve(words[seat].size() + seatCode.size() - 1);
+    return text.append(words[seat]).append(seatCode.mid(1));
+}
+
+} // namespace ranking

@@ -86,3 +86,9 @@ private:
     std::vector<Cell> m_cells; // row by row, columnCount() a row
     std::vector<QStringList> m_sources; // the last one holds the texts given whole
 };
+
+namespace ranking {
+// POSITION's display label of a seat code: " Joueur n° k" when the register has 12 or 16
+// lines, else "Nord t", "Sud t", "Est t", "Ouest t"; other text unchanged.
+QString label(QStringView seatCode, qsizetype registerLines);
+} // namespace ranking

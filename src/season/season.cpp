@@ -636,7 +636,7 @@ bool print(Canvas &canvas, const PrintFont &font, const Standing &standing)
     return true;
 }
 
-Outcome write(const Standing &standing, const PrintFont &font, exporting::Format format, const QString &path)
+Outcome exportStanding(const Standing &standing, const PrintFont &font, exporting::Format format, const QString &path)
 {
     if (format == exporting::Format::Pdf)
         return exporting::writePdf(path, [&](Canvas &canvas) { return print(canvas, font, standing); });

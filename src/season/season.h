@@ -135,6 +135,6 @@ exporting::Table exportTable(const Standing &standing);
 // The printout, on the rankings' page layout; false when the canvas refused the document.
 bool print(Canvas &canvas, const PrintFont &font, const Standing &standing);
 // The standing in CSV, HTML or PDF at path, replacing the file atomically.
-Outcome write(const Standing &standing, const PrintFont &font, exporting::Format format, const QString &path);
+Outcome exportStanding(const Standing &standing, const PrintFont &font, exporting::Format format, const QString &path);
 
 } // namespace season

@@ -357,7 +357,7 @@ void SeasonWindow::exportClicked()
     if (path.isEmpty() || !confirmReplace(title, path))
         return;
     BusyCursor busy;
-    report(season::write(m_standing, state().printFont(), formats[choice], path));
+    report(season::exportStanding(m_standing, state().printFont(), formats[choice], path));
 }
 
 void SeasonWindow::refresh()
