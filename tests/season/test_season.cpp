@@ -396,7 +396,7 @@ private slots:
         QCOMPARE(p.printing.last.find(QStringLiteral("NOM05 Prenom")).kind, QStringLiteral("text"));
 
         const QString pdf = m_dir.filePath(QStringLiteral("saison.pdf"));
-        QVERIFY(write(window.standing(), PrintFont{}, exporting::Format::Pdf, pdf).ok());
+        QVERIFY(exportStanding(window.standing(), PrintFont{}, exporting::Format::Pdf, pdf).ok());
         QFile document(pdf);
         QVERIFY(document.open(QIODevice::ReadOnly));
         QVERIFY(document.read(5) == "%PDF-");
