@@ -109,7 +109,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {}); // the offscreen plugin's notes
+    qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &) {}); // the offscreen plugin's notes
     const int repetitions = argc > 1 ? std::atoi(argv[1]) : 3000;
     const QStringList leftOut = argc > 2 ? QString::fromLocal8Bit(argv[2]).split(QLatin1Char(',')) : QStringList();
     const auto runs = [&](const char *step) { return !leftOut.contains(QLatin1String(step)); };
@@ -184,8 +185,8 @@ int main(int argc, char *argv[])
     }
     report("after ", repetitions);
     const long end = residentKiB();
-    std::printf("resident growth: %ld KiB over the first half, %ld KiB over the second; %lld ms in all\n",
-                half - start, end - half, timer.elapsed());
+    std::printf("resident growth: %ld KiB over the first half, %ld KiB over the second; %lld ms in all\n", half - start,
+                end - half, timer.elapsed());
     std::printf("%ld PDF printouts (%lld bytes), %ld message boxes\n", pdfs, pdfBytes, silent.shown);
     return 0;
 }

@@ -30,8 +30,8 @@ constexpr int rounds = 6;
 // the duplicate search finds nothing and the time is the season's, not the director's doubts.
 QStringList members(int count, std::mt19937 &rng)
 {
-    static const char *const syllables[] = {"ba", "ko", "ri", "mu", "te", "la", "vo", "si", "de", "ga", "pu", "ne",
-                                            "fa", "lo", "zé", "tr", "ch", "an", "ou", "mi"};
+    static const char *const syllables[] = {"ba", "ko", "ri", "mu", "te", "la", "vo", "si", "de", "ga",
+                                            "pu", "ne", "fa", "lo", "zé", "tr", "ch", "an", "ou", "mi"};
     auto word = [&](int length) {
         QString w;
         for (int i = 0; i < length; ++i)
@@ -81,7 +81,8 @@ void writeEvening(const QString &path, int evening, const QStringList &club, std
              << QStringLiteral("O%1=-2").arg(r + 1) << QStringLiteral("S%1=1").arg(r + 1);
     }
     (void)files.write(workingfile::movements, depl);
-    (void)files.write(workingfile::penalties, {entries::seatCodeOfPlayer(1 + int(rng() % players)) + QStringLiteral("=-50")});
+    (void)files.write(workingfile::penalties,
+                      {entries::seatCodeOfPlayer(1 + int(rng() % players)) + QStringLiteral("=-50")});
     const QDate date = QDate(2026, 9, 3).addDays(7 * evening);
     if (!saveTournament(files, path, date.toString(QStringLiteral("dd/MM/yyyy")), QStringLiteral("Club du jeudi")).ok())
         qFatal("cannot save %s", qPrintable(path));

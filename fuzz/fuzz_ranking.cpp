@@ -50,10 +50,8 @@ QString score(Bytes &in)
 {
     const unsigned b = in.next();
     switch (b % 4) {
-    case 0:
-        return QString::fromUtf8(oddScores[(b / 4) % std::size(oddScores)]);
-    case 1:
-        return QString::number(int(b / 4 % 7) * 10 - 30); // many ties
+    case 0: return QString::fromUtf8(oddScores[(b / 4) % std::size(oddScores)]);
+    case 1: return QString::number(int(b / 4 % 7) * 10 - 30); // many ties
     default: {
         const unsigned high = in.next();
         return QString::number(int16_t(high << 8 | in.next()));
@@ -77,8 +75,7 @@ void check(RankingTable fast, const QList<QStringList> &rows, int column)
     referenceSort(reference, column);
     if (fast.rows() == reference)
         return;
-    std::fprintf(stderr, "sortRanking by column %d differs from the reference on %d rows\n", column,
-                 int(rows.size()));
+    std::fprintf(stderr, "sortRanking by column %d differs from the reference on %d rows\n", column, int(rows.size()));
     std::abort();
 }
 

@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             // For entries as the program writes them ("name = code"), a seat word in the name
             // ("DU NORD Jean = N3") included.
             const QStringView name = lines::nameOfEntry(line);
-            const bool written = line.endsWith(QStringLiteral(" = ") + seat.toString()) && line.size() == name.size() + 2 + seat.size();
+            const bool written =
+                line.endsWith(QStringLiteral(" = ") + seat.toString()) && line.size() == name.size() + 2 + seat.size();
             if (written)
                 fuzzing::require(incidents::seatCodeOfPick(shown) == seat, "a seated entry picked gives its seat code");
             const qint64 k = entries::playerNumber(seat.toString());

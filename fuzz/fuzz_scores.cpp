@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     for (const QString &code : fuzzing::seatCodesOf(state.playerRegisterList())) {
         const QString name = rounds::nameAtSeat(state.playerRegisterList(), code);
-        fuzzing::require(code.isEmpty() || name.isEmpty() || state.playerRegisterList().contains(name + QStringLiteral("= ") + code),
+        fuzzing::require(code.isEmpty() || name.isEmpty() ||
+                             state.playerRegisterList().contains(name + QStringLiteral("= ") + code),
                          "the name at a seat is the beginning of its entry");
         (void)rounds::recordedScore(state.scoreList(), code);
         for (const QStringList &round : state.finishedRounds())

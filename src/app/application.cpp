@@ -136,9 +136,9 @@ int runVerlandis(int argc, char *argv[])
     // Standard buttons read "Oui", "Non", "Annuler", "OK".
     QTranslator translator;
     if (translator.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-        || translator.load(QStringLiteral("qtbase_fr"), QCoreApplication::applicationDirPath()
-                                                           + QStringLiteral("/translations")))
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        translator.load(QStringLiteral("qtbase_fr"),
+                        QCoreApplication::applicationDirPath() + QStringLiteral("/translations")))
         QApplication::installTranslator(&translator);
 
     if (!platformInstalled())

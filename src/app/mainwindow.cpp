@@ -49,8 +49,7 @@ private:
 
 } // namespace
 
-MainWindow::MainWindow(Tournament &tournament, const WindowSet &windows)
-    : m_tournament(tournament), m_windows(windows)
+MainWindow::MainWindow(Tournament &tournament, const WindowSet &windows) : m_tournament(tournament), m_windows(windows)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Verlandis"));
@@ -183,16 +182,13 @@ void MainWindow::quit()
 {
     Tournament &state = m_tournament;
     if (state.modified()) {
-        switch (platform().messages->show(QStringLiteral("Attention"),
-                                          QStringLiteral("Vous n'avez pas sauvegardé le tournoi, voulez-vous le faire ?"),
-                                          Messages::Icon::Question, Messages::Yes | Messages::No | Messages::Cancel)) {
-        case Messages::Yes:
-            action(Cmd::Enregistrer)->trigger();
-            return;
-        case Messages::No:
-            break;
-        default:
-            return; // "Annuler": the evening goes on
+        switch (
+            platform().messages->show(QStringLiteral("Attention"),
+                                      QStringLiteral("Vous n'avez pas sauvegardé le tournoi, voulez-vous le faire ?"),
+                                      Messages::Icon::Question, Messages::Yes | Messages::No | Messages::Cancel)) {
+        case Messages::Yes: action(Cmd::Enregistrer)->trigger(); return;
+        case Messages::No: break;
+        default: return; // "Annuler": the evening goes on
         }
     }
     close();

@@ -25,7 +25,8 @@ void exportList(const Wiring &app)
     const Tournament &state = app.state();
     const QString title = QStringLiteral("Exporter");
     if (!exporting::available(state).players) {
-        platform().messages->information(title, QStringLiteral("Aucun joueur n'est inscrit : il n'y a rien à exporter."));
+        platform().messages->information(title,
+                                         QStringLiteral("Aucun joueur n'est inscrit : il n'y a rien à exporter."));
         return;
     }
     const std::optional<exporting::Choice> choice = app.window<ExportDialog>().choose();
@@ -37,8 +38,9 @@ void exportList(const Wiring &app)
     if (path.isEmpty())
         return;
     if (QFileInfo::exists(path) &&
-        !platform().messages->confirm(title, QStringLiteral("Le fichier « %1 » existe déjà.\r\nVoulez-vous le remplacer ?")
-                                                 .arg(QFileInfo(path).fileName())))
+        !platform().messages->confirm(title,
+                                      QStringLiteral("Le fichier « %1 » existe déjà.\r\nVoulez-vous le remplacer ?")
+                                          .arg(QFileInfo(path).fileName())))
         return;
     report(exporting::write(state, *choice, path));
 }

@@ -17,7 +17,8 @@ ExportDialog::ExportDialog(Tournament &tournament, QWidget *parent)
 {
     auto *what = new QGroupBox(QStringLiteral("Liste à exporter"), this);
     auto *grid = new QGridLayout(what);
-    const char *lists[] = {"Liste des &joueurs", "Tableau des &positions", "Classement &général", "Classement du &tour"};
+    const char *lists[] = {"Liste des &joueurs", "Tableau des &positions", "Classement &général",
+                           "Classement du &tour"};
     auto *listGroup = new QButtonGroup(this);
     for (int i = 0; i < 4; ++i) {
         m_lists[i] = new QRadioButton(QString::fromUtf8(lists[i]), what);

@@ -27,8 +27,8 @@ QString tournamentLine(const Tournament &state)
 
 bool hasScores(const Tournament &state, int round)
 {
-    return !state.finishedRound(round).isEmpty()
-        || (round == state.currentRound() && state.roundStarted() && !state.scoreList().isEmpty());
+    return !state.finishedRound(round).isEmpty() ||
+           (round == state.currentRound() && state.roundStarted() && !state.scoreList().isEmpty());
 }
 
 RankingTable generalRanking(const Tournament &state, bool pcn)
@@ -65,7 +65,8 @@ bool isInteger(const QString &cell)
 
 bool isLeftOut(const QString &cell)
 {
-    return cell.startsWith(QLatin1Char('(')) && cell.endsWith(QLatin1Char(')')) && isInteger(cell.mid(1, cell.size() - 2));
+    return cell.startsWith(QLatin1Char('(')) && cell.endsWith(QLatin1Char(')')) &&
+           isInteger(cell.mid(1, cell.size() - 2));
 }
 
 QString csvField(const QString &cell)
@@ -119,7 +120,8 @@ Available available(const Tournament &state)
     a.positions = std::any_of(lines.begin(), lines.end(),
                               [](const QString &line) { return !lines::seatOfEntry(line).isEmpty(); });
     // As buildGeneralRanking: round 1's scores, finished or in progress.
-    a.generalRanking = state.finishedRounds().isEmpty() ? !state.scoreList().isEmpty() : !state.finishedRound(1).isEmpty();
+    a.generalRanking =
+        state.finishedRounds().isEmpty() ? !state.scoreList().isEmpty() : !state.finishedRound(1).isEmpty();
     if (a.generalRanking) {
         a.pcn = ranking::pcnAvailable(state, buildGeneralRanking(state));
         a.lastRound = ranking::latestRound(state);
@@ -144,14 +146,22 @@ Table table(const Tournament &state, const Choice &choice)
 {
     switch (choice.list) {
     case List::Players: {
-        Table t{QStringLiteral("Liste des joueurs"), tournamentLine(state), false,
-                {QStringLiteral("NOM"), QStringLiteral("POSITION")}, {}, {}};
+        Table t{QStringLiteral("Liste des joueurs"),
+                tournamentLine(state),
+                false,
+                {QStringLiteral("NOM"), QStringLiteral("POSITION")},
+                {},
+                {}};
         for (const playerlist::Row &row : playerlist::printedRows(state))
             t.rows << QStringList{row.name.trimmed(), row.seat.trimmed()};
         return t;
     }
     case List::Positions: {
-        Table t{QStringLiteral("Liste des positions"), tournamentLine(state), false, positionsHeader(choice.rounds), {},
+        Table t{QStringLiteral("Liste des positions"),
+                tournamentLine(state),
+                false,
+                positionsHeader(choice.rounds),
+                {},
                 {}};
         for (const PositionsRow &row : positionsRows(state, state.tableCount(), choice.rounds)) {
             QStringList cells{row.name.trimmed(), row.seat};
@@ -161,8 +171,7 @@ Table table(const Tournament &state, const Choice &choice)
         }
         return t;
     }
-    case List::GeneralRanking:
-        return fromRanking(generalRanking(state, choice.pcn), generalRankingTitle(state));
+    case List::GeneralRanking: return fromRanking(generalRanking(state, choice.pcn), generalRankingTitle(state));
     case List::RoundRanking:
         return fromRanking(roundRanking(state, choice.round), roundRankingTitle(state, choice.round));
     }

@@ -49,9 +49,9 @@ Prompt penaltyQuestion(const QString &displayedEntry, int value)
                 QStringLiteral("Etes-vous sûr de vouloir AVANTAGER ") + displayedEntry + QStringLiteral(" de ") + v +
                     QStringLiteral(" points."),
                 Messages::Icon::Warning, Messages::Yes | Messages::No};
-    return Prompt::question(QStringLiteral("pénalité pour faute de jeu"),
-                            QStringLiteral("Vous pénalisez ") + displayedEntry + QStringLiteral(" de ") + v +
-                                QStringLiteral(" points."));
+    return Prompt::question(QStringLiteral("pénalité pour faute de jeu"), QStringLiteral("Vous pénalisez ") +
+                                                                              displayedEntry + QStringLiteral(" de ") +
+                                                                              v + QStringLiteral(" points."));
 }
 
 Prompt exclusionQuestion(const QString &displayedEntry)

@@ -13,7 +13,6 @@ class WorkingFiles;
 // of the "Tables" menu. Every player is named by his seat code in penal.tmp, exclu.tmp and tour.tmp.
 namespace incidents {
 
-
 // The pick list of the three dialogs, from the lines of position.tmp: in the register's order,
 // each line as its displayed entry ("DUPONT Jean NORD 3"), an empty chair as a blank item.
 QStringList pickList(const QStringList &positionLines);
@@ -27,7 +26,6 @@ QString refusalOfPick(const QString &item);
 // The confirmation of a penalty (value < 0) or a bonus (value > 0) for the displayed entry.
 Prompt penaltyQuestion(const QString &displayedEntry, int value);
 Prompt exclusionQuestion(const QString &displayedEntry);
-
 
 enum class Swap { Done, SamePlayer, MissingScore };
 // Gives each of the two players the other's score in the round in progress. The lines keep

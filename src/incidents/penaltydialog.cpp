@@ -12,7 +12,8 @@
 #include <QVBoxLayout>
 
 PenaltyDialog::PenaltyDialog(Tournament &tournament, QWidget *parent)
-    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg15"), QStringLiteral("Dialogue"), QStringLiteral("sommaire"))
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg15"), QStringLiteral("Dialogue"),
+             QStringLiteral("sommaire"))
 {
     useBoldFont();
 
@@ -48,7 +49,7 @@ void PenaltyDialog::activated()
 void PenaltyDialog::recordPenaltyClicked()
 {
     state().setModified(true); // the director's OK counts as a change, recorded or not
-    m_value->interpretText(); // a value still being typed counts
+    m_value->interpretText();  // a value still being typed counts
     const int value = m_value->value();
     if (value == 0) {
         accept(); // a penalty of nothing is not recorded

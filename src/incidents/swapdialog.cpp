@@ -61,9 +61,7 @@ void SwapDialog::swapClicked()
     case incidents::Swap::MissingScore:
         platform().messages->warning(title, QStringLiteral("Vous n'avez pas saisi les scores des joueurs !"));
         break;
-    case incidents::Swap::Done:
-        report(state().setScores(scores));
-        break;
+    case incidents::Swap::Done: report(state().setScores(scores)); break;
     }
     accept();
 }

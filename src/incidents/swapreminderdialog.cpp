@@ -9,7 +9,8 @@
 #include <QVBoxLayout>
 
 SwapReminderDialog::SwapReminderDialog(Tournament &tournament, QWidget *parent)
-    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg9"), QStringLiteral("Dialogue"), QStringLiteral("sommaire"))
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg9"), QStringLiteral("Dialogue"),
+             QStringLiteral("sommaire"))
 {
     useBoldFont();
 

@@ -19,7 +19,8 @@ constexpr std::array<char, 4> spinSeats = {'N', 'E', 'O', 'S'};
 } // namespace
 
 MovementSettingsDialog::MovementSettingsDialog(Tournament &tournament, QWidget *parent)
-    : Dialog(tournament, parent, QStringLiteral("TBtnRightDlg"), QStringLiteral("Déplacement des joueurs"), QStringLiteral("deplace"))
+    : Dialog(tournament, parent, QStringLiteral("TBtnRightDlg"), QStringLiteral("Déplacement des joueurs"),
+             QStringLiteral("deplace"))
 {
     // The four values stand like the seats of a table seen from above.
     m_panel = new QFrame(this);
@@ -33,9 +34,8 @@ MovementSettingsDialog::MovementSettingsDialog(Tournament &tournament, QWidget *
         spin->setObjectName(QStringLiteral("SpinEdit%1").arg(i + 1));
         spin->setRange(-4, 4);
         spin->setAutoFillBackground(true);
-        connect(spin, &QSpinBox::valueChanged, this, [this, seat](int v) {
-            change([&](MovementSettings &s) { s.setValue(seat, v); });
-        });
+        connect(spin, &QSpinBox::valueChanged, this,
+                [this, seat](int v) { change([&](MovementSettings &s) { s.setValue(seat, v); }); });
         auto *label = new QLabel(seatName(seat), m_panel);
         label->setAlignment(Qt::AlignCenter);
         auto *cell = new QVBoxLayout;
@@ -75,7 +75,8 @@ MovementSettingsDialog::MovementSettingsDialog(Tournament &tournament, QWidget *
         [this] {
             state().setModified(true);
             accept();
-        }, QStringLiteral("depltour"), Qt::Vertical);
+        },
+        QStringLiteral("depltour"), Qt::Vertical);
 
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left);

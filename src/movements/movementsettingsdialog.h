@@ -24,9 +24,9 @@ protected:
     void activated() override;
 
 private:
-    void fftToggled(); // "déplacements automatiques FFT"
+    void fftToggled();            // "déplacements automatiques FFT"
     void pcnCoefficientToggled(); // "coefficient PCN"
-    void byRankingToggled(); // "par rang de classement"
+    void byRankingToggled();      // "par rang de classement"
     // The settings with edit applied.
     void change(const std::function<void(MovementSettings &)> &edit);
     void showSettings();

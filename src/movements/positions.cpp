@@ -122,16 +122,11 @@ qint64 seatDisplacement(const QStringList &movementList, QChar seat, int round)
 QString seatName(QChar seat)
 {
     switch (seat.unicode()) {
-    case 'N':
-        return QStringLiteral("Nord");
-    case 'S':
-        return QStringLiteral("Sud");
-    case 'E':
-        return QStringLiteral("Est");
-    case 'O':
-        return QStringLiteral("Ouest");
-    default:
-        return {};
+    case 'N': return QStringLiteral("Nord");
+    case 'S': return QStringLiteral("Sud");
+    case 'E': return QStringLiteral("Est");
+    case 'O': return QStringLiteral("Ouest");
+    default: return {};
     }
 }
 
@@ -202,10 +197,8 @@ bool isSpecialTableCount(qint64 tables)
     case 14:
     case 16:
     case 18:
-    case 20:
-        return true;
-    default:
-        return false;
+    case 20: return true;
+    default: return false;
     }
 }
 
@@ -334,13 +327,9 @@ std::array<QString, 4> viewLabels(const SeatedTable &seated)
 QPoint viewLabelOrigin(QChar seat, int w, int h, int tw, int th)
 {
     switch (seat.unicode()) {
-    case 'N':
-        return {(w - tw) / 2, 0};
-    case 'O':
-        return {0, (h - th) / 2};
-    case 'E':
-        return {w - tw, (h - th) / 2};
-    default:
-        return {(w - tw) / 2, h - th};
+    case 'N': return {(w - tw) / 2, 0};
+    case 'O': return {0, (h - th) / 2};
+    case 'E': return {w - tw, (h - th) / 2};
+    default: return {(w - tw) / 2, h - th};
     }
 }

@@ -17,7 +17,8 @@ struct [[nodiscard]] Outcome
 
 // A value, or the French sentence that says why there is none; or, for work that stops part way,
 // what was done before the failure, with the failure.
-template <class T> class [[nodiscard]] Result
+template<class T>
+class [[nodiscard]] Result
 {
 public:
     Result(T value) : m_value(std::move(value)) {}

@@ -38,10 +38,14 @@ public:
         case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
         }
         QMessageBox::StandardButtons standard;
-        if (buttons & Ok) standard |= QMessageBox::Ok;
-        if (buttons & Yes) standard |= QMessageBox::Yes;
-        if (buttons & No) standard |= QMessageBox::No;
-        if (buttons & Cancel) standard |= QMessageBox::Cancel;
+        if (buttons & Ok)
+            standard |= QMessageBox::Ok;
+        if (buttons & Yes)
+            standard |= QMessageBox::Yes;
+        if (buttons & No)
+            standard |= QMessageBox::No;
+        if (buttons & Cancel)
+            standard |= QMessageBox::Cancel;
         box.setStandardButtons(standard);
         if (buttons & NoByDefault)
             box.setDefaultButton(QMessageBox::No);
@@ -239,7 +243,8 @@ public:
     {
         if (m_pdf.isEmpty())
             return {};
-        return QStringLiteral("Aucune imprimante n'est installée : le document a été enregistré dans le fichier « %1 ».")
+        return QStringLiteral(
+                   "Aucune imprimante n'est installée : le document a été enregistré dans le fichier « %1 ».")
             .arg(QDir::toNativeSeparators(m_pdf));
     }
 

@@ -99,8 +99,9 @@ void forEachLine(const QByteArray &bytes, F line)
 QStringList splitLines(const QByteArray &bytes)
 {
     QStringList lines;
-    forEachLine(bytes,
-                [&](qsizetype start, qsizetype length) { lines.append(cp1252::decode(QByteArrayView(bytes).sliced(start, length))); });
+    forEachLine(bytes, [&](qsizetype start, qsizetype length) {
+        lines.append(cp1252::decode(QByteArrayView(bytes).sliced(start, length)));
+    });
     return lines;
 }
 
@@ -126,8 +127,8 @@ Outcome WorkingFiles::readBytes(const QString &name, QByteArray &bytes) const
 {
     QFile file(resolve(m_directory, name));
     if (!file.open(QIODevice::ReadOnly))
-        return Outcome::failure(QStringLiteral("Impossible de lire le fichier « %1 » : %2")
-                                    .arg(file.fileName(), reasonOf(file)));
+        return Outcome::failure(
+            QStringLiteral("Impossible de lire le fichier « %1 » : %2").arg(file.fileName(), reasonOf(file)));
     bytes = file.readAll();
     return Outcome::success();
 }
@@ -178,8 +179,8 @@ Outcome WorkingFiles::append(const QString &name, const QString &line) const
 {
     QFile file(resolve(m_directory, name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2")
-                                    .arg(file.fileName(), reasonOf(file)));
+        return Outcome::failure(
+            QStringLiteral("Impossible d'écrire le fichier « %1 » : %2").arg(file.fileName(), reasonOf(file)));
     const QByteArray bytes = cp1252::encode(line) + "\r\n";
     QString reason;
     if (file.write(bytes) != bytes.size() || !file.flush())
@@ -187,7 +188,8 @@ Outcome WorkingFiles::append(const QString &name, const QString &line) const
     else
         reason = syncToDisk(file);
     if (!reason.isEmpty())
-        return Outcome::failure(QStringLiteral("Impossible d'écrire le fichier « %1 » : %2").arg(file.fileName(), reason));
+        return Outcome::failure(
+            QStringLiteral("Impossible d'écrire le fichier « %1 » : %2").arg(file.fileName(), reason));
     return Outcome::success();
 }
 
@@ -196,8 +198,8 @@ Outcome WorkingFiles::remove(const QString &name) const
     QFile file(resolve(m_directory, name));
     if (!file.exists() || file.remove())
         return Outcome::success();
-    return Outcome::failure(QStringLiteral("Impossible de supprimer le fichier « %1 » : %2")
-                                .arg(file.fileName(), reasonOf(file)));
+    return Outcome::failure(
+        QStringLiteral("Impossible de supprimer le fichier « %1 » : %2").arg(file.fileName(), reasonOf(file)));
 }
 
 Outcome WorkingFiles::removeMatching(const QString &pattern) const
@@ -215,8 +217,8 @@ Outcome WorkingFiles::removeMatching(const QString &pattern) const
     }
     if (failures.isEmpty())
         return Outcome::success();
-    return Outcome::failure(QStringLiteral("Impossible de supprimer le fichier de travail %1")
-                                .arg(failures.join(QStringLiteral(", "))));
+    return Outcome::failure(
+        QStringLiteral("Impossible de supprimer le fichier de travail %1").arg(failures.join(QStringLiteral(", "))));
 }
 
 int FileSource::countTourFiles() const

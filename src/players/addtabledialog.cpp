@@ -9,7 +9,8 @@
 #include <QPushButton>
 
 AddTableDialog::AddTableDialog(Tournament &tournament, QWidget *parent)
-    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg2"), QStringLiteral("Ajouter une table"), QStringLiteral("sommaire"))
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg2"), QStringLiteral("Ajouter une table"),
+             QStringLiteral("sommaire"))
 {
     useBoldFont();
     m_table = new QLineEdit(this);

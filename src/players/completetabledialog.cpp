@@ -9,7 +9,8 @@
 #include <QPushButton>
 
 CompleteTableDialog::CompleteTableDialog(Tournament &tournament, QWidget *parent)
-    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg1"), QStringLiteral("Compléter une table"), QStringLiteral("sommaire"))
+    : Dialog(tournament, parent, QStringLiteral("TBtnBottomDlg1"), QStringLiteral("Compléter une table"),
+             QStringLiteral("sommaire"))
 {
     useBoldFont();
     m_surname = upperCaseEdit(this, QStringLiteral("Edit1"));

@@ -31,7 +31,8 @@ bool mentionsEmptyChair(const QString &text)
 
 bool anySeated(const QStringList &lines)
 {
-    return std::any_of(lines.begin(), lines.end(), [](const QString &line) { return line.contains(QLatin1String(" = ")); });
+    return std::any_of(lines.begin(), lines.end(),
+                       [](const QString &line) { return line.contains(QLatin1String(" = ")); });
 }
 
 namespace {
@@ -185,16 +186,11 @@ QString seatKey(QChar letter, qint64 table)
 QString seatWord(QChar letter)
 {
     switch (letter.unicode()) {
-    case 'N':
-        return QStringLiteral("NORD");
-    case 'S':
-        return QStringLiteral("SUD");
-    case 'E':
-        return QStringLiteral("EST");
-    case 'O':
-        return QStringLiteral("OUEST");
-    default:
-        return {};
+    case 'N': return QStringLiteral("NORD");
+    case 'S': return QStringLiteral("SUD");
+    case 'E': return QStringLiteral("EST");
+    case 'O': return QStringLiteral("OUEST");
+    default: return {};
     }
 }
 

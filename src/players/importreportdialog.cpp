@@ -8,7 +8,8 @@
 #include <QVBoxLayout>
 
 ImportReportDialog::ImportReportDialog(Tournament &tournament, QWidget *parent)
-    : Dialog(tournament, parent, QStringLiteral("ImportReportDlg"), QStringLiteral("Importer des joueurs"), QStringLiteral("deroulement"))
+    : Dialog(tournament, parent, QStringLiteral("ImportReportDlg"), QStringLiteral("Importer des joueurs"),
+             QStringLiteral("deroulement"))
 {
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("Label1"));

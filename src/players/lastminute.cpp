@@ -79,8 +79,8 @@ QString refusalOfTable(const std::array<QString, 4> &surnames, const std::array<
     return {};
 }
 
-Outcome addTable(Tournament &state, const std::array<QString, 4> &surnames,
-                 const std::array<QString, 4> &firstNames, qint64 table)
+Outcome addTable(Tournament &state, const std::array<QString, 4> &surnames, const std::array<QString, 4> &firstNames,
+                 qint64 table)
 {
     state.setModified(true);
     static const int order[] = {0, 3, 1, 2}; // N, O, S, E

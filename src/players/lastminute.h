@@ -33,8 +33,8 @@ qint64 nextTable(const QStringList &list);
 // "Enregistrer" of "Ajouter une table": the four players of table `table` as typed, in the seat
 // order Nord, Sud, Est, Ouest; stored in the order N, O, S, E, each appended to inscrits.tmp,
 // then position.tmp written.
-Outcome addTable(Tournament &state, const std::array<QString, 4> &surnames,
-                 const std::array<QString, 4> &firstNames, qint64 table);
+Outcome addTable(Tournament &state, const std::array<QString, 4> &surnames, const std::array<QString, 4> &firstNames,
+                 qint64 table);
 // Why a table typed in "Ajouter une table" cannot be stored (empty when it can).
 QString refusalOfTable(const std::array<QString, 4> &surnames, const std::array<QString, 4> &firstNames);
 

@@ -38,10 +38,9 @@ void correctName(const Wiring &app)
     const QString edited = app.window<RenameDialog>().correct(selected);
     if (edited.isNull())
         return;
-    if (platform().messages->show(QStringLiteral("Changement de nom"), correction::question(selected, edited),
-                                  Messages::Icon::Warning,
-                                  Messages::Yes | Messages::No | Messages::Cancel | Messages::NoByDefault) !=
-        Messages::Yes)
+    if (platform().messages->show(
+            QStringLiteral("Changement de nom"), correction::question(selected, edited), Messages::Icon::Warning,
+            Messages::Yes | Messages::No | Messages::Cancel | Messages::NoByDefault) != Messages::Yes)
         return;
     report(correction::correctName(app.state(), selected, edited));
 }

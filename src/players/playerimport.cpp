@@ -183,9 +183,8 @@ QString headerKey(const QString &cell)
 
 bool isSurnameTitle(const QString &key)
 {
-    static const QStringList titles = {QStringLiteral("nom"), QStringLiteral("nomdefamille"),
-                                       QStringLiteral("surname"), QStringLiteral("lastname"),
-                                       QStringLiteral("familyname")};
+    static const QStringList titles = {QStringLiteral("nom"), QStringLiteral("nomdefamille"), QStringLiteral("surname"),
+                                       QStringLiteral("lastname"), QStringLiteral("familyname")};
     return titles.contains(key);
 }
 
@@ -348,9 +347,8 @@ Report judged(const QList<Candidate> &names, const QStringList &playerRegisterLi
         Report none;
         none.error = QStringLiteral("Le fichier « %1 » ne contient aucun nom de joueur utilisable.").arg(name);
         if (!report.refused.isEmpty())
-            none.error += QStringLiteral("\nLigne %1 : %2")
-                              .arg(report.refused.first().line)
-                              .arg(report.refused.first().reason);
+            none.error +=
+                QStringLiteral("\nLigne %1 : %2").arg(report.refused.first().line).arg(report.refused.first().reason);
         return none;
     }
     return report;
@@ -363,8 +361,7 @@ QString plural(qsizetype n, const QString &one, const QString &many)
 
 } // namespace
 
-Report read(const QByteArray &content, bool tournamentFile, const QStringList &playerRegisterList,
-            const QString &name)
+Report read(const QByteArray &content, bool tournamentFile, const QStringList &playerRegisterList, const QString &name)
 {
     Report report;
     if (isBinary(content)) {
@@ -418,7 +415,8 @@ QString summary(const Report &report)
                        : plural(report.added.size(), QStringLiteral("%1 joueur sera ajouté à la liste des inscrits."),
                                 QStringLiteral("%1 joueurs seront ajoutés à la liste des inscrits."));
     if (!report.skipped.isEmpty())
-        text += QLatin1Char('\n') + plural(report.skipped.size(), QStringLiteral("%1 nom déjà inscrit ou en double sera ignoré."),
+        text += QLatin1Char('\n') + plural(report.skipped.size(),
+                                           QStringLiteral("%1 nom déjà inscrit ou en double sera ignoré."),
                                            QStringLiteral("%1 noms déjà inscrits ou en double seront ignorés."));
     if (!report.refused.isEmpty())
         text += QLatin1Char('\n') + plural(report.refused.size(), QStringLiteral("%1 ligne est refusée."),

@@ -19,8 +19,8 @@ constexpr qint64 largestList = 1024 * 1024;
 // A name of the file that is not added.
 struct Skipped
 {
-    int line = 0;      // from 1, in the file
-    QString entry;     // as the register would hold it
+    int line = 0;        // from 1, in the file
+    QString entry;       // as the register would hold it
     bool inFile = false; // repeated within the file, else already registered
 };
 
@@ -33,8 +33,8 @@ struct Refused
 
 struct Report
 {
-    QString error;       // the whole file refused: a French sentence; nothing else is set
-    QStringList added;   // the entries to add, in the register's order
+    QString error;     // the whole file refused: a French sentence; nothing else is set
+    QStringList added; // the entries to add, in the register's order
     QList<Skipped> skipped;
     QList<Refused> refused;
 };
@@ -42,8 +42,7 @@ struct Report
 // The players of a file's content against the register: a spreadsheet export (comma, semicolon
 // or tab, with or without a header row), a plain list of "NOM Prénom" lines, or, when
 // `tournamentFile`, the register of a tournament file. `name` names the file in the messages.
-Report read(const QByteArray &content, bool tournamentFile, const QStringList &playerRegisterList,
-            const QString &name);
+Report read(const QByteArray &content, bool tournamentFile, const QStringList &playerRegisterList, const QString &name);
 // The same from the file at path (a ".trt" is a tournament file); a file that cannot be read,
 // or is too large, gives an error.
 Report readFile(const QString &path, const QStringList &playerRegisterList);

@@ -12,7 +12,8 @@
 #include <QPushButton>
 
 RegisterWindow::RegisterWindow(Tournament &tournament, QWidget *parent)
-    : Dialog(tournament, parent, QStringLiteral("TForm3"), QStringLiteral("Gestion des joueurs"), QStringLiteral("index"))
+    : Dialog(tournament, parent, QStringLiteral("TForm3"), QStringLiteral("Gestion des joueurs"),
+             QStringLiteral("index"))
 {
     m_surname = upperCaseEdit(this, QStringLiteral("Edit1"));
     m_firstName = new QLineEdit(this);

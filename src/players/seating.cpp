@@ -117,7 +117,8 @@ Result<QString> refusalOfCancel(const Tournament &state)
 
 Prompt cancelQuestion()
 {
-    return Prompt::confirmation(QStringLiteral("Annuler l'attribution des places"), QStringLiteral("En êtes-vous sûr ?"));
+    return Prompt::confirmation(QStringLiteral("Annuler l'attribution des places"),
+                                QStringLiteral("En êtes-vous sûr ?"));
 }
 
 Outcome cancelDraw(Tournament &state, bool confirmed)

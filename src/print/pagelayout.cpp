@@ -1,7 +1,6 @@
 #include "print/pagelayout.h"
 
-PageLayout::PageLayout(Canvas &canvas, const PrintFont &font, const QString &measure)
-    : m_canvas(canvas), m_font(font)
+PageLayout::PageLayout(Canvas &canvas, const PrintFont &font, const QString &measure) : m_canvas(canvas), m_font(font)
 {
     m_canvas.setFont(m_font.family, m_font.size);
     m_w = m_canvas.pageWidth() - 20;

@@ -16,8 +16,8 @@ public:
     // Prints the last page's footer (default "Page n") and ends the document.
     void finish(const QString &lastFooter = {});
 
-    int width() const { return m_w; }   // W: page width - 20
-    int height() const { return m_h; }  // H: page height - 20
+    int width() const { return m_w; }        // W: page width - 20
+    int height() const { return m_h; }       // H: page height - 20
     int rowSlots() const { return m_slots; } // L
     // Where text must end on the right: as far inside the frame as the names start on its left.
     int textRight() const { return m_w - 90; }

@@ -18,7 +18,6 @@ using namespace ranking;
 
 namespace {
 
-
 QStringList columns()
 {
     return {QStringLiteral("NOM"), QStringLiteral("POSITION"), QStringLiteral("SCORE")};
@@ -297,7 +296,7 @@ ColumnTexts columnTexts(const RankingTable &table, int k, AlsoRead also)
     // which is quicker than by text; any other text by itself.
     std::vector<qint64> numbers(n);
     std::vector<std::pair<qsizetype, QStringView>> texts; // the rows of other texts
-    if (withTexts) // names and seats: texts nearly all
+    if (withTexts)                                        // names and seats: texts nearly all
         texts.reserve(size_t(n));
     qint64 low = std::numeric_limits<qint64>::max(), high = std::numeric_limits<qint64>::min();
     qsizetype count = 0;
@@ -420,7 +419,8 @@ void reorder(RankingTable &table, ColumnTexts column, std::vector<qint32> order)
 }
 
 // The row indices sorted stably by key (less first).
-template <class Key, class Less> std::vector<qint32> stableOrder(const std::vector<Key> &keys, Less less)
+template<class Key, class Less>
+std::vector<qint32> stableOrder(const std::vector<Key> &keys, Less less)
 {
     std::vector<qint32> order(keys.size());
     for (size_t i = 0; i < order.size(); ++i)
@@ -630,9 +630,9 @@ RankingTable buildGeneralRanking(const Tournament &state)
     Draft draft(std::move(first));
     for (int r = 2; r <= state.currentRound(); ++r) {
         const bool finished = r < state.currentRound() && r <= state.finishedRounds().size();
-        const QStringList lines = finished ? state.finishedRounds().value(r - 1)
+        const QStringList lines = finished                    ? state.finishedRounds().value(r - 1)
                                   : r == state.currentRound() ? state.scoreList()
-                                                            : QStringList();
+                                                              : QStringList();
         if (lines.size() != draft.size()) // an incomplete round adds nothing
             continue;
         if (finished)

@@ -75,7 +75,6 @@ public:
     static qsizetype usualNumber(QStringView code);
 
 private:
-
     qsizetype m_limit = 0;
     bool m_usualBeyond = false; // a usual code past the array is hashed
     std::vector<qint32> m_byNumber;

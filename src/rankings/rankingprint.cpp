@@ -93,8 +93,7 @@ QString roundRankingTitle(const Tournament &state, int round)
 
 bool printGeneralRanking(Canvas &canvas, const Tournament &state, const RankingTable &table)
 {
-    const Printout printout{generalRankingTitle(state),
-                            QStringLiteral("Classement Général"),
+    const Printout printout{generalRankingTitle(state), QStringLiteral("Classement Général"),
                             [](int w) {
                                 return QList<int>{100, w / 3, (w / 3) * 2, (w / 5) * 4};
                             },
@@ -104,8 +103,7 @@ bool printGeneralRanking(Canvas &canvas, const Tournament &state, const RankingT
 
 bool printRoundRanking(Canvas &canvas, const Tournament &state, const RankingTable &table, int round)
 {
-    const Printout printout{roundRankingTitle(state, round),
-                            QStringLiteral("Classement du tour n° 1"),
+    const Printout printout{roundRankingTitle(state, round), QStringLiteral("Classement du tour n° 1"),
                             [](int w) {
                                 return QList<int>{100, w / 2, (w / 4) * 3};
                             },

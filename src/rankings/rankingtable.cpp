@@ -44,17 +44,14 @@ QString RankingTable::cell(qsizetype row, qsizetype column) const
     if (!c)
         return {};
     switch (c->kind) {
-    case Kind::Empty:
-        return {};
-    case Kind::Number:
-        return QString::number(c->number);
+    case Kind::Empty: return {};
+    case Kind::Number: return QString::number(c->number);
     case Kind::Text: {
         const QString &line = m_sources[c->source][c->line];
         // A whole line is shared, not copied.
         return c->part.from == 0 && c->part.length == line.size() ? line : view(*c).toString();
     }
-    case Kind::SeatLabel:
-        return ranking::label(view(*c), c->registerLines);
+    case Kind::SeatLabel: return ranking::label(view(*c), c->registerLines);
     }
     return {};
 }

@@ -83,7 +83,7 @@ private:
 
     QStringList m_header;
     qsizetype m_rows = 0;
-    std::vector<Cell> m_cells; // row by row, columnCount() a row
+    std::vector<Cell> m_cells;          // row by row, columnCount() a row
     std::vector<QStringList> m_sources; // the last one holds the texts given whole
 };
 

@@ -14,7 +14,8 @@
 #include <QVBoxLayout>
 
 RoundRankingWindow::RoundRankingWindow(Tournament &tournament, QWidget *parent)
-    : RankingWindow(tournament, parent, QStringLiteral("TBtnRightDlg2"), QStringLiteral("classement au tour"), {138, 85, 67})
+    : RankingWindow(tournament, parent, QStringLiteral("TBtnRightDlg2"), QStringLiteral("classement au tour"),
+                    {138, 85, 67})
 {
     m_round = new QSpinBox(this);
     m_round->setObjectName(QStringLiteral("SpinEdit1"));

@@ -45,7 +45,6 @@ CancelRoundDialog::CancelRoundDialog(Tournament &tournament, QWidget *parent)
     layout->addWidget(frame);
     layout->addLayout(buttons);
     setClientSize(317, 214);
-
 }
 
 void CancelRoundDialog::activated()

@@ -25,7 +25,8 @@ void SaisieClick(const Wiring &app)
     if (refusedWithoutSeats(state))
         return;
     if (rounds::roundComplete(state) &&
-        platform().messages->question(QStringLiteral("Attention"), rounds::newRoundQuestion(state.currentRound() + 1))) {
+        platform().messages->question(QStringLiteral("Attention"),
+                                      rounds::newRoundQuestion(state.currentRound() + 1))) {
         const Result<std::optional<Prompt>> started = rounds::startRound(state);
         if (started.value())
             platform().messages->show(*started.value());

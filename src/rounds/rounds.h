@@ -16,10 +16,8 @@
 // round, cancelling the round in progress. Seats are always in the order Nord, Sud, Est, Ouest.
 namespace rounds {
 
-
 // Why a command needs seated players and nobody is seated yet; empty when somebody is.
 QString refusalWithoutSeats(const Tournament &state);
-
 
 // ---- Starting a round
 

@@ -24,11 +24,11 @@ QLineEdit *displayField(QWidget *parent, const QString &name, int width)
     return edit;
 }
 
-
 } // namespace
 
 ScoreEntryDialog::ScoreEntryDialog(Tournament &tournament, QWidget *parent)
-    : Dialog(tournament, parent, QStringLiteral("TBtnRightDlg1"), QStringLiteral("Saisie des résultats"), QStringLiteral("sommaire"))
+    : Dialog(tournament, parent, QStringLiteral("TBtnRightDlg1"), QStringLiteral("Saisie des résultats"),
+             QStringLiteral("sommaire"))
 {
     auto *grid = new QGridLayout;
     m_tour = displayField(this, QStringLiteral("tour"), 50);

@@ -33,7 +33,7 @@ private:
     QLineEdit *m_tour = nullptr;
     QSpinBox *m_table = nullptr;
     QLabel *m_comment = nullptr;
-    QLabel *m_sum = nullptr; // "Somme : +20"
+    QLabel *m_sum = nullptr;               // "Somme : +20"
     std::array<QLineEdit *, 12> m_edits{}; // Edit1..Edit12: tables, names, scores; N, S, E, O
     QPushButton *m_ok = nullptr;
     SeatedTable m_seated; // the table shown

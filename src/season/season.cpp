@@ -38,8 +38,8 @@ qint64 saturatingAdd(qint64 a, qint64 b)
 // The date of [INITIAL] as the director typed it: day, month, year in the French order.
 QDate dateOf(const QString &text)
 {
-    static const char *const formats[] = {"dd/MM/yyyy", "d/M/yyyy", "dd/MM/yy", "d/M/yy", "dd.MM.yyyy",
-                                          "dd-MM-yyyy", "yyyy-MM-dd"};
+    static const char *const formats[] = {"dd/MM/yyyy", "d/M/yyyy",   "dd/MM/yy",  "d/M/yy",
+                                          "dd.MM.yyyy", "dd-MM-yyyy", "yyyy-MM-dd"};
     const QString trimmed = text.trimmed();
     for (const char *format : formats) {
         QDate date = QDate::fromString(trimmed, QString::fromLatin1(format));
@@ -151,8 +151,8 @@ private:
 
 public:
     QList<int> columns;
-    QStringList names;       // every distinct name, in the order met
-    QList<int> groupOfName;  // the register group of each name
+    QStringList names;         // every distinct name, in the order met
+    QList<int> groupOfName;    // the register group of each name
     QList<int> representative; // the first name of each group
 };
 
@@ -164,8 +164,9 @@ Evening readEvening(const QString &path)
     evening.path = QFileInfo(path).absoluteFilePath();
     const TournamentFileRead read = readTournamentFile(path);
     if (read.corrupt) {
-        evening.refusal = QFileInfo::exists(path) ? QStringLiteral("fichier corrompu, ce n'est pas un fichier de tournoi")
-                                                  : QStringLiteral("fichier introuvable");
+        evening.refusal = QFileInfo::exists(path)
+                              ? QStringLiteral("fichier corrompu, ce n'est pas un fichier de tournoi")
+                              : QStringLiteral("fichier introuvable");
         return evening;
     }
     if (!read.outcome.ok()) {
@@ -181,7 +182,7 @@ Evening readEvening(const QString &path)
         return evening;
     }
     evening.players = int(std::count_if(tournament.playerRegisterList().begin(), tournament.playerRegisterList().end(),
-                                         [](const QString &line) { return !entries::isEmptyChair(line); }));
+                                        [](const QString &line) { return !entries::isEmptyChair(line); }));
     evening.finishedRounds = int(tournament.finishedRounds().size());
 
     // The general ranking as its window shows it, with PCN whenever the window offers it.
@@ -386,9 +387,10 @@ QString title(const Standing &standing)
 QString ruleLine(const Standing &standing)
 {
     const qsizetype count = standing.columns.size();
-    QString line = (count == 1 ? QStringLiteral("1 tournoi") : QStringLiteral("%1 tournois").arg(count)) +
-                   (standing.rule.measure == Measure::Pcn ? QStringLiteral(" — somme des points PCN")
-                                                          : QStringLiteral(" — somme des scores du classement général"));
+    QString line =
+        (count == 1 ? QStringLiteral("1 tournoi") : QStringLiteral("%1 tournois").arg(count)) +
+        (standing.rule.measure == Measure::Pcn ? QStringLiteral(" — somme des points PCN")
+                                               : QStringLiteral(" — somme des scores du classement général"));
     if (standing.rule.best == 1)
         line += QStringLiteral(", le meilleur résultat de chaque joueur");
     else if (standing.rule.best > 1)
@@ -450,8 +452,9 @@ OpenedSeason openSeason(const QString &seasonPath)
     const QStringList lines =
         file.size() > largestSeasonFile ? QStringList() : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     if (lines.isEmpty() || lines.first().trimmed() != QLatin1String("[SAISON]")) {
-        opened.outcome = Outcome::failure(
-            QStringLiteral("Le fichier « %1 » n'est pas un fichier de saison : il n'a pas été ouvert.").arg(seasonPath));
+        opened.outcome =
+            Outcome::failure(QStringLiteral("Le fichier « %1 » n'est pas un fichier de saison : il n'a pas été ouvert.")
+                                 .arg(seasonPath));
         return opened;
     }
     const QDir folder = QFileInfo(seasonPath).absoluteDir();
@@ -587,8 +590,7 @@ bool print(Canvas &canvas, const PrintFont &font, const Standing &standing)
     for (qsizetype c = 0; c < columns; ++c)
         widths.append(widest(c + 2, evenings[c]));
     const int right = page.width() - 20; // numbers end there, inside the frame
-    const QList<QPair<int, int>> groups =
-        groupsThatFit(widths, right - nameX - nameWidth - playedWidth - totalWidth);
+    const QList<QPair<int, int>> groups = groupsThatFit(widths, right - nameX - nameWidth - playedWidth - totalWidth);
 
     for (qsizetype g = 0; g < groups.size(); ++g) {
         // Plain names: a lambda below reads them (clang refuses structured bindings there).
@@ -605,7 +607,8 @@ bool print(Canvas &canvas, const PrintFont &font, const Standing &standing)
         // over the page rather than crowd its left side.
         const int used = nameX + nameWidth + playedWidth + totalWidth +
                          std::accumulate(widths.begin() + begin, widths.begin() + end, 0);
-        const int spread = std::clamp((right - used) / (end - begin + 2), 0, canvas.textWidth(QStringLiteral("00000000")));
+        const int spread =
+            std::clamp((right - used) / (end - begin + 2), 0, canvas.textWidth(QStringLiteral("00000000")));
         QList<int> ends = {nameX + nameWidth + playedWidth + spread};
         for (int c = begin; c < end; ++c)
             ends.append(ends.last() + widths[c] + spread);
@@ -641,7 +644,8 @@ Outcome exportStanding(const Standing &standing, const PrintFont &font, exportin
     if (format == exporting::Format::Pdf)
         return exporting::writePdf(path, [&](Canvas &canvas) { return print(canvas, font, standing); });
     const exporting::Table table = exportTable(standing);
-    return exporting::writeBytes(path, format == exporting::Format::Csv ? exporting::csv(table) : exporting::html(table));
+    return exporting::writeBytes(path,
+                                 format == exporting::Format::Csv ? exporting::csv(table) : exporting::html(table));
 }
 
 } // namespace season

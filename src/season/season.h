@@ -19,9 +19,9 @@ struct Evening
     QString path;    // absolute
     QString refusal; // why it counts for nothing (the file Open would refuse); empty when it counts
     QString date, place;
-    int players = 0;        // the register's players, empty chairs left out
+    int players = 0; // the register's players, empty chairs left out
     int finishedRounds = 0;
-    bool pcn = false;       // its general ranking offers PCN
+    bool pcn = false; // its general ranking offers PCN
 
     // A row of its general ranking, in its order (PCN re-sorted as the ranking window does).
     struct Result
@@ -122,8 +122,8 @@ Outcome saveSeason(const Season &season, const QString &seasonPath);
 
 struct OpenedSeason
 {
-    Outcome outcome; // the season file itself could not be read: nothing else is set
-    Season season;   // every tournament listed, a missing one refused as "introuvable"
+    Outcome outcome;     // the season file itself could not be read: nothing else is set
+    Season season;       // every tournament listed, a missing one refused as "introuvable"
     QStringList missing; // the paths of the missing tournament files
 };
 OpenedSeason openSeason(const QString &seasonPath);

@@ -31,9 +31,11 @@ QString described(const season::Evening &evening)
     const QString file = QFileInfo(evening.path).fileName();
     if (!evening.counts())
         return QStringLiteral("%1 — refusé : %2").arg(file, evening.refusal);
-    const QString players = evening.players == 1 ? QStringLiteral("1 joueur") : QStringLiteral("%1 joueurs").arg(evening.players);
-    const QString rounds = evening.finishedRounds == 1 ? QStringLiteral("1 tour terminé")
-                                                        : QStringLiteral("%1 tours terminés").arg(evening.finishedRounds);
+    const QString players =
+        evening.players == 1 ? QStringLiteral("1 joueur") : QStringLiteral("%1 joueurs").arg(evening.players);
+    const QString rounds = evening.finishedRounds == 1
+                               ? QStringLiteral("1 tour terminé")
+                               : QStringLiteral("%1 tours terminés").arg(evening.finishedRounds);
     QString where = evening.date.trimmed();
     if (!evening.place.trimmed().isEmpty())
         where += (where.isEmpty() ? QString() : QStringLiteral(" — ")) + evening.place.trimmed();
@@ -61,14 +63,16 @@ QVBoxLayout *buttonColumn(std::initializer_list<QWidget *> buttons)
 bool confirmReplace(const QString &title, const QString &path)
 {
     return !QFileInfo::exists(path) ||
-           platform().messages->confirm(title, QStringLiteral("Le fichier « %1 » existe déjà.\r\nVoulez-vous le remplacer ?")
-                                                   .arg(QFileInfo(path).fileName()));
+           platform().messages->confirm(title,
+                                        QStringLiteral("Le fichier « %1 » existe déjà.\r\nVoulez-vous le remplacer ?")
+                                            .arg(QFileInfo(path).fileName()));
 }
 
 } // namespace
 
 SeasonWindow::SeasonWindow(Tournament &tournament, SeasonDocument &season, QWidget *parent)
-    : Dialog(tournament, parent, QStringLiteral("SeasonDlg"), windowCaption, QStringLiteral("deroulement")), m_document(season)
+    : Dialog(tournament, parent, QStringLiteral("SeasonDlg"), windowCaption, QStringLiteral("deroulement")),
+      m_document(season)
 {
     // The tournaments.
     auto *files = new QGroupBox(QStringLiteral("Tournois de la saison"), this);
@@ -120,7 +124,8 @@ SeasonWindow::SeasonWindow(Tournament &tournament, SeasonDocument &season, QWidg
     auto *duplicates = new QGroupBox(QStringLiteral("Doublons probables"), this);
     m_duplicatesLabel = new QLabel(duplicates);
     m_duplicatesLabel->setWordWrap(true);
-    m_duplicatesLabel->setMinimumHeight(2 * m_duplicatesLabel->fontMetrics().lineSpacing()); // steady as its text changes
+    m_duplicatesLabel->setMinimumHeight(2 *
+                                        m_duplicatesLabel->fontMetrics().lineSpacing()); // steady as its text changes
     m_duplicatesList = new QListWidget(duplicates);
     m_duplicatesList->setObjectName(QStringLiteral("ListBox2"));
     m_merge = button(QStringLiteral("MergeBtn"), QStringLiteral("&Fusionner"));
@@ -166,7 +171,8 @@ SeasonWindow::SeasonWindow(Tournament &tournament, SeasonDocument &season, QWidg
     QPushButton *print = button(QStringLiteral("PrintBtn"), QStringLiteral("&Imprimer"));
     m_format = new QComboBox(this);
     m_format->setObjectName(QStringLiteral("ComboBox1"));
-    m_format->addItems({QStringLiteral("Tableur (CSV)"), QStringLiteral("Page web (HTML)"), QStringLiteral("Document PDF")});
+    m_format->addItems(
+        {QStringLiteral("Tableur (CSV)"), QStringLiteral("Page web (HTML)"), QStringLiteral("Document PDF")});
     QPushButton *exportButton = button(QStringLiteral("ExportBtn"), QStringLiteral("E&xporter..."));
     QPushButton *close = button(QStringLiteral("OKBtn"), QStringLiteral("Fermer"));
     connect(open, &QPushButton::clicked, this, &SeasonWindow::openClicked);
@@ -208,14 +214,15 @@ void SeasonWindow::addFiles(const QStringList &paths)
         path = QFileInfo(path).fileName();
     if (!already.isEmpty())
         platform().messages->information(
-            windowCaption, QStringLiteral("Déjà dans la saison, non ajouté : %1.").arg(already.join(QStringLiteral(", "))));
+            windowCaption,
+            QStringLiteral("Déjà dans la saison, non ajouté : %1.").arg(already.join(QStringLiteral(", "))));
 }
 
 void SeasonWindow::addClicked()
 {
     const QString path = platform().fileDialogs->openFile(QStringLiteral("Ajouter un tournoi à la saison"),
-                                                          QStringLiteral("Fichiers tournoi|*.trt"), QStringLiteral("trt"),
-                                                          QStringLiteral("*.trt"));
+                                                          QStringLiteral("Fichiers tournoi|*.trt"),
+                                                          QStringLiteral("trt"), QStringLiteral("*.trt"));
     if (!path.isEmpty())
         addFiles({path});
 }
@@ -227,8 +234,9 @@ void SeasonWindow::folderClicked()
         return;
     const QStringList paths = season::tournamentFilesIn(folder);
     if (paths.isEmpty()) {
-        platform().messages->information(windowCaption, QStringLiteral("Le dossier « %1 » ne contient aucun fichier tournoi (.trt).")
-                                                      .arg(QDir::toNativeSeparators(folder)));
+        platform().messages->information(windowCaption,
+                                         QStringLiteral("Le dossier « %1 » ne contient aucun fichier tournoi (.trt).")
+                                             .arg(QDir::toNativeSeparators(folder)));
         return;
     }
     addFiles(paths);
@@ -257,7 +265,8 @@ void SeasonWindow::decide(bool merge)
 {
     const int row = m_duplicatesList->currentRow();
     if (row < 0 || row >= m_duplicates.size()) {
-        platform().messages->information(windowCaption, QStringLiteral("Choisissez d'abord deux noms dans la liste des doublons."));
+        platform().messages->information(windowCaption,
+                                         QStringLiteral("Choisissez d'abord deux noms dans la liste des doublons."));
         return;
     }
     if (merge)
@@ -291,9 +300,9 @@ void SeasonWindow::openSeasonFile(const QString &path)
 
 void SeasonWindow::openClicked()
 {
-    const QString path = platform().fileDialogs->openFile(QStringLiteral("Ouvrir une saison"),
-                                                          QStringLiteral("Fichiers saison|*.sai"), QStringLiteral("sai"),
-                                                          QStringLiteral("*.sai"));
+    const QString path =
+        platform().fileDialogs->openFile(QStringLiteral("Ouvrir une saison"), QStringLiteral("Fichiers saison|*.sai"),
+                                         QStringLiteral("sai"), QStringLiteral("*.sai"));
     if (!path.isEmpty() && mayClose())
         openSeasonFile(path);
 }
@@ -305,14 +314,12 @@ bool SeasonWindow::mayClose()
     switch (platform().messages->show(QStringLiteral("Attention"),
                                       QStringLiteral("Vous n'avez pas sauvegardé la saison, voulez-vous le faire ?"),
                                       Messages::Icon::Question, Messages::Yes | Messages::No | Messages::Cancel)) {
-    case Messages::Yes:
-        return save();
+    case Messages::Yes: return save();
     case Messages::No:
         // The window stays for the next use: it shows the season as it was saved.
         m_document.revert();
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -326,9 +333,9 @@ bool SeasonWindow::save()
 {
     const QString title = QStringLiteral("Enregistrer la saison");
     const QString current = m_document.fileName();
-    const QString path = platform().fileDialogs->saveFile(title, QStringLiteral("Fichiers saison|*.sai"),
-                                                          QStringLiteral("sai"),
-                                                          current.isEmpty() ? QStringLiteral("Saison.sai") : current);
+    const QString path =
+        platform().fileDialogs->saveFile(title, QStringLiteral("Fichiers saison|*.sai"), QStringLiteral("sai"),
+                                         current.isEmpty() ? QStringLiteral("Saison.sai") : current);
     if (path.isEmpty() || (path != current && !confirmReplace(title, path)))
         return false;
     return report(m_document.save(path));
@@ -339,15 +346,16 @@ void SeasonWindow::printClicked()
     bool begun = false;
     {
         BusyCursor busy;
-        begun = season::print(*platform().printing->canvas(QStringLiteral("Classement de la saison")), state().printFont(),
-                              m_standing);
+        begun = season::print(*platform().printing->canvas(QStringLiteral("Classement de la saison")),
+                              state().printFont(), m_standing);
     }
     reportPrinting(begun);
 }
 
 void SeasonWindow::exportClicked()
 {
-    static const exporting::Format formats[] = {exporting::Format::Csv, exporting::Format::Html, exporting::Format::Pdf};
+    static const exporting::Format formats[] = {exporting::Format::Csv, exporting::Format::Html,
+                                                exporting::Format::Pdf};
     static const char *const filters[] = {"Fichiers CSV (tableur)|*.csv", "Pages web|*.html", "Documents PDF|*.pdf"};
     const int choice = std::clamp(m_format->currentIndex(), 0, 2);
     const QString title = QStringLiteral("Exporter la saison");
@@ -383,18 +391,19 @@ void SeasonWindow::refresh()
     m_duplicatesList->clear();
     for (const season::NamePair &pair : std::as_const(m_duplicates))
         m_duplicatesList->addItem(QStringLiteral("%1  /  %2").arg(pair.first, pair.second));
-    m_duplicatesLabel->setText(m_duplicates.isEmpty()
-                                   ? (decisions.isEmpty() ? QStringLiteral("Aucun nom ne ressemble à un autre.")
-                                                          : QStringLiteral("Plus aucun doublon probable à examiner."))
-                                   : QStringLiteral("Ces noms désignent-ils le même joueur ? Fusionnez-les, ou gardez-les "
-                                                    "séparés : votre choix est enregistré avec la saison."));
+    m_duplicatesLabel->setText(
+        m_duplicates.isEmpty() ? (decisions.isEmpty() ? QStringLiteral("Aucun nom ne ressemble à un autre.")
+                                                      : QStringLiteral("Plus aucun doublon probable à examiner."))
+                               : QStringLiteral("Ces noms désignent-ils le même joueur ? Fusionnez-les, ou gardez-les "
+                                                "séparés : votre choix est enregistré avec la saison."));
     m_merge->setEnabled(!m_duplicates.isEmpty());
     m_apart->setEnabled(!m_duplicates.isEmpty());
 
     m_decisionsList->clear();
     for (const season::Decision &decision : decisions)
-        m_decisionsList->addItem((decision.merged ? QStringLiteral("Fusionnés : %1  /  %2") : QStringLiteral("Séparés : %1  /  %2"))
-                                     .arg(decision.pair.first, decision.pair.second));
+        m_decisionsList->addItem(
+            (decision.merged ? QStringLiteral("Fusionnés : %1  /  %2") : QStringLiteral("Séparés : %1  /  %2"))
+                .arg(decision.pair.first, decision.pair.second));
     m_undo->setEnabled(!decisions.isEmpty());
 
     const exporting::Table table = season::exportTable(m_standing);

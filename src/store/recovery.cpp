@@ -52,8 +52,7 @@ std::optional<Prompt> Recovery::question()
     const WorkingFiles &files = platform().files;
     for (;;) {
         switch (m_stage) {
-        case Stage::Players:
-            return ask(QStringLiteral("Voulez-vous récupérer la liste des joueurs ?"));
+        case Stage::Players: return ask(QStringLiteral("Voulez-vous récupérer la liste des joueurs ?"));
         case Stage::Positions: {
             QStringList lines;
             if (!files.exists(workingfile::positions))
@@ -74,8 +73,7 @@ std::optional<Prompt> Recovery::question()
             if (files.exists(workingfile::currentRound))
                 return ask(QStringLiteral("Voulez-vous récupérer le tour en cours de saisie ?"));
             return stop(Outcome::success());
-        case Stage::Done:
-            return std::nullopt;
+        case Stage::Done: return std::nullopt;
         }
     }
 }
@@ -115,9 +113,9 @@ std::optional<Prompt> Recovery::answer(bool yes)
         if (Outcome read = files.read(workingfile::currentRound, lines); !read.ok())
             return stop(read);
         m_stage = Stage::Done;
-        return tell(QStringLiteral("Tour en cours"), lines.size(), QStringLiteral(" scores récupérés pour le dernier tour"));
-    case Stage::Done:
-        break;
+        return tell(QStringLiteral("Tour en cours"), lines.size(),
+                    QStringLiteral(" scores récupérés pour le dernier tour"));
+    case Stage::Done: break;
     }
     return std::nullopt;
 }

@@ -55,9 +55,8 @@ Tournament::Changes differences(const Tournament::Data &a, const Tournament::Dat
     };
     differ(a.playerRegisterList != b.playerRegisterList, Tournament::Register | Tournament::Seats);
     differ(a.scoreList != b.scoreList || a.roundStarted != b.roundStarted, Tournament::Scores);
-    differ(a.currentRound != b.currentRound ||
-               !std::equal(a.finishedRounds.begin(), a.finishedRounds.end(), b.finishedRounds.begin(),
-                           b.finishedRounds.end()),
+    differ(a.currentRound != b.currentRound || !std::equal(a.finishedRounds.begin(), a.finishedRounds.end(),
+                                                           b.finishedRounds.begin(), b.finishedRounds.end()),
            Tournament::Rounds);
     differ(a.movementList != b.movementList, Tournament::Movements);
     differ(a.penalties != b.penalties || a.exclusions != b.exclusions, Tournament::Incidents);
@@ -247,10 +246,9 @@ Outcome Tournament::Data::loadRoundsAndIncidents(const FileSource &files)
             return o;
         finishedRounds.append(lines);
     }
-    for (auto [name, lines] : {std::pair{&workingfile::currentRound, &scoreList},
-                               std::pair{&workingfile::movements, &movementList},
-                               std::pair{&workingfile::penalties, &penalties},
-                               std::pair{&workingfile::exclusions, &exclusions}})
+    for (auto [name, lines] :
+         {std::pair{&workingfile::currentRound, &scoreList}, std::pair{&workingfile::movements, &movementList},
+          std::pair{&workingfile::penalties, &penalties}, std::pair{&workingfile::exclusions, &exclusions}})
         if (Outcome o = files.readIfPresent(*name, *lines); !o.ok())
             return o;
     roundStarted = files.exists(workingfile::currentRound);

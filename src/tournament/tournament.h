@@ -20,10 +20,10 @@ struct MovementSettings
     int est = 2;
     int ouest = -2;
     int sud = 1;
-    bool fft = true;            // "déplacements automatiques FFT"
+    bool fft = true;             // "déplacements automatiques FFT"
     bool pcnCoefficient = false; // "coefficient PCN" (read by nothing else)
     QString pcnCoefficientText = QStringLiteral("1");
-    bool byRanking = false;     // "par rang de classement"
+    bool byRanking = false; // "par rang de classement"
 
     bool operator==(const MovementSettings &) const = default;
 
@@ -82,11 +82,11 @@ public:
         int currentRound = 1;
         MovementSettings movement;
         bool modified = false;
-        QString date;                   // "Date : " of "Nouveau": INITIAL.TMP
-        QString place;                  // "Lieu :" of "Nouveau": INITIAL.TMP
-        QString tournamentFile;         // the .trt saved to or opened, empty until then
+        QString date;           // "Date : " of "Nouveau": INITIAL.TMP
+        QString place;          // "Lieu :" of "Nouveau": INITIAL.TMP
+        QString tournamentFile; // the .trt saved to or opened, empty until then
         PrintFont printFont;
-        RankingTable generalRanking;    // as last prepared
+        RankingTable generalRanking; // as last prepared
 
         // The date and place from INITIAL.TMP when there is one; else unchanged.
         [[nodiscard]] Outcome loadDescription(const FileSource &files);
@@ -133,9 +133,9 @@ public:
     void restore(Data data);
 
     // The journal: each writes its working file, then the model holds the same lines.
-    [[nodiscard]] Outcome setRegister(const QStringList &lines); // inscrits.tmp
-    [[nodiscard]] Outcome setSeats(const QStringList &lines);    // position.tmp
-    [[nodiscard]] Outcome setScores(const QStringList &lines);   // tour.tmp
+    [[nodiscard]] Outcome setRegister(const QStringList &lines);  // inscrits.tmp
+    [[nodiscard]] Outcome setSeats(const QStringList &lines);     // position.tmp
+    [[nodiscard]] Outcome setScores(const QStringList &lines);    // tour.tmp
     [[nodiscard]] Outcome setMovements(const QStringList &lines); // depl.tmp
     // inscrits.tmp written again from the register, which does not change.
     [[nodiscard]] Outcome saveRegister() const;

@@ -11,7 +11,7 @@ inline const QString currentRound = QStringLiteral("tour.tmp");   // the round i
 inline const QString movements = QStringLiteral("depl.tmp");
 inline const QString penalties = QStringLiteral("penal.tmp");
 inline const QString exclusions = QStringLiteral("exclu.tmp");
-inline const QString initial = QStringLiteral("INITIAL.TMP");     // [INITIAL] as Open restores it
+inline const QString initial = QStringLiteral("INITIAL.TMP"); // [INITIAL] as Open restores it
 inline const QString rankingDiagnostic = QStringLiteral("classgen.dia");
 
 // "tour" n ".tmp": the scores of finished round n.

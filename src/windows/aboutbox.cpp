@@ -91,8 +91,8 @@ AboutBox::AboutBox(Tournament &tournament, QWidget *parent)
 
 void AboutBox::activated()
 {
-    m_directory->setText(QStringLiteral("Fichiers de travail : %1")
-                             .arg(QDir::toNativeSeparators(platform().files.directory())));
+    m_directory->setText(
+        QStringLiteral("Fichiers de travail : %1").arg(QDir::toNativeSeparators(platform().files.directory())));
     highlight(nullptr);
 }
 

@@ -17,7 +17,8 @@ class Dialog : public QDialog
     Q_OBJECT
 public:
     // className is the window's objectName; f1Keyword, when given, is the help topic of F1.
-    Dialog(Tournament &tournament, QWidget *parent, const QString &className, const QString &caption, const QString &f1Keyword = {});
+    Dialog(Tournament &tournament, QWidget *parent, const QString &className, const QString &caption,
+           const QString &f1Keyword = {});
 
     // Asked before the program quits while the window is open: false keeps both open.
     virtual bool mayClose() { return true; }

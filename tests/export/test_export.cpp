@@ -170,9 +170,11 @@ private slots:
         const Case cases[] = {
             {{List::Players}, "Liste des joueurs", "Liste des joueurs"},
             {{List::Positions}, "Liste des positions", "Liste des positions"},
-            {{List::GeneralRanking}, "Classement général - tour 4",
+            {{List::GeneralRanking},
+             "Classement général - tour 4",
              "Classement Général Tournoi du 08/12/2026 Salle des fêtes de Saint-Aubin"},
-            {{List::RoundRanking, Format::Csv, 2}, "Classement du tour 2",
+            {{List::RoundRanking, Format::Csv, 2},
+             "Classement du tour 2",
              "Classement du tour n°2 Tournoi du 08/12/2026 Salle des fêtes de Saint-Aubin"},
         };
         for (const Case &c : cases) {
@@ -180,7 +182,8 @@ private slots:
             const auto exported = [&](Format format) {
                 Choice choice = c.choice;
                 choice.format = format;
-                const QString path = out.filePath(QStringLiteral("%1.").arg(int(choice.list)) + exporting::suffix(format));
+                const QString path =
+                    out.filePath(QStringLiteral("%1.").arg(int(choice.list)) + exporting::suffix(format));
                 return exportTo(app, p, choice, path) ? path : QString();
             };
             const QString csvPath = exported(Format::Csv);
@@ -221,7 +224,8 @@ private slots:
             QCOMPARE(page.count(QStringLiteral("<tr>")), rows.size());
 
             // The PDF is the printout: every row on one line of its text.
-            const Run text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), exported(Format::Pdf), QStringLiteral("-")});
+            const Run text = run(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-layout"), exported(Format::Pdf), QStringLiteral("-")});
             QVERIFY2(text.exitCode == 0, text.err.constData());
             const QString pdfText = QString::fromUtf8(text.out);
             for (const QStringList &row : withoutEmptyCells(rows.mid(1))) {
@@ -229,7 +233,8 @@ private slots:
                 for (const QString &cell : row)
                     parts << QRegularExpression::escape(cell);
                 const QRegularExpression line(QStringLiteral("(^|\\s)") + parts.join(QStringLiteral("\\s+")) +
-                                              QStringLiteral("(\\s|$)"), QRegularExpression::MultilineOption);
+                                                  QStringLiteral("(\\s|$)"),
+                                              QRegularExpression::MultilineOption);
                 QVERIFY2(line.match(pdfText).hasMatch(), qPrintable(row.join(QLatin1Char('|'))));
             }
         }
@@ -259,7 +264,8 @@ private slots:
         QCOMPARE(exporting::available(state).lastRound, 5);
         const exporting::Table withPcn = exporting::table(state, {List::GeneralRanking, Format::Csv, 1, true});
         QCOMPARE(withPcn.header.last(), QStringLiteral("PCN"));
-        QVERIFY(exporting::csv(withPcn).split('\n').at(1).endsWith(";" + QByteArray::number(ranking::pcn(1, 6)) + "\r"));
+        QVERIFY(
+            exporting::csv(withPcn).split('\n').at(1).endsWith(";" + QByteArray::number(ranking::pcn(1, 6)) + "\r"));
 
         TestPlatform p;
         Application app;
@@ -297,7 +303,8 @@ private slots:
         p.write(QStringLiteral("joueurs.csv"), {QStringLiteral("autre")});
         p.messages.answers = {Messages::No};
         QVERIFY(exportTo(app, p, {List::Players}, path));
-        QCOMPARE(p.messages.texts(), QStringList{u("Le fichier « joueurs.csv » existe déjà.\r\nVoulez-vous le remplacer ?")});
+        QCOMPARE(p.messages.texts(),
+                 QStringList{u("Le fichier « joueurs.csv » existe déjà.\r\nVoulez-vous le remplacer ?")});
         QCOMPARE(p.read(QStringLiteral("joueurs.csv")), QStringList{"autre"});
         p.messages.answers = {Messages::Yes};
         QVERIFY(exportTo(app, p, {List::Players}, path));

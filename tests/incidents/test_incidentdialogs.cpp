@@ -60,7 +60,8 @@ class TestIncidentDialogs : public QObject
     Q_OBJECT
 
     // Runs the command; while its dialog is up, steps() plays the director.
-    template <class D> void run(Application &app, const char *caption, std::function<void(D &)> steps)
+    template<class D>
+    void run(Application &app, const char *caption, std::function<void(D &)> steps)
     {
         bool driven = false;
         drive<D>(app, caption, [&](D &dialog) {
@@ -423,7 +424,7 @@ private slots:
 
         RankingTable general = buildGeneralRanking(app.state());
         QCOMPARE(scoreOf(general, QStringLiteral("DUPONT Jean")), QStringLiteral("140")); // 3 × 30 + 50
-        QCOMPARE(general.cell(0, 0).trimmed(), QStringLiteral("DUPONT Jean"));      // the bonus puts him first
+        QCOMPARE(general.cell(0, 0).trimmed(), QStringLiteral("DUPONT Jean"));            // the bonus puts him first
         QCOMPARE(scoreOf(general, QStringLiteral("SIMON Hugo")), QStringLiteral("-110"));
         QCOMPARE(scoreOf(general, QStringLiteral("LEROY Paul")), QStringLiteral("-360")); // both penalties
         QCOMPARE(scoreOf(general, QStringLiteral("GIRARD Eric")), QStringLiteral("120"));

@@ -51,8 +51,8 @@ private slots:
                                      << "O7"
                                      << "";
         QTest::newRow("the seat's own word in the name") << "DU NORD Jean NORD 3"
-                                                       << "N3"
-                                                       << "";
+                                                         << "N3"
+                                                         << "";
         QTest::newRow("and again") << "LE SUD Paul SUD 12"
                                    << "S12"
                                    << "";

@@ -66,7 +66,9 @@ private slots:
         });
         // Cancel undoes nothing, and is no edit.
         QVERIFY(!app.state().movement().fft);
-        QCOMPARE((std::array{app.state().movement().nord, app.state().movement().est, app.state().movement().ouest, app.state().movement().sud}), (std::array{0, 4, -4, 1}));
+        QCOMPARE((std::array{app.state().movement().nord, app.state().movement().est, app.state().movement().ouest,
+                             app.state().movement().sud}),
+                 (std::array{0, 4, -4, 1}));
         QVERIFY(app.state().movement().pcnCoefficient);
         QVERIFY(!app.state().modified());
 

@@ -236,7 +236,8 @@ private slots:
         QVERIFY(!smallFieldMode(seatedState(2)));
         QVERIFY(!smallFieldMode(seatedState(5)));
         Tournament unseated;
-        arrange(unseated, [&](Tournament::Data &d) { d.playerRegisterList = QStringList(14, QStringLiteral("JOUEUR")); });
+        arrange(unseated,
+                [&](Tournament::Data &d) { d.playerRegisterList = QStringList(14, QStringLiteral("JOUEUR")); });
         QVERIFY(!smallFieldMode(unseated)); // 4 tables short of two players
         arrange(unseated, [&](Tournament::Data &d) { d.playerRegisterList << QStringLiteral("DERNIER"); });
         QVERIFY(smallFieldMode(unseated));

@@ -224,7 +224,7 @@ private slots:
         QVERIFY(canvas.pages() > 1);
         for (const Op &op : canvas.texts())
             if (op.x == 100 && op.text != "NOM") {
-                QCOMPARE(op.size, 7); // after each page's footer too
+                QCOMPARE(op.size, 7);         // after each page's footer too
                 QCOMPARE(op.text.size(), 29); // up to 1190 less two blanks
                 QVERIFY(op.text.endsWith(QStringLiteral("…")));
             }
@@ -241,9 +241,11 @@ private slots:
                     RecordingCanvas canvas;
                     QVERIFY(printPositions(canvas, longNames(tables, size, tables == 4), tables, rounds));
                     const QString crowded = canvas.crowding(15, 4780 - 90);
-                    QVERIFY2(crowded.isEmpty(),
-                             qPrintable(QStringLiteral("%1 tables, %2 rounds, size %3: %4")
-                                            .arg(tables).arg(rounds).arg(size).arg(crowded)));
+                    QVERIFY2(crowded.isEmpty(), qPrintable(QStringLiteral("%1 tables, %2 rounds, size %3: %4")
+                                                               .arg(tables)
+                                                               .arg(rounds)
+                                                               .arg(size)
+                                                               .arg(crowded)));
                 }
     }
 };

@@ -96,8 +96,8 @@ private slots:
     void massDeletion()
     {
         TestPlatform p;
-        for (const char *name : {"tour.tmp", "tour1.tmp", "TOUR2.TMP", "tour12.tmp", "depl.tmp", "inscrits.tmp",
-                                 "notes.txt", "tour.txt"})
+        for (const char *name :
+             {"tour.tmp", "tour1.tmp", "TOUR2.TMP", "tour12.tmp", "depl.tmp", "inscrits.tmp", "notes.txt", "tour.txt"})
             p.write(QString::fromLatin1(name), {QStringLiteral("x")});
         QVERIFY(platform().files.removeMatching(QStringLiteral("tour*.tmp")).ok());
         QCOMPARE(p.files(), (QStringList{"depl.tmp", "inscrits.tmp", "notes.txt", "tour.txt"}));

@@ -58,18 +58,18 @@ private slots:
             u("Club;Prénom;NOM"), // the columns found by their titles, in any order
             u("A;Jean;Dupont"),
             u("\"Les As; Paris, Nord\tSud\";\"Anne-Marie\";\"LE GALL\""),
-            u("B;Paul;\"MARTIN\r\n\""),      // a line break inside a quoted cell
-            u("C;Hélène;\"BRI\"\"ÈRE\""),    // a doubled quote
-            u("D;jean;DUPONT"),              // twice in the file
+            u("B;Paul;\"MARTIN\r\n\""),   // a line break inside a quoted cell
+            u("C;Hélène;\"BRI\"\"ÈRE\""), // a doubled quote
+            u("D;jean;DUPONT"),           // twice in the file
             u("E;Zoé;BERNARD="),
             u("F;Luc;[ROI"),
-            u("G;Paul;"),                    // a first name without surname
-            u("H;;"),                        // nothing but the club
+            u("G;Paul;"), // a first name without surname
+            u("H;;"),     // nothing but the club
             u(""),
         };
         const QStringList expected = {
-            u("+BRI\"ÈRE Hélène"), u("+DUPONT Jean"), u("+LE GALL Anne-marie"),
-            u("=4 MARTIN Paul"), u("27 DUPONT Jean"), // lines of the file: the quoted line break counts
+            u("+BRI\"ÈRE Hélène"),    u("+DUPONT Jean"),         u("+LE GALL Anne-marie"),
+            u("=4 MARTIN Paul"),      u("27 DUPONT Jean"), // lines of the file: the quoted line break counts
             u("!8 ") + equalsRefused, u("!9 ") + bracketRefused, u("!10 ") + emptySurname,
         };
         struct Shape
@@ -111,8 +111,9 @@ private slots:
         QCOMPARE(flat(playerimport::readFile(firstOnly, {})).value(0).left(6), QStringLiteral("error "));
 
         // One "NOM Prénom" a line, split at the last blank as the register's double click does.
-        const QString plain = writeFile(p, QStringLiteral("liste.txt"),
-                                        cp1252::encode(u("LE GALL Anne\r\n\r\n  de la tour   élodie  \r\nX=Y\r\nSEUL\r\n")));
+        const QString plain =
+            writeFile(p, QStringLiteral("liste.txt"),
+                      cp1252::encode(u("LE GALL Anne\r\n\r\n  de la tour   élodie  \r\nX=Y\r\nSEUL\r\n")));
         QCOMPARE(flat(playerimport::readFile(plain, {})),
                  (QStringList{"+DE LA TOUR \xc3\xa9lodie", "+LE GALL Anne", "+SEUL ", u("!4 ") + equalsRefused}));
 
@@ -122,9 +123,9 @@ private slots:
         QCOMPARE(example.added.first(), u("BARRAULT Gaston"));
         QVERIFY(example.added.contains(u("LAPORTE émile")));
         QCOMPARE(flat(example).mid(23), QStringList{"=5 AUBRY Lucienne"});
-        const QString seated = writeFile(
-            p, QStringLiteral("t.trt"),
-            cp1252::encode(u("[INITIAL]\r\n08/12\r\nIci\r\n[INSCRITS]\r\nPAGE Léa = N1\r\n CHAISE VIDE 1 = S1\r\n[TOUR1]\r\nN1=10\r\n")));
+        const QString seated = writeFile(p, QStringLiteral("t.trt"),
+                                         cp1252::encode(u("[INITIAL]\r\n08/12\r\nIci\r\n[INSCRITS]\r\nPAGE Léa = "
+                                                          "N1\r\n CHAISE VIDE 1 = S1\r\n[TOUR1]\r\nN1=10\r\n")));
         QCOMPARE(flat(playerimport::readFile(seated, {})), QStringList{u("+PAGE Léa")});
         const QString notOne = writeFile(p, QStringLiteral("faux.trt"), "DUPONT Jean\r\n[INSCRITS]\r\n");
         QCOMPARE(flat(playerimport::readFile(notOne, {})),
@@ -137,8 +138,10 @@ private slots:
         TestPlatform p;
         const QString huge = writeFile(p, QStringLiteral("gros.csv"), QByteArray(1024 * 1024 + 1, 'A'));
         QCOMPARE(flat(playerimport::readFile(huge, {})),
-                 QStringList{u("error Le fichier « gros.csv » est trop gros pour être une liste de joueurs (plus de 1 Mo).")});
-        const QString binary = u("error Le fichier « %1 » n'est pas une liste de joueurs : il contient des données binaires.");
+                 QStringList{
+                     u("error Le fichier « gros.csv » est trop gros pour être une liste de joueurs (plus de 1 Mo).")});
+        const QString binary =
+            u("error Le fichier « %1 » n'est pas une liste de joueurs : il contient des données binaires.");
         // Not "nul.txt": NUL is a device on Windows, whatever follows the dot.
         const QString zero = writeFile(p, QStringLiteral("octet-nul.txt"), QByteArray("DUPONT Jean\0\r\n", 14));
         QCOMPARE(flat(playerimport::readFile(zero, {})), QStringList{binary.arg("octet-nul.txt")});
@@ -148,15 +151,19 @@ private slots:
         const QString image = writeFile(p, QStringLiteral("image.csv"), noise);
         QCOMPARE(flat(playerimport::readFile(image, {})), QStringList{binary.arg("image.csv")});
         const QString garbage = writeFile(p, QStringLiteral("ligne.txt"), "=====");
-        QCOMPARE(flat(playerimport::readFile(garbage, {})),
-                 QStringList{u("error Le fichier « ligne.txt » ne contient aucun nom de joueur utilisable.\nLigne 1 : ") +
-                             equalsRefused});
+        QCOMPARE(
+            flat(playerimport::readFile(garbage, {})),
+            QStringList{u("error Le fichier « ligne.txt » ne contient aucun nom de joueur utilisable.\nLigne 1 : ") +
+                        equalsRefused});
         // A quote never closed: the lines before it count, the rest is refused on its first line.
-        const QString unclosed = writeFile(p, QStringLiteral("guillemet.csv"), "NOM;Prenom\nPION;Paul\nDUPONT;\"Jean\nMARTIN;Paul\n");
+        const QString unclosed =
+            writeFile(p, QStringLiteral("guillemet.csv"), "NOM;Prenom\nPION;Paul\nDUPONT;\"Jean\nMARTIN;Paul\n");
         QCOMPARE(flat(playerimport::readFile(unclosed, {})),
-                 (QStringList{"+PION Paul", u("!3 Un guillemet ouvert n'est jamais fermé : la suite du fichier est illisible.")}));
-        QVERIFY(flat(playerimport::readFile(p.path(QStringLiteral("absent.csv")), {})).value(0).startsWith(
-            u("error Impossible de lire le fichier")));
+                 (QStringList{"+PION Paul",
+                              u("!3 Un guillemet ouvert n'est jamais fermé : la suite du fichier est illisible.")}));
+        QVERIFY(flat(playerimport::readFile(p.path(QStringLiteral("absent.csv")), {}))
+                    .value(0)
+                    .startsWith(u("error Impossible de lire le fichier")));
     }
 
     // Through the menu: the report first; Cancel adds nothing, OK adds, writes and marks modified.
@@ -167,7 +174,7 @@ private slots:
         app.mainWindow().firstActivation();
         trigger(app, "Importer");
         QCOMPARE(p.messages.texts(), QStringList{u("Commencez d'abord un tournoi (« Tournoi › Nouveau ») ou ouvrez-en "
-                                                     "un (« Tournoi › Ouvrir »).")});
+                                                   "un (« Tournoi › Ouvrir »).")});
         newTournament(app);
         registerPlayers(app, {{"MARTIN", "Paul"}});
         arrange(app.state(), [&](Tournament::Data &d) { d.modified = false; });
@@ -184,7 +191,8 @@ private slots:
                        "1 ligne est refusée."));
             QCOMPARE(child<QPlainTextEdit>(report, "Memo1")->toPlainText(),
                      u("Joueurs ajoutés :\n  ZOLA Emile\n\nNoms ignorés :\n  ligne 3 : MARTIN Paul (déjà inscrit)\n\n"
-                       "Lignes refusées :\n  ligne 4 : « A=B x » : ") + equalsRefused);
+                       "Lignes refusées :\n  ligne 4 : « A=B x » : ") +
+                         equalsRefused);
             click(report, "CancelBtn");
         }));
         QCOMPARE(app.state().playerRegisterList(), QStringList{"MARTIN Paul"});

@@ -154,7 +154,8 @@ private slots:
             RankingTable t = table();
             for (int i = 0; i < n; ++i) {
                 const int spread = n == 300 ? 200 : 7;
-                QString score = rng() % 4 == 0 ? odd[rng() % odd.size()] : QString::number(int(rng() % spread) * 10 - 30);
+                QString score =
+                    rng() % 4 == 0 ? odd[rng() % odd.size()] : QString::number(int(rng() % spread) * 10 - 30);
                 t.append({names[rng() % names.size()], QStringLiteral("id%1").arg(i), score});
                 if (rng() % 3 == 0) // a total, as the general ranking holds it
                     t.setNumber(i, 2, rng() % 2 ? qint64(rng() % 7) * 10 - 30 : std::numeric_limits<qint64>::min());
@@ -196,7 +197,8 @@ private slots:
             for (int i = 0; i < 20; ++i) {
                 const QString code = pieces[rng() % pieces.size()] + pieces[rng() % pieces.size()];
                 const qsizetype line = index.line(code);
-                QCOMPARE(line < 0 ? QString() : ::lines::nameOfEntry(lines[line]).toString(), nameEndingWithSeat(lines, code));
+                QCOMPARE(line < 0 ? QString() : ::lines::nameOfEntry(lines[line]).toString(),
+                         nameEndingWithSeat(lines, code));
             }
         }
     }
@@ -205,7 +207,9 @@ private slots:
     {
         TestPlatform p;
         Tournament s;
-        arrange(s, [](Tournament::Data &d) { d.playerRegisterList = seatedRegister(2, 1, Names::ByNumber); }); // a CHAISE VIDE at N1
+        arrange(s, [](Tournament::Data &d) {
+            d.playerRegisterList = seatedRegister(2, 1, Names::ByNumber);
+        }); // a CHAISE VIDE at N1
         arrange(s, [&](Tournament::Data &d) { d.currentRound = 1; });
         // No score file at all.
         RankingTable t = buildGeneralRanking(s);
@@ -249,7 +253,9 @@ private slots:
     {
         TestPlatform p;
         Tournament s;
-        arrange(s, [&](Tournament::Data &d) { d.playerRegisterList = {"A a = N1", "B b = N01", "C c = S1", "D d = S1"}; });
+        arrange(s, [&](Tournament::Data &d) {
+            d.playerRegisterList = {"A a = N1", "B b = N01", "C c = S1", "D d = S1"};
+        });
         arrange(s, [&](Tournament::Data &d) { d.currentRound = 2; });
         p.write("tour1.tmp", {"N1=10", "N01=20", "S1=30", "S1=40"});
         p.write("tour.tmp", {"N01=1", "N1=2", "S1=3", "n1=4"});
@@ -258,9 +264,9 @@ private slots:
         const RankingTable t = buildGeneralRanking(s);
         // The first S1 row takes every S1 line; the second keeps its text; N01 is not N1.
         QCOMPARE(t.rows(), (QList<QStringList>{{"D d ", "Sud 1", "40"},
-                                             {"B b ", "Nord 01", "21"},
-                                             {"A a ", "Nord 1", "12"},
-                                             {"D d ", "Sud 1", "-967"}}));
+                                               {"B b ", "Nord 01", "21"},
+                                               {"A a ", "Nord 1", "12"},
+                                               {"D d ", "Sud 1", "-967"}}));
     }
 
     void pcnColumn()
@@ -301,10 +307,12 @@ private slots:
     {
         TestPlatform p;
         Tournament s;
-        arrange(s, [](Tournament::Data &d) { d.playerRegisterList = seatedRegister(4, 2, Names::ByNumber); }); // chairs at N1 and N2
+        arrange(s, [](Tournament::Data &d) {
+            d.playerRegisterList = seatedRegister(4, 2, Names::ByNumber);
+        }); // chairs at N1 and N2
         arrange(s, [&](Tournament::Data &d) { d.currentRound = 5; });
-        const QStringList round = scoreLines(seatCodesInTableOrder(4),
-                                             {0, 30, -10, -20, 0, 20, -5, -15, 10, -2, -3, -5, 0, 0, 0, 0});
+        const QStringList round =
+            scoreLines(seatCodesInTableOrder(4), {0, 30, -10, -20, 0, 20, -5, -15, 10, -2, -3, -5, 0, 0, 0, 0});
         for (int r = 1; r <= 4; ++r)
             p.write(QStringLiteral("tour%1.tmp").arg(r), round);
         p.write("tour.tmp", round);
@@ -312,8 +320,8 @@ private slots:
         QVERIFY(s.loadRoundsAndIncidents(platform().files).ok());
 
         RankingTable t = buildGeneralRanking(s);
-        QCOMPARE(columnOf(t, 2), (QStringList{"150", "100", "50", "0", "0", "0", "0", "-10", "-25", "-25", "-50",
-                                              "-75", "-100", "EXCLU", "SANS OBJET", "SANS OBJET"}));
+        QCOMPARE(columnOf(t, 2), (QStringList{"150", "100", "50", "0", "0", "0", "0", "-10", "-25", "-25", "-50", "-75",
+                                              "-100", "EXCLU", "SANS OBJET", "SANS OBJET"}));
         std::vector<int> expectedRanks(16, 0);
         for (int r = 0; r < 13; ++r)
             expectedRanks[size_t(r)] = r + 1;
@@ -350,7 +358,7 @@ private slots:
         p.write("penal.tmp", {"O1=-1000"});
         p.write("exclu.tmp", {"E1"});
         QVERIFY(s.loadRoundsAndIncidents(platform().files).ok());
-        
+
         RankingTable t = roundRanking(s, 2);
         QCOMPARE(columnOf(t, 1), (QStringList{"Ouest 1", "Sud 1", "Nord 1", "Est 1"}));
         QCOMPARE(columnOf(t, 2), (QStringList{"15", "10", "-5", "EXCLU"}));

@@ -156,7 +156,8 @@ private slots:
         const int w = 4780;
         // Up to w / 3 less two blanks: 1393 units, 27 characters.
         QCOMPARE(c.find(name.left(26) + QStringLiteral("…")).x, 100);
-        QCOMPARE(c.find(QString(16, QLatin1Char('9')) + QStringLiteral("…")).x, (w / 5) * 4); // 866 units: 17 characters
+        QCOMPARE(c.find(QString(16, QLatin1Char('9')) + QStringLiteral("…")).x,
+                 (w / 5) * 4); // 866 units: 17 characters
         QCOMPARE(c.find("Ouest 24").x, w / 3);
         QCOMPARE(c.crowding(15, w - 90), QString());
     }

@@ -205,7 +205,8 @@ private slots:
     {
         TestPlatform p;
         Application app;
-        arrange(app.state(), [&](Tournament::Data &d) { d.playerRegisterList = seatedRegister(3, 1, Names::ByNumber); });
+        arrange(app.state(),
+                [&](Tournament::Data &d) { d.playerRegisterList = seatedRegister(3, 1, Names::ByNumber); });
         auto &w = app.window<GeneralRankingWindow>();
         trigger(app, "Général");
         QCOMPARE(column(&w, 0), QStringList{"Pas de classement possible"});
@@ -229,7 +230,8 @@ private slots:
         auto *spin = child<QSpinBox>(w, "SpinEdit1");
 
         // Round 1, nothing entered: 1 and disabled, an empty table.
-        arrange(app.state(), [&](Tournament::Data &d) { d.playerRegisterList = seatedRegister(5, 0, Names::ByNumber); });
+        arrange(app.state(),
+                [&](Tournament::Data &d) { d.playerRegisterList = seatedRegister(5, 0, Names::ByNumber); });
         trigger(app, "Tour");
         QVERIFY(w.isVisible());
         QVERIFY(!w.isModal());
@@ -248,7 +250,9 @@ private slots:
         w.hide();
 
         // Two tables of round 4 entered: round 4 shows their eight players, penalties left out.
-        arrange(app.state(), [&](Tournament::Data &d) { d.scoreList = scoreLines(seatCodesInTableOrder(2), {50, -10, -20, -20, 5, 5, 5, -15}); });
+        arrange(app.state(), [&](Tournament::Data &d) {
+            d.scoreList = scoreLines(seatCodesInTableOrder(2), {50, -10, -20, -20, 5, 5, 5, -15});
+        });
         p.write("tour.tmp", app.state().scoreList());
         p.write("penal.tmp", {"N1=-1000"});
         p.write("exclu.tmp", {"E2"});

@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(record(state, 2, {"10", "20", "30", "-60"}), -1);
         QCOMPARE(record(state, 3, {"1", "2", "3", "-6"}), -1);
         QCOMPARE(state.scoreList(), QStringList({"N1=120", "O1=-40", "E1=-40", "S1=-40", "N2=10", "O2=-60", "E2=30",
-                                               "S2=20", "N3=1", "O3=-6", "E3=3", "S3=2"}));
+                                                 "S2=20", "N3=1", "O3=-6", "E3=3", "S3=2"}));
         // Table 2 again: its four lines keep their places with the new scores.
         QCOMPARE(record(state, 2, {"-5", "5", "0", "0"}), -1);
         const QStringList expected = {"N1=120", "O1=-40", "E1=-40", "S1=-40", "N2=-5", "O2=0",
@@ -231,7 +231,9 @@ private slots:
     {
         TestPlatform p;
         Tournament state;
-        arrange(state, [&](Tournament::Data &d) { d.playerRegisterList = {" CHAISE VIDE 1 = N1", "dupuis Eve = S1", "DURAND Marie = E1", "ABEL Luc = O1"}; });
+        arrange(state, [&](Tournament::Data &d) {
+            d.playerRegisterList = {" CHAISE VIDE 1 = N1", "dupuis Eve = S1", "DURAND Marie = E1", "ABEL Luc = O1"};
+        });
         p.write("tour1.tmp", {"N1=0", "O1=-30", "E1=10", "S1=20", "N9=40"});
         QVERIFY(state.loadRoundsAndIncidents(platform().files).ok());
         arrange(state, [&](Tournament::Data &d) { d.currentRound = 2; });
@@ -254,7 +256,9 @@ private slots:
         QVERIFY(state.loadRoundsAndIncidents(platform().files).ok());
         const Outcome missing = rounds::previousRoundLines(state, 2).outcome();
         QCOMPARE(missing.error, QStringLiteral("Aucun score n'est enregistré pour le tour 2."));
-        arrange(state, [](Tournament::Data &d) { d.playerRegisterList = {"dupuis Eve", "DURAND Marie"}; }); // nobody seated
+        arrange(state, [](Tournament::Data &d) {
+            d.playerRegisterList = {"dupuis Eve", "DURAND Marie"};
+        }); // nobody seated
         QVERIFY(!rounds::previousRoundLines(state, 1).ok());
     }
 

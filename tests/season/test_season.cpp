@@ -108,17 +108,18 @@ private slots:
             QString path;
             Measure measure;
         };
-        for (const Case &c : {Case{m_example, Measure::Score}, Case{m_second, Measure::Score}, Case{m_second, Measure::Pcn}}) {
+        for (const Case &c :
+             {Case{m_example, Measure::Score}, Case{m_second, Measure::Score}, Case{m_second, Measure::Pcn}}) {
             const Standing standing = rank(seasonOf({c.path}, {c.measure, 0}));
             QCOMPARE(tournaments::snapshot(p), before);
             const RankingTable table = openedRanking(c.path, c.measure == Measure::Pcn);
             QList<QStringList> expected;
             for (const QStringList &row : table.rows())
                 if (!entries::isEmptyChair(row[0]))
-                    expected.append({row[0].trimmed(),
-                                     row[2] == ranking::excluded
-                                         ? QStringLiteral("EXCLU")
-                                         : QString::number(ranking::value(row.value(c.measure == Measure::Pcn ? 3 : 2)))});
+                    expected.append({row[0].trimmed(), row[2] == ranking::excluded
+                                                           ? QStringLiteral("EXCLU")
+                                                           : QString::number(ranking::value(
+                                                                 row.value(c.measure == Measure::Pcn ? 3 : 2)))});
             QCOMPARE(standing.rows.size(), expected.size());
             for (qsizetype r = 0; r < expected.size(); ++r) {
                 const Standing::Row &row = standing.rows[r];
@@ -162,8 +163,9 @@ private slots:
         QVERIFY(s.evenings[1].refusal.contains(QStringLiteral("corrompu")));
         Standing standing = rank(s);
         QCOMPARE(standing.columns, (QList<int>{3, 2, 0}));
-        QCOMPARE(standing.header, (QStringList{QStringLiteral("Joueur"), QStringLiteral("Tournois"), QStringLiteral("01/12/2026"),
-                                               QStringLiteral("08/12/2026"), QStringLiteral("15/12/2026"), QStringLiteral("Total")}));
+        QCOMPARE(standing.header,
+                 (QStringList{QStringLiteral("Joueur"), QStringLiteral("Tournois"), QStringLiteral("01/12/2026"),
+                              QStringLiteral("08/12/2026"), QStringLiteral("15/12/2026"), QStringLiteral("Total")}));
         QCOMPARE(title(standing), QStringLiteral("Classement de la saison du 01/12/2026 au 15/12/2026"));
         QCOMPARE(standing.rows.size(), 24 + 24 + 1); // NOM05 twice until merged
         // By total; the player excluded from every evening he played last, with no rank.
@@ -197,7 +199,8 @@ private slots:
         standing = rank(s);
         const QString kept = QString::number(std::max(a, b)), left = QStringLiteral("(%1)").arg(std::min(a, b));
         QCOMPARE(rowOf(standing, one)->total, std::max(a, b));
-        QCOMPARE(rowOf(standing, one)->cells, a > b ? (QStringList{kept, QString(), left}) : (QStringList{left, QString(), kept}));
+        QCOMPARE(rowOf(standing, one)->cells,
+                 a > b ? (QStringList{kept, QString(), left}) : (QStringList{left, QString(), kept}));
         QVERIFY(QString::fromUtf8(exporting::html(exportTable(standing)))
                     .contains(QStringLiteral("<td class=\"nombre\">%1</td>").arg(left))); // aligned with the numbers
 
@@ -215,8 +218,10 @@ private slots:
     {
         QVERIFY(probableDuplicate(QStringLiteral("LEFEBVRE Élodie"), QStringLiteral("LEFEBVRE Elodie")));
         QVERIFY(probableDuplicate(QStringLiteral("MARTIN Paul"), QStringLiteral("MARTIN Paula")));
-        QVERIFY(probableDuplicate(QStringLiteral("DUPONT Jaen"), QStringLiteral("DUPONT Jean")) == false); // two letters
-        QVERIFY(!probableDuplicate(QStringLiteral("DUPONT Jean"), QStringLiteral("DUPONT jean"))); // the register's equal
+        QVERIFY(probableDuplicate(QStringLiteral("DUPONT Jaen"), QStringLiteral("DUPONT Jean")) ==
+                false); // two letters
+        QVERIFY(
+            !probableDuplicate(QStringLiteral("DUPONT Jean"), QStringLiteral("DUPONT jean"))); // the register's equal
         QVERIFY(!probableDuplicate(QStringLiteral("DURAND Luc"), QStringLiteral("MARTIN Luc")));
         QCOMPARE(folded(QStringLiteral("LŒUF Hélène")), QStringLiteral("LOEUF HELENE"));
 
@@ -283,14 +288,17 @@ private slots:
         QCOMPARE(opened.season.evenings.size(), 4);
         QCOMPARE(opened.season.evenings[1].refusal, QStringLiteral("fichier introuvable"));
         QCOMPARE(rank(opened.season).columns.size(), 2);
-        QVERIFY(missingMessage(opened.missing).startsWith(QStringLiteral("Ce tournoi de la saison est introuvable : « ")));
+        QVERIFY(
+            missingMessage(opened.missing).startsWith(QStringLiteral("Ce tournoi de la saison est introuvable : « ")));
 
-        for (const QByteArray &bytes : {QByteArray("[TOURNOIS]\r\n/x.trt\r\n"), QByteArray("\xff\xfe\0\0", 4), QByteArray()}) {
+        for (const QByteArray &bytes :
+             {QByteArray("[TOURNOIS]\r\n/x.trt\r\n"), QByteArray("\xff\xfe\0\0", 4), QByteArray()}) {
             QVERIFY(replaceFile(saved, bytes).isEmpty());
             opened = openSeason(saved);
             QVERIFY(opened.outcome.error.contains(QStringLiteral("n'est pas un fichier de saison")));
         }
-        QVERIFY(replaceFile(saved, "[SAISON]\nREGLE=??\nMEILLEURS=-4\n[FUSIONS]\nseul\n\t\n[TOURNOIS]\n\n[DISTINCTS]").isEmpty());
+        QVERIFY(replaceFile(saved, "[SAISON]\nREGLE=??\nMEILLEURS=-4\n[FUSIONS]\nseul\n\t\n[TOURNOIS]\n\n[DISTINCTS]")
+                    .isEmpty());
         opened = openSeason(saved);
         QVERIFY(opened.outcome.ok());
         QCOMPARE(opened.season.rule, Rule{});
@@ -362,34 +370,39 @@ private slots:
         const QString html = m_dir.filePath(QStringLiteral("saison.html"));
         p.fileDialogs.openAnswers = {m_first};
         p.fileDialogs.saveAnswers = {html};
-        QVERIFY(drive(window, [&] { trigger(app, "S&aison..."); }, [&] {
-            QTest::mouseClick(child<QPushButton>(window, "AddBtn"), Qt::LeftButton);
-            window.addFiles({m_second, m_example, m_first});
-            QCOMPARE(p.messages.texts(), QStringList{QStringLiteral("Déjà dans la saison, non ajouté : jeudi1.trt.")});
-            auto *files = child<QListWidget>(window, "ListBox1");
-            QCOMPARE(files->count(), 3);
-            QCOMPARE(files->item(0)->text(), QStringLiteral("01/12/2026 — Club du jeudi — 24 joueurs, 4 tours terminés — jeudi1.trt"));
-            auto *duplicates = child<QListWidget>(window, "ListBox2");
-            QCOMPARE(duplicates->count(), 1);
-            duplicates->setCurrentRow(0);
-            QTest::mouseClick(child<QPushButton>(window, "MergeBtn"), Qt::LeftButton);
-            QCOMPARE(duplicates->count(), 0);
-            auto *grid = child<QTableWidget>(window, "Grid1");
-            QCOMPARE(grid->rowCount(), 48);
-            QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("1er"));
-            QCOMPARE(grid->horizontalHeaderItem(6)->text(), QStringLiteral("Total"));
-            child<QComboBox>(window, "ComboBox1")->setCurrentIndex(1);
-            QTest::mouseClick(child<QPushButton>(window, "ExportBtn"), Qt::LeftButton);
-            QTest::mouseClick(child<QPushButton>(window, "PrintBtn"), Qt::LeftButton);
-            window.accept();
-        }));
+        QVERIFY(drive(
+            window, [&] { trigger(app, "S&aison..."); },
+            [&] {
+                QTest::mouseClick(child<QPushButton>(window, "AddBtn"), Qt::LeftButton);
+                window.addFiles({m_second, m_example, m_first});
+                QCOMPARE(p.messages.texts(),
+                         QStringList{QStringLiteral("Déjà dans la saison, non ajouté : jeudi1.trt.")});
+                auto *files = child<QListWidget>(window, "ListBox1");
+                QCOMPARE(files->count(), 3);
+                QCOMPARE(files->item(0)->text(),
+                         QStringLiteral("01/12/2026 — Club du jeudi — 24 joueurs, 4 tours terminés — jeudi1.trt"));
+                auto *duplicates = child<QListWidget>(window, "ListBox2");
+                QCOMPARE(duplicates->count(), 1);
+                duplicates->setCurrentRow(0);
+                QTest::mouseClick(child<QPushButton>(window, "MergeBtn"), Qt::LeftButton);
+                QCOMPARE(duplicates->count(), 0);
+                auto *grid = child<QTableWidget>(window, "Grid1");
+                QCOMPARE(grid->rowCount(), 48);
+                QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("1er"));
+                QCOMPARE(grid->horizontalHeaderItem(6)->text(), QStringLiteral("Total"));
+                child<QComboBox>(window, "ComboBox1")->setCurrentIndex(1);
+                QTest::mouseClick(child<QPushButton>(window, "ExportBtn"), Qt::LeftButton);
+                QTest::mouseClick(child<QPushButton>(window, "PrintBtn"), Qt::LeftButton);
+                window.accept();
+            }));
         QCOMPARE(tournaments::snapshot(p), inProgress);
         QFile page(html);
         QVERIFY(page.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(page.readAll());
         QVERIFY(text.contains(QStringLiteral("<h1>Classement de la saison du 01/12/2026 au 15/12/2026</h1>")));
         QVERIFY(text.contains(QStringLiteral("<th>RANG</th><th>Joueur</th><th>Tournois</th>")));
-        QVERIFY(text.contains(QStringLiteral("<p class=\"tournoi\">3 tournois — somme des scores du classement général</p>")));
+        QVERIFY(text.contains(
+            QStringLiteral("<p class=\"tournoi\">3 tournois — somme des scores du classement général</p>")));
         QCOMPARE(p.printing.documents, QStringList{QStringLiteral("Classement de la saison")});
         QCOMPARE(p.printing.last.find(QStringLiteral("Classement de la saison du 01/12/2026 au 15/12/2026")).kind,
                  QStringLiteral("text"));

@@ -1,7 +1,7 @@
 // The program as main() builds it, playing a whole evening through its windows: 24 players
-// registered (one name corrected, one more taken off) and seated, three rounds played, a penalty and an exclusion, round 4 begun.
-// Every step, once done, is written to a journal outside the working directory, so that a
-// process killed at any moment can be checked against what it had recorded.
+// registered (one name corrected, one more taken off) and seated, three rounds played, a penalty and an exclusion,
+// round 4 begun. Every step, once done, is written to a journal outside the working directory, so that a process killed
+// at any moment can be checked against what it had recorded.
 //
 //   scriptedevening <working directory> <journal> [<tournament file to save at the end>]
 //
@@ -245,9 +245,7 @@ void playEvening(Application &app, Journal &journal, Doubles &doubles, const QSt
             type(form, "Edit2", firstName);
             child<QPushButton>(form, "Button1")->click();
         };
-        const auto select = [&](const QString &entry) {
-            doubleClickRow(list, int(itemsOf(list).indexOf(entry)));
-        };
+        const auto select = [&](const QString &entry) { doubleClickRow(list, int(itemsOf(list).indexOf(entry))); };
         // Each change is on disk once its button is pressed: the last one typed misspelt and
         // corrected, then one more player registered and taken off.
         for (const auto &[surname, firstName] : evening) {
@@ -512,8 +510,9 @@ void hook(F &original, const wchar_t *module, const char *function, F replacemen
 
 void countOperations(const QString &directory)
 {
-    g_directories = {normalized(QDir::toNativeSeparators(QDir::cleanPath(QDir(directory).absolutePath())).toStdWString()),
-                     normalized(QDir::toNativeSeparators(QFileInfo(directory).canonicalFilePath()).toStdWString())};
+    g_directories = {
+        normalized(QDir::toNativeSeparators(QDir::cleanPath(QDir(directory).absolutePath())).toStdWString()),
+        normalized(QDir::toNativeSeparators(QFileInfo(directory).canonicalFilePath()).toStdWString())};
     const wchar_t *qtCore = L"Qt6Core.dll";
     hook(g_createFile, qtCore, "CreateFileW", &countedCreateFile);
     hook(g_writeFile, qtCore, "WriteFile", &countedWriteFile);
@@ -550,7 +549,7 @@ int main(int argc, char *argv[])
     operations.listing = listTo != nullptr;
 
     const QStringList arguments = QCoreApplication::arguments(); // Windows' own spelling of the paths
-    Doubles doubles; // every question answered Yes
+    Doubles doubles;                                             // every question answered Yes
     doubles.install(arguments[1]);
     Journal journal(arguments[2]);
     const QString saveTo = arguments.value(3);

@@ -99,11 +99,13 @@ private slots:
         // The appended lines synced too. Windows has no unnamed file to link into place: QSaveFile
         // writes a named temporary, flushes it and renames it over the old file.
 #ifdef Q_OS_WIN
-        for (const char *kind : {"open ", "write ", "rename ", "flush ", "fsync penal.tmp", "fsync exclu.tmp",
+        for (const char *kind : {
+                 "open ", "write ", "rename ", "flush ", "fsync penal.tmp", "fsync exclu.tmp",
 #else
         for (const char *kind : {"open ", "write ", "rename ", "link ", "fdatasync ", "fsync penal.tmp", "fsync exclu.tmp",
 #endif
-                                 " inscription", " attribution", " saisie", " ouverture-saisie", " penalite", " exclusion"})
+                     " inscription", " attribution", " saisie", " ouverture-saisie", " penalite", " exclusion"
+             })
             QVERIFY2(!m_operations.filter(QLatin1String(kind)).isEmpty(), kind);
     }
 

@@ -73,11 +73,13 @@ private slots:
             Application app;
             started(app);
             auto &dialog = app.window<NewTournamentDialog>();
-            drive(dialog, [&] { trigger(app, Cmd::Nouveau); }, [&] {
-                child(dialog, "Edit1")->setText(QStringLiteral("samedi 12 décembre"));
-                child(dialog, "Edit2")->setText(QStringLiteral("Salle des fêtes"));
-                child<QPushButton>(dialog, "OKBtn")->click();
-            });
+            drive(
+                dialog, [&] { trigger(app, Cmd::Nouveau); },
+                [&] {
+                    child(dialog, "Edit1")->setText(QStringLiteral("samedi 12 décembre"));
+                    child(dialog, "Edit2")->setText(QStringLiteral("Salle des fêtes"));
+                    child<QPushButton>(dialog, "OKBtn")->click();
+                });
             tournaments::write(p, {.players = 10, .seated = false});
         } // the program stops without saving
         Application app;

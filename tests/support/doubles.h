@@ -24,13 +24,17 @@ public:
     using Messages::show;
     Button show(const QString &title, const QString &text, Icon icon, int buttons) override;
 
-    QList<Button> answers;       // consumed in order by boxes that ask (more than one button)
-    Button defaultAnswer = Yes;  // once the script is used up
+    QList<Button> answers;                   // consumed in order by boxes that ask (more than one button)
+    Button defaultAnswer = Yes;              // once the script is used up
     std::function<void(const Box &)> onShow; // e.g. to check the screen while the box is up
     QList<Box> boxes;
 
     QStringList texts() const;
-    void clear() { boxes.clear(); answers.clear(); }
+    void clear()
+    {
+        boxes.clear();
+        answers.clear();
+    }
 };
 
 class ScriptedFileDialogs : public FileDialogs
@@ -41,8 +45,10 @@ public:
         bool save;
         QString title, filter, suffix, initialName;
     };
-    QString openFile(const QString &title, const QString &filter, const QString &suffix, const QString &initial) override;
-    QString saveFile(const QString &title, const QString &filter, const QString &suffix, const QString &initial) override;
+    QString openFile(const QString &title, const QString &filter, const QString &suffix,
+                     const QString &initial) override;
+    QString saveFile(const QString &title, const QString &filter, const QString &suffix,
+                     const QString &initial) override;
 
     QStringList openAnswers; // empty string: Cancel
     QStringList saveAnswers;

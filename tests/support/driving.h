@@ -21,7 +21,8 @@
 
 // The control of that objectName in the window. A missing one stops the run, naming both: the
 // window was rebuilt, or the test looks in the wrong one.
-template <class T = QLineEdit> T *child(QWidget &window, const char *name)
+template<class T = QLineEdit>
+T *child(QWidget &window, const char *name)
 {
     T *found = window.findChild<T *>(QString::fromLatin1(name));
     if (!found)
@@ -65,7 +66,8 @@ std::function<void()> triggering(Application &app, const char *caption);
 std::function<void()> clicking(QWidget &window, const char *button);
 
 // drive() on the dialog of class D that the command of that caption opens.
-template <class D> bool drive(Application &app, const char *caption, const std::function<void(D &)> &steps)
+template<class D>
+bool drive(Application &app, const char *caption, const std::function<void(D &)> &steps)
 {
     D &dialog = app.window<D>();
     return drive(dialog, triggering(app, caption), [&] { steps(dialog); });

@@ -20,7 +20,8 @@ inline QString nameEndingWithSeat(const QStringList &playerRegisterList, const Q
 }
 
 // The ranking sort as first written, quadratic, over rows of texts: the reference sortRanking
-// must match, in test_ranking and in the fuzz targets fuzz_ranking and fuzz_rankings. Column k: 0 NOM, 1 POSITION, 2 SCORE.
+// must match, in test_ranking and in the fuzz targets fuzz_ranking and fuzz_rankings. Column k: 0 NOM, 1 POSITION, 2
+// SCORE.
 inline void referenceSort(QList<QStringList> &rows, int k)
 {
     const qsizetype n = rows.size();

@@ -52,15 +52,9 @@ QStringList seatedRegister(int tables, int chairs, Names names)
         }
         QString name;
         switch (names) {
-        case Names::BySeat:
-            name = QStringLiteral("JOUEUR ") + code;
-            break;
-        case Names::ByNumber:
-            name = QStringLiteral("JOUEUR%1 Paul").arg(k + 1);
-            break;
-        case Names::Registered:
-            name = player(unnamed--);
-            break;
+        case Names::BySeat: name = QStringLiteral("JOUEUR ") + code; break;
+        case Names::ByNumber: name = QStringLiteral("JOUEUR%1 Paul").arg(k + 1); break;
+        case Names::Registered: name = player(unnamed--); break;
         }
         lines << name + QStringLiteral(" = ") + code;
     }
