@@ -79,24 +79,25 @@ void Tournament::restore(Data data)
         tell(what);
 }
 
-Outcome Tournament::setRegister(const QStringList &lines)
+Outcome Tournament::journal(const QString &file, const QStringList &lines, Changes what,
+                            const std::function<void()> &apply)
 {
-    const Outcome written = platform().files.write(workingfile::registered, lines);
+    const Outcome written = platform().files.write(file, lines);
     if (written.ok()) {
-        m_data.playerRegisterList = lines;
-        changed(Register);
+        apply();
+        changed(what);
     }
     return written;
 }
 
+Outcome Tournament::setRegister(const QStringList &lines)
+{
+    return journal(workingfile::registered, lines, Register, [&] { m_data.playerRegisterList = lines; });
+}
+
 Outcome Tournament::setSeats(const QStringList &lines)
 {
-    const Outcome written = platform().files.write(workingfile::positions, lines);
-    if (written.ok()) {
-        m_data.playerRegisterList = lines;
-        changed(Register | Seats);
-    }
-    return written;
+    return journal(workingfile::positions, lines, Register | Seats, [&] { m_data.playerRegisterList = lines; });
 }
 
 Outcome Tournament::saveRegister() const
@@ -112,23 +113,15 @@ void Tournament::adoptRegister(const QStringList &lines)
 
 Outcome Tournament::setScores(const QStringList &lines)
 {
-    const Outcome written = platform().files.write(workingfile::currentRound, lines);
-    if (written.ok()) {
+    return journal(workingfile::currentRound, lines, Scores, [&] {
         m_data.scoreList = lines;
         m_data.roundStarted = true;
-        changed(Scores);
-    }
-    return written;
+    });
 }
 
 Outcome Tournament::setMovements(const QStringList &lines)
 {
-    const Outcome written = platform().files.write(workingfile::movements, lines);
-    if (written.ok()) {
-        m_data.movementList = lines;
-        changed(Movements);
-    }
-    return written;
+    return journal(workingfile::movements, lines, Movements, [&] { m_data.movementList = lines; });
 }
 
 Outcome Tournament::addPenalty(const QString &seatCode, int value)

@@ -172,6 +172,8 @@ public:
     void setGeneralRanking(RankingTable table);
 
 private:
+    // Writes lines to file; once written, applies them to the data and announces what changed.
+    Outcome journal(const QString &file, const QStringList &lines, Changes what, const std::function<void()> &apply);
     // Marks the tournament modified and tells the listeners.
     void changed(Changes what);
     void tell(Changes what);
