@@ -85,7 +85,7 @@ Application::Application()
     add<SeasonWindow>(m_season);
 
     m_main->installCommands();
-    const Wiring &wiring = m_wiring.emplace(m_state, m_season, *m_main, m_windows);
+    const Wiring &wiring = m_wiring.emplace(m_state, *m_main, m_windows);
     installStoreCommands(wiring);
     installPlayerCommands(wiring);
     installMovementCommands(wiring);

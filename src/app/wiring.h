@@ -7,20 +7,18 @@
 #include <functional>
 
 class Tournament;
-class SeasonDocument;
 
-// What each folder's menu commands are connected with: the tournament, the season, the windows
-// and the main window's menus. The application hands it to every install…Commands function.
+// What each folder's menu commands are connected with: the tournament, the windows and the main
+// window's menus. The application hands it to every install…Commands function.
 class Wiring
 {
 public:
-    Wiring(Tournament &tournament, SeasonDocument &season, MainWindow &main, const WindowSet &windows)
-        : m_tournament(tournament), m_season(season), m_main(main), m_windows(windows)
+    Wiring(Tournament &tournament, MainWindow &main, const WindowSet &windows)
+        : m_tournament(tournament), m_main(main), m_windows(windows)
     {
     }
 
     Tournament &state() const { return m_tournament; }
-    SeasonDocument &season() const { return m_season; }
     template<class T>
     T &window() const
     {
@@ -32,7 +30,6 @@ public:
 
 private:
     Tournament &m_tournament;
-    SeasonDocument &m_season;
     MainWindow &m_main;
     const WindowSet &m_windows;
 };
