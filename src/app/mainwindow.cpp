@@ -6,15 +6,19 @@
 #include "windows/dialog.h"
 #include "windows/aboutbox.h"
 #include "platform/platform.h"
+#include "rounds/scoreentrydialog.h"
 #include "store/recovery.h"
+#include "windows/eveningpanel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -52,7 +56,6 @@ private:
 MainWindow::MainWindow(Tournament &tournament, const WindowSet &windows) : m_tournament(tournament), m_windows(windows)
 {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("Verlandis"));
 
     auto *background = new Background(this);
     background->setObjectName(QStringLiteral("background"));
@@ -73,12 +76,52 @@ MainWindow::MainWindow(Tournament &tournament, const WindowSet &windows) : m_tou
     m_logo->setScaledContents(true);
     m_logo->setStyleSheet(QStringLiteral("background: transparent;"));
     layout->addWidget(m_logo, 0, Qt::AlignHCenter);
+    m_evening = new EveningPanel(m_tournament, background);
+    auto *centre = new QHBoxLayout;
+    centre->addStretch();
+    centre->addWidget(m_evening, 4);
+    centre->addStretch();
+    layout->addSpacing(8);
+    layout->addLayout(centre);
     layout->addStretch();
     setCentralWidget(background);
+    connect(m_evening, &EveningPanel::tableClicked, this, &MainWindow::openScoreEntryAt);
+    connect(m_evening, &EveningPanel::commandChosen, this, [this](Cmd cmd) {
+        if (action(cmd)->isEnabled())
+            action(cmd)->trigger();
+    });
+    m_tournament.listen(this, [this](Tournament::Changes what) {
+        m_evening->refresh();
+        if (what & (Tournament::File | Tournament::Modified))
+            showTitle();
+    });
+    showTitle();
 
     buildMenus();
-    background->setFixedSize(465, 408);
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    setMinimumSize(560, 520);
+    resize(720, 640);
     bindF1(this, QStringLiteral("index"));
+}
+
+void MainWindow::showTitle()
+{
+    const QString file = m_tournament.tournamentFile();
+    setWindowTitle(QStringLiteral("Verlandis — %1[*]")
+                       .arg(file.isEmpty() ? QStringLiteral("Tournoi sans nom") : QFileInfo(file).fileName()));
+    setWindowModified(m_tournament.modified());
+}
+
+void MainWindow::showStatus(const QString &text)
+{
+    statusBar()->showMessage(text, 6000);
+}
+
+// A tile of the round: that table's scores, whether missing or to be looked at again.
+void MainWindow::openScoreEntryAt(int table)
+{
+    m_windows.get<ScoreEntryDialog>().openAtTable(table);
+    syncMenus();
 }
 
 void MainWindow::buildMenus()
@@ -101,7 +144,10 @@ void MainWindow::buildMenus()
             m_actions[size_t(info.cmd)] = sub->menuAction();
             continue;
         }
-        m_actions[size_t(info.cmd)] = parent->addAction(text);
+        QAction *added = parent->addAction(text);
+        if (info.shortcut)
+            added->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+        m_actions[size_t(info.cmd)] = added;
     }
 }
 

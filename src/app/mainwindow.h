@@ -8,11 +8,13 @@
 #include <array>
 #include <functional>
 
+class EveningPanel;
 class QLabel;
 class Tournament;
 class WindowSet;
 
-// The main window: menus, background, logo, first activation, Quit.
+// The main window: menus, the evening at a glance over the background, the status bar, first
+// activation, Quit.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -25,6 +27,8 @@ public:
     void onCommand(Cmd cmd, std::function<void()> handler);
     // Every command enabled and shown as the tournament's stage allows.
     void syncMenus();
+    // What just happened, in the status bar for a few seconds.
+    void showStatus(const QString &text);
     void installCommands();
 
     // Runs once, when the window is first shown: the recovery of an interrupted tournament.
@@ -39,9 +43,12 @@ protected:
 private:
     void buildMenus();
     void showLogo();
+    void showTitle();
+    void openScoreEntryAt(int table);
 
     Tournament &m_tournament;
     const WindowSet &m_windows;
     std::array<QAction *, commandCount> m_actions{};
     QLabel *m_logo = nullptr;
+    EveningPanel *m_evening = nullptr;
 };

@@ -27,6 +27,8 @@ public:
     // Runs handler when the command is chosen, then shows the menus as the handler left them.
     void onCommand(Cmd cmd, std::function<void()> handler) const { m_main.onCommand(cmd, std::move(handler)); }
     void syncMenus() const { m_main.syncMenus(); }
+    // Confirms in the status bar what a command just did.
+    void status(const QString &text) const { m_main.showStatus(text); }
 
 private:
     Tournament &m_tournament;

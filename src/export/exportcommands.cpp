@@ -5,6 +5,7 @@
 #include "export/exporting.h"
 #include "platform/platform.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -42,7 +43,17 @@ void exportList(const Wiring &app)
                                       QStringLiteral("Le fichier « %1 » existe déjà.\r\nVoulez-vous le remplacer ?")
                                           .arg(QFileInfo(path).fileName())))
         return;
-    report(exporting::write(state, *choice, path));
+    if (!report(exporting::write(state, *choice, path)))
+        return;
+    const QString where = QDir::toNativeSeparators(path);
+    switch (choice->list) {
+    case exporting::List::Players:
+        app.status(QStringLiteral("Liste des joueurs exportée dans « %1 »").arg(where));
+        break;
+    case exporting::List::Positions: app.status(QStringLiteral("Positions exportées dans « %1 »").arg(where)); break;
+    case exporting::List::GeneralRanking:
+    case exporting::List::RoundRanking: app.status(QStringLiteral("Classement exporté dans « %1 »").arg(where)); break;
+    }
 }
 
 } // namespace

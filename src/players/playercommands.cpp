@@ -3,6 +3,7 @@
 #include "app/wiring.h"
 #include "store/takeup.h"
 #include "platform/platform.h"
+#include "players/entries.h"
 #include "players/importreportdialog.h"
 #include "players/namecorrection.h"
 #include "players/playerimport.h"
@@ -75,8 +76,9 @@ void importPlayers(const Wiring &app)
         report(playerimport::addPlayers(state, imported.added));
 }
 
-void drawSeats(Tournament &state)
+void drawSeats(const Wiring &app)
 {
+    Tournament &state = app.state();
     const qsizetype entries = state.playerRegisterList().size();
     if (const QString why = seating::refusalOfDraw(entries); !why.isEmpty()) {
         platform().messages->show(Prompt::refusal(why));
@@ -85,11 +87,13 @@ void drawSeats(Tournament &state)
     const int chairs = seating::emptyChairsNeeded(entries);
     const bool allowed =
         chairs == 0 || platform().messages->show(seating::threePlayerTablesQuestion(chairs)) == Messages::Yes;
-    report(seating::drawSeats(state, allowed));
+    if (report(seating::drawSeats(state, allowed)) && entries::anySeated(state.playerRegisterList()))
+        app.status(QStringLiteral("Positions attribuées"));
 }
 
-void cancelDraw(Tournament &state)
+void cancelDraw(const Wiring &app)
 {
+    Tournament &state = app.state();
     const Result<QString> refusal = seating::refusalOfCancel(state);
     if (!report(refusal.outcome()))
         return;
@@ -98,7 +102,8 @@ void cancelDraw(Tournament &state)
         return;
     }
     const bool confirmed = platform().messages->show(seating::cancelQuestion()) == Messages::Yes;
-    report(seating::cancelDraw(state, confirmed));
+    if (report(seating::cancelDraw(state, confirmed)) && !entries::anySeated(state.playerRegisterList()))
+        app.status(QStringLiteral("Attribution des positions annulée"));
 }
 
 } // namespace
@@ -108,8 +113,8 @@ void installPlayerCommands(const Wiring &app)
     Tournament &state = app.state();
     app.onCommand(Cmd::Inscription, [&app] { app.window<RegisterWindow>().run(); });
     app.onCommand(Cmd::Importer, [&app] { importPlayers(app); });
-    app.onCommand(Cmd::AttribuerPositions, [&state] { drawSeats(state); });
-    app.onCommand(Cmd::AnnulerAttribution, [&state] { cancelDraw(state); });
+    app.onCommand(Cmd::AttribuerPositions, [&app] { drawSeats(app); });
+    app.onCommand(Cmd::AnnulerAttribution, [&app] { cancelDraw(app); });
     app.onCommand(Cmd::Visualisation, [&app] { app.window<PlayerListDialog>().showList(); });
     app.onCommand(Cmd::ImpressionJoueurs, [&state] { printPlayerList(state); });
     app.onCommand(Cmd::CompleterTable, [&app] { app.window<CompleteTableDialog>().run(); });

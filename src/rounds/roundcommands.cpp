@@ -32,6 +32,7 @@ void SaisieClick(const Wiring &app)
             platform().messages->show(*started.value());
         if (!report(started.outcome()))
             return;
+        app.status(QStringLiteral("Tour %1 commencé").arg(state.currentRound()));
     }
     app.syncMenus();
     app.window<ScoreEntryDialog>().exec();

@@ -174,6 +174,30 @@ QString tablesToEnterText(qint64 tables)
     return QStringLiteral("Vous avez %1 tables à saisir.").arg(tables);
 }
 
+QList<bool> enteredTables(const Tournament &state)
+{
+    const qint64 tables = state.tableCount();
+    QList<bool> entered(tables, false);
+    const int round = state.currentRound();
+    if (smallFieldMode(state)) {
+        QSet<QStringView> scored;
+        for (const QString &line : state.scoreList())
+            scored.insert(keyOf(line));
+        for (qint64 t = 1; t <= tables; ++t)
+            entered[t - 1] = scored.contains(tableInRound(state, t, round).seatCodes[0]);
+        return entered;
+    }
+    // The shift rule read backwards: the Nord player of round-1 table k sits at Nord of table
+    // k + his displacement; one pass over the scores, for the largest fields.
+    const qint64 shift = seatDisplacement(state.movementList(), QLatin1Char('N'), round);
+    for (const QString &line : state.scoreList()) {
+        const std::optional<lines::SeatCode> code = lines::parseSeatCode(keyOf(line));
+        if (code && code->letter == QLatin1Char('N') && code->table <= tables)
+            entered[wrapTable(code->table + shift % tables, tables) - 1] = true;
+    }
+    return entered;
+}
+
 QString progressText(const Tournament &state)
 {
     const qint64 tables = state.tableCount();
@@ -182,12 +206,10 @@ QString progressText(const Tournament &state)
         return QStringLiteral("Il reste %1 tables à saisir.").arg(remaining);
     if (remaining <= 0)
         return QStringLiteral("Tour complet, appuyez sur Quitter.");
-    QSet<QStringView> entered;
-    for (const QString &line : state.scoreList())
-        entered.insert(keyOf(line));
+    const QList<bool> entered = enteredTables(state);
     QString list;
     for (qint64 t = 1; t <= tables; ++t)
-        if (!entered.contains(tableInRound(state, t, state.currentRound()).seatCodes[0]))
+        if (!entered[t - 1])
             list += QStringLiteral(" %1 ").arg(t);
     if (remaining == 1)
         return QStringLiteral("Il reste la table") + list + QStringLiteral("à saisir.");

@@ -60,8 +60,10 @@ bool balanced(const std::array<QString, 4> &boxes);
 Result<int> recordTable(Tournament &state, const std::array<QString, 4> &seatCodes, std::array<QString, 4> &boxes);
 
 QString tablesToEnterText(qint64 tables); // "Vous avez T tables à saisir."
-// The progress line after a table is recorded; a table counts as entered when the player at
-// its Nord seat in the current round has a score.
+// The tables of the current round, table t at t - 1: true when entered, that is when the player
+// at its Nord seat has a score (a table's four scores are recorded together, once they balance).
+QList<bool> enteredTables(const Tournament &state);
+// The progress line after a table is recorded.
 QString progressText(const Tournament &state);
 
 // ---- A previous round

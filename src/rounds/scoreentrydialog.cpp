@@ -97,6 +97,13 @@ ScoreEntryDialog::ScoreEntryDialog(Tournament &tournament, QWidget *parent)
     connect(quit, &QPushButton::clicked, this, &ScoreEntryDialog::quitClicked);
 }
 
+void ScoreEntryDialog::openAtTable(int table)
+{
+    m_table->setMaximum(int(qMax<qint64>(1, state().tableCount())));
+    m_table->setValue(table);
+    exec();
+}
+
 void ScoreEntryDialog::activated()
 {
     Tournament &s = state();

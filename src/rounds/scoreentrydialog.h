@@ -15,6 +15,8 @@ class ScoreEntryDialog : public Dialog
     Q_OBJECT
 public:
     ScoreEntryDialog(Tournament &tournament, QWidget *parent);
+    // Opens on table rather than where it was last left.
+    void openAtTable(int table);
 
 protected:
     void activated() override;

@@ -5,9 +5,11 @@
 #include "store/newtournament.h"
 #include "store/newtournamentdialog.h"
 #include "store/diagnosticdialog.h"
+#include "store/evening.h"
 #include "store/tournamentfile.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -23,7 +25,8 @@ void newTournament(const Wiring &app)
     NewTournamentDialog &dialog = app.window<NewTournamentDialog>();
     if (!dialog.ask())
         return;
-    report(startNewTournament(state, dialog.date(), dialog.place()));
+    if (report(startNewTournament(state, dialog.date(), dialog.place())))
+        app.status(QStringLiteral("Nouveau tournoi commencé"));
 }
 
 // The first save of a tournament asks where, and so does every "Enregistrer sous..."; later
@@ -46,7 +49,8 @@ void save(const Wiring &app, bool askWhere)
     }
     if (!report(saveTournament(platform().files, path, state.date(), state.place())))
         return;
-    state.setTournamentFile(path, false);
+    state.setTournamentFile(path, false, platform().clock->now());
+    app.status(QStringLiteral("Tournoi enregistré dans « %1 »").arg(QDir::toNativeSeparators(path)));
 }
 
 void open(const Wiring &app)
@@ -70,7 +74,12 @@ void open(const Wiring &app)
         return;
     }
     // A tournament restored in part must not be saved over another file without asking.
-    state.setTournamentFile(report(opened.outcome) ? path : QString(), state.modified());
+    if (!report(opened.outcome)) {
+        state.setTournamentFile(QString(), state.modified(), QDateTime());
+        return;
+    }
+    state.setTournamentFile(path, state.modified(), QFileInfo(path).lastModified());
+    app.status(openedText(state));
 }
 
 } // namespace

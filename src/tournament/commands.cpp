@@ -8,10 +8,10 @@ const std::array<CommandInfo, commandCount> &commandTable()
 {
     static const std::array<CommandInfo, commandCount> table = {{
         {Cmd::MenuTournoi, Cmd::MenuTournoi, "Tournoi", E, V, false},
-        {Cmd::Nouveau, Cmd::MenuTournoi, "Nouveau", E, V, false},
-        {Cmd::Ouvrir, Cmd::MenuTournoi, "&Ouvrir", D, V, false},
-        {Cmd::Enregistrer, Cmd::MenuTournoi, "&Enregistrer", D, V, false},
-        {Cmd::EnregistrerSous, Cmd::MenuTournoi, "Enregistrer &sous...", D, V, false},
+        {Cmd::Nouveau, Cmd::MenuTournoi, "Nouveau", E, V, false, "Ctrl+N"},
+        {Cmd::Ouvrir, Cmd::MenuTournoi, "&Ouvrir", D, V, false, "Ctrl+O"},
+        {Cmd::Enregistrer, Cmd::MenuTournoi, "&Enregistrer", D, V, false, "Ctrl+S"},
+        {Cmd::EnregistrerSous, Cmd::MenuTournoi, "Enregistrer &sous...", D, V, false, "Ctrl+Shift+S"},
         {Cmd::Importer, Cmd::MenuTournoi, "Importer", E, V, false},
         {Cmd::Exporter, Cmd::MenuTournoi, "Exporter", E, V, false},
         {Cmd::Saison, Cmd::MenuTournoi, "S&aison...", E, V, false},
@@ -33,7 +33,7 @@ const std::array<CommandInfo, commandCount> &commandTable()
         {Cmd::CorrigerNom, Cmd::MenuJoueurs, "Corriger un nom", E, V, false},
 
         {Cmd::MenuTables, Cmd::MenuTables, "Tables", E, V, false},
-        {Cmd::SaisieResultats, Cmd::MenuTables, "&Saisie des résultats", E, V, false},
+        {Cmd::SaisieResultats, Cmd::MenuTables, "&Saisie des résultats", E, V, false, "Ctrl+R"},
         {Cmd::ModifierTour, Cmd::MenuTables, "&Modifier un tour antérieur", E, H, false},
         {Cmd::VoirTour, Cmd::MenuTables, "&Voir un tour antérieur", E, V, false},
         {Cmd::VoirPosition, Cmd::MenuTables, "V&oir la position des joueurs", E, V, false},
@@ -44,8 +44,8 @@ const std::array<CommandInfo, commandCount> &commandTable()
         {Cmd::AnnulerTour, Cmd::MenuTables, "Annuler le tour en cours", E, V, false},
 
         {Cmd::MenuClassements, Cmd::MenuClassements, "Classements", E, V, false},
-        {Cmd::ClassementGeneral, Cmd::MenuClassements, "Général", E, V, false},
-        {Cmd::ClassementTour, Cmd::MenuClassements, "Tour", E, V, false},
+        {Cmd::ClassementGeneral, Cmd::MenuClassements, "Général", E, V, false, "Ctrl+G"},
+        {Cmd::ClassementTour, Cmd::MenuClassements, "Tour", E, V, false, "Ctrl+T"},
         {Cmd::PointsClassement, Cmd::MenuClassements, "Points de classement", E, H, false},
 
         {Cmd::MenuAide, Cmd::MenuAide, "?", E, V, false},

@@ -60,6 +60,7 @@ struct CommandInfo
     bool enabled;
     bool visible;
     bool separatorBefore;
+    const char *shortcut = nullptr; // in Qt's portable form, "Ctrl+Shift+S"; shown in the menu
 };
 
 // In menu-bar order, with the initial state of each command.

@@ -61,7 +61,7 @@ Tournament::Changes differences(const Tournament::Data &a, const Tournament::Dat
     differ(a.movementList != b.movementList, Tournament::Movements);
     differ(a.penalties != b.penalties || a.exclusions != b.exclusions, Tournament::Incidents);
     differ(a.date != b.date || a.place != b.place, Tournament::Description);
-    differ(a.tournamentFile != b.tournamentFile, Tournament::File);
+    differ(a.tournamentFile != b.tournamentFile || a.savedAt != b.savedAt, Tournament::File);
     differ(a.modified != b.modified, Tournament::Modified);
     differ(a.started != b.started || a.opened != b.opened, Tournament::Stage);
     differ(!(a.movement == b.movement) || a.printFont.family != b.printFont.family ||
@@ -266,9 +266,10 @@ void Tournament::setStarted()
     tell(Stage | Movements | Modified);
 }
 
-void Tournament::setTournamentFile(const QString &path, bool modified)
+void Tournament::setTournamentFile(const QString &path, bool modified, const QDateTime &savedAt)
 {
     m_data.tournamentFile = path;
+    m_data.savedAt = savedAt;
     m_data.modified = modified;
     tell(File | Modified);
 }

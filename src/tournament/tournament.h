@@ -9,6 +9,7 @@
 #include <QFlags>
 #include <QList>
 #include <QString>
+#include <QDateTime>
 #include <QStringList>
 
 #include <functional>
@@ -24,6 +25,7 @@ struct MovementSettings
     bool pcnCoefficient = false; // "coefficient PCN" (read by nothing else)
     QString pcnCoefficientText = QStringLiteral("1");
     bool byRanking = false; // "par rang de classement"
+    int plannedRounds = 5;  // the rounds the evening is planned for
 
     bool operator==(const MovementSettings &) const = default;
 
@@ -85,6 +87,7 @@ public:
         QString date;           // "Date : " of "Nouveau": INITIAL.TMP
         QString place;          // "Lieu :" of "Nouveau": INITIAL.TMP
         QString tournamentFile; // the .trt saved to or opened, empty until then
+        QDateTime savedAt;      // when that file was written, by this run or before it was opened
         PrintFont printFont;
         RankingTable generalRanking; // as last prepared
 
@@ -116,6 +119,7 @@ public:
     const QString &date() const { return m_data.date; }
     const QString &place() const { return m_data.place; }
     const QString &tournamentFile() const { return m_data.tournamentFile; }
+    const QDateTime &savedAt() const { return m_data.savedAt; }
     const PrintFont &printFont() const { return m_data.printFont; }
     const RankingTable &generalRanking() const { return m_data.generalRanking; }
 
@@ -159,8 +163,8 @@ public:
 
     // The main window's first activation: nothing to save yet, no movement before the recovery.
     void setStarted();
-    // Saved to or opened from path (empty: no file to save over without asking).
-    void setTournamentFile(const QString &path, bool modified);
+    // Saved to or opened from path (empty: no file to save over without asking), written at savedAt.
+    void setTournamentFile(const QString &path, bool modified, const QDateTime &savedAt);
     // Also what a command marks when the director acted, even if nothing changed: the quit and
     // Open questions have always counted that as a change.
     void setModified(bool modified);

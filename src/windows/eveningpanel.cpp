@@ -1,0 +1,166 @@
+#include "windows/eveningpanel.h"
+
+#include "store/evening.h"
+#include "store/takeup.h"
+#include "tournament/tournament.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int tilesPerRow = 10;
+
+QLabel *line(QWidget *parent, const char *name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QString counted(qsizetype n, const char *singular, const char *plural)
+{
+    if (n == 0)
+        return QStringLiteral("aucune ") + QString::fromUtf8(singular);
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? singular : plural));
+}
+
+} // namespace
+
+EveningPanel::EveningPanel(const Tournament &tournament, QWidget *parent) : QFrame(parent), m_tournament(tournament)
+{
+    setObjectName(QStringLiteral("eveningPanel"));
+    // Readable over the background tile, which still shows around it.
+    setStyleSheet(QStringLiteral("#eveningPanel { background: rgba(255, 255, 255, 230); border: 1px solid #8a8a9a; "
+                                 "border-radius: 6px; }"));
+    m_description = line(this, "description");
+    m_stage = line(this, "stage");
+    QFont bold = m_stage->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    m_stage->setFont(bold);
+    m_tiles = new QWidget(this);
+    m_tiles->setObjectName(QStringLiteral("tables"));
+    m_tileGrid = new QGridLayout(m_tiles);
+    m_tileGrid->setContentsMargins(0, 0, 0, 0);
+    m_tileGrid->setSpacing(4);
+    m_missing = line(this, "missingTables");
+    m_missing->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(m_missing, &QLabel::linkActivated, this, [this](const QString &link) { emit tableClicked(link.toInt()); });
+    m_incidents = line(this, "incidents");
+    m_saved = line(this, "saved");
+    m_next = new QPushButton(this);
+    m_next->setObjectName(QStringLiteral("nextStep"));
+    m_next->setDefault(true);
+    m_next->setMinimumHeight(34);
+    connect(m_next, &QPushButton::clicked, this, [this] { emit commandChosen(m_nextCommand); });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 10, 14, 12);
+    layout->addWidget(m_description);
+    layout->addWidget(m_stage);
+    layout->addWidget(m_tiles);
+    layout->addWidget(m_missing);
+    layout->addWidget(m_incidents);
+    layout->addWidget(m_saved);
+    layout->addSpacing(6);
+    layout->addWidget(m_next, 0, Qt::AlignHCenter);
+    refresh();
+}
+
+void EveningPanel::refresh()
+{
+    const Tournament &state = m_tournament;
+    const Evening now = evening(state, state.movement().plannedRounds);
+    QStringList description;
+    if (!state.date().isEmpty())
+        description << QStringLiteral("Le ") + state.date();
+    if (!state.place().isEmpty())
+        description << state.place();
+    m_description->setText(description.join(QStringLiteral(" — ")));
+    m_description->setVisible(state.opened() && !description.isEmpty());
+    m_stage->setText(now.stage);
+    showTables(now.tablesEntered, now.round);
+    m_incidents->setText(QStringLiteral("Pénalités : %1 ; exclusions : %2")
+                             .arg(counted(now.penalties, "pénalité", "pénalités"),
+                                  counted(now.exclusions, "exclusion", "exclusions")));
+    m_incidents->setVisible(state.opened());
+    m_saved->setText(savedText());
+    m_next->setText(now.nextStep);
+    m_nextCommand = now.nextCommand;
+    m_next->setEnabled(menuStates(state).isEnabled(now.nextCommand));
+}
+
+void EveningPanel::showTables(const QList<bool> &entered, int round)
+{
+    const qsizetype tables = entered.size();
+    const bool asTiles = tables > 0 && tables <= maxTiles;
+    if (!asTiles) {
+        qDeleteAll(m_tileButtons);
+        m_tileButtons.clear();
+    }
+    m_tiles->setVisible(asTiles);
+    m_missing->setVisible(tables > maxTiles);
+    if (tables > maxTiles) {
+        QStringList missing;
+        qsizetype missingCount = 0;
+        for (qsizetype t = 0; t < tables; ++t)
+            if (!entered[t] && ++missingCount <= maxMissingListed)
+                missing << QStringLiteral("<a href=\"%1\">%1</a>").arg(t + 1);
+        QString text = QStringLiteral("Tour %1 : %2 tables sur %3 saisies.").arg(round).arg(tables - missingCount).arg(tables);
+        if (missingCount > 0) {
+            text += QStringLiteral("<br>À saisir : ") + missing.join(QStringLiteral(", "));
+            if (missingCount > maxMissingListed)
+                text += QStringLiteral(" … (%1 de plus)").arg(missingCount - maxMissingListed);
+        }
+        m_missing->setText(text);
+        return;
+    }
+    if (!asTiles)
+        return;
+    while (m_tileButtons.size() > tables)
+        delete m_tileButtons.takeLast();
+    while (m_tileButtons.size() < tables) {
+        const int table = int(m_tileButtons.size()) + 1;
+        auto *tile = new QToolButton(m_tiles);
+        tile->setObjectName(QStringLiteral("table%1").arg(table));
+        tile->setFixedSize(46, 34);
+        connect(tile, &QToolButton::clicked, this, [this, table] { emit tableClicked(table); });
+        m_tileGrid->addWidget(tile, (table - 1) / tilesPerRow, (table - 1) % tilesPerRow);
+        m_tileButtons << tile;
+    }
+    for (qsizetype t = 0; t < tables; ++t) {
+        QToolButton *tile = m_tileButtons[t];
+        const bool done = entered[t];
+        tile->setText(done ? QStringLiteral("%1 ✓").arg(t + 1) : QString::number(t + 1));
+        tile->setToolTip(done ? QStringLiteral("Table %1 : saisie").arg(t + 1)
+                              : QStringLiteral("Table %1 : à saisir (cliquez pour saisir ses résultats)").arg(t + 1));
+        tile->setStyleSheet(done ? QStringLiteral("QToolButton { background: #2e7d32; color: white; border: 1px solid "
+                                                  "#1b5e20; border-radius: 4px; font-weight: bold; }")
+                                 : QStringLiteral("QToolButton { background: white; color: #b71c1c; border: 2px solid "
+                                                  "#b71c1c; border-radius: 4px; font-weight: bold; }"));
+        tile->setProperty("entered", done);
+    }
+}
+
+QString EveningPanel::savedText() const
+{
+    const Tournament &state = m_tournament;
+    if (!state.opened())
+        return {};
+    if (state.tournamentFile().isEmpty())
+        return QStringLiteral("Pas encore enregistré");
+    QString text = QStringLiteral("Enregistré");
+    if (state.savedAt().isValid())
+        text += state.savedAt().toString(QStringLiteral(" 'le' dd/MM/yyyy 'à' HH:mm"));
+    text += QStringLiteral(" dans « %1 »").arg(QDir::toNativeSeparators(state.tournamentFile()));
+    if (state.modified())
+        text += QStringLiteral(", modifié depuis");
+    return text;
+}
