@@ -1,3 +1,4 @@
+#include "movements/meetings.h"
 #include "movements/positions.h"
 #include "players/entries.h"
 #include "support/tournaments.h"
@@ -244,6 +245,52 @@ private slots:
         arrange(four, [&](Tournament::Data &d) { d.movement.fft = false; });
         QVERIFY(!smallFieldMode(four));
         QCOMPARE(viewLabels(tableInRound(four, 2, 1)), (Codes{"Nord 2", "Sud 2", "Est 2", "Ouest 2"}));
+    }
+
+    // Against round-by-round moves and a pair-by-pair count, at every table count from 2 to 40.
+    void repeatMeetingsAgreeWithBruteForce()
+    {
+        MovementSettings fft, shift, still;
+        shift.fft = false; // 0, 2, -2, 1
+        still.fft = false;
+        still.est = still.ouest = still.sud = 0; // nobody moves: every table meets every round
+        for (const MovementSettings &settings : {fft, shift, still})
+            for (qint64 tables = 2; tables <= 40; ++tables) {
+                constexpr int rounds = 5;
+                QStringList codes;
+                QList<std::array<qint64, rounds + 1>> tableOf;
+                for (qint64 t = 1; t <= tables; ++t)
+                    for (const char letter : seatLetters) {
+                        codes << QStringLiteral("%1%2").arg(QLatin1Char(letter)).arg(t);
+                        std::array<qint64, rounds + 1> at{0, t};
+                        for (int r = 2; r <= rounds; ++r) {
+                            MovementSettings values = settings;
+                            if (values.fft)
+                                automaticMovements(values, tables, r);
+                            at[size_t(r)] = wrapTable(at[size_t(r - 1)] + values.value(QLatin1Char(letter)), tables);
+                        }
+                        tableOf << at;
+                    }
+                QList<RepeatMeeting> expected;
+                for (qsizetype a = 0; a < codes.size(); ++a)
+                    for (qsizetype b = a + 1; b < codes.size(); ++b) {
+                        QList<int> shared;
+                        for (int r = 1; r <= rounds; ++r)
+                            if (tableOf[a][size_t(r)] == tableOf[b][size_t(r)])
+                                shared << r;
+                        if (shared.size() > 1)
+                            expected.append({codes[a], codes[b], shared});
+                    }
+                const QList<RepeatMeeting> found = repeatMeetings(settings, codes, tables, rounds);
+                QCOMPARE(found.size(), expected.size());
+                for (qsizetype k = 0; k < found.size(); ++k) {
+                    QCOMPARE(found[k].first, expected[k].first);
+                    QCOMPARE(found[k].second, expected[k].second);
+                    QCOMPARE(found[k].rounds, expected[k].rounds);
+                }
+                if (!settings.fft && settings.est == 0)
+                    QCOMPARE(found.size(), 6 * tables); // each table's six pairs, every round
+            }
     }
 };
 
