@@ -9,7 +9,7 @@
 // Two players who share a table in more than one round of the plan.
 struct RepeatMeeting
 {
-    QString first;  // round-1 seat codes, first before second in the order given
+    QString first; // round-1 seat codes, first before second in the order given
     QString second;
     QList<int> rounds; // the rounds they share a table, from 1
 };
