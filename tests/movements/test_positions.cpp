@@ -292,6 +292,29 @@ private slots:
                     QCOMPARE(found.size(), 6 * tables); // each table's six pairs, every round
             }
     }
+
+    // What the director reads, and the values offered instead.
+    void repeatMeetingsTextAndAvoidingValues()
+    {
+        MovementSettings shift;
+        shift.fft = false; // 0, 2, -2, 1: at 4 tables Est and Ouest swap tables and meet again
+        const QStringList four = tournaments::seatCodesInTableOrder(4);
+        const QList<RepeatMeeting> repeats = repeatMeetings(shift, four, 4, 5);
+        QVERIFY(!repeats.isEmpty());
+        QCOMPARE(repeats.first().rounds, (QList<int>{1, 5})); // N1 and S1: Sud gains a table a round
+        QCOMPARE(repeatMeetingsText(repeats, 16),
+                 QStringLiteral("Avec ces déplacements, 16 joueurs se rencontrent plus d'une fois, par exemple "
+                                "Joueur n° 1 et Joueur n° 2 aux tours 1 et 5."));
+        QVERIFY(repeatMeetingsText({}, 16).isEmpty());
+
+        // At 16 tables Est and Ouest meet again in round 5; 0, 1, 2, 3 or nearer values do not.
+        const QStringList sixteen = tournaments::seatCodesInTableOrder(16);
+        QVERIFY(!repeatMeetings(shift, sixteen, 16, 5).isEmpty());
+        const std::optional<MovementSettings> better = valuesAvoidingRepeats(shift, sixteen, 16, 5);
+        QVERIFY(better && !better->fft);
+        QVERIFY(repeatMeetings(*better, sixteen, 16, 5).isEmpty());
+        QVERIFY(!valuesAvoidingRepeats(shift, tournaments::seatCodesInTableOrder(2), 2, 5)); // two tables: always
+    }
 };
 
 QTEST_MAIN(TestPositions)
