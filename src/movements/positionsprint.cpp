@@ -110,15 +110,14 @@ QStringList positionsHeader(int rounds)
 
 QList<PositionsRow> positionsRows(const Tournament &state, qint64 tables, int rounds)
 {
-    const bool smallField = smallFieldMode(state.movement().fft, tables, emptyChairCount(state.playerRegisterList()));
+    const bool smallField = plannedSmallField(state.movement(), state.playerRegisterList(), tables);
     QList<PositionsRow> rows;
     for (const QString &entry : state.playerRegisterList()) {
         const RegisterLine line = splitRegisterLine(entry);
         PositionsRow row{line.name, {}, {}};
         const qint64 k = entries::playerNumber(line.seatCode);
         if (k > 0) {
-            row.seat = smallField ? QStringLiteral("n° %1").arg(k)
-                                  : seatName(line.seatCode.front()) + QLatin1Char(' ') + line.seatCode.mid(1);
+            row.seat = plannedSeatLabel(line.seatCode, smallField);
             for (int d = 1; d <= rounds; ++d)
                 row.cells << (smallField ? troisquatreCell(tables, k, d)
                                          : QString::number(position(state.movement(), line.seatCode, d, tables)));

@@ -24,6 +24,7 @@ struct MovementSettings
     bool pcnCoefficient = false; // "coefficient PCN" (read by nothing else)
     QString pcnCoefficientText = QStringLiteral("1");
     bool byRanking = false; // "par rang de classement"
+    int plannedRounds = 5;  // "Tours prévus": how far the repeat meetings are looked for
 
     bool operator==(const MovementSettings &) const = default;
 
