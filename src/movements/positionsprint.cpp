@@ -1,6 +1,7 @@
 #include "movements/positionsprint.h"
 #include "tournament/lines.h"
 
+#include "movements/meetings.h"
 #include "movements/positions.h"
 #include "players/entries.h"
 #include "print/pagelayout.h"
@@ -164,6 +165,10 @@ bool printPositions(Canvas &canvas, const Tournament &state, qint64 tables, int 
         if (page.breakIfFull())
             canvas.setFontSize(c.size); // the footer set the page's size back
     }
+    // Players the plan seats together again are told of at the foot of the last page.
+    if (const QString repeats = repeatMeetingsNotice(state.movement(), state.playerRegisterList(), tables);
+        !repeats.isEmpty())
+        page.footnote(repeats);
     page.finish();
     return true;
 }
