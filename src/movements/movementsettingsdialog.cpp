@@ -1,5 +1,6 @@
 #include "movements/movementsettingsdialog.h"
 
+#include "movements/meetings.h"
 #include "movements/positions.h"
 
 #include <QApplication>
@@ -65,11 +66,24 @@ MovementSettingsDialog::MovementSettingsDialog(Tournament &tournament, QWidget *
     pcnRow->addWidget(m_coefficient);
     pcnRow->addStretch();
 
+    m_plannedRounds = new QSpinBox(this);
+    m_plannedRounds->setObjectName(QStringLiteral("plannedRounds"));
+    m_plannedRounds->setRange(1, 10); // as many as the positions printout has columns for
+    connect(m_plannedRounds, &QSpinBox::valueChanged, this,
+            [this](int v) { change([&](MovementSettings &s) { s.plannedRounds = v; }); });
+    auto *roundsLabel = new QLabel(QStringLiteral("Tours prévus"), this);
+    roundsLabel->setBuddy(m_plannedRounds);
+    auto *roundsRow = new QHBoxLayout;
+    roundsRow->addWidget(roundsLabel);
+    roundsRow->addWidget(m_plannedRounds);
+    roundsRow->addStretch();
+
     auto *left = new QVBoxLayout;
     left->addWidget(m_panel);
     left->addWidget(m_fft);
     left->addLayout(pcnRow);
     left->addWidget(m_byRanking);
+    left->addLayout(roundsRow);
 
     QBoxLayout *buttons = okCancelButtons(
         [this] {
@@ -78,10 +92,26 @@ MovementSettingsDialog::MovementSettingsDialog(Tournament &tournament, QWidget *
         },
         QStringLiteral("depltour"), Qt::Vertical);
 
-    auto *layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addLayout(buttons);
+    m_repeats = new QLabel(this);
+    m_repeats->setObjectName(QStringLiteral("repeatMeetingsLabel"));
+    m_repeats->setWordWrap(true);
+    m_avoid = button(QStringLiteral("applyAvoidingValues"), {});
+    connect(m_avoid, &QPushButton::clicked, this, &MovementSettingsDialog::applyAvoidingValues);
+
+    auto *top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addLayout(buttons);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_repeats);
+    layout->addWidget(m_avoid, 0, Qt::AlignLeft);
     showSettings();
+    showRepeatMeetings();
+    // Whatever changes the settings or the seats, the sentence follows while the dialog is shown.
+    state().listen(this, [this](Tournament::Changes what) {
+        if (isVisible() && what & (Tournament::Settings | Tournament::Register | Tournament::Seats))
+            showRepeatMeetings();
+    });
 }
 
 void MovementSettingsDialog::activated()
@@ -89,6 +119,7 @@ void MovementSettingsDialog::activated()
     // With the FFT option on the dialog always opens on 0, 2, -2, 1.
     change([](MovementSettings &s) { setAutomaticFft(s, s.fft); });
     showSettings();
+    showRepeatMeetings();
 }
 
 void MovementSettingsDialog::fftToggled()
@@ -137,4 +168,35 @@ void MovementSettingsDialog::showSettings()
     m_pcn->setChecked(s.pcnCoefficient);
     m_coefficient->setText(s.pcnCoefficientText);
     m_coefficient->setEnabled(s.pcnCoefficient);
+    const QSignalBlocker blocker(m_plannedRounds);
+    m_plannedRounds->setValue(s.plannedRounds);
+}
+
+void MovementSettingsDialog::showRepeatMeetings()
+{
+    const MovementSettings &s = state().movement();
+    const QStringList &seated = state().playerRegisterList();
+    const qint64 tables = state().tableCount();
+    const QString text = repeatMeetingsNotice(s, seated, tables);
+    m_repeats->setText(text);
+    m_repeats->setVisible(!text.isEmpty());
+    m_avoiding = text.isEmpty() ? std::nullopt : valuesAvoidingRepeats(s, seated, tables, s.plannedRounds);
+    if (m_avoiding)
+        m_avoid->setText(QStringLiteral("Utiliser Nord %1, Est %2, Ouest %3, Sud %4%5")
+                             .arg(m_avoiding->nord)
+                             .arg(m_avoiding->est)
+                             .arg(m_avoiding->ouest)
+                             .arg(m_avoiding->sud)
+                             .arg(s.fft ? QStringLiteral(" (sans FFT)") : QString()));
+    m_avoid->setVisible(m_avoiding.has_value());
+    adjustSize();
+}
+
+void MovementSettingsDialog::applyAvoidingValues()
+{
+    if (!m_avoiding)
+        return;
+    const MovementSettings values = *m_avoiding;
+    change([&](MovementSettings &s) { s = values; });
+    showSettings();
 }

@@ -302,14 +302,42 @@ std::array<int, 4> smallFieldSeat(qint64 tables, qint64 table, int round)
     return players;
 }
 
-QString troisquatreCell(qint64 tables, qint64 playerNumber, int round)
+SchedulePlace smallFieldPlace(qint64 tables, qint64 playerNumber, int round)
 {
     const Row &row = scheduleRow(tables, round);
     const qint64 used = tables == 3 ? 12 : 16;
     for (qint64 j = 0; j < used; ++j)
         if (row[size_t(j)] == playerNumber)
-            return QString::number(j / 4 + 1) + QLatin1Char(' ') + seatName(QLatin1Char(seatLetters[size_t(j % 4)]));
+            return {j / 4 + 1, QLatin1Char(seatLetters[size_t(j % 4)])};
     return {};
+}
+
+QString troisquatreCell(qint64 tables, qint64 playerNumber, int round)
+{
+    const SchedulePlace place = smallFieldPlace(tables, playerNumber, round);
+    if (place.table == 0)
+        return {};
+    return QString::number(place.table) + QLatin1Char(' ') + seatName(place.seat);
+}
+
+bool plannedSmallField(const MovementSettings &settings, const QStringList &playerRegisterList, qint64 tables)
+{
+    return smallFieldMode(settings.fft, tables, emptyChairCount(playerRegisterList));
+}
+
+qint64 plannedTable(const MovementSettings &settings, bool smallField, const QString &seatCode, int round,
+                    qint64 tables)
+{
+    if (smallField)
+        return smallFieldPlace(tables, entries::playerNumber(seatCode), round).table;
+    return position(settings, seatCode, round, tables);
+}
+
+QString plannedSeatLabel(const QString &seatCode, bool smallField)
+{
+    if (smallField)
+        return QStringLiteral("n° %1").arg(entries::playerNumber(seatCode));
+    return seatName(seatCode.front()) + QLatin1Char(' ') + seatCode.mid(1);
 }
 
 std::array<QString, 4> viewLabels(const SeatedTable &seated)

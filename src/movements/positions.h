@@ -95,8 +95,27 @@ const std::array<int, 16> &scheduleRow(qint64 tables, int round);
 
 // `smallFieldSeat` from a table: the player numbers at Nord, Sud, Est, Ouest (zeros off the schedule).
 std::array<int, 4> smallFieldSeat(qint64 tables, qint64 table, int round);
-// `smallFieldSeat` from a player: "2 Sud"; empty when the player number is not in the row.
+// `smallFieldSeat` from a player: his table (0 when the player number is not in the row) and
+// his seat letter.
+struct SchedulePlace
+{
+    qint64 table = 0;
+    QChar seat;
+};
+SchedulePlace smallFieldPlace(qint64 tables, qint64 playerNumber, int round);
+// The same as printed: "2 Sud"; empty when the player number is not in the row.
 QString troisquatreCell(qint64 tables, qint64 playerNumber, int round);
+
+// ---- The plan of the positions printout, which the repeat meetings read too
+
+// True when the plan of this register at `tables` tables follows the small-field schedule.
+bool plannedSmallField(const MovementSettings &settings, const QStringList &playerRegisterList, qint64 tables);
+// The table of seat code L t0 in round R of that plan: the small-field schedule (0 when the
+// player is off it), else `position`.
+qint64 plannedTable(const MovementSettings &settings, bool smallField, const QString &seatCode, int round,
+                    qint64 tables);
+// A seat code as the plan names it: "Nord 3", or "n° 9" in small-field mode.
+QString plannedSeatLabel(const QString &seatCode, bool smallField);
 
 // ---- Positions view
 

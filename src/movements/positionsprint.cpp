@@ -1,6 +1,7 @@
 #include "movements/positionsprint.h"
 #include "tournament/lines.h"
 
+#include "movements/meetings.h"
 #include "movements/positions.h"
 #include "players/entries.h"
 #include "print/pagelayout.h"
@@ -110,15 +111,14 @@ QStringList positionsHeader(int rounds)
 
 QList<PositionsRow> positionsRows(const Tournament &state, qint64 tables, int rounds)
 {
-    const bool smallField = smallFieldMode(state.movement().fft, tables, emptyChairCount(state.playerRegisterList()));
+    const bool smallField = plannedSmallField(state.movement(), state.playerRegisterList(), tables);
     QList<PositionsRow> rows;
     for (const QString &entry : state.playerRegisterList()) {
         const RegisterLine line = splitRegisterLine(entry);
         PositionsRow row{line.name, {}, {}};
         const qint64 k = entries::playerNumber(line.seatCode);
         if (k > 0) {
-            row.seat = smallField ? QStringLiteral("n° %1").arg(k)
-                                  : seatName(line.seatCode.front()) + QLatin1Char(' ') + line.seatCode.mid(1);
+            row.seat = plannedSeatLabel(line.seatCode, smallField);
             for (int d = 1; d <= rounds; ++d)
                 row.cells << (smallField ? troisquatreCell(tables, k, d)
                                          : QString::number(position(state.movement(), line.seatCode, d, tables)));
@@ -165,6 +165,10 @@ bool printPositions(Canvas &canvas, const Tournament &state, qint64 tables, int 
         if (page.breakIfFull())
             canvas.setFontSize(c.size); // the footer set the page's size back
     }
+    // Players the plan seats together again are told of at the foot of the last page.
+    if (const QString repeats = repeatMeetingsNotice(state.movement(), state.playerRegisterList(), tables);
+        !repeats.isEmpty())
+        page.footnote(repeats);
     page.finish();
     return true;
 }

@@ -74,6 +74,20 @@ void PageLayout::footer(const QString &text)
     m_canvas.setFontSize(m_font.size);
 }
 
+void PageLayout::footnote(const QString &text)
+{
+    const QStringList lines = wrapped(m_canvas, text, textRight() - 100);
+    const int lineHeight = m_canvas.textHeight(text);
+    const int top = m_h - 60 - int(lines.size()) * lineHeight; // 10 above the footer
+    if (top < (m_slot + 1) * m_rowHeight) {
+        const int size = m_canvas.fontSize();
+        nextPage();
+        m_canvas.setFontSize(size);
+    }
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        m_canvas.drawText(100, top + int(i) * lineHeight, lines[i]);
+}
+
 void PageLayout::finish(const QString &lastFooter)
 {
     footer(lastFooter);
@@ -128,4 +142,28 @@ QString elided(Canvas &canvas, const QString &text, int width)
             high = mid - 1;
     }
     return cut(low);
+}
+
+QStringList wrapped(Canvas &canvas, const QString &text, int width)
+{
+    QStringList lines;
+    QString line;
+    QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i + 1 < words.size(); ++i)
+        if (words[i].endsWith(QChar(0xB0))) // "n° 9" stays on one line
+            words[i] += QLatin1Char(' ') + words.takeAt(i + 1);
+    for (const QString &word : std::as_const(words)) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && canvas.textWidth(longer) > width) {
+            lines << line;
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    for (QString &l : lines)
+        l = elided(canvas, l, width);
+    return lines;
 }

@@ -39,6 +39,10 @@ public:
     // Prints the footer and starts a new page with its frame, the slots at 0.
     void nextPage();
 
+    // A note at the foot of the page, above its footer, from the names' margin to textRight(),
+    // at the canvas's current size and wrapped at blanks; on a new page when the rows leave it no room.
+    void footnote(const QString &text);
+
     void footer(const QString &text = {});
     QString pageText() const;
 
@@ -60,6 +64,9 @@ int columnGap(Canvas &canvas);
 
 // The width of `text` without its trailing blanks, which draw nothing.
 int visibleWidth(Canvas &canvas, const QString &text);
+
+// `text` cut into lines that fit in `width`, at blanks; a word wider than `width` is elided.
+QStringList wrapped(Canvas &canvas, const QString &text, int width);
 
 // `text` as it fits in `width` at the canvas's current size: whole when its visible part fits
 // (trailing blanks draw nothing), else cut and ended with "…"; empty when not even "…" fits.

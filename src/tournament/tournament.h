@@ -25,7 +25,7 @@ struct MovementSettings
     bool pcnCoefficient = false; // "coefficient PCN" (read by nothing else)
     QString pcnCoefficientText = QStringLiteral("1");
     bool byRanking = false; // "par rang de classement"
-    int plannedRounds = 5;  // the rounds the evening is planned for
+    int plannedRounds = 5;  // "Tours prévus": how far repeat meetings are looked for, and when the evening ends
 
     bool operator==(const MovementSettings &) const = default;
 

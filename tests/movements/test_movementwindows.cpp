@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 
 using tournaments::seatedRegister;
@@ -94,6 +95,54 @@ private slots:
         QCOMPARE(app.state().movement().est, 2);
         QVERIFY(app.state().modified());
         QCOMPARE(p.help.keywords, QStringList{"depltour"});
+    }
+
+    // The players the plan seats together again, told as the director changes the values.
+    void movementDialogTellsOfRepeatMeetings()
+    {
+        TestPlatform p;
+        Application app;
+        auto &dialog = app.window<MovementSettingsDialog>();
+        tournaments::seat(p, app, tournaments::seated(13));
+        drive(dialog, triggering(app, "&Déplacements"), [&] {
+            auto *sentence = child<QLabel>(dialog, "repeatMeetingsLabel");
+            QVERIFY(sentence->isVisible());
+            QCOMPARE(sentence->text(), QStringLiteral("Avec ces déplacements, 13 joueurs se rencontrent plus d'une "
+                                                      "fois, jusqu'à 5 fois (par exemple Est 1 et Ouest 1, tours 1, "
+                                                      "2, 3, 4 et 5)."));
+            QVERIFY(!child<QPushButton>(dialog, "applyAvoidingValues")->isVisible()); // none at 4 tables
+            child<QSpinBox>(dialog, "plannedRounds")->setValue(1);
+            QVERIFY(!sentence->isVisible());
+            clickWithMouse(dialog, "OKBtn");
+        });
+        QCOMPARE(app.state().movement().plannedRounds, 1);
+
+        // At 14 tables the special values of round 5 bring Est and Ouest together again.
+        tournaments::seat(p, app, tournaments::seatedRegister(14));
+        drive(dialog, triggering(app, "&Déplacements"), [&] {
+            auto *sentence = child<QLabel>(dialog, "repeatMeetingsLabel");
+            auto *rounds = child<QSpinBox>(dialog, "plannedRounds");
+            auto *avoid = child<QPushButton>(dialog, "applyAvoidingValues");
+            QCOMPARE(rounds->value(), 1);
+            QVERIFY(!sentence->isVisible() && !avoid->isVisible());
+            rounds->setValue(5);
+            QCOMPARE(sentence->text(),
+                     QStringLiteral("Avec ces déplacements, 28 joueurs se rencontrent deux fois (tours 1 et 5)."));
+            QCOMPARE(avoid->text(), QStringLiteral("Utiliser Nord 0, Est 2, Ouest -2, Sud 1 (sans FFT)"));
+            clickWithMouse(dialog, "CheckBox1");
+            QVERIFY(!sentence->isVisible() && !avoid->isVisible());
+            child<QSpinBox>(dialog, "SpinEdit2")->setValue(0); // Est stays with Nord
+            QVERIFY(sentence->isVisible());
+            QCOMPARE(avoid->text(), QStringLiteral("Utiliser Nord 0, Est -1, Ouest -2, Sud 1"));
+            clickWithMouse(dialog, "applyAvoidingValues");
+            QCOMPARE(values(dialog), (QList<int>{0, -1, -2, 1}));
+            QVERIFY(!sentence->isVisible() && !avoid->isVisible());
+            clickWithMouse(dialog, "CheckBox1");
+            QVERIFY(sentence->isVisible());
+            rounds->setValue(2);
+            QVERIFY(!sentence->isVisible());
+            clickWithMouse(dialog, "OKBtn");
+        });
     }
 
     void viewShowsRecordedAndForecastRounds()

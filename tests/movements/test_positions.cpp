@@ -1,3 +1,4 @@
+#include "movements/meetings.h"
 #include "movements/positions.h"
 #include "players/entries.h"
 #include "support/tournaments.h"
@@ -244,6 +245,113 @@ private slots:
         arrange(four, [&](Tournament::Data &d) { d.movement.fft = false; });
         QVERIFY(!smallFieldMode(four));
         QCOMPARE(viewLabels(tableInRound(four, 2, 1)), (Codes{"Nord 2", "Sud 2", "Est 2", "Ouest 2"}));
+    }
+
+    // Against round-by-round moves, or the schedule read table by table as the positions view
+    // reads it, and a pair-by-pair count, at every table count from 2 to 40, empty chair or not.
+    void repeatMeetingsAgreeWithBruteForce()
+    {
+        MovementSettings fft, shift, still;
+        shift.fft = false; // 0, 2, -2, 1
+        still.fft = false;
+        still.est = still.ouest = still.sud = 0; // nobody moves: every table meets every round
+        for (const MovementSettings &settings : {fft, shift, still})
+            for (qint64 tables = 2; tables <= 40; ++tables)
+                for (const int chairs : {0, 1})
+                    for (const int rounds : {5, 7}) {
+                        const QStringList seated = tournaments::seatedRegister(int(tables), chairs);
+                        QStringList codes = tournaments::seatCodesInTableOrder(int(tables));
+                        if (chairs == 1)
+                            codes.removeOne(QStringLiteral("N1")); // the empty chair
+                        const bool schedule = settings.fft && (tables == 3 || tables == 4);
+                        QList<QList<qint64>> tableOf; // of each player, from round 1
+                        for (const QString &code : codes) {
+                            QList<qint64> at = {code.mid(1).toLongLong()};
+                            for (int r = 2; r <= rounds; ++r) {
+                                MovementSettings values = settings;
+                                if (values.fft)
+                                    automaticMovements(values, tables, r);
+                                at << wrapTable(at.last() + values.value(code.front()), tables);
+                            }
+                            tableOf << at;
+                        }
+                        for (qint64 t = 1; schedule && t <= tables; ++t)
+                            for (int r = 1; r <= rounds; ++r)
+                                for (const int k : smallFieldSeat(tables, t, r))
+                                    if (const qsizetype i = codes.indexOf(entries::seatCodeOfPlayer(k)); i >= 0)
+                                        tableOf[i][r - 1] = t;
+                        QList<RepeatMeeting> expected;
+                        for (qsizetype a = 0; a < codes.size(); ++a)
+                            for (qsizetype b = a + 1; b < codes.size(); ++b) {
+                                QList<int> shared;
+                                for (int r = 1; r <= rounds; ++r)
+                                    if (tableOf[a][r - 1] == tableOf[b][r - 1])
+                                        shared << r;
+                                if (shared.size() > 1)
+                                    expected.append({codes[a], codes[b], shared});
+                            }
+                        const QList<RepeatMeeting> found = repeatMeetings(settings, seated, tables, rounds);
+                        QCOMPARE(found.size(), expected.size());
+                        for (qsizetype k = 0; k < found.size(); ++k) {
+                            QCOMPARE(found[k].first, expected[k].first);
+                            QCOMPARE(found[k].second, expected[k].second);
+                            QCOMPARE(found[k].rounds, expected[k].rounds);
+                        }
+                        if (!settings.fft && settings.est == 0 && chairs == 0)
+                            QCOMPARE(found.size(), 6 * tables); // each table's six pairs, every round
+                    }
+    }
+
+    // What the director reads, and the values offered instead.
+    void repeatMeetingsTextAndAvoidingValues()
+    {
+        MovementSettings fft, shift;
+        shift.fft = false;
+        // 13 players at 4 tables: no schedule with three empty chairs, Est and Ouest stay together.
+        const QStringList thirteen = tournaments::seated(13);
+        QCOMPARE(repeatMeetingsNotice(fft, thirteen, 4),
+                 QStringLiteral("Avec ces déplacements, 13 joueurs se rencontrent plus d'une fois, jusqu'à 5 fois "
+                                "(par exemple Est 1 et Ouest 1, tours 1, 2, 3, 4 et 5)."));
+        // The schedule of 4 tables keeps everybody apart up to round 5; round 6 seats round 1 again.
+        const QStringList fifteen = tournaments::seatedRegister(4, 1);
+        QCOMPARE(repeatMeetingsNotice(fft, fifteen, 4), QString());
+        MovementSettings six = fft;
+        six.plannedRounds = 6;
+        QCOMPARE(repeatMeetingsNotice(six, fifteen, 4),
+                 QStringLiteral("Avec ces déplacements, 15 joueurs se rencontrent deux fois (tours 1 et 6)."));
+        // At 3 tables nobody can meet 11 others in 4 rounds of 3.
+        QCOMPARE(repeatMeetingsNotice(fft, tournaments::seatedRegister(3), 3),
+                 QStringLiteral("Avec ces déplacements, 12 joueurs se rencontrent plus d'une fois, jusqu'à 3 fois "
+                                "(par exemple n° 2 et n° 12, tours 2, 3 et 4)."));
+        // At 8 tables the special values bring different pairs together in different rounds.
+        QCOMPARE(repeatMeetingsNotice(fft, tournaments::seatedRegister(8), 8),
+                 QStringLiteral("Avec ces déplacements, 24 joueurs se rencontrent deux fois (par exemple Nord 1 et "
+                                "Est 7, tours 2 et 5)."));
+        QCOMPARE(repeatMeetingsNotice(fft, tournaments::seatedRegister(1), 1), QString()); // nothing to move
+
+        // The nearest values, as a plain search over every candidate finds them.
+        for (const int tables : {2, 3, 4, 5, 6, 7, 8, 9, 14}) {
+            const QStringList seated = tournaments::seated(4 * tables - tables % 3);
+            std::optional<MovementSettings> nearest;
+            for (int distance = 0; distance <= 24 && !nearest; ++distance)
+                for (int e = -4; e <= 4 && !nearest; ++e)
+                    for (int o = -4; o <= 4 && !nearest; ++o)
+                        for (int s = -4; s <= 4 && !nearest; ++s) {
+                            MovementSettings v = shift;
+                            std::tie(v.est, v.ouest, v.sud) = std::tuple(e, o, s);
+                            if (std::abs(e - 2) + std::abs(o + 2) + std::abs(s - 1) == distance &&
+                                repeatMeetings(v, seated, tables, 5).isEmpty())
+                                nearest = v;
+                        }
+            QCOMPARE(valuesAvoidingRepeats(fft, seated, tables, 5), nearest);
+        }
+        // At 14 tables the special values of round 5 bring Est and Ouest together again; the
+        // values of the other rounds, kept, do not.
+        const std::optional<MovementSettings> better =
+            valuesAvoidingRepeats(fft, tournaments::seatedRegister(14), 14, 5);
+        QCOMPARE(repeatMeetingsNotice(fft, tournaments::seatedRegister(14), 14),
+                 QStringLiteral("Avec ces déplacements, 28 joueurs se rencontrent deux fois (tours 1 et 5)."));
+        QVERIFY(better && *better == shift);
     }
 };
 

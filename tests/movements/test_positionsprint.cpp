@@ -189,6 +189,36 @@ private slots:
         QCOMPARE(rowOf(chairs, " CHAISE VIDE 2 "), (QStringList{"Nord 2", "2", "2"}));
     }
 
+    // Players the plan seats together again are told of at the foot of the last page, inside
+    // the frame, above the footer; on a page of their own when the rows leave no room.
+    void repeatMeetingsAtTheFoot()
+    {
+        Tournament state;
+        arrange(state, [](Tournament::Data &d) { d.playerRegisterList = tournaments::seated(13); });
+        const QStringList sentence = {
+            QStringLiteral("Avec ces déplacements, 13 joueurs se rencontrent plus d'une fois, jusqu'à 5 fois (par"),
+            QStringLiteral("exemple Est 1 et Ouest 1, tours 1, 2, 3, 4 et 5).")};
+        RecordingCanvas canvas;
+        QVERIFY(printPositions(canvas, state, 4, 6));
+        const QList<Op> texts = canvas.texts();
+        QCOMPARE(texts.last().text, QStringLiteral("Page 1"));
+        for (int i = 0; i < 2; ++i) {
+            const Op &line = texts[texts.size() - 3 + i];
+            QCOMPARE(line.text, sentence[i]);
+            QCOMPARE(QPoint(line.x, line.y), QPoint(100, 6780 - 60 - (2 - i) * 100));
+            QCOMPARE(line.size, 10);
+        }
+        QCOMPARE(canvas.crowding(15, 4780 - 90), QString());
+
+        RecordingCanvas full;
+        full.height = 2400; // the last row at 19 × 110: no room left for two lines above the footer
+        printPositions(full, state, 4, 6);
+        QCOMPARE(full.pages(), 2);
+        QCOMPARE(full.textsOnPage(1).last().text, QStringLiteral("Page 1"));
+        QCOMPARE(full.textsOnPage(2).size(), 3);
+        QCOMPARE(full.textsOnPage(2).first().y, 2380 - 60 - 200);
+    }
+
     // Long names: the name column is narrowed so that every round keeps room for its heading,
     // and the names are cut inside it; the rows keep the printing size.
     void longNamesAreCutInsideTheirColumn()
