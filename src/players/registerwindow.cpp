@@ -164,6 +164,8 @@ void RegisterWindow::removeClicked()
         list = state().playerRegisterList();
         list->removeAt(row);
         delete m_list->takeItem(row);
+        // The list selects the next line by itself: nobody is chosen until the director clicks.
+        m_list->clearSelection();
     }
     m_modify->setEnabled(false);
     m_delete->setEnabled(false);
