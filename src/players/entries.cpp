@@ -268,6 +268,23 @@ QString capitalised(const QString &firstName)
     return out;
 }
 
+QString folded(QStringView text)
+{
+    // Decomposed, an accented letter is its base letter followed by marks, which are dropped.
+    const QString decomposed = text.toString().normalized(QString::NormalizationForm_D).toCaseFolded();
+    QString out;
+    out.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (c == QChar(0x0153)) // œ
+            out += QLatin1String("oe");
+        else if (c == QChar(0x00E6)) // æ
+            out += QLatin1String("ae");
+        else if (c.category() != QChar::Mark_NonSpacing)
+            out += c;
+    }
+    return out;
+}
+
 QString trimLeft(const QString &text)
 {
     qsizetype i = 0;

@@ -78,6 +78,9 @@ QString upperTyped(const QString &text);
 // First name of an entry: a to z in lower case, then the first character in upper case when
 // it is a letter a to z (éLODIE gives élodie).
 QString capitalised(const QString &firstName);
+// What a search compares: lower case, accents dropped (É and é give e, Ç gives c), Œ and Æ
+// written out (oe, ae).
+QString folded(QStringView text);
 // Leading characters of code 32 or less removed.
 QString trimLeft(const QString &text);
 

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "players/entries.h"
 #include "players/uppercaseedit.h"
+#include "tournament/lines.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -22,6 +23,10 @@ RegisterWindow::RegisterWindow(Tournament &tournament, QWidget *parent)
     m_add->setDefault(true);
     m_delete = button(QStringLiteral("Button2"), QStringLiteral("Supprimer"));
     m_modify = button(QStringLiteral("Button3"), QStringLiteral("Modifier"));
+    m_search = new QLineEdit(this);
+    m_search->setObjectName(QStringLiteral("searchBox"));
+    m_search->setPlaceholderText(QStringLiteral("Rechercher un joueur"));
+    m_search->setClearButtonEnabled(true);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_count = new QLineEdit(QStringLiteral("0"), this);
@@ -39,25 +44,26 @@ RegisterWindow::RegisterWindow(Tournament &tournament, QWidget *parent)
     grid->addWidget(m_firstName, 1, 1);
     grid->addWidget(m_delete, 1, 2);
     grid->addWidget(m_modify, 2, 2);
-    grid->addWidget(m_list, 3, 0, 1, 3);
+    grid->addWidget(m_search, 3, 0, 1, 3);
+    grid->addWidget(m_list, 4, 0, 1, 3);
     auto *counter = new QHBoxLayout;
     counter->addWidget(new QLabel(QStringLiteral("Nombre de joueurs enregistrés :"), this));
     counter->addWidget(m_count);
     counter->addStretch();
-    grid->addLayout(counter, 4, 0, 1, 3);
+    grid->addLayout(counter, 5, 0, 1, 3);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(close);
     buttons->addWidget(helpButton(QStringLiteral("sommaire")));
-    grid->addLayout(buttons, 5, 0, 1, 3);
+    grid->addLayout(buttons, 6, 0, 1, 3);
     resize(420, 460);
 
     connect(m_add, &QPushButton::clicked, this, &RegisterWindow::addClicked);
     connect(m_delete, &QPushButton::clicked, this, &RegisterWindow::removeClicked);
     connect(m_modify, &QPushButton::clicked, this, &RegisterWindow::modifyClicked);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &RegisterWindow::entryDoubleClicked);
-    connect(m_list, &QListWidget::itemClicked, this, &RegisterWindow::entryClicked);
+    connect(m_list, &QListWidget::itemClicked, this, &RegisterWindow::entryChosen);
     connect(m_surname, &QLineEdit::textChanged, this, &RegisterWindow::surnameEdited);
+    connect(m_search, &QLineEdit::textChanged, this, &RegisterWindow::searched);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     m_delete->setEnabled(false);
     m_modify->setEnabled(false);
@@ -76,6 +82,7 @@ void RegisterWindow::activated()
 {
     m_list->clear();
     m_list->addItems(state().playerRegisterList());
+    m_search->clear();
     m_count->setText(QString::number(state().playerRegisterList().size()));
     m_surname->setFocus();
 }
@@ -103,6 +110,7 @@ void RegisterWindow::afterEdit(const std::optional<QStringList> &changed)
         m_list->clear();
         m_list->addItems(state().playerRegisterList());
     }
+    searched(); // a line added shows only when it matches the search
     m_count->setText(QString::number(state().playerRegisterList().size()));
     m_surname->setFocus();
 }
@@ -144,11 +152,20 @@ bool RegisterWindow::secondEntryWanted(const QString &entry)
 void RegisterWindow::removeClicked()
 {
     const int row = selectedRow();
+    if (row >= 0) {
+        const QString name = lines::nameOfEntry(m_list->item(row)->text()).trimmed().toString();
+        if (platform().messages->show(
+                QStringLiteral("Attention"), QStringLiteral("Supprimer %1 de la liste des inscrits ?").arg(name),
+                Messages::Icon::Question, Messages::Yes | Messages::No | Messages::NoByDefault) != Messages::Yes)
+            return;
+    }
     std::optional<QStringList> list;
     if (row >= 0) {
         list = state().playerRegisterList();
         list->removeAt(row);
         delete m_list->takeItem(row);
+        // The list selects the next line by itself: nobody is chosen until the director clicks.
+        m_list->clearSelection();
     }
     m_modify->setEnabled(false);
     m_delete->setEnabled(false);
@@ -172,7 +189,7 @@ void RegisterWindow::modifyClicked()
     afterEdit(list);
 }
 
-void RegisterWindow::entryDoubleClicked()
+void RegisterWindow::entryChosen()
 {
     const int row = selectedRow();
     if (row < 0)
@@ -185,15 +202,26 @@ void RegisterWindow::entryDoubleClicked()
     m_delete->setEnabled(true);
 }
 
-void RegisterWindow::entryClicked()
-{
-    m_modify->setEnabled(selectedRow() >= 0 && m_add->isEnabled());
-}
-
 void RegisterWindow::surnameEdited()
 {
     const QString text = m_surname->text();
     const bool typed = !text.isEmpty() && text != QLatin1String(" ");
     m_add->setEnabled(typed);
     m_modify->setEnabled(typed && selectedRow() >= 0);
+}
+
+void RegisterWindow::searched()
+{
+    const QString wanted = entries::folded(m_search->text());
+    for (int row = 0; row < m_list->count(); ++row) {
+        QListWidgetItem *item = m_list->item(row);
+        item->setHidden(!entries::folded(item->text()).contains(wanted));
+    }
+    // "Supprimer" and "Modifier" never act on a line the director no longer sees.
+    const QListWidgetItem *current = m_list->currentItem();
+    if (current && current->isHidden() && current->isSelected()) {
+        m_list->clearSelection();
+        m_delete->setEnabled(false);
+        m_modify->setEnabled(false);
+    }
 }

@@ -10,8 +10,9 @@ class QLineEdit;
 class QListWidget;
 
 // "Gestion des joueurs": the player register. Controls: Edit1 "Nom : ", Edit2 "Prénom :",
-// Button1 "Ajouter", Button2 "Supprimer", Button3 "Modifier", ListBox1, Edit3 the counter,
-// CloseBtn, HelpBtn.
+// Button1 "Ajouter", Button2 "Supprimer", Button3 "Modifier", searchBox, ListBox1, Edit3 the
+// counter, CloseBtn, HelpBtn. The list holds the whole register, row for row: the search box
+// only hides rows, so a selected row is always the register's line of the same index.
 class RegisterWindow : public Dialog
 {
     Q_OBJECT
@@ -31,9 +32,11 @@ private:
     bool secondEntryWanted(const QString &entry);
     void removeClicked();
     void modifyClicked();
-    void entryDoubleClicked();
-    void entryClicked();
+    // A click on a line loads it into the edits for "Modifier" and "Supprimer".
+    void entryChosen();
     void surnameEdited();
+    // Hides the lines the search box does not match.
+    void searched();
     // The counter and the focus after an edit; the register and inscrits.tmp take the list
     // when it changed (the list shown again from the register if that fails).
     void afterEdit(const std::optional<QStringList> &changed);
@@ -43,6 +46,7 @@ private:
     QLineEdit *m_surname = nullptr;
     QLineEdit *m_firstName = nullptr;
     QLineEdit *m_count = nullptr;
+    QLineEdit *m_search = nullptr;
     QListWidget *m_list = nullptr;
     QPushButton *m_add = nullptr;
     QPushButton *m_delete = nullptr;

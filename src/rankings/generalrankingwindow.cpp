@@ -11,8 +11,7 @@
 #include <QVBoxLayout>
 
 GeneralRankingWindow::GeneralRankingWindow(Tournament &tournament, QWidget *parent)
-    : RankingWindow(tournament, parent, QStringLiteral("TBtnBottomDlg14"), QStringLiteral("Classement général"),
-                    {181, 80, 64, 64})
+    : RankingWindow(tournament, parent, QStringLiteral("TBtnBottomDlg14"), QStringLiteral("Classement général"))
 {
     m_pcn = new QCheckBox(QStringLiteral("PCN"), this);
     m_pcn->setObjectName(QStringLiteral("CheckBox1"));

@@ -6,8 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-RankingWindow::RankingWindow(Tournament &tournament, QWidget *parent, const QString &className, const QString &caption,
-                             const QList<int> &widths)
+RankingWindow::RankingWindow(Tournament &tournament, QWidget *parent, const QString &className, const QString &caption)
     : Dialog(tournament, parent, className, caption, QStringLiteral("sommaire"))
 {
     setModal(false);
@@ -17,7 +16,7 @@ RankingWindow::RankingWindow(Tournament &tournament, QWidget *parent, const QStr
     m_rank->setFrame(false);
     m_rank->setFocusPolicy(Qt::NoFocus);
     m_rank->setFixedWidth(56);
-    m_grid = new RankingGrid(this, widths, m_rank);
+    m_grid = new RankingGrid(this, m_rank);
     m_print = new QPushButton(QStringLiteral("Imprimer"), this);
     m_print->setObjectName(QStringLiteral("Button1"));
     m_print->setAutoDefault(false);

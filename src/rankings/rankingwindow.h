@@ -18,8 +18,7 @@ class RankingWindow : public Dialog
 {
     Q_OBJECT
 public:
-    RankingWindow(Tournament &tournament, QWidget *parent, const QString &className, const QString &caption,
-                  const QList<int> &widths);
+    RankingWindow(Tournament &tournament, QWidget *parent, const QString &className, const QString &caption);
 
     // The menu command: shows the window, or rebuilds it when it is already open.
     void showRanking();

@@ -14,8 +14,7 @@
 #include <QVBoxLayout>
 
 RoundRankingWindow::RoundRankingWindow(Tournament &tournament, QWidget *parent)
-    : RankingWindow(tournament, parent, QStringLiteral("TBtnRightDlg2"), QStringLiteral("classement au tour"),
-                    {138, 85, 67})
+    : RankingWindow(tournament, parent, QStringLiteral("TBtnRightDlg2"), QStringLiteral("classement au tour"))
 {
     m_round = new QSpinBox(this);
     m_round->setObjectName(QStringLiteral("SpinEdit1"));

@@ -28,6 +28,16 @@ private slots:
         QCOMPARE(list.at(5), QStringLiteral("dupont jean"));
     }
 
+    // The search box's folding: every letter of Windows-1252 that carries an accent or a case.
+    void searchFoldsCaseAndAccents()
+    {
+        QCOMPARE(entries::folded(QStringLiteral("DURAND Éléonore")), QStringLiteral("durand eleonore"));
+        QCOMPARE(entries::folded(QStringLiteral("FRANÇOIS Zoë ÀÂÄÈÊËÎÏÔÖÙÛÜŸÑ")),
+                 QStringLiteral("francois zoe aaaeeeiioouuuyn"));
+        QCOMPARE(entries::folded(QStringLiteral("CŒUR Lætitia")), QStringLiteral("coeur laetitia"));
+        QCOMPARE(entries::folded(QStringLiteral(" CHAISE VIDE 1 = N1")), QStringLiteral(" chaise vide 1 = n1"));
+    }
+
     void playerEntries_data()
     {
         QTest::addColumn<QString>("surname");

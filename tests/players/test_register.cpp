@@ -1,6 +1,24 @@
 #include "players/registerwindow.h"
 #include "support/driving.h"
 
+namespace {
+
+void clickRow(QListWidget *list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+QStringList shownItemsOf(QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        if (!list->item(i)->isHidden())
+            out << list->item(i)->text();
+    return out;
+}
+
+} // namespace
+
 // The register window "Gestion des joueurs", driven through its controls.
 class TestRegister : public QObject
 {
@@ -108,7 +126,7 @@ private slots:
         QVERIFY(!usable(app, "&Attribuer les positions")); // 1 entry
     }
 
-    void doubleClickLoadsALineToModifyOrDelete()
+    void aClickLoadsALineToModifyOrDelete()
     {
         TestPlatform p;
         Application app;
@@ -118,13 +136,12 @@ private slots:
         drive(form, choosing(app, "&Inscription"), [&] {
             auto *list = child<QListWidget>(form, "ListBox1");
             QCOMPARE(itemsOf(list), (QStringList{"BERNARD Luc", "DE LA TOUR Anne", "MARTIN ", "ZOLA Emile"}));
-            const auto dblClick = [list](int row) { doubleClickRow(list, row); };
-            dblClick(1);
+            clickRow(list, 1);
             QCOMPARE(child<QLineEdit>(form, "Edit1")->text(), QStringLiteral("DE LA TOUR"));
             QCOMPARE(child<QLineEdit>(form, "Edit2")->text(), QStringLiteral("Anne"));
             QVERIFY(child<QPushButton>(form, "Button2")->isEnabled());
             // A one-word line leaves the first name as it was.
-            dblClick(2);
+            clickRow(list, 2);
             QCOMPARE(child<QLineEdit>(form, "Edit1")->text(), QStringLiteral("MARTIN"));
             QCOMPARE(child<QLineEdit>(form, "Edit2")->text(), QStringLiteral("Anne"));
 
@@ -138,9 +155,20 @@ private slots:
             QCOMPARE(child<QLineEdit>(form, "Edit1")->text(),
                      QStringLiteral("ALBERT")); // the edits keep their text
 
-            dblClick(0);
+            // Supprimer asks first, Non by default; Non keeps the line and the choice.
+            clickRow(list, 0);
+            p.messages.boxes.clear();
+            p.messages.answers = {Messages::No};
             click(form, "Button2");
+            QCOMPARE(p.messages.boxes.size(), 1);
+            QCOMPARE(p.messages.boxes[0].text, QStringLiteral("Supprimer BERNARD Luc de la liste des inscrits ?"));
+            QCOMPARE(p.messages.boxes[0].icon, Messages::Icon::Question);
+            QCOMPARE(p.messages.boxes[0].buttons, Messages::Yes | Messages::No | Messages::NoByDefault);
+            QCOMPARE(itemsOf(list).size(), 4);
+            QCOMPARE(p.read(QStringLiteral("inscrits.tmp")).size(), 4);
+            click(form, "Button2"); // Oui
             QCOMPARE(itemsOf(list), (QStringList{"DE LA TOUR Anne", "ALBERT Paul", "ZOLA Emile"}));
+            QVERIFY(list->selectedItems().isEmpty()); // the next line is not chosen in its place
             QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), itemsOf(list));
             QCOMPARE(child<QLineEdit>(form, "Edit3")->text(), QStringLiteral("3"));
             QVERIFY(!child<QPushButton>(form, "Button2")->isEnabled());
@@ -148,6 +176,41 @@ private slots:
             child<QPushButton>(form, "CloseBtn")->click();
         });
         QCOMPARE(p.read(QStringLiteral("inscrits.tmp")), (QStringList{"DE LA TOUR Anne", "ALBERT Paul", "ZOLA Emile"}));
+    }
+
+    // The search ignores case and accents and only hides lines: a line chosen among those shown
+    // is the one changed.
+    void searchFiltersTheList()
+    {
+        TestPlatform p;
+        Application app;
+        newTournament(app);
+        registerPlayers(app, {{"durand", QString::fromUtf8("Éléonore")},
+                              {QString::fromUtf8("françois"), "luc"},
+                              {"bernard", "leon"},
+                              {"zola", "emile"}});
+        auto &form = app.window<RegisterWindow>();
+        drive(form, choosing(app, "&Inscription"), [&] {
+            auto *list = child<QListWidget>(form, "ListBox1");
+            auto *search = child<QLineEdit>(form, "searchBox");
+            QCOMPARE(search->placeholderText(), QStringLiteral("Rechercher un joueur"));
+            type(form, "searchBox", QStringLiteral("eleo"));
+            QCOMPARE(shownItemsOf(list), QStringList{QString::fromUtf8("DURAND Éléonore")});
+            clickRow(list, 1);
+            type(form, "Edit2", QStringLiteral("Marie"));
+            click(form, "Button3");
+            QCOMPARE(p.read(QStringLiteral("inscrits.tmp")),
+                     (QStringList{"BERNARD Leon", "DURAND Marie", QString::fromUtf8("FRANÇOIS Luc"), "ZOLA Emile"}));
+            // The line modified no longer matches: hidden, it is no longer chosen.
+            QVERIFY(shownItemsOf(list).isEmpty());
+            QVERIFY(!child<QPushButton>(form, "Button2")->isEnabled());
+
+            type(form, "searchBox", QStringLiteral("FRANC"));
+            QCOMPARE(shownItemsOf(list), QStringList{QString::fromUtf8("FRANÇOIS Luc")});
+            search->clear();
+            QCOMPARE(shownItemsOf(list), itemsOf(list));
+            child<QPushButton>(form, "CloseBtn")->click();
+        });
     }
 
     void seatAssignmentNeedsSixEntries()

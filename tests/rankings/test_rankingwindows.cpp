@@ -7,8 +7,10 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QPrinterInfo>
 #include <QSpinBox>
+#include <QToolTip>
 #include <QTableView>
 
 using tournaments::Names;
@@ -39,6 +41,21 @@ QStringList headers(QWidget *w)
     for (int k = 0; k < m->columnCount(); ++k)
         texts << m->headerData(k, Qt::Horizontal).toString();
     return texts;
+}
+
+// The ranks the grid shows at the head of its rows.
+QStringList rowHeaders(QWidget *w)
+{
+    QStringList texts;
+    const QAbstractItemModel *m = grid(w)->model();
+    for (int r = 0; r < m->rowCount(); ++r)
+        texts << m->headerData(r, Qt::Vertical).toString();
+    return texts;
+}
+
+int alignment(QWidget *w, int row, int k)
+{
+    return grid(w)->model()->index(row, k).data(Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask;
 }
 
 void clickHeader(QWidget *w, int k)
@@ -103,6 +120,11 @@ private slots:
         QCOMPARE(column(&w, 2).count("0"), 18);
         QCOMPARE(column(&w, 2).count("EXCLU"), 1);
         QCOMPARE(column(&w, 1).first(), QStringLiteral("Nord 1")); // ties keep the file order
+        // The rank heads each row, none for the excluded player; numbers stand right, names left.
+        QVERIFY(grid(&w)->verticalHeader()->isVisible());
+        QCOMPARE(rowHeaders(&w).mid(17), (QStringList{"18", "19", ""}));
+        QCOMPARE(alignment(&w, 0, 2), int(Qt::AlignRight));
+        QCOMPARE(alignment(&w, 0, 0), int(Qt::AlignLeft));
         QCOMPARE(app.state().generalRanking().size(), 20);
         QVERIFY(!child<QCheckBox>(w, "CheckBox1")->isEnabled()); // round 3
 
@@ -113,6 +135,7 @@ private slots:
         clickHeader(&w, 1);
         QCOMPARE(column(&w, 1).mid(0, 6), (QStringList{"Nord 1", "Nord 2", "Nord 3", "Nord 4", "Nord 5", "Sud 1"}));
         QCOMPARE(column(&w, 1).last(), QStringLiteral("Ouest 5"));
+        QCOMPARE(rowHeaders(&w).mid(0, 4), (QStringList{"1", "2", "", "3"}));
 
         auto *rank = child<QLineEdit>(w, "Edit1");
         QVERIFY(rank->text().isEmpty());
@@ -210,6 +233,7 @@ private slots:
         auto &w = app.window<GeneralRankingWindow>();
         trigger(app, "Général");
         QCOMPARE(column(&w, 0), QStringList{"Pas de classement possible"});
+        QCOMPARE(rowHeaders(&w), QStringList{""});
         QVERIFY(!child<QCheckBox>(w, "CheckBox1")->isEnabled());
         child<QPushButton>(w, "Button1")->click();
         QVERIFY(!p.printing.last.find("Pas de classement possible").kind.isEmpty());
@@ -220,6 +244,44 @@ private slots:
         trigger(app, "Général");
         QCOMPARE(column(&w, 1), (QStringList{" Joueur n° 2", " Joueur n° 3", " Joueur n° 4", " Joueur n° 1"}));
         QCOMPARE(column(&w, 2), (QStringList{"30", "-10", "-20", "SANS OBJET"}));
+        QCOMPARE(rowHeaders(&w), (QStringList{"1", "2", "3", ""}));
+    }
+
+    // NOM takes the room the other columns leave, as the window is resized; a name cut short
+    // shows whole in its tooltip, a whole cell has none.
+    void columnsFollowTheWindow()
+    {
+        TestPlatform p;
+        Application app;
+        const QString longName = QStringLiteral("DE LA TOUR D'AUVERGNE-LAURAGUAIS Marie-Éléonore ");
+        arrange(app.state(), [&](Tournament::Data &d) {
+            d.playerRegisterList = seatedRegister(5, 0, Names::ByNumber);
+            d.playerRegisterList.replaceInStrings(QStringLiteral("JOUEUR2 Paul "), longName);
+            d.scoreList = scoreLines(seatCodesInTableOrder(5), QList<int>(20, 0));
+        });
+        auto &w = app.window<GeneralRankingWindow>();
+        trigger(app, "Général");
+        QTableView *g = grid(&w);
+        QHeaderView *h = g->horizontalHeader();
+        const int row = int(column(&w, 0).indexOf(longName));
+        QCOMPARE(h->length(), g->viewport()->width());
+        const int name = g->columnWidth(0);
+        w.resize(w.width() + 200, w.height());
+        QTRY_COMPARE(g->columnWidth(0), name + 200);
+        QCOMPARE(h->length(), g->viewport()->width());
+
+        const auto tip = [g](int row, int k) {
+            const QPoint at = g->visualRect(g->model()->index(row, k)).center();
+            QHelpEvent event(QEvent::ToolTip, at, g->viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(g->viewport(), &event);
+        };
+        tip(row, 2);
+        QVERIFY(!QToolTip::isVisible());
+        w.resize(200, w.height());
+        QTRY_VERIFY(g->columnWidth(0) < name);
+        tip(row, 0);
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), longName);
     }
 
     void roundRankingFollowsTheRounds()
