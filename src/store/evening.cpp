@@ -43,8 +43,8 @@ Evening evening(const Tournament &state, int plannedRounds)
     }
     const QStringList &list = state.playerRegisterList();
     if (!entries::anySeated(list)) {
-        e.stage = QStringLiteral("Inscriptions : ") + count(playerCount(state), QStringLiteral("joueur"),
-                                                            QStringLiteral("joueurs"));
+        e.stage = QStringLiteral("Inscriptions : ") +
+                  count(playerCount(state), QStringLiteral("joueur"), QStringLiteral("joueurs"));
         const bool drawNext = seating::drawOffered(list.size());
         e.nextCommand = drawNext ? Cmd::AttribuerPositions : Cmd::Inscription;
         e.nextStep = drawNext ? QStringLiteral("Attribuer les positions") : QStringLiteral("Inscrire les joueurs");

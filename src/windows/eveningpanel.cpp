@@ -87,9 +87,9 @@ void EveningPanel::refresh()
     m_description->setVisible(state.opened() && !description.isEmpty());
     m_stage->setText(now.stage);
     showTables(now.tablesEntered, now.round);
-    m_incidents->setText(QStringLiteral("Pénalités : %1 ; exclusions : %2")
-                             .arg(counted(now.penalties, "pénalité", "pénalités"),
-                                  counted(now.exclusions, "exclusion", "exclusions")));
+    m_incidents->setText(
+        QStringLiteral("Pénalités : %1 ; exclusions : %2")
+            .arg(counted(now.penalties, "pénalité", "pénalités"), counted(now.exclusions, "exclusion", "exclusions")));
     m_incidents->setVisible(state.opened());
     m_saved->setText(savedText());
     m_next->setText(now.nextStep);
@@ -113,7 +113,8 @@ void EveningPanel::showTables(const QList<bool> &entered, int round)
         for (qsizetype t = 0; t < tables; ++t)
             if (!entered[t] && ++missingCount <= maxMissingListed)
                 missing << QStringLiteral("<a href=\"%1\">%1</a>").arg(t + 1);
-        QString text = QStringLiteral("Tour %1 : %2 tables sur %3 saisies.").arg(round).arg(tables - missingCount).arg(tables);
+        QString text =
+            QStringLiteral("Tour %1 : %2 tables sur %3 saisies.").arg(round).arg(tables - missingCount).arg(tables);
         if (missingCount > 0) {
             text += QStringLiteral("<br>À saisir : ") + missing.join(QStringLiteral(", "));
             if (missingCount > maxMissingListed)

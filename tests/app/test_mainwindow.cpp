@@ -1,10 +1,17 @@
 #include "windows/aboutbox.h"
 #include "platform/helpwindow.h"
+#include "rounds/scoreentrydialog.h"
 #include "store/newtournamentdialog.h"
 #include "support/driving.h"
+#include "support/tournaments.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QToolButton>
+
+using namespace tournaments;
 
 // The main window as main() builds it, driven through its menus.
 class TestMainWindow : public QObject
@@ -172,6 +179,81 @@ private slots:
                 !HelpWindow::pageFor(QString::fromLatin1(keyword)).contains(QStringLiteral("Rubrique introuvable")),
                 keyword);
         QVERIFY(HelpWindow::pageFor(QStringLiteral("inconnu")).contains(QStringLiteral("Rubrique introuvable")));
+    }
+
+    // From an empty window to the end of the planned rounds: the title, the stage, the tiles and
+    // the next-step button, each as the director sees it.
+    void eveningAtAGlance()
+    {
+        TestPlatform p;
+        Application app;
+        MainWindow &main = app.mainWindow();
+        main.firstActivation();
+        auto *next = child<QPushButton>(main, "nextStep");
+        auto *stage = child<QLabel>(main, "stage");
+        QCOMPARE(main.windowTitle(), QStringLiteral("Verlandis — Tournoi sans nom[*]"));
+        QCOMPARE(next->text(), QStringLiteral("Commencer un nouveau tournoi"));
+        newTournament(app);
+        registerPlayers(app, numberedPlayers(3));
+        QCOMPARE(stage->text(), QStringLiteral("Inscriptions : 3 joueurs"));
+        QCOMPARE(next->text(), QStringLiteral("Inscrire les joueurs")); // too few to draw
+        QVERIFY(main.isWindowModified());
+
+        seat(p, app, seatedRegister(3));
+        QCOMPARE(stage->text(), QStringLiteral("Positions attribuées : 3 tables"));
+        QCOMPARE(next->text(), QStringLiteral("Saisir les résultats du tour 1"));
+        QVERIFY(!main.findChild<QToolButton *>(QStringLiteral("table4")));
+
+        // A tile opens score entry on its own table.
+        auto &entry = app.window<ScoreEntryDialog>();
+        QVERIFY(drive(entry, clicking(main, "table2"), [&] {
+            QCOMPARE(child<QSpinBox>(entry, "SpinEdit1")->value(), 2);
+            typeScores(entry, {"30", "-30", "0", "0"});
+            child<QPushButton>(entry, "BitBtn1")->click();
+        }));
+        QCOMPARE(child<QToolButton>(main, "table2")->text(), QStringLiteral("2 ✓"));
+        QCOMPARE(child<QToolButton>(main, "table1")->text(), QStringLiteral("1"));
+        QCOMPARE(stage->text(), QStringLiteral("Tour 1 en cours"));
+        QVERIFY(usable(app, "Classements"));
+
+        // The button runs the command it names.
+        QVERIFY(drive(entry, clicking(main, "nextStep"), [&] {
+            for (int table : {1, 3}) {
+                child<QSpinBox>(entry, "SpinEdit1")->setValue(table);
+                typeScores(entry, {"10", "-10", "0", "0"});
+            }
+            child<QPushButton>(entry, "BitBtn1")->click();
+        }));
+        QCOMPARE(stage->text(), QStringLiteral("Tour 1 complet"));
+        QCOMPARE(next->text(), QStringLiteral("Commencer le tour 2"));
+        arrange(app.state(), [](Tournament::Data &d) { d.movement.plannedRounds = 1; });
+        QCOMPARE(next->text(), QStringLiteral("Voir le classement"));
+
+        // Saved: the file's name in the title, where and when in the centre and the status bar.
+        p.fileDialogs.saveAnswers = {p.directory.filePath(QStringLiteral("club.trt"))};
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QTest::keyClick(&main, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(main.windowTitle(), QStringLiteral("Verlandis — club.trt[*]"));
+        QVERIFY(!main.isWindowModified());
+        const QString where = QDir::toNativeSeparators(p.directory.filePath(QStringLiteral("club.trt")));
+        QCOMPARE(main.statusBar()->currentMessage(), QStringLiteral("Tournoi enregistré dans « %1 »").arg(where));
+        QCOMPARE(child<QLabel>(main, "saved")->text(),
+                 QStringLiteral("Enregistré le 08/12/2026 à 20:30 dans « %1 »").arg(where));
+    }
+
+    // Past sixty tables the tiles give way to a count and the first missing tables, as links.
+    void largeFieldListsTheMissingTables()
+    {
+        TestPlatform p;
+        Application app;
+        seat(p, app, seatedRegister(100));
+        arrange(app.state(), [](Tournament::Data &d) { d.scoreList = tournaments::round(100, 1).mid(0, 4 * 55); });
+        const QString text = child<QLabel>(app.mainWindow(), "missingTables")->text();
+        QVERIFY(
+            text.startsWith(QStringLiteral("Tour 1 : 55 tables sur 100 saisies.<br>À saisir : <a href=\"56\">56</a>")));
+        QVERIFY(text.endsWith(QStringLiteral("<a href=\"95\">95</a> … (5 de plus)")));
+        QVERIFY(!app.mainWindow().findChild<QToolButton *>(QStringLiteral("table1")));
     }
 
     void aboutBoxShowsTheWorkingDirectory()

@@ -1,4 +1,5 @@
 #include "rounds/rounds.h"
+#include "store/evening.h"
 #include "store/takeup.h"
 #include "support/tournaments.h"
 
@@ -133,6 +134,24 @@ private slots:
         QCOMPARE(rounds::progressText(state), QStringLiteral("tables restant à saisir : 2  4 "));
         record(state, 2, {"10", "-10", "0", "0"});
         QCOMPARE(rounds::progressText(state), QStringLiteral("Il reste la table 4 à saisir."));
+    }
+
+    // The stage in words, three-player tables counted, and a new round begun with no score yet.
+    void eveningInWords()
+    {
+        TestPlatform p;
+        Tournament state = seated(p, 3, 2);
+        QCOMPARE(evening(state, 5).stage, QStringLiteral("Positions attribuées : 3 tables dont 2 à trois joueurs"));
+        QCOMPARE(openedText(state), QStringLiteral("Tournoi ouvert : 10 joueurs"));
+        for (int t = 1; t <= 3; ++t)
+            record(state, t, {"10", "-10", "0", "0"});
+        QVERIFY(rounds::startRound(state).ok());
+        arrange(state, [](Tournament::Data &d) { d.penalties = {"N1=-50", "S2=-20"}; });
+        const Evening now = evening(state, 5);
+        QCOMPARE(now.stage, QStringLiteral("Tour 2 en cours"));
+        QCOMPARE(now.tablesEntered, QList<bool>(3, false));
+        QCOMPARE(now.penalties, 2);
+        QCOMPARE(openedText(state), QStringLiteral("Tournoi ouvert : 10 joueurs, 2 tours"));
     }
 
     void smallFieldTableShowsPlayerNumbers()

@@ -3,6 +3,7 @@
 #include "players/registerwindow.h"
 #include "store/newtournamentdialog.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 
 DialogDriver::DialogDriver(QDialog &dialog, std::function<void()> steps) : m_dialog(dialog), m_steps(std::move(steps))
@@ -59,7 +60,7 @@ std::function<void()> triggering(Application &app, const char *caption)
 
 std::function<void()> clicking(QWidget &window, const char *button)
 {
-    return [&window, button] { child<QPushButton>(window, button)->click(); };
+    return [&window, button] { child<QAbstractButton>(window, button)->click(); };
 }
 
 void pressF1(QWidget &window)
