@@ -126,7 +126,8 @@ int runVerlandis(int argc, char *argv[])
 {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Verlandis"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Verlandis"));
+    // No display name: the desktop would add it to every title, and the main window's already
+    // begins with "Verlandis — ".
     // The installed desktop entry, for the desktop to show the right icon beside the windows.
     QApplication::setDesktopFileName(QStringLiteral("fr.verlandis.Verlandis"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));

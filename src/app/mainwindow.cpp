@@ -75,12 +75,16 @@ MainWindow::MainWindow(Tournament &tournament, const WindowSet &windows) : m_tou
     m_logo->setFixedSize(130, 105);
     m_logo->setScaledContents(true);
     m_logo->setStyleSheet(QStringLiteral("background: transparent;"));
+    m_logo->hide(); // until a logo.bmp is found: no empty space above the evening
     layout->addWidget(m_logo, 0, Qt::AlignHCenter);
     m_evening = new EveningPanel(m_tournament, background);
+    m_evening->setMaximumWidth(640);
     auto *centre = new QHBoxLayout;
-    centre->addStretch();
-    centre->addWidget(m_evening, 4);
-    centre->addStretch();
+    centre->setContentsMargins(24, 0, 24, 0);
+    // As wide as the window allows up to 640 pixels, centred beyond.
+    centre->addStretch(1);
+    centre->addWidget(m_evening, 100);
+    centre->addStretch(1);
     layout->addSpacing(8);
     layout->addLayout(centre);
     layout->addStretch();
@@ -220,8 +224,10 @@ void MainWindow::firstActivation()
 void MainWindow::showLogo()
 {
     const QString logo = platform().files.path(QStringLiteral("logo.bmp"));
-    if (platform().files.exists(QStringLiteral("logo.bmp")))
+    if (platform().files.exists(QStringLiteral("logo.bmp"))) {
         m_logo->setPixmap(QPixmap(logo));
+        m_logo->show();
+    }
 }
 
 void MainWindow::quit()

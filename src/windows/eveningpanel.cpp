@@ -50,6 +50,7 @@ EveningPanel::EveningPanel(const Tournament &tournament, QWidget *parent) : QFra
     m_tileGrid = new QGridLayout(m_tiles);
     m_tileGrid->setContentsMargins(0, 0, 0, 0);
     m_tileGrid->setSpacing(4);
+    m_tileGrid->setColumnStretch(tilesPerRow, 1); // tiles packed on the left, a row of ten at most
     m_missing = line(this, "missingTables");
     m_missing->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(m_missing, &QLabel::linkActivated, this, [this](const QString &link) { emit tableClicked(link.toInt()); });
@@ -87,9 +88,10 @@ void EveningPanel::refresh()
     m_description->setVisible(state.opened() && !description.isEmpty());
     m_stage->setText(now.stage);
     showTables(now.tablesEntered, now.round);
-    m_incidents->setText(
-        QStringLiteral("Pénalités : %1 ; exclusions : %2")
-            .arg(counted(now.penalties, "pénalité", "pénalités"), counted(now.exclusions, "exclusion", "exclusions")));
+    QString incidents = counted(now.penalties, "pénalité", "pénalités") + QStringLiteral(", ") +
+                        counted(now.exclusions, "exclusion", "exclusions");
+    incidents[0] = incidents[0].toUpper(); // "Aucune pénalité, 1 exclusion"
+    m_incidents->setText(incidents);
     m_incidents->setVisible(state.opened());
     m_saved->setText(savedText());
     m_next->setText(now.nextStep);
