@@ -53,3 +53,8 @@ void GeneralRankingWindow::pcnClicked(bool checked)
     state().setGeneralRanking(m_table);
     m_grid->refresh();
 }
+
+GeneralRankingWindow::~GeneralRankingWindow()
+{
+    m_grid->setTable(nullptr);
+}

@@ -11,6 +11,8 @@ class GeneralRankingWindow : public RankingWindow
     Q_OBJECT
 public:
     GeneralRankingWindow(Tournament &tournament, QWidget *parent);
+    // The grid, a child widget, outlives m_table: it must not read it while it is taken down.
+    ~GeneralRankingWindow() override;
 
 protected:
     void rebuild() override;

@@ -62,3 +62,8 @@ void RoundRankingWindow::build(int round)
     m_table = roundRanking(state(), round);
     m_grid->refresh();
 }
+
+RoundRankingWindow::~RoundRankingWindow()
+{
+    m_grid->setTable(nullptr);
+}

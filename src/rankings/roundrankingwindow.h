@@ -10,6 +10,8 @@ class RoundRankingWindow : public RankingWindow
     Q_OBJECT
 public:
     RoundRankingWindow(Tournament &tournament, QWidget *parent);
+    // The grid, a child widget, outlives m_table: it must not read it while it is taken down.
+    ~RoundRankingWindow() override;
 
 protected:
     void rebuild() override;

@@ -108,7 +108,7 @@ else
   else
     fail "le programme du ZIP s'est arrêté avant 20 s"
   fi
-  if DISPLAY="$display" xdotool search --onlyvisible --name '^Verlandis$' >/dev/null 2>&1; then
+  if DISPLAY="$display" xdotool search --onlyvisible --name '^Verlandis( — .*)?$' >/dev/null 2>&1; then
     pass "sa fenêtre « Verlandis » est à l'écran"
   else
     fail "pas de fenêtre « Verlandis » à l'écran"
