@@ -75,6 +75,16 @@ Evening evening(const Tournament &state, int plannedRounds)
     return e;
 }
 
+QString descriptionText(const Tournament &state)
+{
+    QStringList description;
+    if (!state.date().isEmpty())
+        description << QStringLiteral("Le ") + state.date();
+    if (!state.place().isEmpty())
+        description << state.place();
+    return description.join(QStringLiteral(" — "));
+}
+
 QString openedText(const Tournament &state)
 {
     QString text = QStringLiteral("Tournoi ouvert : ") +

@@ -23,5 +23,9 @@ struct Evening
 // plannedRounds: after the round of that number, the next step is the ranking, not a new round.
 Evening evening(const Tournament &state, int plannedRounds);
 
+// The date and place as the main window and the room display head them: "Le 08/12/2026 — Salle
+// des fêtes"; either alone when the other is empty.
+QString descriptionText(const Tournament &state);
+
 // What the status bar says once a tournament is opened: "Tournoi ouvert : 24 joueurs, 3 tours".
 QString openedText(const Tournament &state);

@@ -79,12 +79,8 @@ void EveningPanel::refresh()
 {
     const Tournament &state = m_tournament;
     const Evening now = evening(state, state.movement().plannedRounds);
-    QStringList description;
-    if (!state.date().isEmpty())
-        description << QStringLiteral("Le ") + state.date();
-    if (!state.place().isEmpty())
-        description << state.place();
-    m_description->setText(description.join(QStringLiteral(" — ")));
+    const QString description = descriptionText(state);
+    m_description->setText(description);
     m_description->setVisible(state.opened() && !description.isEmpty());
     m_stage->setText(now.stage);
     showTables(now.tablesEntered, now.round);
