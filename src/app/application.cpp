@@ -28,6 +28,7 @@
 #include "rankings/rankingcommands.h"
 #include "rankings/generalrankingwindow.h"
 #include "rankings/roundrankingwindow.h"
+#include "rankings/roomdisplaywindow.h"
 #include "season/seasoncommands.h"
 #include "season/seasonwindow.h"
 #include "rounds/roundcommands.h"
@@ -83,6 +84,7 @@ Application::Application()
     add<ImportReportDialog>();
     add<ExportDialog>();
     add<SeasonWindow>(m_season);
+    add<RoomDisplayWindow>();
 
     m_main->installCommands();
     const Wiring &wiring = m_wiring.emplace(m_state, *m_main, m_windows);

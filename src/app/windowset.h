@@ -29,6 +29,7 @@ class NewTournamentDialog;
 class ImportReportDialog;
 class ExportDialog;
 class SeasonWindow;
+class RoomDisplayWindow;
 
 // Every window of the program, each class once, in creation order; the application fills it.
 class WindowSet
@@ -56,6 +57,6 @@ private:
                GeneralRankingWindow *, MovementSettingsDialog *, SwapReminderDialog *, PenaltyDialog *,
                ExclusionDialog *, CompleteTableDialog *, DiagnosticDialog *, PositionsPrintDialog *,
                CancelRoundDialog *, RenameDialog *, NewTournamentDialog *, ImportReportDialog *, ExportDialog *,
-               SeasonWindow *>
+               SeasonWindow *, RoomDisplayWindow *>
         m_byClass{};
 };

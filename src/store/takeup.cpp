@@ -41,6 +41,8 @@ MenuState menuStates(const Tournament &state)
     m.enable(Cmd::AnnulerAttribution, !scored);
     m.enable(Cmd::MenuTables);
     m.enable(Cmd::MenuClassements, scored);
+    // The room display shows the general ranking: it goes with "Général".
+    m.enable(Cmd::AffichageSalle, m.isEnabled(Cmd::ClassementGeneral));
     // Last-minute changes end when round 2 begins.
     m.show(Cmd::DerniereMinute, !roundTwoBegun);
     m.show(Cmd::EchangerPositions, !roundTwoBegun);

@@ -47,6 +47,7 @@ const std::array<CommandInfo, commandCount> &commandTable()
         {Cmd::ClassementGeneral, Cmd::MenuClassements, "Général", E, V, false, "Ctrl+G"},
         {Cmd::ClassementTour, Cmd::MenuClassements, "Tour", E, V, false, "Ctrl+T"},
         {Cmd::PointsClassement, Cmd::MenuClassements, "Points de classement", E, H, false},
+        {Cmd::AffichageSalle, Cmd::MenuClassements, "Affichage en salle", E, V, true},
 
         {Cmd::MenuAide, Cmd::MenuAide, "?", E, V, false},
         {Cmd::Aide, Cmd::MenuAide, "Aide", E, V, false},

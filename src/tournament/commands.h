@@ -43,6 +43,7 @@ enum class Cmd {
     ClassementGeneral,
     ClassementTour,
     PointsClassement,
+    AffichageSalle,
     MenuAide,
     Aide,
     APropos,

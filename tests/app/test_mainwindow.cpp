@@ -30,12 +30,13 @@ private slots:
         Application app;
         for (const CommandInfo &info : commandTable())
             QVERIFY2(act(app, info.caption), info.caption);
-        QCOMPARE(app.windows().size(), 25);
+        QCOMPARE(app.windows().size(), 26);
         QCOMPARE(app.windows().at(2)->objectName(), QStringLiteral("TForm3"));
         QCOMPARE(app.windows().at(21)->objectName(), QStringLiteral("TBtnBottomDlg10"));
         QCOMPARE(app.windows().at(22)->objectName(), QStringLiteral("ImportReportDlg"));
         QCOMPARE(app.windows().at(23)->objectName(), QStringLiteral("ExportDlg"));
-        QCOMPARE(app.windows().last()->objectName(), QStringLiteral("SeasonDlg"));
+        QCOMPARE(app.windows().at(24)->objectName(), QStringLiteral("SeasonDlg"));
+        QCOMPARE(app.windows().last()->objectName(), QStringLiteral("RoomDisplay"));
     }
 
     void firstActivationWithNoTournament()
