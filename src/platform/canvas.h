@@ -25,6 +25,8 @@ public:
     virtual void setPenWidth(int width) = 0;
     virtual void drawText(int x, int y, const QString &text) = 0;
     virtual void drawLine(int x1, int y1, int x2, int y2) = 0;
+    // A solid black rectangle (a QR code's dark modules).
+    virtual void fillRect(int x, int y, int width, int height) = 0;
 };
 
 // Hands out a canvas on the printer chosen with "&Configuration imprimante".

@@ -168,6 +168,7 @@ public:
         m_painter.drawText(x, y + QFontMetrics(m_font, &m_printer).ascent(), text);
     }
     void drawLine(int x1, int y1, int x2, int y2) override { m_painter.drawLine(x1, y1, x2, y2); }
+    void fillRect(int x, int y, int width, int height) override { m_painter.fillRect(x, y, width, height, Qt::black); }
 
 private:
     void applyPen()

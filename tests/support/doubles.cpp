@@ -84,6 +84,11 @@ void RecordingCanvas::drawLine(int x1, int y1, int x2, int y2)
     ops << Op{QStringLiteral("line"), m_page, x1, y1, x2, y2, {}, m_size, m_pen};
 }
 
+void RecordingCanvas::fillRect(int x, int y, int width, int height)
+{
+    ops << Op{QStringLiteral("rect"), m_page, x, y, x + width, y + height, {}, m_size, m_pen};
+}
+
 QList<RecordingCanvas::Op> RecordingCanvas::texts() const
 {
     QList<Op> out;

@@ -62,7 +62,7 @@ class RecordingCanvas : public Canvas
 public:
     struct Op
     {
-        QString kind; // "text", "line", "page", "begin", "end", "pen"
+        QString kind; // "text", "line", "rect" (x2, y2 its far corner), "page", "begin", "end", "pen"
         int page;
         int x, y, x2, y2;
         QString text;
@@ -84,6 +84,7 @@ public:
     void setPenWidth(int w) override;
     void drawText(int x, int y, const QString &text) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
+    void fillRect(int x, int y, int width, int height) override;
 
     int width = 4800;
     int height = 6800;
