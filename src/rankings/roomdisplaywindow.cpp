@@ -80,10 +80,8 @@ public:
             if (column == 1)
                 return place.table > 0 ? QString::number(place.table) : QStringLiteral("—");
             return place.seat;
-        case Qt::TextAlignmentRole:
-            return int((column == 1 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
-        case Qt::ForegroundRole:
-            return column == 1 ? QVariant(gold) : QVariant();
+        case Qt::TextAlignmentRole: return int((column == 1 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        case Qt::ForegroundRole: return column == 1 ? QVariant(gold) : QVariant();
         default: return {};
         }
     }
