@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Cross-builds, from Debian's own source packages, the Windows (x86_64, mingw-w64 posix) libraries Verlandis links:
-# Qt's qtbase for now. One prefix per set of versions and options, kept under ~/.cache/verlandis; a second run
-# with the same versions and options finds it and does nothing. Run once per machine: about 35 minutes on two
-# idle cores.
+# Qt's qtbase, then libqrencode. One prefix per set of Qt versions and options, kept under ~/.cache/verlandis; each
+# library has its stamp there, so a second run builds only what is missing or out of date (a library added later
+# extends an existing prefix without building Qt again). Run once per machine: about 35 minutes on two idle cores,
+# all but a few seconds of it for Qt.
 #   bash tools/windows/build-deps.sh [prefix]      prints the prefix on its last line
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -18,7 +19,7 @@ if [ -f "$sources" ] && ! grep -q '^Types:.*deb-src' "$sources"; then
   as_root apt-get update
 fi
 packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  dpkg-dev qt6-base-dev-tools cmake ninja-build xz-utils)
+  dpkg-dev qt6-base-dev-tools libqrencode-dev cmake ninja-build xz-utils bzip2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
@@ -27,10 +28,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-# The host tools (moc, rcc, uic) must be the very version of the source built.
+# The host tools (moc, rcc, uic) must be the very version of the source built; the other libraries are those the
+# Linux build links.
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
+qrencode_version=$(dpkg-query -W -f='${source:Version}' libqrencode-dev)
 gcc_version=$(x86_64-w64-mingw32-g++-posix -dumpversion)
 crt_version=$(dpkg-query -W -f='${Version}' mingw-w64-x86-64-dev)
+toolchain="mingw-w64 g++ $gcc_version, crt $crt_version"
 
 # What the program needs of qtbase, and nothing it would have to find a Windows build of elsewhere: the third-party
 # libraries come bundled; no OpenGL, Vulkan, ICU, D-Bus, SQL or XML module.
@@ -55,45 +59,88 @@ qt_options=(
   -DFEATURE_openssl=OFF -DFEATURE_schannel=OFF
 )
 
-# The prefix's name carries the versions; its last part, the options and the toolchain file.
+# A shared library, so that it can be replaced as the LGPL asks (the program's own sources are not published); no
+# command-line tool, hence no PNG library.
+qrencode_options=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DWITH_TOOLS=OFF -DWITH_TESTS=OFF)
+
+# The prefix's name carries Qt's versions; its last part, Qt's options and the toolchain file.
 key=$( { printf '%s\n' "${qt_options[@]}"; cat "$here/mingw-w64.cmake"; } | sha256sum | cut -c1-10)
 prefix="${1:-$HOME/.cache/verlandis/win64-qt${qt_version%%+*}-gcc${gcc_version}-$key}"
-stamp="$prefix/.verlandis-deps"
-wanted="qt6-base $qt_version; mingw-w64 g++ $gcc_version, crt $crt_version; options $key"
+# Qt's stamp keeps its first name: the packaging reads Qt's Debian version from it.
+qt_stamp="$prefix/.verlandis-deps"
+qt_wanted="qt6-base $qt_version; $toolchain; options $key"
+qrencode_stamp="$prefix/.verlandis-qrencode"
+qrencode_key=$(printf '%s\n' "${qrencode_options[@]}" | sha256sum | cut -c1-10)
+qrencode_wanted="qrencode $qrencode_version; $toolchain; options $qrencode_key"
 
-if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ]; then
-  echo "Bibliothèques Windows à jour ($wanted), $(( $(date +%s) - start )) s"
+stamped() { [ -f "$1" ] && [ "$(cat "$1")" = "$2" ]; }
+if stamped "$qt_stamp" "$qt_wanted" && stamped "$qrencode_stamp" "$qrencode_wanted"; then
+  echo "Bibliothèques Windows à jour ($qt_wanted ; $qrencode_wanted), $(( $(date +%s) - start )) s"
   echo "$prefix"
   exit 0
 fi
 
 work="${VERLANDIS_DEPS_WORK:-$HOME/.cache/verlandis/work}"
 mkdir -p "$work" "$prefix/share/verlandis"
-rm -f "$stamp"
-# Qt's own toolchain file in the prefix records this path: the copy lives in the prefix so the prefix stands alone.
-cp "$here/mingw-w64.cmake" "$prefix/share/verlandis/mingw-w64.cmake"
 
-src="$work/qt6-base-${qt_version%-*}"
-if [ ! -f "$src/.verlandis-source" ] || [ "$(cat "$src/.verlandis-source")" != "$qt_version" ]; then
-  rm -rf "$src"
-  (cd "$work" && apt-get source "qt6-base=$qt_version")
-  echo "$qt_version" > "$src/.verlandis-source"
+if ! stamped "$qt_stamp" "$qt_wanted"; then
+  rm -f "$qt_stamp"
+  # Qt's own toolchain file in the prefix records this path: the copy lives in the prefix so the prefix stands alone.
+  cp "$here/mingw-w64.cmake" "$prefix/share/verlandis/mingw-w64.cmake"
+
+  src="$work/qt6-base-${qt_version%-*}"
+  if [ ! -f "$src/.verlandis-source" ] || [ "$(cat "$src/.verlandis-source")" != "$qt_version" ]; then
+    rm -rf "$src"
+    (cd "$work" && apt-get source "qt6-base=$qt_version")
+    echo "$qt_version" > "$src/.verlandis-source"
+  fi
+
+  build="$work/build-qtbase-$key"
+  t0=$(date +%s)
+  cmake -S "$src" -B "$build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$prefix/share/verlandis/mingw-w64.cmake" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    "${qt_options[@]}"
+  t1=$(date +%s)
+  echo "qtbase configuré en $(( t1 - t0 )) s"
+  nice -n 19 cmake --build "$build" -j"$jobs"
+  cmake --install "$build"
+  echo "qtbase compilé et installé en $(( $(date +%s) - t1 )) s"
+  echo "$qt_wanted" > "$qt_stamp"
+  [ -n "${VERLANDIS_KEEP_BUILD:-}" ] || rm -rf "$build"
 fi
 
-build="$work/build-qtbase-$key"
-t0=$(date +%s)
-cmake -S "$src" -B "$build" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$prefix/share/verlandis/mingw-w64.cmake" \
-  -DCMAKE_INSTALL_PREFIX="$prefix" \
-  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-  "${qt_options[@]}"
-t1=$(date +%s)
-echo "qtbase configuré en $(( t1 - t0 )) s"
-nice -n 19 cmake --build "$build" -j"$jobs"
-cmake --install "$build"
-echo "qtbase compilé et installé en $(( $(date +%s) - t1 )) s"
+if ! stamped "$qrencode_stamp" "$qrencode_wanted"; then
+  rm -f "$qrencode_stamp"
+  # Only the upstream tarball of Debian's source package: the library's own CMake build needs nothing of the Debian
+  # packaging, and apt checks the tarball against the archive's index.
+  upstream="${qrencode_version%-*}"
+  src="$work/qrencode-$upstream"
+  if [ ! -f "$src/.verlandis-source" ] || [ "$(cat "$src/.verlandis-source")" != "$qrencode_version" ]; then
+    rm -rf "$src"
+    (cd "$work" && apt-get source --tar-only "qrencode=$qrencode_version")
+    mkdir "$src"
+    tar -xf "$work/qrencode_$upstream.orig.tar.bz2" -C "$src" --strip-components=1
+    echo "$qrencode_version" > "$src/.verlandis-source"
+  fi
 
-echo "$wanted" > "$stamp"
-[ -n "${VERLANDIS_KEEP_BUILD:-}" ] || rm -rf "$build"
-echo "Bibliothèques Windows construites ($wanted) en $(( $(date +%s) - start )) s"
+  build="$work/build-qrencode-$qrencode_key"
+  t0=$(date +%s)
+  rm -rf "$build"
+  cmake -S "$src" -B "$build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    "${qrencode_options[@]}"
+  nice -n 19 cmake --build "$build" -j"$jobs"
+  cmake --install "$build"
+  # Its install rule puts the DLL beside the import library; Windows finds it beside the program or on PATH, where
+  # the prefix's bin goes (wine.sh), and the packaging looks there.
+  mv "$prefix/lib/libqrencode.dll" "$prefix/bin/"
+  echo "libqrencode compilée et installée en $(( $(date +%s) - t0 )) s"
+  echo "$qrencode_wanted" > "$qrencode_stamp"
+  rm -rf "$build"
+fi
+
+echo "Bibliothèques Windows construites ($qt_wanted ; $qrencode_wanted) en $(( $(date +%s) - start )) s"
 echo "$prefix"
