@@ -494,6 +494,11 @@ void setPcn(RankingTable &table, bool shown, int tables)
     }
 }
 
+bool saysNoRanking(const RankingTable &table)
+{
+    return table.size() == 1 && table.cell(0, 0) == noRanking && table.cell(0, 1).isEmpty();
+}
+
 bool isRanked(const RankingTable &table, qsizetype row)
 {
     const std::optional<QStringView> score = table.textView(row, 2);

@@ -43,6 +43,10 @@ int pcn(int rank, int tables);
 // removes it.
 void setPcn(RankingTable &table, bool shown, int tables);
 
+// The general ranking with no score yet: the single row "Pas de classement possible", nobody's,
+// which takes no rank on screen.
+bool saysNoRanking(const RankingTable &table);
+
 // A row of the ranking: any but an excluded player ("EXCLU") or an empty chair ("SANS OBJET").
 bool isRanked(const RankingTable &table, qsizetype row);
 // Each row's rank, counting ranked rows only, in the table's present order; 0 for an unranked row.

@@ -29,7 +29,7 @@ void RankingModel::rankRows()
 {
     m_ranks.clear();
     // The single row saying there is no ranking is nobody's.
-    if (m_table && !(m_table->size() == 1 && m_table->cell(0, 0) == ranking::noRanking))
+    if (m_table && !ranking::saysNoRanking(*m_table))
         m_ranks = ranking::ranks(*m_table);
 }
 

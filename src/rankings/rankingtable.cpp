@@ -204,6 +204,14 @@ std::optional<QStringView> RankingTable::textView(qsizetype row, qsizetype colum
     return c->kind == Kind::Empty ? QStringView() : view(*c);
 }
 
+std::optional<QStringView> RankingTable::seatCode(qsizetype row, qsizetype column) const
+{
+    const Cell *c = at(row, column);
+    if (!c || c->kind != Kind::SeatLabel)
+        return std::nullopt;
+    return view(*c);
+}
+
 void RankingTable::arrangeRows(const std::vector<qint32> &rowAt)
 {
     const qsizetype width = m_header.size();

@@ -54,6 +54,8 @@ public:
     std::optional<qint64> number(qsizetype row, qsizetype column) const;
     // A cell set by setText or empty: its text, without copying; otherwise none.
     std::optional<QStringView> textView(qsizetype row, qsizetype column) const;
+    // A cell set by setSeatLabel: the seat code it labels, without copying; otherwise none.
+    std::optional<QStringView> seatCode(qsizetype row, qsizetype column) const;
 
     // Row p becomes the row that was at rowAt[p]; rowAt is a permutation of the rows.
     void arrangeRows(const std::vector<qint32> &rowAt);

@@ -190,7 +190,7 @@ Evening readEvening(const QString &path)
     evening.pcn = ranking::pcnAvailable(tournament, table);
     if (evening.pcn)
         ranking::setPcn(table, true, tournament.tableCount());
-    if (table.size() == 1 && table.cell(0, 0) == ranking::noRanking && table.cell(0, 1).isEmpty())
+    if (ranking::saysNoRanking(table))
         return evening;
     evening.results.reserve(table.size());
     for (const QStringList &row : table.rows()) {
