@@ -494,11 +494,9 @@ Outcome LiveServer::start(const LiveServerSettings &settings)
         delete listener;
         return Outcome::failure(error);
     }
-    // Out of descriptors, Qt stops accepting for good: it tries again a moment later.
-    connect(listener, &QTcpServer::acceptError, listener, [listener] {
-        listener->pauseAccepting();
-        QTimer::singleShot(1s, listener, &QTcpServer::resumeAccepting);
-    });
+    // Out of descriptors, Qt pauses accepting and never resumes by itself: it tries again a moment later.
+    connect(listener, &QTcpServer::acceptError, listener,
+            [listener] { QTimer::singleShot(1s, listener, &QTcpServer::resumeAccepting); });
     m_http = new LiveHttpServer(this);
     m_http->bind(listener);
     m_listener = listener;
