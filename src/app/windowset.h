@@ -30,6 +30,7 @@ class ImportReportDialog;
 class ExportDialog;
 class SeasonWindow;
 class RoomDisplayWindow;
+class LiveResultsDialog;
 
 // Every window of the program, each class once, in creation order; the application fills it.
 class WindowSet
@@ -57,6 +58,6 @@ private:
                GeneralRankingWindow *, MovementSettingsDialog *, SwapReminderDialog *, PenaltyDialog *,
                ExclusionDialog *, CompleteTableDialog *, DiagnosticDialog *, PositionsPrintDialog *,
                CancelRoundDialog *, RenameDialog *, NewTournamentDialog *, ImportReportDialog *, ExportDialog *,
-               SeasonWindow *, RoomDisplayWindow *>
+               SeasonWindow *, RoomDisplayWindow *, LiveResultsDialog *>
         m_byClass{};
 };

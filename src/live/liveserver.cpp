@@ -32,12 +32,16 @@ constexpr qint64 readBufferBytes = 64 * 1024;
 constexpr auto lingerTime = 2s;
 constexpr auto heartbeatTime = 25s;
 
-const QByteArray securityHeaders = QByteArrayLiteral(
-    "Content-Security-Policy: default-src 'self'; script-src 'self' 'unsafe-inline'; style-src 'self' "
-    "'unsafe-inline'; img-src 'self' data:; frame-ancestors 'none'\r\n"
-    "X-Content-Type-Options: nosniff\r\n"
-    "X-Frame-Options: DENY\r\n"
-    "Referrer-Policy: no-referrer\r\n");
+// The page's own style and script are allowed by their hashes, nothing else inline.
+const QByteArray &securityHeaders()
+{
+    static const QByteArray headers = "Content-Security-Policy: " + LiveContent::contentSecurityPolicy() +
+                                      "\r\n"
+                                      "X-Content-Type-Options: nosniff\r\n"
+                                      "X-Frame-Options: DENY\r\n"
+                                      "Referrer-Policy: no-referrer\r\n";
+    return headers;
+}
 
 QByteArray reasonPhrase(int status)
 {
@@ -70,7 +74,7 @@ struct Reply
     QByteArray bytes(bool closing) const
     {
         QByteArray out = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasonPhrase(status) + "\r\n" +
-                         securityHeaders + "Cache-Control: " + cache + "\r\n" + headers;
+                         securityHeaders() + "Cache-Control: " + cache + "\r\n" + headers;
         if (!lengthless)
             out += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
         if (closing)

@@ -1,6 +1,9 @@
 #include "store/storecommands.h"
 
 #include "app/wiring.h"
+#ifdef VERLANDIS_LIVE_RESULTS
+#include "live/liveresultsdialog.h"
+#endif
 #include "platform/platform.h"
 #include "store/newtournament.h"
 #include "store/newtournamentdialog.h"
@@ -14,6 +17,14 @@
 
 namespace {
 
+// The phones were shown the tournament being replaced: they are let go.
+void endLivePublication([[maybe_unused]] const Wiring &app)
+{
+#ifdef VERLANDIS_LIVE_RESULTS
+    app.window<LiveResultsDialog>().stopPublishing();
+#endif
+}
+
 void newTournament(const Wiring &app)
 {
     Tournament &state = app.state();
@@ -25,6 +36,7 @@ void newTournament(const Wiring &app)
     NewTournamentDialog &dialog = app.window<NewTournamentDialog>();
     if (!dialog.ask())
         return;
+    endLivePublication(app);
     if (report(startNewTournament(state, dialog.date(), dialog.place())))
         app.status(QStringLiteral("Nouveau tournoi commencé"));
 }
@@ -67,6 +79,7 @@ void open(const Wiring &app)
                                                           QStringLiteral("trt"), QStringLiteral("*.trt"));
     if (path.isEmpty())
         return;
+    endLivePublication(app);
     const Opened opened = openTournament(state, platform().files, path);
     if (opened.corrupt) {
         platform().messages->warning(QStringLiteral("Incident lors de la lecture !"),

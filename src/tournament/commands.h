@@ -14,6 +14,7 @@ enum class Cmd {
     Importer,
     Exporter,
     Saison,
+    ResultatsDirect,
     Deplacements,
     OptionImpression,
     ConfigurationImprimante,

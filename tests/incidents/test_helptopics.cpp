@@ -14,7 +14,7 @@ private slots:
     void linksResolve()
     {
         const QStringList pages = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
-        QCOMPARE(pages.size(), 8);
+        QCOMPARE(pages.size(), 9);
         static const QRegularExpression link(QStringLiteral("href=\"([^\"#]+)(#([^\"]+))?\""));
         for (const QString &page : pages) {
             const QString html = HelpWindow::pageFor(page.chopped(5));

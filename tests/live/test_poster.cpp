@@ -15,7 +15,8 @@ QByteArray output(const QString &program, const QStringList &arguments)
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return "cannot run " + program.toUtf8() + " (bash tools/test.sh installs it): " + process.readAllStandardError();
+        return "cannot run " + program.toUtf8() +
+               " (bash tools/test.sh installs it): " + process.readAllStandardError();
     return process.readAllStandardOutput();
 }
 
@@ -75,8 +76,8 @@ private slots:
         QVERIFY2(text.contains("Résultats en direct") && text.contains("http://192.168.1.12:8080/"), text.constData());
         output(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"),
                                             QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
-        const QByteArray scanned =
-            output(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"), dir.filePath(QStringLiteral("page.png"))});
+        const QByteArray scanned = output(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"),
+                                                                      dir.filePath(QStringLiteral("page.png"))});
         QCOMPARE(scanned.trimmed(), QByteArray("http://192.168.1.12:8080/"));
     }
 };

@@ -1,0 +1,6 @@
+#pragma once
+
+class Wiring;
+
+// "Résultats en direct...".
+void installLiveCommands(const Wiring &app);

@@ -1,0 +1,173 @@
+#include "live/liveresultsdialog.h"
+
+#include "live/poster.h"
+#include "live/qrcode.h"
+#include "platform/platform.h"
+#include "store/evening.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+// The code drawn module by module, with its quiet zone, in whole pixels.
+QPixmap qrPixmap(const QrCode &qr, int module)
+{
+    const int side = (qr.size + 8) * module;
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    for (int y = 0; y < qr.size; ++y)
+        for (int x = 0; x < qr.size; ++x)
+            if (qr.isDark(x, y))
+                painter.fillRect((x + 4) * module, (y + 4) * module, module, module, Qt::black);
+    return pixmap;
+}
+
+} // namespace
+
+LiveResultsDialog::LiveResultsDialog(Tournament &tournament, QWidget *parent)
+    : Dialog(tournament, parent, QStringLiteral("LiveResults"), QStringLiteral("Résultats en direct"),
+             QStringLiteral("direct")),
+      m_publication(tournament)
+{
+    m_publish = new QCheckBox(QStringLiteral("Publier les résultats sur le réseau local"), this);
+    m_publish->setObjectName(QStringLiteral("publishBox"));
+    m_port = new QSpinBox(this);
+    m_port->setObjectName(QStringLiteral("portBox"));
+    m_port->setRange(1024, 65535);
+    m_port->setValue(8080);
+    m_maxConnections = new QSpinBox(this);
+    m_maxConnections->setObjectName(QStringLiteral("maxConnectionsBox"));
+    m_maxConnections->setRange(10, 10000);
+    m_maxConnections->setValue(LiveServerSettings{}.maxConnections);
+    m_maxConnections->setToolTip(QStringLiteral("Chaque téléphone ouvre une ou deux connexions."));
+    auto *settings = new QFormLayout;
+    settings->addRow(QStringLiteral("Port :"), m_port);
+    settings->addRow(QStringLiteral("Connexions au plus :"), m_maxConnections);
+
+    m_addresses = new QLabel(this);
+    m_addresses->setObjectName(QStringLiteral("addresses"));
+    m_addresses->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_addresses->setWordWrap(true);
+    m_qrCode = new QLabel(this);
+    m_qrCode->setObjectName(QStringLiteral("qrCode"));
+    m_qrCode->setAlignment(Qt::AlignCenter);
+    m_connections = new QLabel(this);
+    m_connections->setObjectName(QStringLiteral("connections"));
+
+    m_printPoster = button(QStringLiteral("printPosterButton"), QStringLiteral("Imprimer l'&affiche"));
+    QPushButton *close = button(QStringLiteral("CloseBtn"), QStringLiteral("Fermer"));
+    close->setDefault(true);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_printPoster);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    buttons->addWidget(helpButton(QStringLiteral("direct")));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_publish);
+    layout->addLayout(settings);
+    layout->addWidget(m_addresses);
+    layout->addWidget(m_qrCode);
+    layout->addWidget(m_connections);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    connect(m_publish, &QCheckBox::toggled, this, &LiveResultsDialog::publishToggled);
+    connect(m_printPoster, &QPushButton::clicked, this, &LiveResultsDialog::printPosterClicked);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    m_connectionsTimer.setInterval(1000);
+    connect(&m_connectionsTimer, &QTimer::timeout, this, &LiveResultsDialog::showConnections);
+    connect(this, &QDialog::finished, &m_connectionsTimer, &QTimer::stop);
+    showState();
+}
+
+void LiveResultsDialog::activated()
+{
+    showState();
+    m_connectionsTimer.start();
+}
+
+void LiveResultsDialog::stopPublishing()
+{
+    m_publication.stop();
+    showState();
+}
+
+void LiveResultsDialog::publishToggled(bool on)
+{
+    if (on == m_publication.isRunning())
+        return;
+    if (!on) {
+        m_publication.stop();
+    } else {
+        LiveServerSettings settings;
+        settings.port = quint16(m_port->value());
+        settings.maxConnections = m_maxConnections->value();
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const Outcome started = m_publication.start(settings);
+        QApplication::restoreOverrideCursor();
+        report(started);
+    }
+    showState();
+}
+
+void LiveResultsDialog::showState()
+{
+    const bool on = m_publication.isRunning();
+    const QSignalBlocker quiet(m_publish);
+    m_publish->setChecked(on);
+    m_port->setEnabled(!on);
+    m_maxConnections->setEnabled(!on);
+    m_printPoster->setEnabled(on);
+    const QStringList addresses = m_publication.addresses();
+    if (!on) {
+        m_addresses->setText(QStringLiteral("Les résultats ne sont pas publiés."));
+        m_qrCode->clear();
+    } else if (addresses.isEmpty()) {
+        m_addresses->setText(QStringLiteral("Cet ordinateur n'est relié à aucun réseau : connectez-le au "
+                                            "réseau Wi-Fi de la salle, puis publiez de nouveau."));
+        m_qrCode->clear();
+    } else {
+        QStringList lines;
+        for (const QString &address : addresses)
+            lines << QStringLiteral("<b>%1</b>").arg(address.toHtmlEscaped());
+        m_addresses->setText(QStringLiteral("Sur les téléphones, ouvrez :<br>") + lines.join(QStringLiteral("<br>")));
+        m_qrCode->setPixmap(qrPixmap(encodeQr(addresses.constFirst().toUtf8()), 5));
+    }
+    showConnections();
+    adjustSize();
+}
+
+void LiveResultsDialog::showConnections()
+{
+    if (!m_publication.isRunning()) {
+        m_connections->clear();
+        return;
+    }
+    const int n = m_publication.connectionCount();
+    m_connections->setText(n == 0   ? QStringLiteral("Aucune connexion ouverte")
+                           : n == 1 ? QStringLiteral("1 connexion ouverte")
+                                    : QStringLiteral("%1 connexions ouvertes").arg(n));
+}
+
+void LiveResultsDialog::printPosterClicked()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Canvas *canvas = platform().printing->canvas(QStringLiteral("Résultats en direct"));
+    const bool printed = printPoster(*canvas, state().printFont(), descriptionText(state()), m_publication.addresses());
+    QApplication::restoreOverrideCursor();
+    if (!printed)
+        platform().messages->warning(QStringLiteral("Impression"),
+                                     QStringLiteral("L'imprimante n'a pas pu commencer le document."));
+    else if (const QString where = platform().printing->whereItWent(); !where.isEmpty())
+        platform().messages->information(QStringLiteral("Impression"), where);
+}
