@@ -3,9 +3,9 @@
 #include "live/poster.h"
 #include "live/qrcode.h"
 #include "platform/platform.h"
+#include "rankings/rankinggrid.h"
 #include "store/evening.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -112,10 +112,7 @@ void LiveResultsDialog::publishToggled(bool on)
         LiveServerSettings settings;
         settings.port = quint16(m_port->value());
         settings.maxConnections = m_maxConnections->value();
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const Outcome started = m_publication.start(settings);
-        QApplication::restoreOverrideCursor();
-        report(started);
+        report(m_publication.start(settings));
     }
     showState();
 }
@@ -161,13 +158,11 @@ void LiveResultsDialog::showConnections()
 
 void LiveResultsDialog::printPosterClicked()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    Canvas *canvas = platform().printing->canvas(QStringLiteral("Résultats en direct"));
-    const bool printed = printPoster(*canvas, state().printFont(), descriptionText(state()), m_publication.addresses());
-    QApplication::restoreOverrideCursor();
-    if (!printed)
-        platform().messages->warning(QStringLiteral("Impression"),
-                                     QStringLiteral("L'imprimante n'a pas pu commencer le document."));
-    else if (const QString where = platform().printing->whereItWent(); !where.isEmpty())
-        platform().messages->information(QStringLiteral("Impression"), where);
+    bool begun = false;
+    {
+        const BusyCursor busy;
+        begun = printPoster(*platform().printing->canvas(QStringLiteral("Résultats en direct")), state().printFont(),
+                            descriptionText(state()), m_publication.addresses());
+    }
+    reportPrinting(begun);
 }
