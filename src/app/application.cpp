@@ -29,10 +29,8 @@
 #include "rankings/generalrankingwindow.h"
 #include "rankings/roundrankingwindow.h"
 #include "rankings/roomdisplaywindow.h"
-#ifdef VERLANDIS_LIVE_RESULTS
 #include "live/livecommands.h"
 #include "live/liveresultsdialog.h"
-#endif
 #include "season/seasoncommands.h"
 #include "season/seasonwindow.h"
 #include "rounds/roundcommands.h"
@@ -89,9 +87,7 @@ Application::Application()
     add<ExportDialog>();
     add<SeasonWindow>(m_season);
     add<RoomDisplayWindow>();
-#ifdef VERLANDIS_LIVE_RESULTS
     add<LiveResultsDialog>();
-#endif
 
     m_main->installCommands();
     const Wiring &wiring = m_wiring.emplace(m_state, *m_main, m_windows);
@@ -103,9 +99,7 @@ Application::Application()
     installRankingCommands(wiring);
     installExportCommands(wiring);
     installSeasonCommands(wiring);
-#ifdef VERLANDIS_LIVE_RESULTS
     installLiveCommands(wiring);
-#endif
     syncMenus();
 }
 

@@ -1,14 +1,16 @@
 #include "live/liveserver.h"
 
-#include "live/requestguard.h"
-
-#include <QAbstractHttpServer>
-#include <QHttpServerRequest>
-#include <QPointer>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QMutex>
+#include <QSet>
 #include <QTcpServer>
-#include <QTcpSocket>
+
+#include <microhttpd.h>
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 #include <optional>
 
 #ifdef Q_OS_WIN
@@ -24,66 +26,21 @@ namespace {
 
 const QByteArray streamPath = QByteArrayLiteral("/api/direct");
 
-// Bytes a client may leave untaken before it is dropped: it asked and does not read.
-constexpr qint64 maxUnsentBytes = 1024 * 1024;
-// Bytes taken from the system per socket: what waits beyond stays there and slows the sender.
-constexpr qint64 readBufferBytes = 64 * 1024;
-// After an answer that ends the connection, how long the client may still send before it is cut.
-constexpr auto lingerTime = 2s;
+// What libmicrohttpd may use for one connection's request head and answer headers: a head of
+// 8 KiB always fits, and none of 32 KiB does (414 for the request line, 431 for the headers).
+constexpr size_t connectionMemory = 32 * 1024;
+// Events a stream may leave untaken before it is dropped: the phone does not read.
+constexpr qsizetype maxUntakenEvents = 64 * 1024;
 constexpr auto heartbeatTime = 25s;
+constexpr auto watchTime = 250ms;
 
-// The page's own style and script are allowed by their hashes, nothing else inline.
-const QByteArray &securityHeaders()
-{
-    static const QByteArray headers = "Content-Security-Policy: " + LiveContent::contentSecurityPolicy() +
-                                      "\r\n"
-                                      "X-Content-Type-Options: nosniff\r\n"
-                                      "X-Frame-Options: DENY\r\n"
-                                      "Referrer-Policy: no-referrer\r\n";
-    return headers;
-}
-
-QByteArray reasonPhrase(int status)
-{
-    switch (status) {
-    case 200: return "OK";
-    case 304: return "Not Modified";
-    case 400: return "Bad Request";
-    case 404: return "Not Found";
-    case 405: return "Method Not Allowed";
-    case 408: return "Request Timeout";
-    case 413: return "Content Too Large";
-    case 414: return "URI Too Long";
-    case 431: return "Request Header Fields Too Large";
-    case 500: return "Internal Server Error";
-    case 503: return "Service Unavailable";
-    default: return {};
-    }
-}
-
-// One answer in bytes. headers: lines of its own, each ending in CR LF.
+// One answer, made in the tournament's thread and sent from libmicrohttpd's.
 struct Reply
 {
     int status = 200;
-    QByteArray headers;
+    QList<std::pair<QByteArray, QByteArray>> headers;
     QByteArray body;
-    bool bodyless = false;   // HEAD: the headers still tell the body's length
-    bool lengthless = false; // 304, the stream: no Content-Length
     QByteArray cache = "no-cache";
-
-    QByteArray bytes(bool closing) const
-    {
-        QByteArray out = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasonPhrase(status) + "\r\n" +
-                         securityHeaders() + "Cache-Control: " + cache + "\r\n" + headers;
-        if (!lengthless)
-            out += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
-        if (closing)
-            out += "Connection: close\r\n";
-        out += "\r\n";
-        if (!bodyless)
-            out += body;
-        return out;
-    }
 };
 
 // What the server itself answers when it refuses a request, in French for the phone's screen.
@@ -91,17 +48,13 @@ Reply refusal(int status)
 {
     Reply reply;
     reply.status = status;
-    reply.headers = "Content-Type: text/plain; charset=utf-8\r\n";
+    reply.headers = {{"Content-Type", "text/plain; charset=utf-8"}};
     switch (status) {
     case 405:
-        reply.headers += "Allow: GET, HEAD\r\n";
+        reply.headers.emplaceBack("Allow", "GET, HEAD");
         reply.body = "Ce serveur ne fait que donner les résultats : seules les lectures (GET, HEAD) sont acceptées.";
         break;
-    case 408: reply.body = "La requête est arrivée trop lentement."; break;
     case 413: reply.body = "Une lecture des résultats n'envoie pas de contenu."; break;
-    case 414: reply.body = "L'adresse demandée est trop longue."; break;
-    case 431: reply.body = "Les en-têtes de la requête sont trop longs."; break;
-    case 503: reply.body = "Trop de connexions en ce moment : réessayez dans un instant."; break;
     default: reply.body = "Requête invalide."; break;
     }
     reply.body += '\n';
@@ -137,21 +90,21 @@ bool acceptsDeflate(QByteArrayView acceptEncoding)
     return false;
 }
 
+// Whether a request path may go to the content: it starts with '/' and, percent-decoded, holds no
+// "..", no NUL and no other control character.
+bool isServablePath(QByteArrayView path)
+{
+    if (!path.startsWith('/'))
+        return false;
+    const QByteArray decoded = QByteArray::fromPercentEncoding(path.toByteArray());
+    if (decoded.contains(".."))
+        return false;
+    return std::none_of(decoded.begin(), decoded.end(), [](char c) { return uchar(c) < 0x20 || c == 0x7f; });
+}
+
 QByteArray versionEvent(quint64 version)
 {
     return "event: version\ndata: " + QByteArray::number(version) + "\n\n";
-}
-
-// Ends our way of the connection once the answer is out, while the client may still be sending:
-// closing outright with its bytes unread would reset the connection, and the client could lose
-// the answer.
-void shutdownSending(QTcpSocket *socket)
-{
-#ifdef Q_OS_WIN
-    ::shutdown(SOCKET(socket->socketDescriptor()), SD_SEND);
-#else
-    ::shutdown(int(socket->socketDescriptor()), SHUT_WR);
-#endif
 }
 
 // maxConnections sockets need as many descriptors: a desktop session often allows 1,024 only.
@@ -169,302 +122,286 @@ void allowDescriptors(int connections)
 #endif
 }
 
+// libmicrohttpd says only that it could not listen: a socket of our own tells why.
+QString whyNotListening(quint16 port)
+{
+    QTcpServer probe;
+    const QString number = QString::number(port);
+    if (probe.listen(QHostAddress::Any, port))
+        return QStringLiteral("Les résultats ne peuvent pas être publiés sur le port %1.").arg(number);
+    switch (probe.serverError()) {
+    case QAbstractSocket::AddressInUseError:
+        return QStringLiteral("Le port %1 est déjà pris par un autre programme : choisissez-en un autre.").arg(number);
+    case QAbstractSocket::SocketAccessError:
+        return QStringLiteral("Le port %1 est réservé à l'administrateur de l'ordinateur : choisissez un port "
+                              "au-dessus de 1024.")
+            .arg(number);
+    default:
+        return QStringLiteral("Les résultats ne peuvent pas être publiés sur le port %1 (%2).")
+            .arg(number, probe.errorString());
+    }
+}
+
 } // namespace
 
-// Qt's request parsing; every request it finishes is one its connection's guard handed over.
-class LiveHttpServer : public QAbstractHttpServer
+// One request, from its request line to its end.
+struct LiveServer::Request
 {
-public:
-    using QAbstractHttpServer::QAbstractHttpServer;
-
-protected:
-    bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override;
-    // Never called: handleRequest takes every request.
-    void missingHandler(const QHttpServerRequest &, QTcpSocket *) override {}
+    QByteArray target; // as sent: the path, then '?' and the query if any
+    MHD_Connection *connection = nullptr;
+    QByteArray ifNoneMatch;
+    QByteArray acceptEncoding;
+    bool headRead = false;      // its head was seen: the next call finds its body, if any, read
+    bool asked = false;         // its connection waits for the tournament's thread to answer
+    std::optional<Reply> reply; // that answer, until it is sent
 };
 
-// Makes each connection's socket itself, so that its guard reads the bytes before Qt does.
-class LiveListener : public QTcpServer
+namespace {
+
+// A phone following /api/direct: the events not yet taken.
+struct Stream
 {
-public:
-    explicit LiveListener(LiveServer &server) : m_server(server) {}
-
-protected:
-    void incomingConnection(qintptr descriptor) override
-    {
-        if (QTcpSocket *socket = m_server.accept(this, descriptor))
-            addPendingConnection(socket);
-    }
-
-private:
-    LiveServer &m_server;
+    LiveServer::Daemon *daemon = nullptr;
+    MHD_Connection *connection = nullptr;
+    QByteArray untaken;
+    bool suspended = false; // nothing to send: its connection waits for the next event
+    bool dropped = false;   // it left too much untaken
 };
 
-// One client's connection. Its bytes are read here first: the guard finds each request head and
-// checks its limits; a whole head is then put back into the socket for Qt's parser, alone, and the
-// next one only once it is answered. Qt therefore never holds a partial or oversized head, and
-// pipelined requests are answered in order. A child of its socket, gone with it.
-class LiveConnection : public QObject
+// An open connection, as the watchdog sees it.
+struct Watched
 {
-    Q_OBJECT
+    MHD_socket socket;
+    qint64 since = 0;      // when it opened, or when its last request ended
+    bool busy = false;     // a request head has come and its answer is not over
+    bool answered = false; // a request of it has ended
+    bool cut = false;
+};
 
-public:
-    LiveConnection(QTcpSocket *socket, LiveServer *server) : QObject(socket), m_socket(socket), m_server(server)
-    {
-        m_timer.setSingleShot(true);
-        connect(&m_timer, &QTimer::timeout, this, &LiveConnection::expire);
-        connect(socket, &QIODevice::readyRead, this, &LiveConnection::readBytes);
-        connect(socket, &QIODevice::bytesWritten, this, &LiveConnection::shutdownWhenSent);
-        connect(socket, &QAbstractSocket::disconnected, this, &LiveConnection::finish);
-        // A connection opened and left silent is closed without a word, as an idle one is:
-        // browsers open connections ahead of need, and a 408 sent as they start to use one would
-        // be read as the answer to their request.
-        m_timer.start(requestTime());
+} // namespace
+
+// What both threads share while the server runs; the mutex guards everything below it.
+struct LiveServer::Daemon
+{
+    LiveServerSettings settings;
+    std::function<void(Request *)> ask; // has the tournament's thread answer a request
+    MHD_Daemon *mhd = nullptr;
+    QElapsedTimer clock;
+
+    QMutex mutex;
+    bool stopping = false;
+    quint64 version = 0;
+    QSet<Request *> asked;
+    QSet<Stream *> streams;
+    QHash<MHD_Connection *, Watched> connections;
+};
+
+namespace {
+
+using Daemon = LiveServer::Daemon;
+using Request = LiveServer::Request;
+
+// Sends the response with the reply's status and headers, and the security headers of every answer.
+MHD_Result queue(MHD_Connection *connection, const Reply &reply, MHD_Response *response)
+{
+    static const QByteArray policy = LiveContent::contentSecurityPolicy();
+    MHD_add_response_header(response, "Content-Security-Policy", policy.constData());
+    MHD_add_response_header(response, "X-Content-Type-Options", "nosniff");
+    MHD_add_response_header(response, "X-Frame-Options", "DENY");
+    MHD_add_response_header(response, "Referrer-Policy", "no-referrer");
+    MHD_add_response_header(response, "Cache-Control", reply.cache.constData());
+    for (const auto &[name, value] : reply.headers)
+        MHD_add_response_header(response, name.constData(), value.constData());
+    const MHD_Result queued = MHD_queue_response(connection, unsigned(reply.status), response);
+    MHD_destroy_response(response);
+    return queued;
+}
+
+MHD_Result queue(MHD_Connection *connection, const Reply &reply)
+{
+    // The answer's bytes are shared, not copied: a large ranking goes to hundreds of phones.
+    auto *body = new QByteArray(reply.body);
+    return queue(connection, reply,
+                 MHD_create_response_from_buffer_with_free_callback_cls(
+                     size_t(body->size()), const_cast<char *>(body->constData()),
+                     [](void *bytes) { delete static_cast<QByteArray *>(bytes); }, body));
+}
+
+QByteArray headerValue(MHD_Connection *connection, const char *name)
+{
+    return QByteArray(MHD_lookup_connection_value(connection, MHD_HEADER_KIND, name));
+}
+
+// A GET or HEAD sends no content: any length but zero, or any transfer coding, means it does.
+bool hasBody(MHD_Connection *connection)
+{
+    const QByteArray length = headerValue(connection, "Content-Length");
+    const bool zero = !length.isEmpty() && std::all_of(length.begin(), length.end(), [](char c) { return c == '0'; });
+    return (!length.isEmpty() && !zero) ||
+           MHD_lookup_connection_value(connection, MHD_HEADER_KIND, "Transfer-Encoding");
+}
+
+ssize_t readStream(void *cls, uint64_t, char *buffer, size_t max)
+{
+    auto *stream = static_cast<Stream *>(cls);
+    QMutexLocker lock(&stream->daemon->mutex);
+    if (stream->dropped)
+        return MHD_CONTENT_READER_END_WITH_ERROR;
+    if (stream->daemon->stopping)
+        return MHD_CONTENT_READER_END_OF_STREAM;
+    if (stream->untaken.isEmpty()) {
+        stream->suspended = true;
+        MHD_suspend_connection(stream->connection);
+        return 0;
     }
+    const qsizetype size = std::min(qsizetype(max), stream->untaken.size());
+    std::memcpy(buffer, stream->untaken.constData(), size_t(size));
+    stream->untaken.remove(0, size);
+    return size;
+}
 
-    ~LiveConnection() override
+void endStream(void *cls)
+{
+    auto *stream = static_cast<Stream *>(cls);
     {
-        if (!m_finished && m_server)
-            m_server->forget(this);
+        QMutexLocker lock(&stream->daemon->mutex);
+        stream->daemon->streams.remove(stream);
     }
+    delete stream;
+}
 
-    bool counted = false; // let in, not turned away at the door
-
-    // Answers with this refusal and ends the connection.
-    void refuse(int status) { closeAfter(refusal(status)); }
-
-    // Qt parsed the head handed over: answers it.
-    void answer(const QHttpServerRequest &request)
+MHD_Result startStream(Daemon *daemon, MHD_Connection *connection, bool headOnly)
+{
+    Reply headers;
+    headers.headers = {{"Content-Type", "text/event-stream"}};
+    headers.cache = "no-store";
+    if (headOnly)
+        return queue(connection, headers);
+    auto *stream = new Stream{daemon, connection, {}, false, false};
     {
-        if (m_state != State::Reading || !m_server)
-            return;
-        if (!m_handedOver) {
-            refuse(400); // Qt found a request where the guard did not
-            return;
+        QMutexLocker lock(&daemon->mutex);
+        if (daemon->stopping) {
+            delete stream;
+            return MHD_NO;
         }
-        const RequestHead head = *std::exchange(m_handedOver, std::nullopt);
-        const qsizetype mark = head.target.indexOf('?');
-        const QByteArrayView path = QByteArrayView(head.target).first(mark < 0 ? head.target.size() : mark);
-        const QByteArrayView query = mark < 0 ? QByteArrayView() : QByteArrayView(head.target).sliced(mark + 1);
+        stream->untaken = versionEvent(daemon->version);
+        daemon->streams.insert(stream);
+    }
+    return queue(connection, headers,
+                 MHD_create_response_from_callback(MHD_SIZE_UNKNOWN, 1024, &readStream, stream, &endStream));
+}
 
-        Reply reply;
-        if (!isServablePath(path)) {
-            reply = refusal(400);
-        } else if (path == streamPath) {
-            reply.headers = "Content-Type: text/event-stream\r\n";
-            reply.cache = "no-store";
-            reply.lengthless = true;
-            if (!head.headOnly) {
-                startStream(reply);
-                return;
-            }
-        } else {
-            reply = content(m_server->m_answer(path, query), request);
+// libmicrohttpd's callbacks, in its thread.
+
+void *requestLine(void *, const char *uri, MHD_Connection *connection)
+{
+    return new Request{QByteArray(uri), connection, {}, {}, false, false, std::nullopt};
+}
+
+// Called once the head is read, then (its body read, and there is none) to answer, then again
+// when the tournament's thread has answered.
+MHD_Result handleRequest(void *cls, MHD_Connection *connection, const char *, const char *method, const char *,
+                         const char *, size_t *uploadSize, void **context)
+{
+    auto *daemon = static_cast<Daemon *>(cls);
+    auto *request = static_cast<Request *>(*context);
+    if (!request)
+        return MHD_NO; // no request line was seen
+    if (request->reply)
+        return queue(connection, *std::exchange(request->reply, std::nullopt));
+    if (request->asked)
+        return MHD_NO; // woken without an answer: the server stops
+    if (!std::exchange(request->headRead, true)) {
+        {
+            QMutexLocker lock(&daemon->mutex);
+            daemon->connections[connection].busy = true;
         }
-        reply.bodyless = reply.bodyless || head.headOnly;
-        if (!head.keepAlive) {
-            closeAfter(reply);
-            return;
-        }
-        if (!send(reply.bytes(false)))
-            return;
-        if (!m_waiting.isEmpty() || m_socket->bytesAvailable() > 0)
-            QMetaObject::invokeMethod(m_socket, &QIODevice::readyRead, Qt::QueuedConnection);
-        else if (!m_guard.started())
-            m_timer.start(std::chrono::seconds(m_server->m_settings.idleSeconds));
+        // Answered before any body is read, which also ends the connection.
+        if (std::strcmp(method, "HEAD") != 0 && std::strcmp(method, "GET") != 0)
+            return queue(connection, refusal(405));
+        if (hasBody(connection))
+            return queue(connection, refusal(413));
+        return MHD_YES;
     }
+    *uploadSize = 0;
+    const bool headOnly = std::strcmp(method, "HEAD") == 0;
+    const qsizetype mark = request->target.indexOf('?');
+    const QByteArrayView path = QByteArrayView(request->target).first(mark < 0 ? request->target.size() : mark);
+    if (!isServablePath(path))
+        return queue(connection, refusal(400));
+    if (path == streamPath)
+        return startStream(daemon, connection, headOnly);
 
-    void tell(const QByteArray &event)
-    {
-        if (m_state == State::Streaming)
-            send(event);
+    request->ifNoneMatch = headerValue(connection, "If-None-Match");
+    request->acceptEncoding = headerValue(connection, "Accept-Encoding");
+    QMutexLocker lock(&daemon->mutex);
+    if (daemon->stopping)
+        return MHD_NO;
+    request->asked = true;
+    daemon->asked.insert(request);
+    MHD_suspend_connection(connection);
+    daemon->ask(request);
+    return MHD_YES;
+}
+
+void requestEnded(void *cls, MHD_Connection *connection, void **context, MHD_RequestTerminationCode)
+{
+    delete static_cast<Request *>(*context);
+    *context = nullptr;
+    auto *daemon = static_cast<Daemon *>(cls);
+    QMutexLocker lock(&daemon->mutex);
+    const auto watched = daemon->connections.find(connection);
+    if (watched != daemon->connections.end()) {
+        watched->busy = false;
+        watched->answered = true;
+        watched->since = daemon->clock.elapsed();
     }
+}
 
-    // Closes at once and lets the socket go; the connection no longer counts.
-    void finish()
-    {
-        if (m_finished)
-            return;
-        m_finished = true;
-        m_state = State::Closing; // nothing more is read, answered or told
-        m_timer.stop();
-        if (m_server)
-            m_server->forget(this);
-        m_socket->abort();
-        m_socket->deleteLater();
+void connectionChanged(void *cls, MHD_Connection *connection, void **, MHD_ConnectionNotificationCode code)
+{
+    auto *daemon = static_cast<Daemon *>(cls);
+    QMutexLocker lock(&daemon->mutex);
+    if (code == MHD_CONNECTION_NOTIFY_STARTED) {
+        Watched watched{MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD)->connect_fd};
+        watched.since = daemon->clock.elapsed();
+        daemon->connections.insert(connection, watched);
+    } else {
+        // libmicrohttpd closes the socket after this: the watchdog no longer touches it.
+        daemon->connections.remove(connection);
     }
+}
 
-private:
-    enum class State { Reading, Streaming, Closing };
-
-    std::chrono::milliseconds requestTime() const
-    {
-        return m_server ? std::chrono::seconds(m_server->m_settings.requestSeconds) : 0s;
-    }
-
-    // Qt's parser opens a transaction each time it is called; one that read nothing is let go
-    // before reading, or everything read would be kept for its rollback.
-    void endQtTransaction()
-    {
-        if (m_socket->isTransactionStarted())
-            m_socket->commitTransaction();
-    }
-
-    void readBytes()
-    {
-        endQtTransaction();
-        if (m_state != State::Reading) {
-            m_socket->skip(m_socket->bytesAvailable()); // nothing more is read from a stream or a closing connection
-            return;
-        }
-        if (m_handedOver) {
-            refuse(400); // Qt let the last head pass without answering it
-            return;
-        }
-        // While heads wait their turn, new bytes stay in the socket (it reads no further than its buffer).
-        if (m_waiting.isEmpty())
-            scan(m_socket->readAll());
-        handOver();
-    }
-
-    void scan(const QByteArray &bytes)
-    {
-        qsizetype at = 0;
-        while (at < bytes.size() && m_state == State::Reading) {
-            if (!m_guard.started())
-                m_timer.start(requestTime()); // the first byte of a request: its line and headers have this long
-            const RequestGuard::Step step = m_guard.read(QByteArrayView(bytes).sliced(at));
-            m_head += QByteArrayView(bytes).sliced(at, step.used);
-            at += step.used;
-            if (step.verdict == RequestGuard::Verdict::Complete)
-                m_waiting.append({m_guard.head(), std::exchange(m_head, {})});
-            else if (step.verdict != RequestGuard::Verdict::Partial)
-                refuse(int(step.verdict));
-        }
-    }
-
-    // Puts the next whole head back in front of the socket's bytes, for Qt's parser, which reads
-    // right after this in the same signal.
-    void handOver()
-    {
-        if (m_handedOver || m_waiting.isEmpty())
-            return;
-        const auto [head, bytes] = m_waiting.takeFirst();
-        m_handedOver = head;
-        for (qsizetype i = bytes.size(); i-- > 0;)
-            m_socket->ungetChar(bytes.at(i));
-        QMetaObject::invokeMethod(this, &LiveConnection::checkAnswered, Qt::QueuedConnection);
-    }
-
-    void checkAnswered()
-    {
-        if (!m_handedOver || m_state != State::Reading)
-            return;
-        if (m_socket->state() == QAbstractSocket::ConnectedState)
-            refuse(400);
-        else
-            finish();
-    }
-
-    Reply content(const LiveResponse &response, const QHttpServerRequest &request) const
-    {
-        Reply reply;
-        reply.status = response.status;
-        reply.headers = "Vary: Accept-Encoding\r\n";
-        if (!response.etag.isEmpty())
-            reply.headers += "ETag: " + response.etag + "\r\n";
-        if (response.status == 200 && !response.etag.isEmpty() &&
-            etagMatches(request.value("If-None-Match"), response.etag)) {
-            reply.status = 304;
-            reply.bodyless = true;
-            reply.lengthless = true; // a 304 tells no length: it would be the body's, never sent
-            return reply;
-        }
-        if (!response.contentType.isEmpty())
-            reply.headers += "Content-Type: " + response.contentType + "\r\n";
-        if (!response.deflated.isEmpty() && acceptsDeflate(request.value("Accept-Encoding"))) {
-            reply.headers += "Content-Encoding: deflate\r\n";
-            reply.body = response.deflated;
-        } else {
-            reply.body = response.body;
-        }
+// The answer of the content, as this request asked it: unchanged (304), deflated, or whole.
+Reply contentReply(const LiveResponse &response, const Request &request)
+{
+    Reply reply;
+    reply.status = response.status;
+    reply.headers = {{"Vary", "Accept-Encoding"}};
+    if (!response.etag.isEmpty())
+        reply.headers.emplaceBack("ETag", response.etag);
+    const bool deflate = !response.deflated.isEmpty() && acceptsDeflate(request.acceptEncoding);
+    reply.body = deflate ? response.deflated : response.body;
+    if (response.status == 200 && !response.etag.isEmpty() && etagMatches(request.ifNoneMatch, response.etag)) {
+        // Sent without its body, but libmicrohttpd tells its length, which must then be the 200's.
+        reply.status = 304;
         return reply;
     }
-
-    void startStream(const Reply &headers)
-    {
-        m_state = State::Streaming;
-        m_timer.stop(); // a stream is never idle
-        m_waiting.clear();
-        m_head.clear();
-        send(headers.bytes(false) + versionEvent(m_server->m_version));
-    }
-
-    // False when the client was dropped instead: it leaves too much untaken.
-    bool send(const QByteArray &bytes)
-    {
-        if (m_socket->bytesToWrite() > maxUnsentBytes) {
-            finish();
-            return false;
-        }
-        m_socket->write(bytes);
-        return true;
-    }
-
-    void closeAfter(const Reply &reply)
-    {
-        m_state = State::Closing;
-        m_waiting.clear();
-        m_head.clear();
-        m_handedOver.reset();
-        endQtTransaction();
-        m_socket->skip(m_socket->bytesAvailable());
-        m_socket->write(reply.bytes(true));
-        m_socket->flush();
-        m_timer.start(lingerTime);
-        shutdownWhenSent();
-    }
-
-    void shutdownWhenSent()
-    {
-        if (m_state == State::Closing && !m_shutDown && m_socket->bytesToWrite() == 0 &&
-            m_socket->state() == QAbstractSocket::ConnectedState) {
-            m_shutDown = true;
-            shutdownSending(m_socket);
-        }
-    }
-
-    void expire()
-    {
-        if (m_state == State::Reading && m_guard.started())
-            refuse(408);
-        else
-            finish(); // silent or idle, or lingering after its answer
-    }
-
-    QTcpSocket *m_socket;
-    QPointer<LiveServer> m_server;
-    State m_state = State::Reading;
-    RequestGuard m_guard;
-    QByteArray m_head;                                   // the bytes of the head being received
-    QList<std::pair<RequestHead, QByteArray>> m_waiting; // whole heads not yet handed to Qt
-    std::optional<RequestHead> m_handedOver;             // the head Qt is parsing
-    QTimer m_timer;
-    bool m_shutDown = false;
-    bool m_finished = false;
-};
-
-bool LiveHttpServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
-{
-    if (auto *connection = socket->findChild<LiveConnection *>(QString(), Qt::FindDirectChildrenOnly))
-        connection->answer(request);
-    return true;
+    if (!response.contentType.isEmpty())
+        reply.headers.emplaceBack("Content-Type", response.contentType);
+    if (deflate)
+        reply.headers.emplaceBack("Content-Encoding", "deflate");
+    return reply;
 }
+
+} // namespace
 
 LiveServer::LiveServer(LiveAnswer answer, QObject *parent) : QObject(parent), m_answer(std::move(answer))
 {
     m_heartbeat.setInterval(heartbeatTime);
     connect(&m_heartbeat, &QTimer::timeout, this, [this] { tellStreams(":\n\n"); });
+    m_watchdog.setInterval(watchTime);
+    connect(&m_watchdog, &QTimer::timeout, this, &LiveServer::closeLateConnections);
 }
 
 LiveServer::~LiveServer()
@@ -475,105 +412,137 @@ LiveServer::~LiveServer()
 Outcome LiveServer::start(const LiveServerSettings &settings)
 {
     stop();
-    m_settings = settings;
     allowDescriptors(settings.maxConnections);
-    auto *listener = new LiveListener(*this);
-    if (!listener->listen(QHostAddress::Any, settings.port)) {
-        const QString port = QString::number(settings.port);
-        QString error;
-        switch (listener->serverError()) {
-        case QAbstractSocket::AddressInUseError:
-            error =
-                QStringLiteral("Le port %1 est déjà pris par un autre programme : choisissez-en un autre.").arg(port);
-            break;
-        case QAbstractSocket::SocketAccessError:
-            error = QStringLiteral("Le port %1 est réservé à l'administrateur de l'ordinateur : choisissez un port "
-                                   "au-dessus de 1024.")
-                        .arg(port);
-            break;
-        default:
-            error = QStringLiteral("Les résultats ne peuvent pas être publiés sur le port %1 (%2).")
-                        .arg(port, listener->errorString());
-        }
-        delete listener;
-        return Outcome::failure(error);
-    }
-    // Out of descriptors, Qt pauses accepting and never resumes by itself: it tries again a moment later.
-    connect(listener, &QTcpServer::acceptError, listener,
-            [listener] { QTimer::singleShot(1s, listener, &QTcpServer::resumeAccepting); });
-    m_http = new LiveHttpServer(this);
-    m_http->bind(listener);
-    m_listener = listener;
+    auto daemon = std::make_unique<Daemon>();
+    daemon->settings = settings;
+    daemon->version = m_version;
+    daemon->clock.start();
+    daemon->ask = [this, run = ++m_run](Request *request) {
+        QMetaObject::invokeMethod(
+            this, [this, run, request] { answerRequest(run, request); }, Qt::QueuedConnection);
+    };
+    const auto listen = [&](unsigned flags) {
+        return MHD_start_daemon(flags | MHD_USE_AUTO_INTERNAL_THREAD | MHD_ALLOW_SUSPEND_RESUME, settings.port, nullptr,
+                                nullptr, &handleRequest, daemon.get(), MHD_OPTION_CONNECTION_LIMIT,
+                                unsigned(settings.maxConnections), MHD_OPTION_CONNECTION_TIMEOUT,
+                                unsigned(settings.idleSeconds), MHD_OPTION_CONNECTION_MEMORY_LIMIT, connectionMemory,
+                                MHD_OPTION_URI_LOG_CALLBACK, &requestLine, daemon.get(), MHD_OPTION_NOTIFY_COMPLETED,
+                                &requestEnded, daemon.get(), MHD_OPTION_NOTIFY_CONNECTION, &connectionChanged,
+                                daemon.get(), MHD_OPTION_END);
+    };
+    daemon->mhd = listen(MHD_USE_DUAL_STACK);
+    if (!daemon->mhd)
+        daemon->mhd = listen(0); // a computer without IPv6
+    if (!daemon->mhd)
+        return Outcome::failure(whyNotListening(settings.port));
+    m_daemon = std::move(daemon);
     m_heartbeat.start();
+    m_watchdog.start();
     return Outcome::success();
 }
 
 void LiveServer::stop()
 {
     m_heartbeat.stop();
-    const QSet<LiveConnection *> connections = m_connections;
-    for (LiveConnection *connection : connections)
-        connection->finish();
-    if (m_listener)
-        m_listener->close();
-    if (m_http)
-        m_http->deleteLater(); // it may be on the stack, answering
-    m_http = nullptr;
-    m_listener = nullptr;
-}
-
-bool LiveServer::isRunning() const
-{
-    return m_listener && m_listener->isListening();
+    m_watchdog.stop();
+    if (!m_daemon)
+        return;
+    // libmicrohttpd stops only with every connection awake: those waiting end as it stops.
+    QList<MHD_Connection *> waiting;
+    {
+        QMutexLocker lock(&m_daemon->mutex);
+        m_daemon->stopping = true;
+        for (Request *request : std::as_const(m_daemon->asked))
+            waiting.append(request->connection);
+        m_daemon->asked.clear();
+        for (Stream *stream : std::as_const(m_daemon->streams))
+            if (std::exchange(stream->suspended, false))
+                waiting.append(stream->connection);
+    }
+    for (MHD_Connection *connection : std::as_const(waiting))
+        MHD_resume_connection(connection);
+    MHD_stop_daemon(m_daemon->mhd);
+    m_daemon.reset();
 }
 
 quint16 LiveServer::port() const
 {
-    return m_listener ? m_listener->serverPort() : 0;
+    return m_daemon ? MHD_get_daemon_info(m_daemon->mhd, MHD_DAEMON_INFO_BIND_PORT)->port : 0;
 }
 
 int LiveServer::connectionCount() const
 {
-    return m_counted;
+    if (!m_daemon)
+        return 0;
+    QMutexLocker lock(&m_daemon->mutex);
+    return int(m_daemon->connections.size());
 }
 
 void LiveServer::publish(quint64 version)
 {
     m_version = version;
+    if (m_daemon) {
+        QMutexLocker lock(&m_daemon->mutex);
+        m_daemon->version = version;
+    }
     tellStreams(versionEvent(version));
+}
+
+void LiveServer::answerRequest(quint64 run, Request *request)
+{
+    if (!m_daemon || run != m_run)
+        return; // the server it came to has stopped, and closed its connection
+    // Its connection waits, so libmicrohttpd leaves the request alone until it is woken.
+    const qsizetype mark = request->target.indexOf('?');
+    const QByteArrayView target(request->target);
+    Reply reply = contentReply(
+        m_answer(target.first(mark < 0 ? target.size() : mark), mark < 0 ? QByteArrayView() : target.sliced(mark + 1)),
+        *request);
+    MHD_Connection *connection = request->connection;
+    {
+        QMutexLocker lock(&m_daemon->mutex);
+        if (!m_daemon->asked.remove(request))
+            return;
+        request->reply = std::move(reply);
+    }
+    MHD_resume_connection(connection);
 }
 
 void LiveServer::tellStreams(const QByteArray &event)
 {
-    const QSet<LiveConnection *> connections = m_connections; // a stream that does not read is dropped
-    for (LiveConnection *connection : connections)
-        connection->tell(event);
-}
-
-QTcpSocket *LiveServer::accept(QTcpServer *listener, qintptr descriptor)
-{
-    auto *socket = new QTcpSocket(listener);
-    if (!socket->setSocketDescriptor(descriptor)) {
-        delete socket;
-        return nullptr;
+    if (!m_daemon)
+        return;
+    QList<MHD_Connection *> waking;
+    {
+        QMutexLocker lock(&m_daemon->mutex);
+        for (Stream *stream : std::as_const(m_daemon->streams)) {
+            if (stream->untaken.size() + event.size() > maxUntakenEvents)
+                stream->dropped = true;
+            else
+                stream->untaken += event;
+            if (std::exchange(stream->suspended, false))
+                waking.append(stream->connection);
+        }
     }
-    socket->setReadBufferSize(readBufferBytes);
-    auto *connection = new LiveConnection(socket, this);
-    m_connections.insert(connection);
-    if (m_counted >= m_settings.maxConnections) {
-        // Turned away at the door: Qt never sees it, and it does not count.
-        connection->refuse(503);
-        return nullptr;
-    }
-    connection->counted = true;
-    ++m_counted;
-    return socket;
+    for (MHD_Connection *connection : std::as_const(waking))
+        MHD_resume_connection(connection);
 }
 
-void LiveServer::forget(LiveConnection *connection)
+void LiveServer::closeLateConnections()
 {
-    if (m_connections.remove(connection) && connection->counted)
-        --m_counted;
+    QMutexLocker lock(&m_daemon->mutex);
+    const qint64 now = m_daemon->clock.elapsed();
+    for (Watched &watched : m_daemon->connections) {
+        const int allowed = watched.answered ? m_daemon->settings.idleSeconds : m_daemon->settings.requestSeconds;
+        if (watched.busy || watched.cut || now - watched.since < allowed * 1000)
+            continue;
+        // libmicrohttpd then reads the end of the connection and closes it; its socket is still open
+        // while the connection is listed.
+        watched.cut = true;
+#ifdef Q_OS_WIN
+        ::shutdown(watched.socket, SD_BOTH);
+#else
+        ::shutdown(watched.socket, SHUT_RDWR);
+#endif
+    }
 }
-
-#include "liveserver.moc"

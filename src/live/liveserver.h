@@ -4,27 +4,22 @@
 #include "platform/outcome.h"
 
 #include <QObject>
-#include <QSet>
 #include <QTimer>
 
-class LiveConnection;
-class LiveHttpServer;
-class QTcpServer;
-class QTcpSocket;
+#include <memory>
 
 struct LiveServerSettings
 {
     quint16 port = 8080;
     int maxConnections = 1000;
-    int requestSeconds = 10; // a request's line and headers must arrive within this (slow senders)
-    int idleSeconds = 30;    // a kept-alive connection with no request in flight is closed after this
+    int requestSeconds = 10; // a new connection must have sent a whole request head within this (slow senders)
+    int idleSeconds = 30;    // a kept-alive connection with no request, or one that stalls, is closed after this
 };
 
 // The live results on the club's network: players' phones read what answer() makes, and follow
-// /api/direct, a stream of server-sent events that tells each new version of the results. Only the
-// transport lives here, in the program's one thread: Qt HTTP Server parses the requests, each
-// connection's RequestGuard (requestguard.h) reads the bytes first and hands Qt only whole
-// heads within the limits, one at a time.
+// /api/direct, a stream of server-sent events that tells each new version of the results.
+// libmicrohttpd reads and writes the connections in a thread of its own; each request is answered
+// in the thread this object lives in, the tournament's, while its connection waits.
 class LiveServer : public QObject
 {
     Q_OBJECT
@@ -38,27 +33,24 @@ public:
     Outcome start(const LiveServerSettings &settings);
     // Closes every connection, the live streams included, and frees the port.
     void stop();
-    bool isRunning() const;
+    bool isRunning() const { return m_daemon != nullptr; }
     quint16 port() const; // the port really listened on
     int connectionCount() const;
     // The content changed: every live stream is told the new version at once.
     void publish(quint64 version);
 
-private:
-    friend class LiveConnection;
-    friend class LiveListener;
+    struct Daemon;
+    struct Request;
 
-    // The socket of a new connection, its guard set, or none when it was turned away.
-    QTcpSocket *accept(QTcpServer *listener, qintptr descriptor);
-    void forget(LiveConnection *connection);
+private:
+    void answerRequest(quint64 run, Request *request);
     void tellStreams(const QByteArray &event);
+    void closeLateConnections();
 
     LiveAnswer m_answer;
-    LiveServerSettings m_settings;
-    LiveHttpServer *m_http = nullptr; // while running: owns the listener, which owns the sockets
-    QTcpServer *m_listener = nullptr;
-    QSet<LiveConnection *> m_connections; // every open socket's, those turned away at the door included
-    int m_counted = 0;                    // those not turned away
+    std::unique_ptr<Daemon> m_daemon; // while running
+    quint64 m_run = 0;                // which start a request waiting for its answer belongs to
     quint64 m_version = 0;
     QTimer m_heartbeat; // a comment line on the streams now and then, so they stay open
+    QTimer m_watchdog;  // closes the connections that are too slow or idle for too long
 };

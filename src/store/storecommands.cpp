@@ -1,9 +1,7 @@
 #include "store/storecommands.h"
 
 #include "app/wiring.h"
-#ifdef VERLANDIS_LIVE_RESULTS
 #include "live/liveresultsdialog.h"
-#endif
 #include "platform/platform.h"
 #include "store/newtournament.h"
 #include "store/newtournamentdialog.h"
@@ -18,11 +16,9 @@
 namespace {
 
 // The phones were shown the tournament being replaced: they are let go.
-void endLivePublication([[maybe_unused]] const Wiring &app)
+void endLivePublication(const Wiring &app)
 {
-#ifdef VERLANDIS_LIVE_RESULTS
     app.window<LiveResultsDialog>().stopPublishing();
-#endif
 }
 
 void newTournament(const Wiring &app)

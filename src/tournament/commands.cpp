@@ -2,12 +2,6 @@
 
 namespace {
 constexpr bool E = true, D = false, V = true, H = false;
-// "Résultats en direct..." is there when the build has its server.
-#ifdef VERLANDIS_LIVE_RESULTS
-constexpr bool liveResults = V;
-#else
-constexpr bool liveResults = H;
-#endif
 } // namespace
 
 const std::array<CommandInfo, commandCount> &commandTable()
@@ -21,7 +15,7 @@ const std::array<CommandInfo, commandCount> &commandTable()
         {Cmd::Importer, Cmd::MenuTournoi, "Importer", E, V, false},
         {Cmd::Exporter, Cmd::MenuTournoi, "Exporter", E, V, false},
         {Cmd::Saison, Cmd::MenuTournoi, "S&aison...", E, V, false},
-        {Cmd::ResultatsDirect, Cmd::MenuTournoi, "Résultats en direct...", E, liveResults, false},
+        {Cmd::ResultatsDirect, Cmd::MenuTournoi, "Résultats en direct...", E, V, false},
         {Cmd::Deplacements, Cmd::MenuTournoi, "&Déplacements", E, V, true},
         {Cmd::OptionImpression, Cmd::MenuTournoi, "option d'&Impression", E, V, false},
         {Cmd::ConfigurationImprimante, Cmd::MenuTournoi, "&Configuration imprimante", E, V, false},

@@ -30,12 +30,8 @@ private slots:
         Application app;
         for (const CommandInfo &info : commandTable())
             QVERIFY2(act(app, info.caption), info.caption);
-#ifdef VERLANDIS_LIVE_RESULTS
         QCOMPARE(app.windows().size(), 27);
         QCOMPARE(app.windows().last()->objectName(), QStringLiteral("LiveResults"));
-#else
-        QCOMPARE(app.windows().size(), 26);
-#endif
         QCOMPARE(app.windows().at(2)->objectName(), QStringLiteral("TForm3"));
         QCOMPARE(app.windows().at(21)->objectName(), QStringLiteral("TBtnBottomDlg10"));
         QCOMPARE(app.windows().at(22)->objectName(), QStringLiteral("ImportReportDlg"));
