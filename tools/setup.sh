@@ -5,7 +5,7 @@ set -euo pipefail
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 need=()
-for pkg in cmake g++ make qt6-base-dev qt6-httpserver-dev qt6-translations-l10n libgl1-mesa-dev libqrencode-dev "$@"; do
+for pkg in cmake g++ make qt6-base-dev libmicrohttpd-dev qt6-translations-l10n libgl1-mesa-dev libqrencode-dev "$@"; do
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed" || need+=("$pkg")
 done
 if [ "${#need[@]}" -gt 0 ]; then

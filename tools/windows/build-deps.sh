@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Cross-builds, from Debian's own source packages, the Windows (x86_64, mingw-w64 posix) libraries Verlandis links:
-# Qt's qtbase, then libqrencode. One prefix per set of Qt versions and options, kept under ~/.cache/verlandis; each
+# Qt's qtbase, then libqrencode and libmicrohttpd. One prefix per set of Qt versions and options, kept under ~/.cache/verlandis; each
 # library has its stamp there, so a second run builds only what is missing or out of date (a library added later
 # extends an existing prefix without building Qt again). Run once per machine: about 35 minutes on two idle cores,
 # all but a few seconds of it for Qt.
@@ -19,7 +19,7 @@ if [ -f "$sources" ] && ! grep -q '^Types:.*deb-src' "$sources"; then
   as_root apt-get update
 fi
 packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  dpkg-dev qt6-base-dev-tools libqrencode-dev cmake ninja-build xz-utils bzip2)
+  dpkg-dev qt6-base-dev-tools libqrencode-dev libmicrohttpd-dev cmake ninja-build make xz-utils bzip2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
@@ -32,6 +32,7 @@ fi
 # Linux build links.
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
 qrencode_version=$(dpkg-query -W -f='${source:Version}' libqrencode-dev)
+microhttpd_version=$(dpkg-query -W -f='${source:Version}' libmicrohttpd-dev)
 gcc_version=$(x86_64-w64-mingw32-g++-posix -dumpversion)
 crt_version=$(dpkg-query -W -f='${Version}' mingw-w64-x86-64-dev)
 toolchain="mingw-w64 g++ $gcc_version, crt $crt_version"
@@ -62,6 +63,11 @@ qt_options=(
 # A shared library, so that it can be replaced as the LGPL asks (the program's own sources are not published); no
 # command-line tool, hence no PNG library.
 qrencode_options=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DWITH_TOOLS=OFF -DWITH_TESTS=OFF)
+# Shared too, for the same reason; plain HTTP only, and nothing the live results do not use (no TLS, no
+# authentication, no form parsing, no protocol upgrade).
+microhttpd_options=(--enable-shared --disable-static --disable-https --disable-doc --disable-examples --disable-curl
+  --disable-postprocessor --disable-dauth --disable-bauth --disable-httpupgrade --disable-messages
+  --disable-nls)
 
 # The prefix's name carries Qt's versions; its last part, Qt's options and the toolchain file.
 key=$( { printf '%s\n' "${qt_options[@]}"; cat "$here/mingw-w64.cmake"; } | sha256sum | cut -c1-10)
@@ -72,10 +78,15 @@ qt_wanted="qt6-base $qt_version; $toolchain; options $key"
 qrencode_stamp="$prefix/.verlandis-qrencode"
 qrencode_key=$(printf '%s\n' "${qrencode_options[@]}" | sha256sum | cut -c1-10)
 qrencode_wanted="qrencode $qrencode_version; $toolchain; options $qrencode_key"
+microhttpd_stamp="$prefix/.verlandis-microhttpd"
+microhttpd_key=$(printf '%s\n' "${microhttpd_options[@]}" | sha256sum | cut -c1-10)
+microhttpd_wanted="libmicrohttpd $microhttpd_version; $toolchain; options $microhttpd_key"
+all_wanted="$qt_wanted ; $qrencode_wanted ; $microhttpd_wanted"
 
 stamped() { [ -f "$1" ] && [ "$(cat "$1")" = "$2" ]; }
-if stamped "$qt_stamp" "$qt_wanted" && stamped "$qrencode_stamp" "$qrencode_wanted"; then
-  echo "Bibliothèques Windows à jour ($qt_wanted ; $qrencode_wanted), $(( $(date +%s) - start )) s"
+if stamped "$qt_stamp" "$qt_wanted" && stamped "$qrencode_stamp" "$qrencode_wanted" &&
+  stamped "$microhttpd_stamp" "$microhttpd_wanted"; then
+  echo "Bibliothèques Windows à jour ($all_wanted), $(( $(date +%s) - start )) s"
   echo "$prefix"
   exit 0
 fi
@@ -142,5 +153,31 @@ if ! stamped "$qrencode_stamp" "$qrencode_wanted"; then
   rm -rf "$build"
 fi
 
-echo "Bibliothèques Windows construites ($qt_wanted ; $qrencode_wanted) en $(( $(date +%s) - start )) s"
+if ! stamped "$microhttpd_stamp" "$microhttpd_wanted"; then
+  rm -f "$microhttpd_stamp"
+  upstream="${microhttpd_version%-*}"
+  src="$work/libmicrohttpd-$upstream"
+  if [ ! -f "$src/.verlandis-source" ] || [ "$(cat "$src/.verlandis-source")" != "$microhttpd_version" ]; then
+    rm -rf "$src"
+    (cd "$work" && apt-get source --tar-only "libmicrohttpd=$microhttpd_version")
+    mkdir "$src"
+    tar -xf "$work/libmicrohttpd_$upstream.orig.tar.xz" -C "$src" --strip-components=1
+    echo "$microhttpd_version" > "$src/.verlandis-source"
+  fi
+
+  build="$work/build-microhttpd-$microhttpd_key"
+  t0=$(date +%s)
+  rm -rf "$build"
+  mkdir -p "$build"
+  # Its own autotools build, with the same compilers as Qt's toolchain file (Windows threads inside the library).
+  (cd "$build" && "$src/configure" --host=x86_64-w64-mingw32 --prefix="$prefix" \
+    CC=x86_64-w64-mingw32-gcc-posix "${microhttpd_options[@]}" > configure.log)
+  nice -n 19 make -C "$build" -j"$jobs" > "$build/make.log"
+  make -C "$build" install > /dev/null
+  echo "libmicrohttpd compilée et installée en $(( $(date +%s) - t0 )) s"
+  echo "$microhttpd_wanted" > "$microhttpd_stamp"
+  rm -rf "$build"
+fi
+
+echo "Bibliothèques Windows construites ($all_wanted) en $(( $(date +%s) - start )) s"
 echo "$prefix"
