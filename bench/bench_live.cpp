@@ -175,9 +175,12 @@ private:
             else if (lower.startsWith("etag:"))
                 m_etag = line.mid(5).trimmed();
         }
+        const bool unchanged = lines.value(0).contains(" 304 "); // its Content-Length is the 200's: no body
+        if (unchanged)
+            length = 0;
         if (m_pageBuffer.size() < head + 4 + length)
             return;
-        const bool ok = lines.value(0).contains(" 200 ") || lines.value(0).contains(" 304 ");
+        const bool ok = lines.value(0).contains(" 200 ") || unchanged;
         m_pageBuffer.remove(0, head + 4 + length);
         const double done = nowMs();
         {
