@@ -162,28 +162,55 @@ QString refusalWithoutTables(const Tournament &state)
 
 SeatedTable tableInRound(const Tournament &state, qint64 table, int round)
 {
+    return RoundSeating(state, round).table(table);
+}
+
+RoundSeating::RoundSeating(const Tournament &state, int round)
+    : m_tables(state.tableCount()), m_round(round), m_smallField(smallFieldMode(state))
+{
+    if (m_smallField)
+        return;
+    const qint64 ahead = qMax(0, round - state.currentRound());
+    for (size_t i = 0; i < 4; ++i) {
+        const QChar seat = QLatin1Char(seatLetters[i]);
+        m_shift[i] = seatDisplacement(state.movementList(), seat, round) + ahead * state.movement().value(seat);
+    }
+}
+
+SeatedTable RoundSeating::table(qint64 table) const
+{
     SeatedTable seated;
-    const qint64 tables = state.tableCount();
-    if (table < 1 || table > tables)
+    if (table < 1 || table > m_tables)
         return seated;
-    if (smallFieldMode(state)) {
+    if (m_smallField) {
         seated.smallField = true;
-        const std::array<int, 4> players = smallFieldSeat(tables, table, round);
+        const std::array<int, 4> players = smallFieldSeat(m_tables, table, m_round);
         for (size_t i = 0; i < 4; ++i) {
             seated.seatCodes[i] = entries::seatCodeOfPlayer(players[i]);
             seated.shown[i] = QString::number(players[i]);
         }
         return seated;
     }
-    const qint64 ahead = qMax(0, round - state.currentRound());
     for (size_t i = 0; i < 4; ++i) {
-        const QChar seat = QLatin1Char(seatLetters[i]);
-        const qint64 forecast = ahead * state.movement().value(seat);
-        const qint64 from = wrapTable(table - seatDisplacement(state.movementList(), seat, round) - forecast, tables);
+        const qint64 from = wrapTable(table - m_shift[i], m_tables);
         seated.shown[i] = QString::number(from);
-        seated.seatCodes[i] = seat + seated.shown[i];
+        seated.seatCodes[i] = QLatin1Char(seatLetters[i]) + seated.shown[i];
     }
     return seated;
+}
+
+TableSeat RoundSeating::place(QStringView seatCode) const
+{
+    // table() writes seat codes the one way parseSeatCode reads: a letter, a table without zeros
+    // in front.
+    const std::optional<lines::SeatCode> code = lines::parseSeatCode(seatCode);
+    const int seat = code ? seatIndex(code->letter) : -1;
+    if (seat < 0 || code->table > m_tables)
+        return {};
+    if (m_smallField)
+        return smallFieldPlace(m_tables, 4 * (code->table - 1) + seat + 1, m_round);
+    // The shift rule read backwards: round-1 table t0 of a seat sits at t0 + its shift.
+    return {wrapTable(code->table + m_shift[size_t(seat)], m_tables), code->letter};
 }
 
 bool isSpecialTableCount(qint64 tables)
@@ -302,7 +329,7 @@ std::array<int, 4> smallFieldSeat(qint64 tables, qint64 table, int round)
     return players;
 }
 
-SchedulePlace smallFieldPlace(qint64 tables, qint64 playerNumber, int round)
+TableSeat smallFieldPlace(qint64 tables, qint64 playerNumber, int round)
 {
     const Row &row = scheduleRow(tables, round);
     const qint64 used = tables == 3 ? 12 : 16;
@@ -314,7 +341,7 @@ SchedulePlace smallFieldPlace(qint64 tables, qint64 playerNumber, int round)
 
 QString troisquatreCell(qint64 tables, qint64 playerNumber, int round)
 {
-    const SchedulePlace place = smallFieldPlace(tables, playerNumber, round);
+    const TableSeat place = smallFieldPlace(tables, playerNumber, round);
     if (place.table == 0)
         return {};
     return QString::number(place.table) + QLatin1Char(' ') + seatName(place.seat);

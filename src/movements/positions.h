@@ -34,10 +34,35 @@ struct SeatedTable
 inline constexpr std::array<char, 4> seatLetters = {'N', 'S', 'E', 'O'};
 QString seatName(QChar seat); // "Nord", "Sud", "Est", "Ouest"
 
+// A player's table and seat letter in a round; table 0 when no table seats him.
+struct TableSeat
+{
+    qint64 table = 0;
+    QChar seat;
+};
+
 // Occupants of table t in round R: the shift rule on the recorded movements, a forecast from
 // the current settings for a round after the current one, or the small-field schedule.
 // Empty seat codes when the table is not one of 1..T.
 SeatedTable tableInRound(const Tournament &state, qint64 table, int round);
+
+// The same rule for a whole round, its movement lines read once: who sits at each table, and
+// where each player sits.
+class RoundSeating
+{
+public:
+    RoundSeating(const Tournament &state, int round);
+    SeatedTable table(qint64 table) const; // tableInRound
+    // The table whose seat codes table() gives hold `seatCode` (a round-1 seat code), and which
+    // seat: found without going through the tables.
+    TableSeat place(QStringView seatCode) const;
+
+private:
+    qint64 m_tables = 0;
+    int m_round = 0;
+    bool m_smallField = false;
+    std::array<qint64, 4> m_shift{}; // by seat, in the order of seatLetters: recorded and forecast
+};
 
 // True when the automatic FFT movements follow the fixed small-field schedule: the FFT
 // option on, 3 or 4 tables, and at most one empty chair (more would be seated together).
@@ -97,12 +122,7 @@ const std::array<int, 16> &scheduleRow(qint64 tables, int round);
 std::array<int, 4> smallFieldSeat(qint64 tables, qint64 table, int round);
 // `smallFieldSeat` from a player: his table (0 when the player number is not in the row) and
 // his seat letter.
-struct SchedulePlace
-{
-    qint64 table = 0;
-    QChar seat;
-};
-SchedulePlace smallFieldPlace(qint64 tables, qint64 playerNumber, int round);
+TableSeat smallFieldPlace(qint64 tables, qint64 playerNumber, int round);
 // The same as printed: "2 Sud"; empty when the player number is not in the row.
 QString troisquatreCell(qint64 tables, qint64 playerNumber, int round);
 

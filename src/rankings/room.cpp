@@ -5,8 +5,6 @@
 #include "rounds/rounds.h"
 #include "tournament/lines.h"
 
-#include <QHash>
-
 #include <algorithm>
 
 namespace room {
@@ -37,52 +35,30 @@ int nextRound(const Tournament &state)
     return round + 1;
 }
 
-namespace {
-
-// Every seat of the round, by its occupant's round-1 seat code.
-QHash<QString, std::pair<qint64, QChar>> seatsInRound(const Tournament &state, int round)
+RoundSeating seatingOfRound(const Tournament &state, int round)
 {
-    QHash<QString, std::pair<qint64, QChar>> seatOf;
-    const qint64 tables = state.tableCount();
-    seatOf.reserve(4 * tables);
-    for (qint64 t = 1; t <= tables; ++t) {
-        const SeatedTable seated = tableInRound(state, t, round);
-        for (size_t i = 0; i < 4; ++i)
-            seatOf.insert(seated.seatCodes[i], {t, QLatin1Char(seatLetters[i])});
-    }
-    return seatOf;
+    MovementSettings starting = state.movement();
+    if (round != state.currentRound() + 1 || !starting.fft)
+        return RoundSeating(state, round);
+    // The round is not started: it is foreseen with the values its start will record, which the
+    // FFT option changes from round to round at some table counts.
+    automaticMovements(starting, state.tableCount(), round);
+    Tournament foreseen;
+    foreseen.restore(state.data());
+    foreseen.setMovementSettings(starting);
+    return RoundSeating(foreseen, round);
 }
-
-} // namespace
 
 QList<Place> placesInRound(const Tournament &state, int round)
 {
-    QHash<QString, std::pair<qint64, QChar>> seatOf;
-    MovementSettings starting = state.movement();
-    if (round == state.currentRound() + 1 && starting.fft) {
-        // The round is not started: it is foreseen with the values its start will record, which
-        // the FFT option changes from round to round at some table counts.
-        automaticMovements(starting, state.tableCount(), round);
-        Tournament foreseen;
-        foreseen.restore(state.data());
-        foreseen.setMovementSettings(starting);
-        seatOf = seatsInRound(foreseen, round);
-    } else {
-        seatOf = seatsInRound(state, round);
-    }
+    const RoundSeating seating = seatingOfRound(state, round);
     QList<Place> places;
     places.reserve(state.playerRegisterList().size());
     for (const QString &line : state.playerRegisterList()) {
         if (entries::isEmptyChair(line))
             continue;
-        Place place;
-        place.name = lines::nameOfEntry(line).trimmed().toString();
-        const auto found = seatOf.constFind(lines::seatOfEntry(line).toString());
-        if (found != seatOf.cend()) {
-            place.table = found->first;
-            place.seat = seatName(found->second);
-        }
-        places.append(place);
+        const TableSeat seat = seating.place(lines::seatOfEntry(line));
+        places.append({lines::nameOfEntry(line).trimmed().toString(), seat.table, seatName(seat.seat)});
     }
     return places;
 }

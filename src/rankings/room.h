@@ -1,5 +1,6 @@
 #pragma once
 
+#include "movements/positions.h"
 #include "tournament/tournament.h"
 
 #include <QList>
@@ -18,6 +19,10 @@ QString progressText(const Tournament &state);
 // is being played or before the draw.
 int nextRound(const Tournament &state);
 
+// Where everyone sits in `round`, as score entry will seat them: a round not started yet is
+// foreseen with the values its start will record.
+RoundSeating seatingOfRound(const Tournament &state, int round);
+
 struct Place
 {
     QString name;
@@ -25,8 +30,7 @@ struct Place
     QString seat;     // "Nord", "Sud", "Est", "Ouest"
 };
 // Every player of the register, in its order (empty chairs left out), with his table and seat
-// in `round`, as score entry will seat them: a round not started yet is foreseen with the values
-// its start will record.
+// in `round`, as seatingOfRound tells them.
 QList<Place> placesInRound(const Tournament &state, int round);
 
 } // namespace room

@@ -247,6 +247,36 @@ private slots:
         QCOMPARE(viewLabels(tableInRound(four, 2, 1)), (Codes{"Nord 2", "Sud 2", "Est 2", "Ouest 2"}));
     }
 
+    // A player's place is the table whose seats name him: recorded movements, huge ones, rounds
+    // foreseen, one table, the small-field schedules; a code no table names has none.
+    void placeReadsTheTablesBackwards()
+    {
+        Tournament shifted = seatedState(7);
+        startRounds(shifted, 3);
+        arrange(shifted, [](Tournament::Data &d) { d.movementList << "E3=2000000000"; });
+        const auto check = [](const Tournament &state) {
+            for (int r = 1; r <= 8; ++r) {
+                const RoundSeating seating(state, r);
+                for (qint64 t = 1; t <= state.tableCount(); ++t) {
+                    const SeatedTable seated = seating.table(t);
+                    for (size_t i = 0; i < 4; ++i) {
+                        const TableSeat place = seating.place(seated.seatCodes[i]);
+                        QCOMPARE(place.table, t);
+                        QCOMPARE(place.seat, QLatin1Char(seatLetters[i]));
+                    }
+                }
+                const QString beyond = QStringLiteral("N%1").arg(state.tableCount() + 1);
+                for (const QString &code : {QString(), QStringLiteral("N0"), QStringLiteral("N01"),
+                                            QStringLiteral("X1"), QStringLiteral("n1"), QStringLiteral("N 1"), beyond})
+                    QCOMPARE(seating.place(code).table, 0);
+            }
+        };
+        check(shifted);
+        check(seatedState(1));
+        check(seatedState(3));
+        check(seatedState(4, 1));
+    }
+
     // Against round-by-round moves, or the schedule read table by table as the positions view
     // reads it, and a pair-by-pair count, at every table count from 2 to 40, empty chair or not.
     void repeatMeetingsAgreeWithBruteForce()
