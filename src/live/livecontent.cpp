@@ -9,7 +9,6 @@
 
 #include <QCryptographicHash>
 #include <QFile>
-#include <QHash>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -239,8 +238,7 @@ QByteArray hashSource(QByteArrayView text)
     return "'sha256-" + QCryptographicHash::hash(text, QCryptographicHash::Sha256).toBase64() + '\'';
 }
 
-// Every player of the register in its order, the empty chairs left out: the order of
-// room::placesInRound.
+// Every player of the register in its order, the empty chairs left out.
 struct Directory
 {
     struct Player
@@ -250,7 +248,7 @@ struct Directory
         QString folded; // as a search compares it
     };
     std::vector<Player> players;
-    QHash<QStringView, qint32> byId; // into the ids above; a code's first player
+    ranking::CodeIndex byId; // into the ids above; a code's first player
 
     explicit Directory(const QStringList &lines)
     {
@@ -261,19 +259,20 @@ struct Directory
             const QString name = lines::nameOfEntry(line).trimmed().toString();
             players.push_back({lines::seatOfEntry(line).toString(), name, entries::folded(name)});
         }
-        byId.reserve(qsizetype(players.size()));
-        for (size_t i = 0; i < players.size(); ++i)
-            if (!players[i].id.isEmpty() && !byId.contains(players[i].id))
-                byId.insert(players[i].id, qint32(i));
+        std::vector<QStringView> ids;
+        ids.reserve(players.size());
+        for (const Player &player : players)
+            ids.push_back(player.id);
+        byId.index(ids, false);
     }
-    qint32 find(QStringView id) const { return byId.value(id, -1); }
+    qint32 find(QStringView id) const { return id.isEmpty() ? -1 : qint32(byId.find(id)); }
 };
 
-// Every player's table and seat in the rounds "Ma place" tells: every round played and the next.
+// The seating of the rounds "Ma place" tells: every round played and the next.
 struct Seating
 {
     QList<int> rounds;
-    std::vector<QList<room::Place>> places; // by round, in the Directory's order
+    std::vector<RoundSeating> seatings; // by round
 };
 
 // One round of the players' cards: each one's score in it and his rank in the general ranking
@@ -479,7 +478,7 @@ const Seating &LiveContent::Cache::seating()
                     seats.rounds << next;
             }
             for (const int r : std::as_const(seats.rounds))
-                seats.places.push_back(room::placesInRound(state, r));
+                seats.seatings.push_back(room::seatingOfRound(state, r));
             return seats;
         });
 }
@@ -594,13 +593,13 @@ LiveResponse LiveContent::Cache::places(QByteArrayView query)
             json.key("id").string(player.id);
         json.key("places").begin('[');
         for (qsizetype k = 0; k < seats.rounds.size(); ++k) {
-            const room::Place &place = seats.places[size_t(k)].value(i);
+            const TableSeat place = seats.seatings[size_t(k)].place(player.id);
             json.begin('{').key("tour").number(seats.rounds[k]).key("table");
             if (place.table > 0)
                 json.number(place.table);
             else
                 json.null();
-            json.key("place").string(place.seat).end('}');
+            json.key("place").string(seatName(place.seat)).end('}');
         }
         json.end(']').end('}');
     }
