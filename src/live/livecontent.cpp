@@ -30,60 +30,70 @@ constexpr qsizetype queryLimit = 2048;
 constexpr qsizetype placeLimit = 20;
 
 // JSON written straight into bytes, commas placed as values follow each other: a ranking of tens
-// of thousands of rows is made in one pass.
+// of thousands of rows is made in one pass, into a buffer filled through a pointer rather than
+// byte by byte through QByteArray's calls.
 class JsonWriter
 {
 public:
     JsonWriter &begin(char bracket)
     {
         separate();
-        m_out += bracket;
+        put(bracket);
         m_first = true;
         return *this;
     }
     JsonWriter &end(char bracket)
     {
-        m_out += bracket;
+        put(bracket);
         m_first = false;
         return *this;
     }
-    JsonWriter &key(const char *name)
+    template<size_t N>
+    JsonWriter &key(const char (&name)[N])
     {
         separate();
-        m_out += '"';
-        m_out += name;
-        m_out += "\":";
+        char *out = room(N + 2);
+        *out++ = '"';
+        out = std::copy_n(name, N - 1, out);
+        *out++ = '"';
+        *out++ = ':';
+        m_used = out - m_out.data();
         m_first = true; // the value follows without a comma
         return *this;
     }
     JsonWriter &string(QStringView text)
     {
         separate();
-        m_out += '"';
         // Names are mostly ASCII with nothing to escape: copied as they are, without a conversion.
         const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) {
             return c.unicode() >= 0x20 && c.unicode() < 0x80 && c != QLatin1Char('"') && c != QLatin1Char('\\');
         });
         if (plain) {
-            const qsizetype at = m_out.size();
-            m_out.resize(at + text.size());
-            std::transform(text.begin(), text.end(), m_out.data() + at, [](QChar c) { return char(c.unicode()); });
-        } else {
-            for (const char c : text.toUtf8()) {
-                if (c == '"' || c == '\\') {
-                    m_out += '\\';
-                    m_out += c;
-                } else if (uchar(c) < 0x20) {
-                    static const char hex[] = "0123456789abcdef";
-                    m_out += "\\u00";
-                    m_out += hex[uchar(c) >> 4];
-                    m_out += hex[uchar(c) & 15];
-                } else {
-                    m_out += c;
-                }
+            char *out = room(text.size() + 2);
+            *out++ = '"';
+            out = std::transform(text.begin(), text.end(), out, [](QChar c) { return char(c.unicode()); });
+            *out++ = '"';
+            m_used = out - m_out.data();
+            return *this;
+        }
+        const QByteArray utf8 = text.toUtf8();
+        char *out = room(6 * utf8.size() + 2);
+        *out++ = '"';
+        for (const char c : utf8) {
+            if (c == '"' || c == '\\') {
+                *out++ = '\\';
+                *out++ = c;
+            } else if (uchar(c) < 0x20) {
+                static const char hex[] = "0123456789abcdef";
+                out = std::copy_n("\\u00", 4, out);
+                *out++ = hex[uchar(c) >> 4];
+                *out++ = hex[uchar(c) & 15];
+            } else {
+                *out++ = c;
             }
         }
-        m_out += '"';
+        *out++ = '"';
+        m_used = out - m_out.data();
         return *this;
     }
     JsonWriter &number(qint64 n)
@@ -96,41 +106,61 @@ public:
     JsonWriter &numberText(qint64 n)
     {
         separate();
-        m_out += '"';
+        put('"');
         appendDigits(n);
-        m_out += '"';
+        put('"');
         return *this;
     }
     JsonWriter &null()
     {
         separate();
-        m_out += "null";
+        std::copy_n("null", 4, room(4));
+        m_used += 4;
         return *this;
     }
     JsonWriter &boolean(bool b)
     {
         separate();
-        m_out += b ? "true" : "false";
+        const qsizetype length = b ? 4 : 5;
+        std::copy_n(b ? "true" : "false", length, room(length));
+        m_used += length;
         return *this;
     }
-    void reserve(qsizetype bytes) { m_out.reserve(bytes); }
-    QByteArray take() { return std::move(m_out); }
+    void reserve(qsizetype bytes) { m_out.resize(std::max(bytes, m_out.size())); }
+    QByteArray take()
+    {
+        m_out.truncate(m_used);
+        m_used = 0;
+        return std::move(m_out);
+    }
 
 private:
+    // Where `bytes` more may be written, the buffer grown (its new bytes uninitialized) if needed.
+    char *room(qsizetype bytes)
+    {
+        if (m_used + bytes > m_out.size())
+            m_out.resize(std::max(2 * m_out.size(), m_used + bytes + 256));
+        return m_out.data() + m_used;
+    }
+    void put(char c)
+    {
+        *room(1) = c;
+        ++m_used;
+    }
     void appendDigits(qint64 n)
     {
-        char digits[24];
-        const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, n);
-        m_out.append(digits, end.ptr - digits);
+        char *out = room(24);
+        m_used = std::to_chars(out, out + 24, n).ptr - m_out.data();
     }
     void separate()
     {
         if (!m_first)
-            m_out += ',';
+            put(',');
         m_first = false;
     }
 
-    QByteArray m_out;
+    QByteArray m_out; // its first m_used bytes are written
+    qsizetype m_used = 0;
     bool m_first = true;
 };
 
@@ -540,22 +570,42 @@ LiveResponse LiveContent::Cache::rankingAnswer(const RankingTable &table, const 
     json.key("titre").string(title);
     json.key("pcn").boolean(pcn);
     json.key("lignes").begin('[');
-    for (qsizetype row = 0; row < table.size(); ++row) {
-        json.begin('{');
-        json.key("rang");
-        if (ranks[size_t(row)] > 0)
-            json.number(ranks[size_t(row)]);
-        else
-            json.null();
-        cell(json.key("nom"), table, row, 0);
-        cell(json.key("total"), table, row, 2);
-        if (pcn)
-            cell(json.key("pcn"), table, row, 3);
-        // An empty chair has no card.
-        const std::optional<QStringView> code = table.seatCode(row, 1);
-        if (code && table.textView(row, 2) != QStringView(ranking::notApplicable))
-            json.key("id").string(*code);
-        json.end('}');
+    // The rows go by blocks, each block's names and seat codes found first, in a loop of their
+    // own: they lie in lines spread through memory in no order of rank, and a short loop has the
+    // reads of many rows under way at once; a block's lines are still at hand when it is written.
+    constexpr qsizetype block = 256;
+    std::optional<QStringView> names[block], codes[block];
+    for (qsizetype from = 0; from < table.size(); from += block) {
+        const qsizetype to = std::min(table.size(), from + block);
+        for (qsizetype row = from; row < to; ++row) {
+            if (const std::optional<QStringView> name = table.textView(row, 0))
+                names[row - from] = name->trimmed();
+            else
+                names[row - from].reset();
+            codes[row - from] = table.seatCode(row, 1);
+            if (codes[row - from])
+                __builtin_prefetch(codes[row - from]->data());
+        }
+        for (qsizetype row = from; row < to; ++row) {
+            json.begin('{');
+            json.key("rang");
+            if (ranks[size_t(row)] > 0)
+                json.number(ranks[size_t(row)]);
+            else
+                json.null();
+            if (const std::optional<QStringView> name = names[row - from])
+                json.key("nom").string(*name);
+            else
+                cell(json.key("nom"), table, row, 0);
+            cell(json.key("total"), table, row, 2);
+            if (pcn)
+                cell(json.key("pcn"), table, row, 3);
+            // An empty chair has no card.
+            const std::optional<QStringView> code = codes[row - from];
+            if (code && table.textView(row, 2) != QStringView(ranking::notApplicable))
+                json.key("id").string(*code);
+            json.end('}');
+        }
     }
     json.end(']').end('}');
     return response(jsonType, json.take(), etag(route));

@@ -185,6 +185,31 @@ private slots:
         QCOMPARE(names(get(content, "/api/place", query)), found);
     }
 
+    // Names come back from the JSON as typed: quotes, backslashes, a tab, accents.
+    void namesWritten()
+    {
+        TestPlatform p;
+        Tournament state;
+        const QStringList typed{"\"ÉVE\" \\ bis", "O'HARA\tJo", "LEFÈVRE Zoé", "MARTIN Luc"};
+        QStringList lines;
+        for (qsizetype k = 0; k < typed.size(); ++k)
+            lines << typed[k] + " = " + entries::seatCodeOfPlayer(k + 1);
+        tournaments::seat(p, state, lines);
+        arrange(state, [](Tournament::Data &d) {
+            d.scoreList = tournaments::round(1, 1);
+            d.roundStarted = true;
+        });
+        LiveContent content(state);
+        QStringList ranked;
+        for (const QJsonValue &row : get(content, "/api/classement")["lignes"].toArray())
+            ranked << row["nom"].toString();
+        QStringList expected = typed;
+        ranked.sort();
+        expected.sort();
+        QCOMPARE(ranked, expected);
+        QCOMPARE(names(get(content, "/api/place", "nom=bis")), QStringList{typed[0]});
+    }
+
     // Every round played and the next one, the next marked; twenty players at most.
     void placesInEveryRound()
     {
