@@ -180,9 +180,10 @@ LiveResponse response(const QByteArray &contentType, QByteArray body, QByteArray
     LiveResponse r;
     r.status = status;
     r.contentType = contentType;
-    // Below a kilobyte the saving is not worth the phone's work.
+    // Below a kilobyte the saving is not worth the phone's work. The fastest level: on the largest
+    // ranking a third of the default's time, for a fifth more bytes.
     if (body.size() > 1024)
-        r.deflated = qCompress(body).mid(4);
+        r.deflated = qCompress(body, 1).mid(4);
     r.body = std::move(body);
     r.etag = std::move(etag);
     return r;

@@ -14,7 +14,7 @@ struct LiveResponse
     QByteArray contentType; // "application/json; charset=utf-8", "text/html; charset=utf-8"
     QByteArray body;        // identity bytes
     QByteArray deflated;    // the same compressed, zlib-wrapped ("Content-Encoding: deflate",
-                            // i.e. qCompress(body).mid(4)), for bodies over ~1 KiB; else empty
+                            // i.e. qCompress(body, 1).mid(4)), for bodies over ~1 KiB; else empty
     QByteArray etag;        // quoted strong ETag, or empty (not cacheable)
 };
 // Answers one GET: path without the query, and the raw query string (no '?').
