@@ -584,8 +584,6 @@ LiveResponse LiveContent::Cache::rankingAnswer(const RankingTable &table, const 
             else
                 names[row - from].reset();
             codes[row - from] = table.seatCode(row, 1);
-            if (codes[row - from])
-                __builtin_prefetch(codes[row - from]->data());
         }
         for (qsizetype row = from; row < to; ++row) {
             json.begin('{');
