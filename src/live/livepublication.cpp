@@ -15,6 +15,7 @@ LivePublication::LivePublication(Tournament &tournament, QObject *parent)
         if (!(changes & ~Tournament::Changes(Tournament::File | Tournament::Modified)))
             return;
         m_content.invalidate();
+        m_server.forgetAnswers();
         if (m_server.isRunning())
             m_tellPhones.start();
     });

@@ -31,6 +31,8 @@ const QByteArray streamPath = QByteArrayLiteral("/api/direct");
 constexpr size_t connectionMemory = 32 * 1024;
 // Events a stream may leave untaken before it is dropped: the phone does not read.
 constexpr qsizetype maxUntakenEvents = 64 * 1024;
+// Answers kept for libmicrohttpd's thread to send at once, at most (the queries vary without end).
+constexpr qsizetype maxKeptAnswers = 1000;
 constexpr auto heartbeatTime = 25s;
 constexpr auto watchTime = 250ms;
 
@@ -192,6 +194,7 @@ struct LiveServer::Daemon
     bool stopping = false;
     quint64 version = 0;
     QSet<Request *> asked;
+    QHash<QByteArray, LiveResponse> answers; // by target: the content's answers since it last changed
     QSet<Stream *> streams;
     QHash<MHD_Connection *, Watched> connections;
 };
@@ -291,6 +294,28 @@ MHD_Result startStream(Daemon *daemon, MHD_Connection *connection, bool headOnly
                  MHD_create_response_from_callback(MHD_SIZE_UNKNOWN, 1024, &readStream, stream, &endStream));
 }
 
+// The answer of the content, as this request asked it: unchanged (304), deflated, or whole.
+Reply contentReply(const LiveResponse &response, const Request &request)
+{
+    Reply reply;
+    reply.status = response.status;
+    reply.headers = {{"Vary", "Accept-Encoding"}};
+    if (!response.etag.isEmpty())
+        reply.headers.emplaceBack("ETag", response.etag);
+    const bool deflate = !response.deflated.isEmpty() && acceptsDeflate(request.acceptEncoding);
+    reply.body = deflate ? response.deflated : response.body;
+    if (response.status == 200 && !response.etag.isEmpty() && etagMatches(request.ifNoneMatch, response.etag)) {
+        // Sent without its body, but libmicrohttpd tells its length, which must then be the 200's.
+        reply.status = 304;
+        return reply;
+    }
+    if (!response.contentType.isEmpty())
+        reply.headers.emplaceBack("Content-Type", response.contentType);
+    if (deflate)
+        reply.headers.emplaceBack("Content-Encoding", "deflate");
+    return reply;
+}
+
 // libmicrohttpd's callbacks, in its thread.
 
 void *requestLine(void *, const char *uri, MHD_Connection *connection)
@@ -337,6 +362,12 @@ MHD_Result handleRequest(void *cls, MHD_Connection *connection, const char *, co
     QMutexLocker lock(&daemon->mutex);
     if (daemon->stopping)
         return MHD_NO;
+    // After a change every phone asks at once: only the first of each answer waits for the tournament.
+    if (const auto kept = daemon->answers.constFind(request->target); kept != daemon->answers.cend()) {
+        const LiveResponse response = *kept;
+        lock.unlock();
+        return queue(connection, contentReply(response, *request));
+    }
     request->asked = true;
     daemon->asked.insert(request);
     MHD_suspend_connection(connection);
@@ -372,28 +403,6 @@ void connectionChanged(void *cls, MHD_Connection *connection, void **, MHD_Conne
     }
 }
 
-// The answer of the content, as this request asked it: unchanged (304), deflated, or whole.
-Reply contentReply(const LiveResponse &response, const Request &request)
-{
-    Reply reply;
-    reply.status = response.status;
-    reply.headers = {{"Vary", "Accept-Encoding"}};
-    if (!response.etag.isEmpty())
-        reply.headers.emplaceBack("ETag", response.etag);
-    const bool deflate = !response.deflated.isEmpty() && acceptsDeflate(request.acceptEncoding);
-    reply.body = deflate ? response.deflated : response.body;
-    if (response.status == 200 && !response.etag.isEmpty() && etagMatches(request.ifNoneMatch, response.etag)) {
-        // Sent without its body, but libmicrohttpd tells its length, which must then be the 200's.
-        reply.status = 304;
-        return reply;
-    }
-    if (!response.contentType.isEmpty())
-        reply.headers.emplaceBack("Content-Type", response.contentType);
-    if (deflate)
-        reply.headers.emplaceBack("Content-Encoding", "deflate");
-    return reply;
-}
-
 } // namespace
 
 LiveServer::LiveServer(LiveAnswer answer, QObject *parent) : QObject(parent), m_answer(std::move(answer))
@@ -422,13 +431,13 @@ Outcome LiveServer::start(const LiveServerSettings &settings)
             this, [this, run, request] { answerRequest(run, request); }, Qt::QueuedConnection);
     };
     const auto listen = [&](unsigned flags) {
-        return MHD_start_daemon(flags | MHD_USE_AUTO_INTERNAL_THREAD | MHD_ALLOW_SUSPEND_RESUME, settings.port, nullptr,
-                                nullptr, &handleRequest, daemon.get(), MHD_OPTION_CONNECTION_LIMIT,
-                                unsigned(settings.maxConnections), MHD_OPTION_CONNECTION_TIMEOUT,
-                                unsigned(settings.idleSeconds), MHD_OPTION_CONNECTION_MEMORY_LIMIT, connectionMemory,
-                                MHD_OPTION_URI_LOG_CALLBACK, &requestLine, daemon.get(), MHD_OPTION_NOTIFY_COMPLETED,
-                                &requestEnded, daemon.get(), MHD_OPTION_NOTIFY_CONNECTION, &connectionChanged,
-                                daemon.get(), MHD_OPTION_END);
+        return MHD_start_daemon(flags | MHD_USE_AUTO_INTERNAL_THREAD | MHD_ALLOW_SUSPEND_RESUME | MHD_USE_TURBO,
+                                settings.port, nullptr, nullptr, &handleRequest, daemon.get(),
+                                MHD_OPTION_CONNECTION_LIMIT, unsigned(settings.maxConnections),
+                                MHD_OPTION_CONNECTION_TIMEOUT, unsigned(settings.idleSeconds),
+                                MHD_OPTION_CONNECTION_MEMORY_LIMIT, connectionMemory, MHD_OPTION_URI_LOG_CALLBACK,
+                                &requestLine, daemon.get(), MHD_OPTION_NOTIFY_COMPLETED, &requestEnded, daemon.get(),
+                                MHD_OPTION_NOTIFY_CONNECTION, &connectionChanged, daemon.get(), MHD_OPTION_END);
     };
     daemon->mhd = listen(MHD_USE_DUAL_STACK);
     if (!daemon->mhd)
@@ -478,6 +487,14 @@ int LiveServer::connectionCount() const
     return int(m_daemon->connections.size());
 }
 
+void LiveServer::forgetAnswers()
+{
+    if (m_daemon) {
+        QMutexLocker lock(&m_daemon->mutex);
+        m_daemon->answers.clear();
+    }
+}
+
 void LiveServer::publish(quint64 version)
 {
     m_version = version;
@@ -495,15 +512,17 @@ void LiveServer::answerRequest(quint64 run, Request *request)
     // Its connection waits, so libmicrohttpd leaves the request alone until it is woken.
     const qsizetype mark = request->target.indexOf('?');
     const QByteArrayView target(request->target);
-    Reply reply = contentReply(
-        m_answer(target.first(mark < 0 ? target.size() : mark), mark < 0 ? QByteArrayView() : target.sliced(mark + 1)),
-        *request);
+    const LiveResponse response =
+        m_answer(target.first(mark < 0 ? target.size() : mark), mark < 0 ? QByteArrayView() : target.sliced(mark + 1));
+    Reply reply = contentReply(response, *request);
     MHD_Connection *connection = request->connection;
     {
         QMutexLocker lock(&m_daemon->mutex);
         if (!m_daemon->asked.remove(request))
             return;
         request->reply = std::move(reply);
+        if (m_daemon->answers.size() < maxKeptAnswers)
+            m_daemon->answers.insert(request->target, response);
     }
     MHD_resume_connection(connection);
 }

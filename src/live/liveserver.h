@@ -18,8 +18,9 @@ struct LiveServerSettings
 
 // The live results on the club's network: players' phones read what answer() makes, and follow
 // /api/direct, a stream of server-sent events that tells each new version of the results.
-// libmicrohttpd reads and writes the connections in a thread of its own; each request is answered
-// in the thread this object lives in, the tournament's, while its connection waits.
+// libmicrohttpd reads and writes the connections in a thread of its own; a request is answered in
+// the thread this object lives in, the tournament's, while its connection waits, and that answer is
+// then kept for the same request until forgetAnswers().
 class LiveServer : public QObject
 {
     Q_OBJECT
@@ -36,7 +37,9 @@ public:
     bool isRunning() const { return m_daemon != nullptr; }
     quint16 port() const; // the port really listened on
     int connectionCount() const;
-    // The content changed: every live stream is told the new version at once.
+    // The content changed: the answers kept are no longer given.
+    void forgetAnswers();
+    // Every live stream is told the content's new version at once.
     void publish(quint64 version);
 
     struct Daemon;
