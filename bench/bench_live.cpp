@@ -282,26 +282,32 @@ int main(int argc, char **argv)
             return 1;
         }
         Measures measures;
-        // The phones live in a thread of their own, as they would on their own devices.
-        QThread room;
-        QObject hub;
-        hub.moveToThread(&room);
-        room.start();
-        std::vector<std::unique_ptr<Phone>> crowd;
+        // The phones live in threads of their own, as they would on their own devices: two, so that
+        // each thread's event loop watches half the sockets.
+        constexpr int rooms = 2;
+        QThread room[rooms];
+        QObject hub[rooms];
+        std::vector<std::unique_ptr<Phone>> crowd[rooms];
         const quint16 port = publication.port();
-        QMetaObject::invokeMethod(
-            &hub,
-            [&] {
-                for (int i = 0; i < phones; ++i)
-                    crowd.push_back(std::make_unique<Phone>(port, measures, i * 5000 / phones));
-            },
-            Qt::BlockingQueuedConnection);
+        for (int k = 0; k < rooms; ++k) {
+            hub[k].moveToThread(&room[k]);
+            room[k].start();
+            QMetaObject::invokeMethod(
+                &hub[k],
+                [&, k] {
+                    for (int i = k; i < phones; i += rooms)
+                        crowd[k].push_back(std::make_unique<Phone>(port, measures, i * 5000 / phones));
+                },
+                Qt::BlockingQueuedConnection);
+        }
         const EveningFigures on =
             playEvening(tournament, evening, seconds, &measures, [&] { return publication.version(); });
-        QMetaObject::invokeMethod(
-            &hub, [&] { crowd.clear(); }, Qt::BlockingQueuedConnection);
-        room.quit();
-        room.wait();
+        for (int k = 0; k < rooms; ++k) {
+            QMetaObject::invokeMethod(
+                &hub[k], [&, k] { crowd[k].clear(); }, Qt::BlockingQueuedConnection);
+            room[k].quit();
+            room[k].wait();
+        }
 
         QMutexLocker locked(&measures.lock);
         std::vector<double> visible;

@@ -186,15 +186,15 @@ struct Watched
 struct LiveServer::Daemon
 {
     LiveServerSettings settings;
-    std::function<void(Request *)> ask; // has the tournament's thread answer a request
+    std::function<void(const QByteArray &)> ask; // has the tournament's thread answer a target
     MHD_Daemon *mhd = nullptr;
     QElapsedTimer clock;
 
     QMutex mutex;
     bool stopping = false;
     quint64 version = 0;
-    QSet<Request *> asked;
-    QHash<QByteArray, LiveResponse> answers; // by target: the content's answers since it last changed
+    QHash<QByteArray, QList<Request *>> waiting; // by target: the requests asked of the tournament's thread
+    QHash<QByteArray, LiveResponse> answers;     // by target: the content's answers since it last changed
     QSet<Stream *> streams;
     QHash<MHD_Connection *, Watched> connections;
 };
@@ -369,9 +369,11 @@ MHD_Result handleRequest(void *cls, MHD_Connection *connection, const char *, co
         return queue(connection, contentReply(response, *request));
     }
     request->asked = true;
-    daemon->asked.insert(request);
+    QList<Request *> &waiting = daemon->waiting[request->target];
+    waiting.append(request);
     MHD_suspend_connection(connection);
-    daemon->ask(request);
+    if (waiting.size() == 1) // the others wait for the same answer
+        daemon->ask(request->target);
     return MHD_YES;
 }
 
@@ -426,9 +428,9 @@ Outcome LiveServer::start(const LiveServerSettings &settings)
     daemon->settings = settings;
     daemon->version = m_version;
     daemon->clock.start();
-    daemon->ask = [this, run = ++m_run](Request *request) {
+    daemon->ask = [this, run = ++m_run](const QByteArray &target) {
         QMetaObject::invokeMethod(
-            this, [this, run, request] { answerRequest(run, request); }, Qt::QueuedConnection);
+            this, [this, run, target] { answerRequest(run, target); }, Qt::QueuedConnection);
     };
     const auto listen = [&](unsigned flags) {
         return MHD_start_daemon(flags | MHD_USE_AUTO_INTERNAL_THREAD | MHD_ALLOW_SUSPEND_RESUME | MHD_USE_TURBO,
@@ -461,9 +463,10 @@ void LiveServer::stop()
     {
         QMutexLocker lock(&m_daemon->mutex);
         m_daemon->stopping = true;
-        for (Request *request : std::as_const(m_daemon->asked))
-            waiting.append(request->connection);
-        m_daemon->asked.clear();
+        for (const QList<Request *> &requests : std::as_const(m_daemon->waiting))
+            for (Request *request : requests)
+                waiting.append(request->connection);
+        m_daemon->waiting.clear();
         for (Stream *stream : std::as_const(m_daemon->streams))
             if (std::exchange(stream->suspended, false))
                 waiting.append(stream->connection);
@@ -505,26 +508,27 @@ void LiveServer::publish(quint64 version)
     tellStreams(versionEvent(version));
 }
 
-void LiveServer::answerRequest(quint64 run, Request *request)
+void LiveServer::answerRequest(quint64 run, const QByteArray &target)
 {
     if (!m_daemon || run != m_run)
-        return; // the server it came to has stopped, and closed its connection
-    // Its connection waits, so libmicrohttpd leaves the request alone until it is woken.
-    const qsizetype mark = request->target.indexOf('?');
-    const QByteArrayView target(request->target);
-    const LiveResponse response =
-        m_answer(target.first(mark < 0 ? target.size() : mark), mark < 0 ? QByteArrayView() : target.sliced(mark + 1));
-    Reply reply = contentReply(response, *request);
-    MHD_Connection *connection = request->connection;
+        return; // the server it came to has stopped, and closed its connections
+    const qsizetype mark = target.indexOf('?');
+    const LiveResponse response = m_answer(QByteArrayView(target).first(mark < 0 ? target.size() : mark),
+                                           mark < 0 ? QByteArrayView() : QByteArrayView(target).sliced(mark + 1));
+    // Their connections wait, so libmicrohttpd leaves the requests alone until they are woken.
+    QList<MHD_Connection *> waking;
     {
         QMutexLocker lock(&m_daemon->mutex);
-        if (!m_daemon->asked.remove(request))
-            return;
-        request->reply = std::move(reply);
+        const QList<Request *> requests = m_daemon->waiting.take(target);
+        for (Request *request : requests) {
+            request->reply = contentReply(response, *request);
+            waking.append(request->connection);
+        }
         if (m_daemon->answers.size() < maxKeptAnswers)
-            m_daemon->answers.insert(request->target, response);
+            m_daemon->answers.insert(target, response);
     }
-    MHD_resume_connection(connection);
+    for (MHD_Connection *connection : std::as_const(waking))
+        MHD_resume_connection(connection);
 }
 
 void LiveServer::tellStreams(const QByteArray &event)

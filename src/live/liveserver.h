@@ -46,7 +46,7 @@ public:
     struct Request;
 
 private:
-    void answerRequest(quint64 run, Request *request);
+    void answerRequest(quint64 run, const QByteArray &target);
     void tellStreams(const QByteArray &event);
     void closeLateConnections();
 
