@@ -122,20 +122,25 @@ if ! stamped "$qt_stamp" "$qt_wanted"; then
   [ -n "${VERLANDIS_KEEP_BUILD:-}" ] || rm -rf "$build"
 fi
 
+# The upstream tarball of Debian's source package $1 at version $2 (an archive ending in $3), unpacked once under
+# $work; prints the folder. Only the tarball: each library's own build needs nothing of the Debian packaging, and apt
+# checks the tarball against the archive's index.
+upstream_source() {
+  local upstream="${2%-*}"
+  local folder="$work/$1-$upstream"
+  if [ ! -f "$folder/.verlandis-source" ] || [ "$(cat "$folder/.verlandis-source")" != "$2" ]; then
+    rm -rf "$folder"
+    (cd "$work" && apt-get source --tar-only "$1=$2") >&2
+    mkdir "$folder"
+    tar -xf "$work/$1_$upstream.orig.tar.$3" -C "$folder" --strip-components=1
+    echo "$2" > "$folder/.verlandis-source"
+  fi
+  echo "$folder"
+}
+
 if ! stamped "$qrencode_stamp" "$qrencode_wanted"; then
   rm -f "$qrencode_stamp"
-  # Only the upstream tarball of Debian's source package: the library's own CMake build needs nothing of the Debian
-  # packaging, and apt checks the tarball against the archive's index.
-  upstream="${qrencode_version%-*}"
-  src="$work/qrencode-$upstream"
-  if [ ! -f "$src/.verlandis-source" ] || [ "$(cat "$src/.verlandis-source")" != "$qrencode_version" ]; then
-    rm -rf "$src"
-    (cd "$work" && apt-get source --tar-only "qrencode=$qrencode_version")
-    mkdir "$src"
-    tar -xf "$work/qrencode_$upstream.orig.tar.bz2" -C "$src" --strip-components=1
-    echo "$qrencode_version" > "$src/.verlandis-source"
-  fi
-
+  src=$(upstream_source qrencode "$qrencode_version" bz2)
   build="$work/build-qrencode-$qrencode_key"
   t0=$(date +%s)
   rm -rf "$build"
@@ -155,16 +160,7 @@ fi
 
 if ! stamped "$microhttpd_stamp" "$microhttpd_wanted"; then
   rm -f "$microhttpd_stamp"
-  upstream="${microhttpd_version%-*}"
-  src="$work/libmicrohttpd-$upstream"
-  if [ ! -f "$src/.verlandis-source" ] || [ "$(cat "$src/.verlandis-source")" != "$microhttpd_version" ]; then
-    rm -rf "$src"
-    (cd "$work" && apt-get source --tar-only "libmicrohttpd=$microhttpd_version")
-    mkdir "$src"
-    tar -xf "$work/libmicrohttpd_$upstream.orig.tar.xz" -C "$src" --strip-components=1
-    echo "$microhttpd_version" > "$src/.verlandis-source"
-  fi
-
+  src=$(upstream_source libmicrohttpd "$microhttpd_version" xz)
   build="$work/build-microhttpd-$microhttpd_key"
   t0=$(date +%s)
   rm -rf "$build"
