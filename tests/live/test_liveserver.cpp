@@ -2,6 +2,7 @@
 
 #include <QTcpSocket>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -39,6 +40,12 @@ public:
 
     bool connected() const { return m_socket.state() == QAbstractSocket::ConnectedState; }
     void send(const QByteArray &bytes) { m_socket.write(bytes); }
+    // Sends at once, without the event loop: the server's own thread reads it meanwhile.
+    void sendNow(const QByteArray &bytes)
+    {
+        m_socket.write(bytes);
+        m_socket.waitForBytesWritten(1000);
+    }
 
     // The next whole answer; a HEAD's and a 304's have no body, a stream's is what came so far.
     std::optional<Answer> answer(bool headOnly = false)
@@ -369,6 +376,32 @@ private slots:
         QCOMPARE((*answer)["content-type"], "text/event-stream");
         head.send(get("/"));
         QCOMPARE(head.answer()->body, page);
+    }
+
+    // Phones asking for the same page together wait for one answer of the content; stopping while
+    // they wait closes them, and the server starts again.
+    void oneAnswerForTheCrowd()
+    {
+        std::vector<std::unique_ptr<Client>> crowd;
+        for (int i = 0; i < 20; ++i) {
+            crowd.push_back(std::make_unique<Client>(server.port()));
+            QVERIFY(QTest::qWaitFor([&] { return crowd.back()->connected(); }));
+        }
+        for (auto &c : crowd)
+            c->sendNow(get("/"));
+        for (auto &c : crowd)
+            QCOMPARE(c->answer()->body, page);
+        QCOMPARE(asked, QStringList({"/?"}));
+
+        Client waiting(server.port());
+        QVERIFY(QTest::qWaitFor([&] { return waiting.connected(); }));
+        waiting.sendNow(get("/later"));
+        QThread::msleep(300); // the request reaches the server's thread, which waits for this one
+        server.stop();
+        QVERIFY(waiting.closedByServer());
+        QVERIFY(waiting.received.isEmpty());
+        QVERIFY(server.start(anyPort()).ok());
+        servesStill();
     }
 
     void stopClosesEverything()
