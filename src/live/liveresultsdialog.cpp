@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "rankings/rankinggrid.h"
 #include "store/evening.h"
+#include "tournament/plural.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -151,9 +152,9 @@ void LiveResultsDialog::showConnections()
         return;
     }
     const int n = m_publication.connectionCount();
-    m_connections->setText(n == 0   ? QStringLiteral("Aucune connexion ouverte")
-                           : n == 1 ? QStringLiteral("1 connexion ouverte")
-                                    : QStringLiteral("%1 connexions ouvertes").arg(n));
+    m_connections->setText(
+        n == 0 ? QStringLiteral("Aucune connexion ouverte")
+               : plural(n, QStringLiteral("%1 connexion ouverte"), QStringLiteral("%1 connexions ouvertes")));
 }
 
 void LiveResultsDialog::printPosterClicked()

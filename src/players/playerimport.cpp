@@ -1,5 +1,6 @@
 #include "players/playerimport.h"
 #include "players/seating.h"
+#include "tournament/plural.h"
 
 #include "platform/cp1252.h"
 #include "platform/workingfiles.h"
@@ -352,11 +353,6 @@ Report judged(const QList<Candidate> &names, const QStringList &playerRegisterLi
         return none;
     }
     return report;
-}
-
-QString plural(qsizetype n, const QString &one, const QString &many)
-{
-    return (n > 1 ? many : one).arg(n);
 }
 
 } // namespace

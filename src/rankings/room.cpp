@@ -4,6 +4,7 @@
 #include "players/entries.h"
 #include "rounds/rounds.h"
 #include "tournament/lines.h"
+#include "tournament/plural.h"
 
 #include <algorithm>
 
@@ -15,11 +16,9 @@ QString progressText(const Tournament &state)
         return {};
     const QList<bool> entered = rounds::enteredTables(state);
     const qsizetype done = std::count(entered.begin(), entered.end(), true);
-    // French counts 0 and 1 as singular.
-    return QStringLiteral("Tour %1 : %2 %3 sur %4")
+    return QStringLiteral("Tour %1 : %2 sur %3")
         .arg(state.currentRound())
-        .arg(done)
-        .arg(done > 1 ? QStringLiteral("tables saisies") : QStringLiteral("table saisie"))
+        .arg(plural(done, QStringLiteral("%1 table saisie"), QStringLiteral("%1 tables saisies")))
         .arg(entered.size());
 }
 

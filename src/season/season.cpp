@@ -1,11 +1,12 @@
 #include "season/season.h"
 
-#include "players/entries.h"
 #include "platform/platform.h"
 #include "platform/workingfiles.h"
+#include "players/entries.h"
 #include "print/pagelayout.h"
 #include "rankings/ranking.h"
 #include "store/tournamentfile.h"
+#include "tournament/plural.h"
 
 #include <QBitArray>
 #include <QDate>
@@ -388,7 +389,7 @@ QString ruleLine(const Standing &standing)
 {
     const qsizetype count = standing.columns.size();
     QString line =
-        (count == 1 ? QStringLiteral("1 tournoi") : QStringLiteral("%1 tournois").arg(count)) +
+        plural(count, QStringLiteral("%1 tournoi"), QStringLiteral("%1 tournois")) +
         (standing.rule.measure == Measure::Pcn ? QStringLiteral(" — somme des points PCN")
                                                : QStringLiteral(" — somme des scores du classement général"));
     if (standing.rule.best == 1)

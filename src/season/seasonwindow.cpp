@@ -4,6 +4,7 @@
 #include "rankings/ranking.h"
 #include "rankings/rankinggrid.h"
 #include "season/seasondocument.h"
+#include "tournament/plural.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -31,11 +32,9 @@ QString described(const season::Evening &evening)
     const QString file = QFileInfo(evening.path).fileName();
     if (!evening.counts())
         return QStringLiteral("%1 — refusé : %2").arg(file, evening.refusal);
-    const QString players =
-        evening.players == 1 ? QStringLiteral("1 joueur") : QStringLiteral("%1 joueurs").arg(evening.players);
-    const QString rounds = evening.finishedRounds == 1
-                               ? QStringLiteral("1 tour terminé")
-                               : QStringLiteral("%1 tours terminés").arg(evening.finishedRounds);
+    const QString players = plural(evening.players, QStringLiteral("%1 joueur"), QStringLiteral("%1 joueurs"));
+    const QString rounds =
+        plural(evening.finishedRounds, QStringLiteral("%1 tour terminé"), QStringLiteral("%1 tours terminés"));
     QString where = evening.date.trimmed();
     if (!evening.place.trimmed().isEmpty())
         where += (where.isEmpty() ? QString() : QStringLiteral(" — ")) + evening.place.trimmed();

@@ -4,17 +4,12 @@
 #include "players/entries.h"
 #include "players/seating.h"
 #include "rounds/rounds.h"
+#include "tournament/plural.h"
 #include "tournament/tournament.h"
 
 #include <algorithm>
 
 namespace {
-
-// "1 joueur", "23 joueurs"; French counts 0 and 1 as singular.
-QString count(qsizetype n, const QString &singular, const QString &plural)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(n > 1 ? plural : singular);
-}
 
 qsizetype playerCount(const Tournament &state)
 {
@@ -44,7 +39,7 @@ Evening evening(const Tournament &state, int plannedRounds)
     const QStringList &list = state.playerRegisterList();
     if (!entries::anySeated(list)) {
         e.stage = QStringLiteral("Inscriptions : ") +
-                  count(playerCount(state), QStringLiteral("joueur"), QStringLiteral("joueurs"));
+                  plural(playerCount(state), QStringLiteral("%1 joueur"), QStringLiteral("%1 joueurs"));
         const bool drawNext = seating::drawOffered(list.size());
         e.nextCommand = drawNext ? Cmd::AttribuerPositions : Cmd::Inscription;
         e.nextStep = drawNext ? QStringLiteral("Attribuer les positions") : QStringLiteral("Inscrire les joueurs");
@@ -58,7 +53,7 @@ Evening evening(const Tournament &state, int plannedRounds)
     if (roundsPlayed(state) == 0) {
         const qsizetype threePlayer = emptyChairCount(list);
         e.stage = QStringLiteral("Positions attribuées : ") +
-                  count(state.tableCount(), QStringLiteral("table"), QStringLiteral("tables"));
+                  plural(state.tableCount(), QStringLiteral("%1 table"), QStringLiteral("%1 tables"));
         if (threePlayer > 0)
             e.stage += QStringLiteral(" dont %1 à trois joueurs").arg(threePlayer);
     } else if (!rounds::roundComplete(state)) {
@@ -88,8 +83,8 @@ QString descriptionText(const Tournament &state)
 QString openedText(const Tournament &state)
 {
     QString text = QStringLiteral("Tournoi ouvert : ") +
-                   count(playerCount(state), QStringLiteral("joueur"), QStringLiteral("joueurs"));
+                   plural(playerCount(state), QStringLiteral("%1 joueur"), QStringLiteral("%1 joueurs"));
     if (const qsizetype played = roundsPlayed(state); played > 0)
-        text += QStringLiteral(", ") + count(played, QStringLiteral("tour"), QStringLiteral("tours"));
+        text += QStringLiteral(", ") + plural(played, QStringLiteral("%1 tour"), QStringLiteral("%1 tours"));
     return text;
 }

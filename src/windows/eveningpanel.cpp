@@ -2,6 +2,7 @@
 
 #include "store/evening.h"
 #include "store/takeup.h"
+#include "tournament/plural.h"
 #include "tournament/tournament.h"
 
 #include <QDir>
@@ -24,11 +25,11 @@ QLabel *line(QWidget *parent, const char *name)
     return label;
 }
 
-QString counted(qsizetype n, const char *singular, const char *plural)
+// "aucune pénalité", "1 pénalité", "2 pénalités".
+QString counted(qsizetype n, const QString &singular, const QString &plural)
 {
-    if (n == 0)
-        return QStringLiteral("aucune ") + QString::fromUtf8(singular);
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? singular : plural));
+    return n == 0 ? QStringLiteral("aucune ") + singular
+                  : ::plural(n, QStringLiteral("%1 ") + singular, QStringLiteral("%1 ") + plural);
 }
 
 } // namespace
@@ -84,8 +85,9 @@ void EveningPanel::refresh()
     m_description->setVisible(state.opened() && !description.isEmpty());
     m_stage->setText(now.stage);
     showTables(now.tablesEntered, now.round);
-    QString incidents = counted(now.penalties, "pénalité", "pénalités") + QStringLiteral(", ") +
-                        counted(now.exclusions, "exclusion", "exclusions");
+    QString incidents = counted(now.penalties, QStringLiteral("pénalité"), QStringLiteral("pénalités")) +
+                        QStringLiteral(", ") +
+                        counted(now.exclusions, QStringLiteral("exclusion"), QStringLiteral("exclusions"));
     incidents[0] = incidents[0].toUpper(); // "Aucune pénalité, 1 exclusion"
     m_incidents->setText(incidents);
     m_incidents->setVisible(state.opened());
