@@ -12,7 +12,7 @@ LivePublication::LivePublication(Tournament &tournament, QObject *parent)
     connect(&m_tellPhones, &QTimer::timeout, this, [this] { m_server.publish(m_content.version()); });
     tournament.listen(this, [this](Tournament::Changes changes) {
         // Saving changes no page.
-        if (!(changes & ~Tournament::Changes(Tournament::File | Tournament::Modified)))
+        if (!Tournament::touchesContent(changes))
             return;
         m_content.invalidate();
         m_server.forgetAnswers();

@@ -213,7 +213,7 @@ RoomDisplayWindow::RoomDisplayWindow(Tournament &tournament, QWidget *parent)
     m_scroll->setInterval(tickMs);
     connect(m_scroll, &QTimer::timeout, this, &RoomDisplayWindow::tick);
     state().listen(this, [this](Tournament::Changes what) {
-        if (isVisible() && (what & ~Tournament::Changes(Tournament::File | Tournament::Modified)))
+        if (isVisible() && Tournament::touchesContent(what))
             m_rebuild->start();
     });
 }

@@ -67,6 +67,8 @@ public:
         Settings = 0x400,   // movement settings, print font: kept in no file
     };
     Q_DECLARE_FLAGS(Changes, Change)
+    // Whether the changes touch what the tournament holds, not only where or whether it is saved.
+    static bool touchesContent(Changes changes) { return bool(changes & ~Changes(File | Modified)); }
 
     // Everything the tournament holds, as plain values: what the take-up reads from the files
     // and what tests build tournaments from.
