@@ -3,6 +3,7 @@
 // Nothing may crash, hang, or write outside the working directory.
 
 #include "tournament/tournament.h"
+#include "live/tableentry.h"
 #include "platform/platform.h"
 #include "rankings/ranking.h"
 #include "store/diagnostic.h"
@@ -18,6 +19,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -87,10 +89,15 @@ void readEverything(Tournament &state)
     (void)diagnose(state, platform().files, platform().clock->now());
     for (int round = 1; round <= state.currentRound() && round <= 64; ++round)
         roundRanking(state, round);
+    for (const tableentry::Submission &s : tableentry::waitingSubmissions(state)) {
+        (void)tableentry::refusalOfSubmission(state, s);
+        (void)tableentry::wouldReplace(state, s.table);
+        (void)tableentry::isTableCode(state, s.table, s.scores[0]);
+    }
 }
 
-const char *const rawTargets[] = {"inscrits.tmp", "position.tmp", "tour.tmp",  "tour1.tmp",
-                                  "tour2.tmp",    "depl.tmp",     "penal.tmp", "exclu.tmp"};
+const char *const rawTargets[] = {"inscrits.tmp", "position.tmp", "tour.tmp",  "tour1.tmp", "tour2.tmp",
+                                  "depl.tmp",     "penal.tmp",    "exclu.tmp", "codes.tmp", "propositions.tmp"};
 
 } // namespace
 
@@ -112,7 +119,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // The same bytes as one working file beside what Open restored.
     if (size > 0) {
-        (void)platform().files.write(QLatin1String(rawTargets[data[0] % 8]), splitLines(bytes.mid(1)));
+        (void)platform().files.write(QLatin1String(rawTargets[data[0] % std::size(rawTargets)]),
+                                     splitLines(bytes.mid(1)));
         Tournament taken;
         (void)takeUpTournament(taken, platform().files);
         readEverything(taken);

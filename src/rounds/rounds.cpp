@@ -48,6 +48,9 @@ Result<std::optional<Prompt>> startRound(Tournament &state)
 {
     state.setModified(true);
     const int next = state.currentRound() + 1;
+    // The tables' codes and waiting scores were the finished round's.
+    if (Outcome o = state.dropTableEntries(); !o.ok())
+        return o;
     if (state.movement().byRanking) // `storeRankingOrder`
         state.setGeneralRanking(buildGeneralRanking(state));
     if (Outcome o = state.archiveRound(); !o.ok())
@@ -267,6 +270,9 @@ QString cancelQuestion(qsizetype scores)
 Outcome cancelRound(Tournament &state)
 {
     state.setModified(true);
+    // First, so that the round started again never takes the cancelled round's codes.
+    if (Outcome o = state.dropTableEntries(); !o.ok())
+        return o;
     QStringList movements = state.movementList();
     if (movements.size() > 3) // the four lines recorded when the round started
         movements.resize(movements.size() - 4);

@@ -72,7 +72,17 @@ std::optional<Prompt> Recovery::question()
         case Stage::RoundInProgress:
             if (files.exists(workingfile::currentRound))
                 return ask(QStringLiteral("Voulez-vous récupérer le tour en cours de saisie ?"));
-            return stop(Outcome::success());
+            m_stage = Stage::Submissions; // round 1 may have scores sent from the tables before any entered
+            continue;
+        case Stage::Submissions: {
+            QStringList lines;
+            if (!files.exists(workingfile::submissions))
+                return stop(Outcome::success());
+            if (Outcome read = files.read(workingfile::submissions, lines); !read.ok())
+                return stop(read);
+            m_submissions = lines.size();
+            return ask(QStringLiteral("Voulez-vous récupérer les scores proposés par les tables ?"));
+        }
         case Stage::Done: return std::nullopt;
         }
     }
@@ -94,13 +104,15 @@ std::optional<Prompt> Recovery::answer(bool yes)
     case Stage::Positions:
         if (!yes)
             return stop(discard({workingfile::movements, workingfile::positions, workingfile::penalties,
-                                 workingfile::exclusions, QStringLiteral("tour*.tmp")}));
+                                 workingfile::exclusions, QStringLiteral("tour*.tmp"), workingfile::tableCodes,
+                                 workingfile::submissions}));
         m_stage = Stage::Rounds;
         return tell(QStringLiteral("Récupération des positions"), m_positionLines / 4,
                     QStringLiteral(" tables récupérées"));
     case Stage::Rounds: {
         if (!yes)
-            return stop(discard({workingfile::movements, QStringLiteral("tour*.tmp")}));
+            return stop(discard({workingfile::movements, QStringLiteral("tour*.tmp"), workingfile::tableCodes,
+                                 workingfile::submissions}));
         const Prompt report =
             tell(QStringLiteral("tours précédents"), files.countTourFiles(), QStringLiteral(" tours récupérés"));
         m_outcome = emptyRepeatedRound(files);
@@ -109,12 +121,18 @@ std::optional<Prompt> Recovery::answer(bool yes)
     }
     case Stage::RoundInProgress:
         if (!yes)
-            return stop(discard({workingfile::currentRound}));
+            return stop(discard({workingfile::currentRound, workingfile::submissions}));
         if (Outcome read = files.read(workingfile::currentRound, lines); !read.ok())
             return stop(read);
-        m_stage = Stage::Done;
+        m_stage = Stage::Submissions;
         return tell(QStringLiteral("Tour en cours"), lines.size(),
                     QStringLiteral(" scores récupérés pour le dernier tour"));
+    case Stage::Submissions:
+        if (!yes)
+            return stop(discard({workingfile::submissions}));
+        m_stage = Stage::Done;
+        return tell(QStringLiteral("Scores des tables"), m_submissions,
+                    QStringLiteral(" propositions récupérées, en attente d'acceptation"));
     case Stage::Done: break;
     }
     return std::nullopt;

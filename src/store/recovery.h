@@ -24,12 +24,13 @@ public:
     [[nodiscard]] Outcome finish();
 
 private:
-    enum class Stage { Players, Positions, Rounds, RoundInProgress, Done };
+    enum class Stage { Players, Positions, Rounds, RoundInProgress, Submissions, Done };
     std::optional<Prompt> stop(Outcome outcome);
 
     Tournament &m_state;
     Stage m_stage = Stage::Players;
     bool m_offered = false; // inscrits.tmp was there
     qsizetype m_positionLines = 0;
+    qsizetype m_submissions = 0; // lines of propositions.tmp
     Outcome m_outcome;
 };

@@ -17,6 +17,7 @@ const SavedFile savedFiles[] = {
     {"[INSCRITS]", workingfile::registered}, {"[POSITIONS]", workingfile::positions},
     {"[PENAL]", workingfile::penalties},     {"[EXCLU]", workingfile::exclusions},
     {"[TOUR]", workingfile::currentRound},   {"[DEPL]", workingfile::movements},
+    {"[CODES]", workingfile::tableCodes},    {"[PROPOSITIONS]", workingfile::submissions},
 };
 
 bool isHeader(const QString &line)

@@ -60,6 +60,7 @@ Tournament::Changes differences(const Tournament::Data &a, const Tournament::Dat
            Tournament::Rounds);
     differ(a.movementList != b.movementList, Tournament::Movements);
     differ(a.penalties != b.penalties || a.exclusions != b.exclusions, Tournament::Incidents);
+    differ(a.tableCodes != b.tableCodes || a.submissions != b.submissions, Tournament::TableEntries);
     differ(a.date != b.date || a.place != b.place, Tournament::Description);
     differ(a.tournamentFile != b.tournamentFile || a.savedAt != b.savedAt, Tournament::File);
     differ(a.modified != b.modified, Tournament::Modified);
@@ -157,6 +158,36 @@ Outcome Tournament::liftExclusions()
     return removed;
 }
 
+Outcome Tournament::journalOrRemove(const QString &file, const QStringList &lines, QStringList &held)
+{
+    const WorkingFiles &files = platform().files;
+    if (!lines.isEmpty())
+        return journal(file, lines, TableEntries, [&] { held = lines; });
+    const Outcome removed = files.exists(file) ? files.remove(file) : Outcome::success();
+    if (removed.ok() && !held.isEmpty()) {
+        held.clear();
+        changed(TableEntries);
+    }
+    return removed;
+}
+
+Outcome Tournament::setTableCodes(const QStringList &lines)
+{
+    return journalOrRemove(workingfile::tableCodes, lines, m_data.tableCodes);
+}
+
+Outcome Tournament::setSubmissions(const QStringList &lines)
+{
+    return journalOrRemove(workingfile::submissions, lines, m_data.submissions);
+}
+
+Outcome Tournament::dropTableEntries()
+{
+    if (Outcome o = setSubmissions({}); !o.ok())
+        return o;
+    return setTableCodes({});
+}
+
 Outcome Tournament::setDescription(const QString &newDate, const QString &newPlace)
 {
     const Outcome written = platform().files.write(workingfile::initial, {newDate, newPlace});
@@ -226,7 +257,7 @@ void Tournament::setCurrentRound(int round)
 Outcome Tournament::loadRoundsAndIncidents(const FileSource &files)
 {
     const Outcome loaded = m_data.loadRoundsAndIncidents(files);
-    tell(Scores | Rounds | Movements | Incidents);
+    tell(Scores | Rounds | Movements | Incidents | TableEntries);
     return loaded;
 }
 
@@ -241,7 +272,8 @@ Outcome Tournament::Data::loadRoundsAndIncidents(const FileSource &files)
     }
     for (auto [name, lines] :
          {std::pair{&workingfile::currentRound, &scoreList}, std::pair{&workingfile::movements, &movementList},
-          std::pair{&workingfile::penalties, &penalties}, std::pair{&workingfile::exclusions, &exclusions}})
+          std::pair{&workingfile::penalties, &penalties}, std::pair{&workingfile::exclusions, &exclusions},
+          std::pair{&workingfile::tableCodes, &tableCodes}, std::pair{&workingfile::submissions, &submissions}})
         if (Outcome o = files.readIfPresent(*name, *lines); !o.ok())
             return o;
     roundStarted = files.exists(workingfile::currentRound);
@@ -256,6 +288,8 @@ void Tournament::Data::forgetRoundsAndIncidents()
     finishedRounds.clear();
     penalties.clear();
     exclusions.clear();
+    tableCodes.clear();
+    submissions.clear();
 }
 
 void Tournament::setStarted()

@@ -54,17 +54,18 @@ class Tournament
 public:
     // What a change touched; the listeners get the sum of a mutator's changes.
     enum Change {
-        Register = 0x1,     // the lines of the register
-        Seats = 0x2,        // its seat codes: a draw, a late player, an exchange
-        Scores = 0x4,       // the round in progress
-        Rounds = 0x8,       // finished rounds, the current round
-        Movements = 0x10,   // depl.tmp
-        Incidents = 0x20,   // penalties, exclusions
-        Description = 0x40, // date and place
-        File = 0x80,        // the .trt saved to or opened
-        Modified = 0x100,   // whether there are changes not saved
-        Stage = 0x200,      // started, opened
-        Settings = 0x400,   // movement settings, print font: kept in no file
+        Register = 0x1,       // the lines of the register
+        Seats = 0x2,          // its seat codes: a draw, a late player, an exchange
+        Scores = 0x4,         // the round in progress
+        Rounds = 0x8,         // finished rounds, the current round
+        Movements = 0x10,     // depl.tmp
+        Incidents = 0x20,     // penalties, exclusions
+        Description = 0x40,   // date and place
+        File = 0x80,          // the .trt saved to or opened
+        Modified = 0x100,     // whether there are changes not saved
+        Stage = 0x200,        // started, opened
+        Settings = 0x400,     // movement settings, print font: kept in no file
+        TableEntries = 0x800, // the table codes, the scores the tables sent
     };
     Q_DECLARE_FLAGS(Changes, Change)
     // Whether the changes touch what the tournament holds, not only where or whether it is saved.
@@ -81,6 +82,8 @@ public:
         FinishedRounds finishedRounds;  // tour1.tmp, tour2.tmp ... up to the first gap
         QStringList penalties;          // penal.tmp, "seat code=value"
         QStringList exclusions;         // exclu.tmp, one seat code a line
+        QStringList tableCodes;         // codes.tmp: the round, then a code a table
+        QStringList submissions;        // propositions.tmp: scores sent from the tables, waiting
         bool started = false;           // the main window's first activation has run
         bool opened = false;            // a tournament to work on: "Nouveau", "Ouvrir" or the recovery
         int currentRound = 1;
@@ -113,6 +116,8 @@ public:
     const FinishedRounds &finishedRounds() const { return m_data.finishedRounds; }
     const QStringList &penalties() const { return m_data.penalties; }
     const QStringList &exclusions() const { return m_data.exclusions; }
+    const QStringList &tableCodes() const { return m_data.tableCodes; }
+    const QStringList &submissions() const { return m_data.submissions; }
     bool started() const { return m_data.started; }
     bool opened() const { return m_data.opened; }
     int currentRound() const { return m_data.currentRound; }
@@ -151,6 +156,11 @@ public:
     [[nodiscard]] Outcome addPenalty(const QString &seatCode, int value);
     [[nodiscard]] Outcome addExclusion(const QString &seatCode);
     [[nodiscard]] Outcome liftExclusions();
+    // codes.tmp and propositions.tmp (live/tableentry.h); no lines removes the file.
+    [[nodiscard]] Outcome setTableCodes(const QStringList &lines);
+    [[nodiscard]] Outcome setSubmissions(const QStringList &lines);
+    // Both files removed: a round starts or is cancelled, the old round's codes and scores go.
+    [[nodiscard]] Outcome dropTableEntries();
     // The date and place, as typed: INITIAL.TMP, two lines.
     [[nodiscard]] Outcome setDescription(const QString &date, const QString &place);
     // Round `currentRound` finished: its scores become its tour file, the score list empties.
@@ -180,6 +190,8 @@ public:
 private:
     // Writes lines to file; once written, applies them to the data and announces what changed.
     Outcome journal(const QString &file, const QStringList &lines, Changes what, const std::function<void()> &apply);
+    // The same for a file whose empty list is no file.
+    Outcome journalOrRemove(const QString &file, const QStringList &lines, QStringList &held);
     // Marks the tournament modified and tells the listeners.
     void changed(Changes what);
     void tell(Changes what);

@@ -11,7 +11,9 @@ inline const QString currentRound = QStringLiteral("tour.tmp");   // the round i
 inline const QString movements = QStringLiteral("depl.tmp");
 inline const QString penalties = QStringLiteral("penal.tmp");
 inline const QString exclusions = QStringLiteral("exclu.tmp");
-inline const QString initial = QStringLiteral("INITIAL.TMP"); // [INITIAL] as Open restores it
+inline const QString tableCodes = QStringLiteral("codes.tmp");         // the round's table codes
+inline const QString submissions = QStringLiteral("propositions.tmp"); // scores sent from the tables
+inline const QString initial = QStringLiteral("INITIAL.TMP");          // [INITIAL] as Open restores it
 inline const QString rankingDiagnostic = QStringLiteral("classgen.dia");
 
 // "tour" n ".tmp": the scores of finished round n.

@@ -1,7 +1,8 @@
 // The program as main() builds it, playing a whole evening through its windows: 24 players
-// registered (one name corrected, one more taken off) and seated, three rounds played, a penalty and an exclusion,
-// round 4 begun. Every step, once done, is written to a journal outside the working directory, so that a process killed
-// at any moment can be checked against what it had recorded.
+// registered (one name corrected, one more taken off) and seated, three rounds played (a table's scores of round 3
+// sent from a phone and accepted), a penalty and an exclusion, round 4 begun (a table's scores sent and waiting). Every
+// step, once done, is written to a journal outside the working directory, so that a process killed at any moment can be
+// checked against what it had recorded.
 //
 //   scriptedevening <working directory> <journal> [<tournament file to save at the end>]
 //
@@ -12,6 +13,7 @@
 
 #include "incidents/exclusiondialog.h"
 #include "incidents/penaltydialog.h"
+#include "live/tableentry.h"
 #include "movements/positions.h"
 #include "players/entries.h"
 #include "players/registerwindow.h"
@@ -195,6 +197,33 @@ void playTables(Application &app, Journal &journal, int first, int last)
     });
 }
 
+// Table t's scores sent from a phone with its code, as the server takes them; accepted by the
+// director when `accept`.
+void sendFromTable(Application &app, Journal &journal, int table, bool accept)
+{
+    operations.doing = "proposition";
+    Tournament &state = app.state();
+    const int round = state.currentRound();
+    const std::array<int, 4> v = scores(round, table);
+    tableentry::Submission submission{round, table, {}};
+    QStringList lines;
+    const SeatedTable seated = tableInRound(state, table, round);
+    for (size_t i = 0; i < 4; ++i) {
+        submission.scores[i] = QString::number(v[i]);
+        lines << seated.seatCodes[i] + QLatin1Char('=') + submission.scores[i];
+    }
+    const Result<QStringList> codes = tableentry::codesOfRound(state);
+    const Result<QString> received = tableentry::receiveSubmission(state, codes.value().value(table - 1), submission);
+    if (!codes.ok() || !received.ok() || !received.value().isEmpty())
+        return;
+    // The line propositions.tmp holds, then the table's score lines once accepted.
+    const QString line = QStringLiteral("%1;%2;").arg(round).arg(table) +
+                         QStringList(submission.scores.begin(), submission.scores.end()).join(QLatin1Char(';'));
+    journal.note(QStringLiteral("propose ") + line + QLatin1Char(' ') + lines.join(QLatin1Char(' ')));
+    if (accept && tableentry::acceptSubmission(state, table).ok())
+        journal.note(QStringLiteral("score %1 %2 %3").arg(round).arg(table).arg(lines.join(QLatin1Char(' '))));
+}
+
 // Picks the entry at index in the dialog's player list; returns its seat code.
 QString pickPlayer(QDialog &d, int index)
 {
@@ -272,12 +301,12 @@ void playEvening(Application &app, Journal &journal, Doubles &doubles, const QSt
     playTables(app, journal, 1, 4);
     penalise(app, journal, 5, -150);
     playTables(app, journal, 5, 6);
-    for (int round = 2; round <= 3; ++round) {
-        playTables(app, journal, 1, 6);
-        if (round == 2)
-            exclude(app, journal, 9);
-    }
+    playTables(app, journal, 1, 6);
+    exclude(app, journal, 9);
+    playTables(app, journal, 1, 5);
+    sendFromTable(app, journal, 6, true);
     playTables(app, journal, 1, 3);
+    sendFromTable(app, journal, 4, false); // still waiting at the end
     penalise(app, journal, 14, -50);
     operations.doing = "enregistrement";
     if (!saveTo.isEmpty()) {

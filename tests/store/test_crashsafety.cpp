@@ -104,7 +104,8 @@ private slots:
 #else
         for (const char *kind : {"open ", "write ", "rename ", "link ", "fdatasync ", "fsync penal.tmp", "fsync exclu.tmp",
 #endif
-                     " inscription", " attribution", " saisie", " ouverture-saisie", " penalite", " exclusion"
+                     " inscription", " attribution", " saisie", " ouverture-saisie", " penalite", " exclusion",
+                     " proposition"
              })
             QVERIFY2(!m_operations.filter(QLatin1String(kind)).isEmpty(), kind);
     }
@@ -167,6 +168,13 @@ private slots:
                     QVERIFY2(lines.contains(line), qPrintable(entry));
                     QVERIFY2(line.startsWith(seated.seatCodes[size_t(i)] + QLatin1Char('=')), qPrintable(entry));
                 }
+            } else if (what == QLatin1String("propose") &&
+                       words[1].section(QLatin1Char(';'), 0, 0).toInt() == state.currentRound()) {
+                // On disk before the phone is told: waiting still, or accepted.
+                bool recorded = true;
+                for (int i = 0; i < 4; ++i)
+                    recorded = recorded && state.scoreList().contains(words[2 + i]);
+                QVERIFY2(state.submissions().contains(words[1]) || recorded, qPrintable(entry));
             } else if (what == QLatin1String("penal")) {
                 QVERIFY2(count(penal, words[1]) >= count(journal, entry), qPrintable(entry));
             } else if (what == QLatin1String("exclu")) {
@@ -177,6 +185,7 @@ private slots:
             QCOMPARE(state.currentRound(), 4);
             QCOMPARE(state.scoreList().size(), 12);
             QCOMPARE(penal.size(), 2);
+            QCOMPARE(state.submissions().size(), 1);
         }
     }
 };

@@ -127,6 +127,39 @@ private slots:
         QVERIFY(!app.action(Cmd::AnnulerAttribution)->isEnabled());
     }
 
+    // Scores the tables sent and the director had not accepted: offered last, even before any
+    // score of round 1 is entered; declined, they are deleted.
+    void submissionsOfferedBack_data()
+    {
+        QTest::addColumn<int>("inProgressLines");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("round 1, nothing entered, Yes") << -1 << true;
+        QTest::newRow("round 1 in progress, No") << 8 << false;
+    }
+
+    void submissionsOfferedBack()
+    {
+        QFETCH(int, inProgressLines);
+        QFETCH(bool, yes);
+        TestPlatform p;
+        tournaments::write(p, {.players = 24, .inProgressLines = inProgressLines});
+        const QStringList waiting = {"1;3;10;-10;0;0", "1;2;100;-40;-40;-20"};
+        p.write(QStringLiteral("propositions.tmp"), waiting);
+        p.write(QStringLiteral("codes.tmp"), {"1", "ABCD", "EFGH", "JKLM", "NPQR", "STUV", "WXYZ"});
+        p.messages.answers = {Y, Y, Y, yes ? Y : N};
+        Application app;
+        app.mainWindow().firstActivation();
+        const QString question = QStringLiteral("Voulez-vous récupérer les scores proposés par les tables ?");
+        QCOMPARE(questions(p).last(), question);
+        QCOMPARE(questions(p).size(), inProgressLines < 0 ? 3 : 4);
+        QCOMPARE(reports(p).last(), yes ? QStringLiteral("Scores des tables: 2 propositions récupérées, en attente "
+                                                         "d'acceptation")
+                                        : QStringLiteral("Tour en cours: 8 scores récupérés pour le dernier tour"));
+        QCOMPARE(app.state().submissions(), yes ? waiting : QStringList());
+        QCOMPARE(p.exists(QStringLiteral("propositions.tmp")), yes);
+        QCOMPARE(app.state().tableCodes().size(), 7);
+    }
+
     // Killed between archiving round 3 and emptying tour.tmp: round 4 starts empty, and the
     // ranking does not count round 3 twice.
     void interruptedRoundStartIsTakenUpEmpty()

@@ -164,6 +164,7 @@ private slots:
         QTest::newRow("round 1 in progress") << Shape{.players = 24, .inProgressLines = 8} << 1;
         QTest::newRow("three rounds, round 4 in progress, incidents")
             << Shape{.players = 24, .finishedRounds = 3, .inProgressLines = 12, .incidents = true} << 4;
+        QTest::newRow("scores sent from the tables") << Shape{.players = 8, .inProgressLines = 4} << 1;
     }
 
     // Save then Open gives back every working file byte for byte, the round and the menus
@@ -176,6 +177,10 @@ private slots:
         Application app;
         started(app);
         tournaments::write(p, shape);
+        if (QByteArray(QTest::currentDataTag()) == "scores sent from the tables") {
+            p.write(QStringLiteral("codes.tmp"), {"1", "ABCD", "EFGH"});
+            p.write(QStringLiteral("propositions.tmp"), {"1;2;10;-10;0;0"});
+        }
         p.write(QStringLiteral("tour.tmp.bak"), {QStringLiteral("garder")}); // not a working file
         const auto before = workingFiles(p);
         saveAs(p, app, QStringLiteral("club.trt"));
@@ -211,6 +216,7 @@ private slots:
         QCOMPARE(again.state().currentRound(), round);
         QCOMPARE(again.state().playerRegisterList(), register_);
         QCOMPARE(again.state().scoreList(), app.state().scoreList());
+        QCOMPARE(again.state().submissions(), app.state().submissions());
     }
 
     void menusFollowTheFileOpened_data()
