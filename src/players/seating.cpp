@@ -126,6 +126,9 @@ Outcome cancelDraw(Tournament &state, bool confirmed)
     state.setModified(true);
     if (!confirmed)
         return Outcome::success();
+    // Scores a table sent were for the players the draw seated there.
+    if (Outcome o = state.dropTableEntries(); !o.ok())
+        return o;
     QStringList list = state.playerRegisterList();
     for (QString &line : list)
         line = unseated(line);

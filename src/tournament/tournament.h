@@ -159,7 +159,7 @@ public:
     // codes.tmp and propositions.tmp (live/tableentry.h); no lines removes the file.
     [[nodiscard]] Outcome setTableCodes(const QStringList &lines);
     [[nodiscard]] Outcome setSubmissions(const QStringList &lines);
-    // Both files removed: a round starts or is cancelled, the old round's codes and scores go.
+    // Both files removed: a round starts or is cancelled, or the draw is: the codes and scores waiting go.
     [[nodiscard]] Outcome dropTableEntries();
     // The date and place, as typed: INITIAL.TMP, two lines.
     [[nodiscard]] Outcome setDescription(const QString &date, const QString &place);
