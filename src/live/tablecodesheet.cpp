@@ -35,7 +35,7 @@ struct Slip
         seats = code + heightAt(codeSize) + pad;
         seatHeight = heightAt(seatSize);
         note = seats + 4 * seatHeight + pad;
-        noteHeight = heightAt(noteSize);
+        noteHeight = heightAt(noteSize); // the size the note wraps at
         noteLines = wrapped(canvas, instructions, width - 2 * margin);
         height = note + int(noteLines.size()) * noteHeight + pad;
         canvas.setFontSize(font.size);
@@ -111,7 +111,7 @@ bool printTableCodes(Canvas &canvas, const PrintFont &font, const Tournament &st
     const Slip slip(canvas, font, width);
     const int rows = qMax(1, (last - first) / slip.height);
     const int height = (last - first) / rows;
-    const int dash = slip.margin / 2;
+    const int dash = qMax(1, slip.margin / 2);
 
     page.title(title, title, 2);
     for (int i = 0; i < codes.size(); ++i) {
