@@ -10,37 +10,27 @@
 
 namespace {
 
-const QString longName = QStringLiteral("DE LA TOUR D'AUVERGNE-LAURAGUAIS Marie-Thérèse Gabrielle");
-
-// Prints the round's slips and checks that each table's number, round, code and seats are on the
-// page its rank gives, eight slips to an A4 page, each slip's texts inside its column.
+// Prints the round's slips and checks each table's number, round, code and seats on the page its
+// rank gives, eight slips to an A4 page, each text inside its slip's column.
 void printsEverySlip(Tournament &state, RecordingCanvas &canvas)
 {
-    const Result<QStringList> codes = tableentry::codesOfRound(state);
-    QVERIFY(codes.ok());
-    const int tables = state.tableCount();
-    QCOMPARE(codes.value().size(), tables);
-    QVERIFY(printTableCodes(canvas, PrintFont{}, state, codes.value()));
-    QCOMPARE(canvas.pages(), (tables + 7) / 8);
-    for (int t = 1; t <= tables; ++t) {
-        QStringList expected{QStringLiteral("Table %1").arg(t), QStringLiteral("Tour %1").arg(state.currentRound())};
-        QStringList characters;
-        for (const QChar c : codes.value()[t - 1])
-            characters << QString(c);
-        expected << characters.join(QLatin1Char(' '));
+    const QStringList codes = tableentry::codesOfRound(state).value();
+    QCOMPARE(codes.size(), state.tableCount());
+    QVERIFY(printTableCodes(canvas, PrintFont{}, state, codes));
+    QCOMPARE(canvas.pages(), (state.tableCount() + 7) / 8);
+    for (int t = 1; t <= state.tableCount(); ++t) {
+        QStringList expected{QStringLiteral("Table %1").arg(t), QStringLiteral("Tour %1").arg(state.currentRound()),
+                             codes[t - 1].split(QString(), Qt::SkipEmptyParts).join(QLatin1Char(' '))};
         const rounds::TableEntry entry = rounds::tableEntry(state, t);
         for (size_t i = 0; i < 4; ++i)
-            expected << QStringLiteral("%1 : %2").arg(seatName(QChar(seatLetters[i])),
-                                                      entry.emptyChairs[i] ? QStringLiteral("chaise vide")
-                                                                           : entry.names[i].trimmed());
-        const int page = (t + 7) / 8;
+            expected << seatName(QChar(seatLetters[i])) + QStringLiteral(" : ") +
+                            (entry.emptyChairs[i] ? QStringLiteral("chaise vide") : entry.names[i].trimmed());
         QStringList drawn;
-        for (const RecordingCanvas::Op &op : canvas.textsOnPage(page))
+        for (const RecordingCanvas::Op &op : canvas.textsOnPage((t + 7) / 8))
             drawn << op.text;
         for (const QString &text : expected)
-            QVERIFY2(drawn.contains(text), qPrintable(QStringLiteral("page %1: %2").arg(page).arg(text)));
+            QVERIFY2(drawn.contains(text), qPrintable(text));
     }
-    QCOMPARE(canvas.find(QStringLiteral("Codes des tables")).page, 1);
     QCOMPARE(canvas.crowding(10, canvas.width - 20), QString());
     const int middle = 10 + (canvas.width - 30) / 2;
     for (const RecordingCanvas::Op &op : canvas.texts())
@@ -62,21 +52,20 @@ private slots:
         TestPlatform p;
         Tournament state;
         QVERIFY(openTournament(state, platform().files, QStringLiteral(EXAMPLE_FILE)).outcome.ok());
-        arrange(state, [](Tournament::Data &d) {
+        const QString longName = QStringLiteral("DE LA TOUR D'AUVERGNE-LAURAGUAIS Marie-Thérèse Gabrielle");
+        arrange(state, [&](Tournament::Data &d) {
             for (QString &line : d.playerRegisterList)
                 if (line.endsWith(QLatin1String(" = N2")))
                     line = longName + QStringLiteral(" = N2");
         });
         RecordingCanvas canvas;
         printsEverySlip(state, canvas);
-        if (QTest::currentTestFailed())
-            return;
         int longSize = 0, seatSize = 0;
         for (const RecordingCanvas::Op &op : canvas.texts()) {
             if (op.text.endsWith(longName))
                 longSize = op.size;
-            else if (op.text.startsWith(QStringLiteral("Sud : ")))
-                seatSize = qMax(seatSize, op.size);
+            else if (op.text.startsWith(QLatin1String("Sud : ")))
+                seatSize = op.size;
         }
         QVERIFY(longSize > 0 && longSize < seatSize);
 
@@ -84,7 +73,7 @@ private slots:
         QVERIFY(!printTableCodes(canvas, PrintFont{}, state, tableentry::codesOfRound(state).value()));
     }
 
-    // Seventeen tables, two with an empty chair: three pages.
+    // Seventeen tables on three pages, two with an empty chair.
     void pagesAndEmptyChairs()
     {
         TestPlatform p;
@@ -92,10 +81,6 @@ private slots:
         tournaments::seat(p, state, tournaments::seatedRegister(17, 2));
         RecordingCanvas canvas;
         printsEverySlip(state, canvas);
-        if (QTest::currentTestFailed())
-            return;
-        QCOMPARE(canvas.pages(), 3);
-        QVERIFY(canvas.find(QStringLiteral("Nord : chaise vide")).page == 1);
     }
 };
 
