@@ -2,6 +2,7 @@
 
 #include "players/entries.h"
 #include "rankings/ranking.h"
+#include "live/tableentry.h"
 #include "rankings/room.h"
 #include "rounds/rounds.h"
 #include "store/evening.h"
@@ -244,6 +245,37 @@ QString queryValue(QByteArrayView query, QByteArrayView name)
     return {};
 }
 
+// A table of the round in progress for its captain's phone: its players at their seats, whether it
+// is entered or has scores waiting, and whether the director takes scores from the tables. Never
+// kept: a submission changes it, and no version.
+LiveResponse tableAnswer(const Tournament &state, QByteArrayView query, bool entryOpen)
+{
+    if (!state.opened() || !rounds::refusalWithoutSeats(state).isEmpty())
+        return notFound(QStringLiteral("Aucun tour n’est en cours."));
+    const qint64 table = lines::lenientValue(queryValue(query, "n").left(nameLimit));
+    if (table < 1 || table > state.tableCount())
+        return notFound(QStringLiteral("Cette table n’existe pas dans ce tour."));
+    const rounds::TableEntry entry = rounds::tableEntry(state, int(table));
+    bool waiting = false;
+    for (const tableentry::Submission &s : tableentry::waitingSubmissions(state))
+        waiting = waiting || (s.round == state.currentRound() && s.table == table);
+    static const char *const seats[] = {"Nord", "Sud", "Est", "Ouest"};
+    JsonWriter json;
+    json.begin('{').key("ouverte").boolean(entryOpen).key("tour").number(state.currentRound());
+    json.key("table").number(table).key("etat");
+    json.string(waiting                                       ? QStringLiteral("proposée")
+                : tableentry::wouldReplace(state, int(table)) ? QStringLiteral("saisie")
+                                                              : QStringLiteral("libre"));
+    json.key("sieges").begin('[');
+    for (size_t i = 0; i < 4; ++i) {
+        json.begin('{').key("place").string(QString::fromLatin1(seats[i]));
+        json.key("nom").string(entry.emptyChairs[i] ? QString() : entry.names[i]);
+        json.key("vide").boolean(entry.emptyChairs[i]).end('}');
+    }
+    json.end(']').end('}');
+    return response(jsonType, json.take(), {});
+}
+
 const QByteArray &page()
 {
     static const QByteArray bytes = [] {
@@ -432,6 +464,8 @@ void LiveContent::invalidate()
 
 LiveResponse LiveContent::answer(QByteArrayView path, QByteArrayView query)
 {
+    if (path == "/api/table")
+        return tableAnswer(m_state, query, m_tableEntryOpen);
     return m_cache->answer(path, query);
 }
 

@@ -33,6 +33,7 @@ using LiveAnswer = std::function<LiveResponse(QByteArrayView path, QByteArrayVie
 //   /api/place?nom=<text>    the players whose name holds the text, their table and seat in
 //                            every round played and the next one
 //   /api/joueur?id=<code>    a player's card: his score in every round, his rank after each
+//   /api/table?n=<table>     a table of the round in progress, for its captain to send its scores
 //
 // A player is known by his round-1 seat code: the key of his every score line, penalty and
 // exclusion, which no later round changes, so a card opened at round 2 is still his at round 6.
@@ -46,6 +47,8 @@ public:
     // The tournament changed: version + 1, every answer built again when next asked.
     void invalidate();
     LiveResponse answer(QByteArrayView path, QByteArrayView query);
+    // Whether the director takes scores from the tables, as /api/table tells.
+    void setTableEntryOpen(bool open) { m_tableEntryOpen = open; }
 
     // The page's own style and script blocks by their hashes, and nothing from elsewhere.
     static QByteArray contentSecurityPolicy();
@@ -56,6 +59,7 @@ private:
 
     const Tournament &m_state;
     quint64 m_version = 1;
+    bool m_tableEntryOpen = false;
     QByteArray m_run; // this object's own mark in its ETags
     std::unique_ptr<Kept> m_kept;
     std::unique_ptr<Cache> m_cache;

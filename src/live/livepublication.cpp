@@ -1,17 +1,42 @@
 #include "live/livepublication.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QNetworkInterface>
 
-LivePublication::LivePublication(Tournament &tournament, QObject *parent)
-    : QObject(parent), m_content(tournament),
-      m_server([this](QByteArrayView path, QByteArrayView query) { return m_content.answer(path, query); })
+namespace {
+
+LiveResponse json(int status, const QJsonObject &object)
 {
+    LiveResponse r;
+    r.status = status;
+    r.contentType = QByteArrayLiteral("application/json; charset=utf-8");
+    r.body = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    return r;
+}
+
+LiveResponse refused(int status, const QString &why)
+{
+    return json(status, {{QStringLiteral("erreur"), why}});
+}
+
+} // namespace
+
+LivePublication::LivePublication(Tournament &tournament, QObject *parent)
+    : QObject(parent), m_tournament(tournament), m_content(tournament),
+      m_server([this](QByteArrayView path, QByteArrayView query) { return m_content.answer(path, query); },
+               [this](QByteArrayView contentType, QByteArrayView body) { return submit(contentType, body); })
+{
+    m_clock.start();
     // The phones hear once of the several changes one command makes.
     m_tellPhones.setSingleShot(true);
     m_tellPhones.setInterval(100);
     connect(&m_tellPhones, &QTimer::timeout, this, [this] { m_server.publish(m_content.version()); });
     tournament.listen(this, [this](Tournament::Changes changes) {
-        // Saving changes no page.
+        // A table's page tells what waits for it; no other page changes with a submission, nor
+        // with a save.
+        if (changes & Tournament::TableEntries)
+            m_server.forgetAnswers();
         if (!Tournament::touchesContent(changes))
             return;
         m_content.invalidate();
@@ -31,6 +56,47 @@ void LivePublication::stop()
 {
     m_tellPhones.stop();
     m_server.stop();
+}
+
+void LivePublication::setTableEntryOpen(bool open)
+{
+    m_tableEntryOpen = open;
+    m_content.setTableEntryOpen(open);
+    m_server.forgetAnswers();
+}
+
+LiveResponse LivePublication::submit(QByteArrayView contentType, QByteArrayView body)
+{
+    if (!m_tableEntryOpen)
+        return refused(403, QStringLiteral("La saisie des scores aux tables n'est pas ouverte."));
+    const tableentry::Sent sent = tableentry::readSent(contentType, body);
+    if (!sent.refusal.isEmpty())
+        return refused(400, sent.refusal);
+    const QList<int> locked = lockedTables();
+    const Result<QString> received =
+        tableentry::receiveSubmission(m_tournament, sent.code, sent.submission, m_locks, m_clock.elapsed());
+    if (lockedTables() != locked) {
+        emit lockedTablesChanged();
+        QTimer::singleShot(tableentry::CodeLocks::lockMilliseconds, this, &LivePublication::lockedTablesChanged);
+    }
+    if (!received.ok()) {
+        emit failed(received.outcome());
+        return refused(500, QStringLiteral("Les scores n'ont pas pu être enregistrés : prévenez l'arbitre."));
+    }
+    if (!received.value().isEmpty())
+        return refused(400, received.value());
+    const int table = sent.submission.table;
+    if (m_autoAccept && !tableentry::wouldReplace(m_tournament, table)) {
+        const Result<tableentry::Acceptance> accepted = tableentry::acceptSubmission(m_tournament, table);
+        if (!accepted.ok())
+            emit failed(accepted.outcome());
+        else if (accepted.value().refusal.isEmpty()) // tour.tmp holds it
+            return json(200, {{QStringLiteral("etat"), QStringLiteral("saisie")},
+                              {QStringLiteral("message"),
+                               QStringLiteral("Scores validés : la table %1 est saisie.").arg(table)}});
+    }
+    return json(200, {{QStringLiteral("etat"), QStringLiteral("proposée")},
+                      {QStringLiteral("message"), QStringLiteral("Reçu, en attente de validation")}});
 }
 
 QStringList LivePublication::addresses() const

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <optional>
 
 #ifdef Q_OS_WIN
@@ -25,6 +26,14 @@ using namespace std::chrono_literals;
 namespace {
 
 const QByteArray streamPath = QByteArrayLiteral("/api/direct");
+const QByteArray submitPath = QByteArrayLiteral("/api/saisie");
+
+// A table's scores are a few dozen bytes: anything longer is not read.
+constexpr qsizetype maxSubmissionBytes = 1024;
+// A connection sends this many submissions at most in a window: a phone sends one a round, and a
+// program trying codes or filling the journal is slowed before it reaches the tournament's thread.
+constexpr int maxSubmissionsInWindow = 5;
+constexpr qint64 submissionWindowMs = 10000;
 
 // What libmicrohttpd may use for one connection's request head and answer headers: a head of
 // 8 KiB always fits, and none of 32 KiB does (414 for the request line, 431 for the headers).
@@ -44,6 +53,17 @@ struct Reply
     QByteArray body;
     QByteArray cache = "no-cache";
 };
+
+// What the server itself answers when it refuses a table's scores, in the page's JSON.
+Reply submissionRefusal(int status, const QString &message)
+{
+    Reply reply;
+    reply.status = status;
+    reply.headers = {{"Content-Type", "application/json; charset=utf-8"}};
+    reply.body = "{\"erreur\":\"" + message.toUtf8() + "\"}";
+    reply.cache = "no-store";
+    return reply;
+}
 
 // What the server itself answers when it refuses a request, in French for the phone's screen.
 Reply refusal(int status)
@@ -155,7 +175,10 @@ struct LiveServer::Request
     QByteArray acceptEncoding;
     bool headRead = false;      // its head was seen: the next call finds its body, if any, read
     bool asked = false;         // its connection waits for the tournament's thread to answer
-    std::optional<Reply> reply; // that answer, until it is sent
+    std::optional<Reply> reply; // that answer, until it is sent (a refusal, once the body is read)
+    bool submitting = false;    // a table's scores, POST /api/saisie
+    QByteArray contentType;
+    QByteArray body;
 };
 
 namespace {
@@ -178,6 +201,8 @@ struct Watched
     bool busy = false;     // a request head has come and its answer is not over
     bool answered = false; // a request of it has ended
     bool cut = false;
+    qint64 windowStart = 0; // of its submissions
+    int submissions = 0;    // since then
 };
 
 } // namespace
@@ -187,6 +212,7 @@ struct LiveServer::Daemon
 {
     LiveServerSettings settings;
     std::function<void(const QByteArray &)> ask; // has the tournament's thread answer a target
+    std::function<void(quint64)> askSubmit;      // has it take a submission
     MHD_Daemon *mhd = nullptr;
     QElapsedTimer clock;
 
@@ -195,6 +221,8 @@ struct LiveServer::Daemon
     quint64 version = 0;
     QHash<QByteArray, QList<Request *>> waiting; // by target: the requests asked of the tournament's thread
     QHash<QByteArray, LiveResponse> answers;     // by target: the content's answers since it last changed
+    QHash<quint64, Request *> submissions;       // waiting for the tournament's thread, by number
+    quint64 submissionCount = 0;
     QSet<Stream *> streams;
     QHash<MHD_Connection *, Watched> connections;
 };
@@ -235,13 +263,51 @@ QByteArray headerValue(MHD_Connection *connection, const char *name)
     return QByteArray(MHD_lookup_connection_value(connection, MHD_HEADER_KIND, name));
 }
 
-// A GET or HEAD sends no content: any length but zero, or any transfer coding, means it does.
-bool hasBody(MHD_Connection *connection)
+// The request's content length as sent: -1 when it has none, or uses a transfer coding.
+qint64 contentLength(MHD_Connection *connection)
 {
+    if (MHD_lookup_connection_value(connection, MHD_HEADER_KIND, "Transfer-Encoding"))
+        return -1;
     const QByteArray length = headerValue(connection, "Content-Length");
-    const bool zero = !length.isEmpty() && std::all_of(length.begin(), length.end(), [](char c) { return c == '0'; });
-    return (!length.isEmpty() && !zero) ||
-           MHD_lookup_connection_value(connection, MHD_HEADER_KIND, "Transfer-Encoding");
+    bool ok = false;
+    const qint64 n = length.toLongLong(&ok);
+    return length.isEmpty() ? 0 : ok && n >= 0 ? n : std::numeric_limits<qint64>::max();
+}
+
+// Before a submission's body is read: whether its length and its connection's pace allow it.
+std::optional<Reply> submissionRefusal(Daemon *daemon, MHD_Connection *connection)
+{
+    const qint64 length = contentLength(connection);
+    if (length < 0)
+        return submissionRefusal(411, QStringLiteral("Envoi sans longueur annoncée : il est refusé."));
+    if (length > maxSubmissionBytes)
+        return submissionRefusal(413, QStringLiteral("Envoi trop long : les scores d'une table tiennent en 1 Ko."));
+    QMutexLocker lock(&daemon->mutex);
+    Watched &watched = daemon->connections[connection];
+    const qint64 now = daemon->clock.elapsed();
+    if (now - watched.windowStart >= submissionWindowMs) {
+        watched.windowStart = now;
+        watched.submissions = 0;
+    }
+    if (++watched.submissions > maxSubmissionsInWindow)
+        return submissionRefusal(429,
+                                 QStringLiteral("Trop d'envois depuis ce téléphone : attendez quelques secondes."));
+    return std::nullopt;
+}
+
+// The last call of a submission, its body read: the tournament's thread takes it.
+MHD_Result askSubmit(Daemon *daemon, MHD_Connection *connection, Request *request)
+{
+    QMutexLocker lock(&daemon->mutex);
+    if (daemon->stopping)
+        return MHD_NO;
+    request->asked = true;
+    request->contentType = headerValue(connection, "Content-Type");
+    const quint64 number = ++daemon->submissionCount;
+    daemon->submissions.insert(number, request);
+    MHD_suspend_connection(connection);
+    daemon->askSubmit(number);
+    return MHD_YES;
 }
 
 ssize_t readStream(void *cls, uint64_t, char *buffer, size_t max)
@@ -320,19 +386,22 @@ Reply contentReply(const LiveResponse &response, const Request &request)
 
 void *requestLine(void *, const char *uri, MHD_Connection *connection)
 {
-    return new Request{QByteArray(uri), connection, {}, {}, false, false, std::nullopt};
+    auto *request = new Request;
+    request->target = QByteArray(uri);
+    request->connection = connection;
+    return request;
 }
 
 // Called once the head is read, then (its body read, and there is none) to answer, then again
 // when the tournament's thread has answered.
 MHD_Result handleRequest(void *cls, MHD_Connection *connection, const char *, const char *method, const char *,
-                         const char *, size_t *uploadSize, void **context)
+                         const char *uploadData, size_t *uploadSize, void **context)
 {
     auto *daemon = static_cast<Daemon *>(cls);
     auto *request = static_cast<Request *>(*context);
     if (!request)
         return MHD_NO; // no request line was seen
-    if (request->reply)
+    if (request->reply && (!request->submitting || *uploadSize == 0))
         return queue(connection, *std::exchange(request->reply, std::nullopt));
     if (request->asked)
         return MHD_NO; // woken without an answer: the server stops
@@ -342,11 +411,30 @@ MHD_Result handleRequest(void *cls, MHD_Connection *connection, const char *, co
             daemon->connections[connection].busy = true;
         }
         // Answered before any body is read, which also ends the connection.
+        if (std::strcmp(method, "POST") == 0 && request->target == submitPath) {
+            request->submitting = true;
+            const std::optional<Reply> refused = submissionRefusal(daemon, connection);
+            // Too long is refused unread; too fast once read, so that the connection stays.
+            if (refused && refused->status != 429)
+                return queue(connection, *refused);
+            request->reply = refused;
+            return MHD_YES;
+        }
         if (std::strcmp(method, "HEAD") != 0 && std::strcmp(method, "GET") != 0)
             return queue(connection, refusal(405));
-        if (hasBody(connection))
+        if (contentLength(connection) != 0)
             return queue(connection, refusal(413));
         return MHD_YES;
+    }
+    if (request->submitting) {
+        // Its announced length, 1 KiB at most, is all libmicrohttpd reads.
+        if (!request->reply)
+            request->body.append(uploadData, qsizetype(*uploadSize));
+        if (*uploadSize != 0) {
+            *uploadSize = 0;
+            return MHD_YES;
+        }
+        return askSubmit(daemon, connection, request);
     }
     *uploadSize = 0;
     const bool headOnly = std::strcmp(method, "HEAD") == 0;
@@ -407,7 +495,8 @@ void connectionChanged(void *cls, MHD_Connection *connection, void **, MHD_Conne
 
 } // namespace
 
-LiveServer::LiveServer(LiveAnswer answer, QObject *parent) : QObject(parent), m_answer(std::move(answer))
+LiveServer::LiveServer(LiveAnswer answer, LiveSubmit submit, QObject *parent)
+    : QObject(parent), m_answer(std::move(answer)), m_submit(std::move(submit))
 {
     m_heartbeat.setInterval(heartbeatTime);
     connect(&m_heartbeat, &QTimer::timeout, this, [this] { tellStreams(":\n\n"); });
@@ -431,6 +520,10 @@ Outcome LiveServer::start(const LiveServerSettings &settings)
     daemon->ask = [this, run = ++m_run](const QByteArray &target) {
         QMetaObject::invokeMethod(
             this, [this, run, target] { answerRequest(run, target); }, Qt::QueuedConnection);
+    };
+    daemon->askSubmit = [this, run = m_run](quint64 number) {
+        QMetaObject::invokeMethod(
+            this, [this, run, number] { answerSubmission(run, number); }, Qt::QueuedConnection);
     };
     const auto listen = [&](unsigned flags) {
         return MHD_start_daemon(flags | MHD_USE_AUTO_INTERNAL_THREAD | MHD_ALLOW_SUSPEND_RESUME | MHD_USE_TURBO,
@@ -467,6 +560,9 @@ void LiveServer::stop()
             for (Request *request : requests)
                 waiting.append(request->connection);
         m_daemon->waiting.clear();
+        for (Request *request : std::as_const(m_daemon->submissions))
+            waiting.append(request->connection);
+        m_daemon->submissions.clear();
         for (Stream *stream : std::as_const(m_daemon->streams))
             if (std::exchange(stream->suspended, false))
                 waiting.append(stream->connection);
@@ -529,6 +625,23 @@ void LiveServer::answerRequest(quint64 run, const QByteArray &target)
     }
     for (MHD_Connection *connection : std::as_const(waking))
         MHD_resume_connection(connection);
+}
+
+void LiveServer::answerSubmission(quint64 run, quint64 number)
+{
+    if (!m_daemon || run != m_run)
+        return;
+    Request *request = nullptr;
+    {
+        QMutexLocker lock(&m_daemon->mutex);
+        request = m_daemon->submissions.take(number);
+    }
+    // Its connection waits until woken: libmicrohttpd leaves the request alone meanwhile.
+    const LiveResponse response = m_submit(request->contentType, request->body);
+    Reply reply = contentReply(response, *request);
+    reply.cache = "no-store";
+    request->reply = std::move(reply);
+    MHD_resume_connection(request->connection);
 }
 
 void LiveServer::tellStreams(const QByteArray &event)

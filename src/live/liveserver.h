@@ -8,6 +8,9 @@
 
 #include <memory>
 
+// Takes what a phone sent to /api/saisie: its Content-Type and body (1 KiB at most).
+using LiveSubmit = std::function<LiveResponse(QByteArrayView contentType, QByteArrayView body)>;
+
 struct LiveServerSettings
 {
     quint16 port = 8080;
@@ -20,13 +23,14 @@ struct LiveServerSettings
 // /api/direct, a stream of server-sent events that tells each new version of the results.
 // libmicrohttpd reads and writes the connections in a thread of its own; a request is answered in
 // the thread this object lives in, the tournament's, while its connection waits, and that answer is
-// then kept for the same request until forgetAnswers().
+// then kept for the same request until forgetAnswers(). The one request that sends something is
+// a table's scores, POST /api/saisie, taken by submit() in the same thread and never kept.
 class LiveServer : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit LiveServer(LiveAnswer answer, QObject *parent = nullptr);
+    LiveServer(LiveAnswer answer, LiveSubmit submit, QObject *parent = nullptr);
     ~LiveServer() override; // stops
 
     // Listens on every address, IPv4 and IPv6; settings.port 0 takes any free port. Fails with a
@@ -47,10 +51,12 @@ public:
 
 private:
     void answerRequest(quint64 run, const QByteArray &target);
+    void answerSubmission(quint64 run, quint64 number);
     void tellStreams(const QByteArray &event);
     void closeLateConnections();
 
     LiveAnswer m_answer;
+    LiveSubmit m_submit;
     std::unique_ptr<Daemon> m_daemon; // while running
     quint64 m_run = 0;                // which start a request waiting for its answer belongs to
     quint64 m_version = 0;

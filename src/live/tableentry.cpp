@@ -4,8 +4,12 @@
 #include "tournament/lines.h"
 #include "tournament/tournament.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRandomGenerator>
 #include <QSet>
+#include <QUrlQuery>
 
 namespace tableentry {
 
@@ -144,12 +148,94 @@ QString refusalOfSubmission(const Tournament &state, const Submission &submissio
     return {};
 }
 
-Result<QString> receiveSubmission(Tournament &state, const QString &code, const Submission &submission)
+Sent readSent(QByteArrayView contentType, QByteArrayView body)
 {
+    Sent sent;
+    const QByteArray type = contentType.toByteArray().split(';').first().trimmed().toLower();
+    bool read = false;
+    // A whole number, or 0 (no round, no table) that the refusal of the submission then names.
+    const auto whole = [](const QString &text) { return int(lines::lenientValue(text)); };
+    if (type == "application/json") {
+        const QJsonObject o = QJsonDocument::fromJson(body.toByteArray()).object();
+        const QJsonArray scores = o.value(QLatin1String("scores")).toArray();
+        read = o.size() == 4 && o.value(QLatin1String("tour")).isDouble() &&
+               o.value(QLatin1String("table")).isDouble() && o.value(QLatin1String("code")).isString() &&
+               scores.size() == 4;
+        sent.submission.round = o.value(QLatin1String("tour")).toInt();
+        sent.submission.table = o.value(QLatin1String("table")).toInt();
+        sent.code = o.value(QLatin1String("code")).toString();
+        for (size_t i = 0; read && i < 4; ++i) {
+            const QJsonValue score = scores[qsizetype(i)];
+            read = score.isString() || score.isDouble();
+            // A number is written back as text, so that 1.5 or 1e30 is refused as text would be.
+            sent.submission.scores[i] =
+                score.isString() ? score.toString() : QString::number(score.toDouble(), 'g', 17);
+        }
+    } else if (type == "application/x-www-form-urlencoded") {
+        QUrlQuery form(QString::fromUtf8(body).replace(QLatin1Char('+'), QLatin1Char(' ')));
+        const QStringList keys = {QStringLiteral("tour"), QStringLiteral("table"), QStringLiteral("code"),
+                                  QStringLiteral("nord"), QStringLiteral("sud"),   QStringLiteral("est"),
+                                  QStringLiteral("ouest")};
+        read = form.queryItems().size() == keys.size();
+        for (const QString &key : keys)
+            read = read && form.allQueryItemValues(key).size() == 1;
+        const auto value = [&](int k) { return form.queryItemValue(keys[k], QUrl::FullyDecoded); };
+        sent.submission.round = whole(value(0));
+        sent.submission.table = whole(value(1));
+        sent.code = value(2);
+        for (size_t i = 0; i < 4; ++i)
+            sent.submission.scores[i] = value(int(i) + 3);
+    }
+    if (!read)
+        sent.refusal = QStringLiteral("Envoi illisible : il faut le tour, la table, le code et les quatre scores.");
+    return sent;
+}
+
+bool CodeLocks::isLocked(int table, qint64 now) const
+{
+    return m_tables.value(table).lockedUntil > now;
+}
+
+void CodeLocks::wrongCode(int table, qint64 now)
+{
+    Count &count = m_tables[table];
+    if (count.lockedUntil != 0 && count.lockedUntil <= now)
+        count = {}; // the lock is over: five more tries
+    if (++count.wrong >= maxWrongCodes && count.lockedUntil == 0)
+        count.lockedUntil = now + lockMilliseconds;
+}
+
+QList<int> CodeLocks::lockedTables(qint64 now) const
+{
+    QList<int> locked;
+    for (auto it = m_tables.cbegin(); it != m_tables.cend(); ++it)
+        if (it->lockedUntil > now)
+            locked << it.key();
+    std::sort(locked.begin(), locked.end());
+    return locked;
+}
+
+Result<QString> receiveSubmission(Tournament &state, const QString &code, const Submission &submission,
+                                  CodeLocks &locks, qint64 now)
+{
+    if (locks.isLocked(submission.table, now))
+        return QStringLiteral("La table %1 est bloquée une minute après cinq codes faux : demandez l'arbitre.")
+            .arg(submission.table);
     if (QString refusal = refusalOfSubmission(state, submission); !refusal.isEmpty())
         return refusal;
-    if (!isTableCode(state, submission.table, code))
+    if (!isTableCode(state, submission.table, code)) {
+        locks.wrongCode(submission.table, now);
         return QStringLiteral("Ce code n'est pas celui de la table %1.").arg(submission.table);
+    }
+    locks.rightCode(submission.table);
+    if (wouldReplace(state, submission.table)) {
+        const std::array<QString, 4> recorded = rounds::tableEntry(state, submission.table).scores;
+        bool same = true;
+        for (size_t i = 0; i < 4; ++i)
+            same = same && rounds::scoreValue(recorded[i]) == rounds::scoreValue(submission.scores[i]);
+        if (same)
+            return QStringLiteral("Ces scores sont déjà enregistrés pour la table %1.").arg(submission.table);
+    }
     const Outcome written = state.setSubmissions(withoutTable(state, submission.table) << lineOf(submission));
     return {QString(), written};
 }

@@ -2,6 +2,8 @@
 
 #include "platform/outcome.h"
 
+#include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -38,9 +40,43 @@ struct Submission
 // does. The checks of score entry: the table is one of the round, four whole numbers, an empty
 // chair's 0, a sum of 0.
 QString refusalOfSubmission(const Tournament &state, const Submission &submission);
-// A submission sent with its table's code: the refusal, or empty once propositions.tmp holds it
-// (replacing the table's waiting one), when the phone may be told it was received.
-Result<QString> receiveSubmission(Tournament &state, const QString &code, const Submission &submission);
+// What a phone sent: its submission and code, or why it does not read as one. One shape in JSON,
+// {"tour":3,"table":2,"code":"K7QD","scores":["120","-40","-40","-40"]} (scores as text or
+// numbers), or the same as a form: tour=3&table=2&code=K7QD&nord=120&sud=-40&est=-40&ouest=-40.
+struct Sent
+{
+    Submission submission;
+    QString code;
+    QString refusal;
+};
+Sent readSent(QByteArrayView contentType, QByteArrayView body);
+
+// Five wrong codes for a table lock it for a minute: four characters must not be guessed by trying.
+class CodeLocks
+{
+public:
+    static constexpr int maxWrongCodes = 5;
+    static constexpr qint64 lockMilliseconds = 60000;
+
+    bool isLocked(int table, qint64 now) const;
+    void wrongCode(int table, qint64 now);
+    void rightCode(int table) { m_tables.remove(table); }
+    QList<int> lockedTables(qint64 now) const; // in order
+
+private:
+    struct Count
+    {
+        int wrong = 0;
+        qint64 lockedUntil = 0;
+    };
+    QHash<int, Count> m_tables;
+};
+
+// A submission sent with its table's code at time now (milliseconds, any origin): the refusal, or
+// empty once propositions.tmp holds it (replacing the table's waiting one), when the phone may be
+// told it was received. The same scores as those recorded for the table are a replay, refused.
+Result<QString> receiveSubmission(Tournament &state, const QString &code, const Submission &submission,
+                                  CodeLocks &locks, qint64 now);
 
 // The submissions waiting, in the order they came; lines that do not read as one are skipped.
 QList<Submission> waitingSubmissions(const Tournament &state);

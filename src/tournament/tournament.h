@@ -68,8 +68,9 @@ public:
         TableEntries = 0x800, // the table codes, the scores the tables sent
     };
     Q_DECLARE_FLAGS(Changes, Change)
-    // Whether the changes touch what the tournament holds, not only where or whether it is saved.
-    static bool touchesContent(Changes changes) { return bool(changes & ~Changes(File | Modified)); }
+    // Whether the changes touch what the rankings and seatings show: not only where or whether it is
+    // saved, nor only what the tables sent, which waits for the director.
+    static bool touchesContent(Changes changes) { return bool(changes & ~Changes(File | Modified | TableEntries)); }
 
     // Everything the tournament holds, as plain values: what the take-up reads from the files
     // and what tests build tournaments from.

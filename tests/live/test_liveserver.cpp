@@ -103,6 +103,12 @@ QByteArray get(const QByteArray &target, const QByteArray &headers = {})
     return "GET " + target + " HTTP/1.1\r\nHost: club\r\n" + headers + "\r\n";
 }
 
+QByteArray post(const QByteArray &body)
+{
+    return "POST /api/saisie HTTP/1.1\r\nHost: club\r\nContent-Type: application/json\r\nContent-Length: " +
+           QByteArray::number(body.size()) + "\r\n\r\n" + body;
+}
+
 } // namespace
 
 // The live server, talked to over raw TCP as a phone would, and as hostile clients do.
@@ -111,13 +117,17 @@ class TestLiveServer : public QObject
     Q_OBJECT
 
 private:
-    QStringList asked; // what the content was asked, "path?query"
+    QStringList asked; // what the content was asked, "path?query", and the submissions, "type:body"
     LiveServer server{[this](QByteArrayView path, QByteArrayView query) {
-        asked.append(QString::fromLatin1(path.toByteArray() + '?' + query.toByteArray()));
-        if (path == "/")
-            return LiveResponse{200, "text/html; charset=utf-8", page, deflatedPage, "\"v7\""};
-        return LiveResponse{404, "text/plain; charset=utf-8", "absent", {}, {}};
-    }};
+                          asked.append(QString::fromLatin1(path.toByteArray() + '?' + query.toByteArray()));
+                          if (path == "/")
+                              return LiveResponse{200, "text/html; charset=utf-8", page, deflatedPage, "\"v7\""};
+                          return LiveResponse{404, "text/plain; charset=utf-8", "absent", {}, {}};
+                      },
+                      [this](QByteArrayView type, QByteArrayView body) {
+                          asked.append(QString::fromLatin1(type.toByteArray() + ':' + body.toByteArray()));
+                          return LiveResponse{200, "application/json", R"({"etat":"proposée"})", {}, {}};
+                      }};
 
     static LiveServerSettings anyPort()
     {
@@ -244,6 +254,12 @@ private slots:
         QTest::newRow("chunked GET") << get("/", "Transfer-Encoding: chunked\r\n") + "5\r\nhello\r\n0\r\n\r\n"
                                      << 413 << true;
         QTest::newRow("POST") << QByteArray("POST / HTTP/1.1\r\nContent-Length: 2\r\n\r\n{}") << 405 << true;
+        QTest::newRow("PUT scores") << QByteArray("PUT /api/saisie HTTP/1.1\r\nContent-Length: 2\r\n\r\n{}") << 405
+                                    << true;
+        QTest::newRow("scores over 1 KiB") << post(QByteArray(1025, ' ')) << 413 << true;
+        QTest::newRow("chunked scores") << QByteArray("POST /api/saisie HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n"
+                                                      "2\r\n{}\r\n0\r\n\r\n")
+                                        << 411 << true;
         QTest::newRow("100 KiB query") << get("/?q=" + QByteArray(100 * 1024, 'q')) << 414 << true;
         QTest::newRow("HTTP/2 preface") << QByteArray("PRI * HTTP/2.0\r\n\r\nSM\r\n\r\n") << 505 << true;
         // Well-formed, but not a path the content may see: refused, the connection kept.
@@ -275,6 +291,37 @@ private slots:
             client.send(get("/"));
             QCOMPARE(client.answer()->body, page);
         }
+    }
+
+    // A table's scores go to the submission's taker, each once and never kept; a connection sending
+    // them faster than a phone would is refused before they reach it.
+    void takesSubmissions()
+    {
+        Client phone(server.port());
+        for (int i = 1; i <= 5; ++i) {
+            phone.send(post("{\"n\":" + QByteArray::number(i) + '}'));
+            const auto answer = phone.answer();
+            QVERIFY(answer);
+            QCOMPARE(answer->status, 200);
+            QCOMPARE(answer->body, R"({"etat":"proposée"})");
+            QCOMPARE((*answer)["cache-control"], "no-store");
+            QVERIFY(carriesSecurityHeaders(*answer));
+            QCOMPARE(asked.size(), i);
+        }
+        QCOMPARE(asked.constLast(), QStringLiteral("application/json:{\"n\":5}"));
+        // A hundred more in the same second: none reaches the tournament.
+        for (int i = 0; i < 100; ++i) {
+            phone.send(post("{}"));
+            const auto answer = phone.answer();
+            QVERIFY(answer);
+            QCOMPARE(answer->status, 429);
+            QVERIFY(answer->body.contains("Trop d'envois"));
+        }
+        QCOMPARE(asked.size(), 5);
+        // Another phone is not slowed by it.
+        Client other(server.port());
+        other.send(post("{}"));
+        QCOMPARE(other.answer()->status, 200);
     }
 
     // Too many connections: the extra ones wait outside until there is room, those in are untouched.
@@ -418,7 +465,8 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return server.connectionCount() == 3; }));
 
         // A second server cannot have the port, and says so in French.
-        LiveServer other([](QByteArrayView, QByteArrayView) { return LiveResponse(); });
+        LiveServer other([](QByteArrayView, QByteArrayView) { return LiveResponse(); },
+                         [](QByteArrayView, QByteArrayView) { return LiveResponse(); });
         LiveServerSettings same;
         same.port = port;
         const Outcome taken = other.start(same);

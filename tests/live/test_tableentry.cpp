@@ -35,9 +35,10 @@ QStringList codes(Tournament &state)
     return drawn.value();
 }
 
-QString receive(Tournament &state, const QString &code, const Submission &s)
+QString receive(Tournament &state, const QString &code, const Submission &s, qint64 now = 0)
 {
-    const Result<QString> received = tableentry::receiveSubmission(state, code, s);
+    static tableentry::CodeLocks locks;
+    const Result<QString> received = tableentry::receiveSubmission(state, code, s, locks, now);
     if (!received.ok())
         qWarning("%s", qPrintable(received.outcome().error));
     return received.value();
@@ -213,6 +214,73 @@ private slots:
         QVERIFY(seating::cancelDraw(redrawn, true).ok());
         QVERIFY(!p.exists("propositions.tmp"));
         QVERIFY(!p.exists("codes.tmp"));
+    }
+
+    // Five wrong codes lock a table a minute, its right code included; the same scores again once
+    // recorded are a replay.
+    void lockAndReplay()
+    {
+        TestPlatform p;
+        Tournament state = seated(p, 3);
+        const QStringList code = codes(state);
+        tableentry::CodeLocks locks;
+        const Submission s{1, 2, {"30", "-10", "-10", "-10"}};
+        const auto send = [&](const QString &c, qint64 now) {
+            return tableentry::receiveSubmission(state, c, s, locks, now).value();
+        };
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(send(code[0], 1000), QStringLiteral("Ce code n'est pas celui de la table 2."));
+        QCOMPARE(send(code[1], 1000), QString()); // the right one: tries again from 0
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(send(QStringLiteral("ZZZZ"), 2000), QStringLiteral("Ce code n'est pas celui de la table 2."));
+        QCOMPARE(locks.lockedTables(2000), QList<int>{2});
+        const QString locked =
+            QStringLiteral("La table 2 est bloquée une minute après cinq codes faux : demandez l'arbitre.");
+        QCOMPARE(send(code[1], 61999), locked);
+        QCOMPARE(tableentry::receiveSubmission(state, code[0], {1, 1, {"0", "0", "0", "0"}}, locks, 3000).value(),
+                 QString()); // the other tables go on
+        QCOMPARE(send(code[1], 62000), QString());
+        QVERIFY(locks.lockedTables(62000).isEmpty());
+
+        QVERIFY(tableentry::acceptSubmission(state, 2).ok());
+        const QByteArray journal = p.bytes("propositions.tmp");
+        QCOMPARE(send(code[1], 70000), QStringLiteral("Ces scores sont déjà enregistrés pour la table 2."));
+        QCOMPARE(p.bytes("propositions.tmp"), journal);
+        // Other scores are a correction, for the director to accept.
+        QCOMPARE(
+            tableentry::receiveSubmission(state, code[1], {1, 2, {"+30", "-10", "-20", "0"}}, locks, 70000).value(),
+            QString());
+    }
+
+    // One shape, in JSON or as a form; anything else unread.
+    void sentShapes()
+    {
+        const auto read = [](const char *type, const char *body) { return tableentry::readSent(type, body); };
+        tableentry::Sent json = read("application/json; charset=utf-8",
+                                     R"({"tour":3,"table":2,"code":"k7qd","scores":["+120",-40,"-40",1e30]})");
+        QCOMPARE(json.refusal, QString());
+        QCOMPARE(json.submission.round, 3);
+        QCOMPARE(json.submission.table, 2);
+        QCOMPARE(json.code, QStringLiteral("k7qd"));
+        QCOMPARE(json.submission.scores, (Scores{"+120", "-40", "-40", "1e+30"}));
+        tableentry::Sent form =
+            read("application/x-www-form-urlencoded", "tour=3&table=2&code=K7QD&nord=%2B120&sud=-40&est=-40&ouest=-40");
+        QCOMPARE(form.refusal, QString());
+        QCOMPARE(form.submission.scores, (Scores{"+120", "-40", "-40", "-40"}));
+        QCOMPARE(form.code, QStringLiteral("K7QD"));
+        const QString unread =
+            QStringLiteral("Envoi illisible : il faut le tour, la table, le code et les quatre scores.");
+        for (const auto &[type, body] : std::initializer_list<std::pair<const char *, const char *>>{
+                 {"text/plain", "tour=3&table=2&code=K7QD&nord=0&sud=0&est=0&ouest=0"},
+                 {"application/json", R"({"tour":3,"table":2,"code":"K7QD","scores":["0","0","0"]})"},
+                 {"application/json", R"({"tour":3,"table":2,"code":"K7QD","scores":["0","0","0","0"],"x":1})"},
+                 {"application/json", R"({"tour":"3","table":2,"code":"K7QD","scores":["0","0","0",null]})"},
+                 {"application/json", "[1,2,3]"},
+                 {"application/json", ""},
+                 {"application/x-www-form-urlencoded", "tour=3&table=2&code=K7QD&nord=0&sud=0&est=0"},
+                 {"application/x-www-form-urlencoded", "tour=3&table=2&table=3&code=K&nord=0&sud=0&est=0&ouest=0"},
+             })
+            QCOMPARE(read(type, body).refusal, unread);
     }
 
     // Recorded as score entry records it, the director told when it replaces a table entered.
