@@ -30,6 +30,7 @@ public:
     // What just happened, in the status bar for a few seconds.
     void showStatus(const QString &text);
     void installCommands();
+    EveningPanel &evening() { return *m_evening; }
 
     // Runs once, when the window is first shown: the recovery of an interrupted tournament.
     void firstActivation();

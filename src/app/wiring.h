@@ -29,6 +29,7 @@ public:
     void syncMenus() const { m_main.syncMenus(); }
     // Confirms in the status bar what a command just did.
     void status(const QString &text) const { m_main.showStatus(text); }
+    EveningPanel &evening() const { return m_main.evening(); }
 
 private:
     Tournament &m_tournament;

@@ -37,6 +37,9 @@ LivePublication::LivePublication(Tournament &tournament, QObject *parent)
         // with a save.
         if (changes & Tournament::TableEntries)
             m_server.forgetAnswers();
+        // The slips of a new round need its codes before its first table sends its scores.
+        if (tableEntryOpen() && (changes & (Tournament::Rounds | Tournament::Seats)))
+            QMetaObject::invokeMethod(this, &LivePublication::drawCodes, Qt::QueuedConnection);
         if (!Tournament::touchesContent(changes))
             return;
         m_content.invalidate();
@@ -58,9 +61,17 @@ void LivePublication::stop()
     m_server.stop();
 }
 
+void LivePublication::drawCodes()
+{
+    if (const Result<QStringList> codes = tableentry::codesOfRound(m_tournament); !codes.ok())
+        emit failed(codes.outcome());
+}
+
 void LivePublication::setTableEntryOpen(bool open)
 {
     m_tableEntryOpen = open;
+    if (tableEntryOpen())
+        drawCodes();
     m_content.setTableEntryOpen(open);
     m_server.forgetAnswers();
 }

@@ -45,6 +45,7 @@ signals:
 
 private:
     LiveResponse submit(QByteArrayView contentType, QByteArrayView body);
+    void drawCodes();
 
     Tournament &m_tournament;
     LiveContent m_content;

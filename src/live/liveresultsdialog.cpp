@@ -2,6 +2,8 @@
 
 #include "live/poster.h"
 #include "live/qrcode.h"
+#include "live/tablecodesheet.h"
+#include "live/tableentry.h"
 #include "platform/platform.h"
 #include "rankings/rankinggrid.h"
 #include "store/evening.h"
@@ -64,6 +66,24 @@ LiveResultsDialog::LiveResultsDialog(Tournament &tournament, QWidget *parent)
     m_connections = new QLabel(this);
     m_connections->setObjectName(QStringLiteral("connections"));
 
+    m_tableEntry = new QCheckBox(QStringLiteral("Saisie des scores aux tables"), this);
+    m_tableEntry->setObjectName(QStringLiteral("tableEntryBox"));
+    m_tableEntry->setToolTip(QStringLiteral("Chaque table envoie ses scores d'un téléphone avec le code de sa table ; "
+                                            "vous les acceptez dans la fenêtre principale."));
+    m_autoAccept = new QCheckBox(QStringLiteral("Accepter automatiquement les tables équilibrées"), this);
+    m_autoAccept->setObjectName(QStringLiteral("autoAcceptBox"));
+    m_autoAccept->setToolTip(QStringLiteral("Une table déjà saisie attend toujours votre accord."));
+    m_codes = new QLabel(this);
+    m_codes->setObjectName(QStringLiteral("tableCodes"));
+    m_codes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_codes->setWordWrap(true);
+    m_printCodes = button(QStringLiteral("printCodesButton"), QStringLiteral("Imprimer les &codes des tables"));
+    auto *entry = new QVBoxLayout;
+    entry->setContentsMargins(20, 0, 0, 0);
+    entry->addWidget(m_autoAccept);
+    entry->addWidget(m_codes);
+    entry->addWidget(m_printCodes, 0, Qt::AlignLeft);
+
     m_printPoster = button(QStringLiteral("printPosterButton"), QStringLiteral("Imprimer l'&affiche"));
     QPushButton *close = button(QStringLiteral("CloseBtn"), QStringLiteral("Fermer"));
     close->setDefault(true);
@@ -79,11 +99,27 @@ LiveResultsDialog::LiveResultsDialog(Tournament &tournament, QWidget *parent)
     layout->addWidget(m_addresses);
     layout->addWidget(m_qrCode);
     layout->addWidget(m_connections);
+    layout->addWidget(m_tableEntry);
+    layout->addLayout(entry);
     layout->addStretch();
     layout->addLayout(buttons);
 
     connect(m_publish, &QCheckBox::toggled, this, &LiveResultsDialog::publishToggled);
     connect(m_printPoster, &QPushButton::clicked, this, &LiveResultsDialog::printPosterClicked);
+    connect(m_tableEntry, &QCheckBox::toggled, this, &LiveResultsDialog::tableEntryToggled);
+    connect(m_autoAccept, &QCheckBox::toggled, &m_publication, &LivePublication::setAutoAccept);
+    connect(m_printCodes, &QPushButton::clicked, this, &LiveResultsDialog::printCodesClicked);
+    connect(&m_publication, &LivePublication::failed, this, [](const Outcome &outcome) { report(outcome); });
+    // A new round has new codes; the tables locked by wrong codes are named.
+    tournament.listen(this, [this](Tournament::Changes changes) {
+        // Drawn after the change is told, not while it is.
+        if (isVisible() && (changes & (Tournament::TableEntries | Tournament::Rounds | Tournament::Seats)))
+            QMetaObject::invokeMethod(this, &LiveResultsDialog::showCodes, Qt::QueuedConnection);
+    });
+    connect(&m_publication, &LivePublication::lockedTablesChanged, this, [this] {
+        if (isVisible())
+            showCodes();
+    });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     m_connectionsTimer.setInterval(1000);
     connect(&m_connectionsTimer, &QTimer::timeout, this, &LiveResultsDialog::showConnections);
@@ -109,6 +145,7 @@ void LiveResultsDialog::publishToggled(bool on)
         return;
     if (!on) {
         m_publication.stop();
+        m_publication.setTableEntryOpen(false);
     } else {
         LiveServerSettings settings;
         settings.port = quint16(m_port->value());
@@ -142,7 +179,64 @@ void LiveResultsDialog::showState()
         m_qrCode->setPixmap(qrPixmap(encodeQr(addresses.constFirst().toUtf8()), 5));
     }
     showConnections();
+    showCodes();
     adjustSize();
+}
+
+void LiveResultsDialog::tableEntryToggled(bool on)
+{
+    m_publication.setTableEntryOpen(on);
+    showCodes();
+}
+
+void LiveResultsDialog::showCodes()
+{
+    const bool publishing = m_publication.isRunning();
+    const bool open = m_publication.tableEntryOpen();
+    const QSignalBlocker quiet(m_tableEntry);
+    m_tableEntry->setEnabled(publishing);
+    m_tableEntry->setChecked(open);
+    m_autoAccept->setEnabled(open);
+    m_printCodes->setEnabled(open);
+    m_codes->setVisible(open);
+    if (!open)
+        return;
+    const Result<QStringList> codes = tableentry::codesOfRound(state());
+    if (!report(codes.outcome()))
+        return;
+    QStringList lines;
+    if (codes.value().isEmpty())
+        lines << QStringLiteral("Les codes des tables sont tirés avec les places du tour.");
+    else
+        lines << QStringLiteral("Codes des tables du tour %1 :").arg(state().currentRound());
+    QStringList row;
+    for (qsizetype t = 0; t < codes.value().size(); ++t)
+        row << QStringLiteral("%1 <b>%2</b>").arg(t + 1).arg(codes.value()[t]);
+    if (!row.isEmpty())
+        lines << row.join(QStringLiteral(" · "));
+    for (const int table : m_publication.lockedTables())
+        lines << QStringLiteral("<span style=\"color:#b71c1c\">Table %1 bloquée une minute : cinq codes faux.</span>")
+                     .arg(table);
+    m_codes->setText(lines.join(QStringLiteral("<br>")));
+}
+
+void LiveResultsDialog::printCodesClicked()
+{
+    const Result<QStringList> codes = tableentry::codesOfRound(state());
+    if (!report(codes.outcome()))
+        return;
+    if (codes.value().isEmpty()) {
+        platform().messages->warning(QStringLiteral("Impossible"),
+                                     QStringLiteral("Les places du tour ne sont pas encore tirées."));
+        return;
+    }
+    bool begun = false;
+    {
+        const BusyCursor busy;
+        begun = printTableCodes(*platform().printing->canvas(QStringLiteral("Codes des tables")), state().printFont(),
+                                state(), codes.value());
+    }
+    reportPrinting(begun);
 }
 
 void LiveResultsDialog::showConnections()

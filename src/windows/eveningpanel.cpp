@@ -1,5 +1,7 @@
 #include "windows/eveningpanel.h"
 
+#include "live/tableentry.h"
+#include "rounds/rounds.h"
 #include "store/evening.h"
 #include "store/takeup.h"
 #include "tournament/plural.h"
@@ -32,6 +34,26 @@ QString counted(qsizetype n, const QString &singular, const QString &plural)
                   : ::plural(n, QStringLiteral("%1 ") + singular, QStringLiteral("%1 ") + plural);
 }
 
+// The scores each table of the round sent and that wait for the director, as its tile tells them:
+// "Nord DUPONT Jean 120, Sud …".
+QHash<int, QString> proposedScores(const Tournament &state)
+{
+    static const char *const seats[] = {"Nord", "Sud", "Est", "Ouest"};
+    QHash<int, QString> proposed;
+    for (const tableentry::Submission &s : tableentry::waitingSubmissions(state)) {
+        if (s.round != state.currentRound() || s.table < 1 || s.table > state.tableCount())
+            continue;
+        const rounds::TableEntry entry = rounds::tableEntry(state, s.table);
+        QStringList seated;
+        for (size_t i = 0; i < 4; ++i)
+            seated << QStringLiteral("%1 %2 %3")
+                          .arg(QLatin1String(seats[i]),
+                               entry.emptyChairs[i] ? QStringLiteral("(chaise vide)") : entry.names[i], s.scores[i]);
+        proposed.insert(s.table, seated.join(QStringLiteral(", ")));
+    }
+    return proposed;
+}
+
 } // namespace
 
 EveningPanel::EveningPanel(const Tournament &tournament, QWidget *parent) : QFrame(parent), m_tournament(tournament)
@@ -54,7 +76,15 @@ EveningPanel::EveningPanel(const Tournament &tournament, QWidget *parent) : QFra
     m_tileGrid->setColumnStretch(tilesPerRow, 1); // tiles packed on the left, a row of ten at most
     m_missing = line(this, "missingTables");
     m_missing->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    connect(m_missing, &QLabel::linkActivated, this, [this](const QString &link) { emit tableClicked(link.toInt()); });
+    connect(m_missing, &QLabel::linkActivated, this, [this](const QString &link) {
+        if (link.startsWith(QLatin1Char('p')))
+            emit proposedTableClicked(link.mid(1).toInt());
+        else
+            emit tableClicked(link.toInt());
+    });
+    m_locked = line(this, "lockedTables");
+    m_locked->setStyleSheet(QStringLiteral("color: #b71c1c; font-weight: bold;"));
+    m_locked->hide();
     m_incidents = line(this, "incidents");
     m_saved = line(this, "saved");
     m_next = new QPushButton(this);
@@ -69,6 +99,7 @@ EveningPanel::EveningPanel(const Tournament &tournament, QWidget *parent) : QFra
     layout->addWidget(m_stage);
     layout->addWidget(m_tiles);
     layout->addWidget(m_missing);
+    layout->addWidget(m_locked);
     layout->addWidget(m_incidents);
     layout->addWidget(m_saved);
     layout->addSpacing(6);
@@ -84,7 +115,7 @@ void EveningPanel::refresh()
     m_description->setText(description);
     m_description->setVisible(state.opened() && !description.isEmpty());
     m_stage->setText(now.stage);
-    showTables(now.tablesEntered, now.round);
+    showTables(now.tablesEntered, proposedScores(state), now.round);
     QString incidents = counted(now.penalties, QStringLiteral("pénalité"), QStringLiteral("pénalités")) +
                         QStringLiteral(", ") +
                         counted(now.exclusions, QStringLiteral("exclusion"), QStringLiteral("exclusions"));
@@ -97,7 +128,16 @@ void EveningPanel::refresh()
     m_next->setEnabled(menuStates(state).isEnabled(now.nextCommand));
 }
 
-void EveningPanel::showTables(const QList<bool> &entered, int round)
+void EveningPanel::showLockedTables(const QList<int> &tables)
+{
+    QStringList lines;
+    for (const int table : tables)
+        lines << QStringLiteral("Table %1 bloquée une minute : cinq codes faux envoyés d'un téléphone.").arg(table);
+    m_locked->setText(lines.join(QLatin1Char('\n')));
+    m_locked->setVisible(!lines.isEmpty());
+}
+
+void EveningPanel::showTables(const QList<bool> &entered, const QHash<int, QString> &proposed, int round)
 {
     const qsizetype tables = entered.size();
     const bool asTiles = tables > 0 && tables <= maxTiles;
@@ -120,6 +160,13 @@ void EveningPanel::showTables(const QList<bool> &entered, int round)
             if (missingCount > maxMissingListed)
                 text += QStringLiteral(" … (%1 de plus)").arg(missingCount - maxMissingListed);
         }
+        QList<int> waiting = proposed.keys();
+        std::sort(waiting.begin(), waiting.end());
+        QStringList links;
+        for (const int table : std::as_const(waiting).first(std::min(waiting.size(), qsizetype(maxMissingListed))))
+            links << QStringLiteral("<a href=\"p%1\">%1</a>").arg(table);
+        if (!links.isEmpty())
+            text += QStringLiteral("<br>Proposées par les tables : ") + links.join(QStringLiteral(", "));
         m_missing->setText(text);
         return;
     }
@@ -132,21 +179,39 @@ void EveningPanel::showTables(const QList<bool> &entered, int round)
         auto *tile = new QToolButton(m_tiles);
         tile->setObjectName(QStringLiteral("table%1").arg(table));
         tile->setFixedSize(46, 34);
-        connect(tile, &QToolButton::clicked, this, [this, table] { emit tableClicked(table); });
+        connect(tile, &QToolButton::clicked, this, [this, table, tile] {
+            if (tile->property("proposed").toBool())
+                emit proposedTableClicked(table);
+            else
+                emit tableClicked(table);
+        });
         m_tileGrid->addWidget(tile, (table - 1) / tilesPerRow, (table - 1) % tilesPerRow);
         m_tileButtons << tile;
     }
     for (qsizetype t = 0; t < tables; ++t) {
         QToolButton *tile = m_tileButtons[t];
         const bool done = entered[t];
-        tile->setText(done ? QStringLiteral("%1 ✓").arg(t + 1) : QString::number(t + 1));
-        tile->setToolTip(done ? QStringLiteral("Table %1 : saisie").arg(t + 1)
-                              : QStringLiteral("Table %1 : à saisir (cliquez pour saisir ses résultats)").arg(t + 1));
-        tile->setStyleSheet(done ? QStringLiteral("QToolButton { background: #2e7d32; color: white; border: 1px solid "
-                                                  "#1b5e20; border-radius: 4px; font-weight: bold; }")
-                                 : QStringLiteral("QToolButton { background: white; color: #b71c1c; border: 2px solid "
-                                                  "#b71c1c; border-radius: 4px; font-weight: bold; }"));
+        const auto waiting = proposed.constFind(int(t) + 1);
+        if (waiting != proposed.cend()) {
+            // A correction of a table entered is proposed too: the director decides.
+            tile->setText(QStringLiteral("%1 ?").arg(t + 1));
+            tile->setToolTip(QStringLiteral("Table %1 : proposée%2 — %3.\nCliquez pour accepter ou refuser.")
+                                 .arg(t + 1)
+                                 .arg(done ? QStringLiteral(" (déjà saisie)") : QString(), *waiting));
+            tile->setStyleSheet(QStringLiteral("QToolButton { background: #ffb300; color: black; border: 2px solid "
+                                               "#e65100; border-radius: 4px; font-weight: bold; }"));
+        } else {
+            tile->setText(done ? QStringLiteral("%1 ✓").arg(t + 1) : QString::number(t + 1));
+            tile->setToolTip(
+                done ? QStringLiteral("Table %1 : saisie").arg(t + 1)
+                     : QStringLiteral("Table %1 : à saisir (cliquez pour saisir ses résultats)").arg(t + 1));
+            tile->setStyleSheet(done ? QStringLiteral("QToolButton { background: #2e7d32; color: white; border: 1px "
+                                                      "solid #1b5e20; border-radius: 4px; font-weight: bold; }")
+                                     : QStringLiteral("QToolButton { background: white; color: #b71c1c; border: 2px "
+                                                      "solid #b71c1c; border-radius: 4px; font-weight: bold; }"));
+        }
         tile->setProperty("entered", done);
+        tile->setProperty("proposed", waiting != proposed.cend());
     }
 }
 

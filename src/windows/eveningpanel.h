@@ -3,6 +3,7 @@
 #include "tournament/commands.h"
 
 #include <QFrame>
+#include <QHash>
 #include <QList>
 
 class QGridLayout;
@@ -27,15 +28,19 @@ public:
 
     // Everything read again from the tournament.
     void refresh();
+    // The tables locked after five wrong codes sent from phones.
+    void showLockedTables(const QList<int> &tables);
 
 signals:
     // A table of the round was clicked: its scores are to be entered.
     void tableClicked(int table);
+    // A table whose scores, sent from a phone, wait for the director.
+    void proposedTableClicked(int table);
     // The next-step button: the command it names.
     void commandChosen(Cmd cmd);
 
 private:
-    void showTables(const QList<bool> &entered, int round);
+    void showTables(const QList<bool> &entered, const QHash<int, QString> &proposed, int round);
     QString savedText() const;
 
     const Tournament &m_tournament;
@@ -45,6 +50,7 @@ private:
     QGridLayout *m_tileGrid = nullptr;
     QList<QToolButton *> m_tileButtons;
     QLabel *m_missing = nullptr;
+    QLabel *m_locked = nullptr;
     QLabel *m_incidents = nullptr;
     QLabel *m_saved = nullptr;
     QPushButton *m_next = nullptr;

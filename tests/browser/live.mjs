@@ -5,6 +5,9 @@
 //   "expect ID TOTAL"  →  waits for that row's total to change to TOTAL without a reload, "updated MS"
 //   "search LETTERS NAME" → « Ma place »: types the letters, waits for the name, "found TEXT"
 //   "card ID"          →  opens the player's card, "card POINTS" (the chart's points)
+//   "enter TABLE CODE N S E O" → « Saisir ma table »: sends the table's four scores with its code,
+//                         "sent MESSAGE" (the page's answer)
+//   "validated"        →  waits for the page to tell the table's scores validated, "validated MESSAGE"
 //   "quit"
 import puppeteer from 'puppeteer-core';
 import readline from 'node:readline';
@@ -63,6 +66,30 @@ try {
         els.map((e) => e.getAttribute('points') || `${e.getAttribute('cx')},${e.getAttribute('cy')}`));
       say('card ' + JSON.stringify(points));
       if (shots) await page.screenshot({ path: `${shots}/card.png` });
+    } else if (verb === 'enter') {
+      const [table, code, ...scores] = args;
+      await page.click('#onglet-saisie');
+      await page.type('#saisie-table', table);
+      await page.click('#saisie-afficher');
+      await page.waitForSelector('#saisie-feuille:not([hidden]) .score', { timeout: 5000 });
+      const boxes = await page.$$('#saisie-sieges .score');
+      for (let i = 0; i < 4; ++i) await boxes[i].type(scores[i]);
+      await page.type('#saisie-code', code.toLowerCase());
+      await page.waitForFunction(() => !document.querySelector('#saisie-envoyer').disabled, { timeout: 5000 });
+      if (shots) await page.screenshot({ path: `${shots}/entry.png` });
+      await page.click('#saisie-envoyer');
+      await page.waitForFunction(() => /Reçu|refus|n’|n'/.test(document.querySelector('#saisie-message')?.textContent || ''),
+        { timeout: 5000 });
+      // The code travels in the request's body only.
+      if (page.url().toUpperCase().includes(code.toUpperCase())) throw new Error('the code is in the address');
+      say('sent ' + (await page.$eval('#saisie-message', (e) => e.textContent.trim())));
+      if (shots) await page.screenshot({ path: `${shots}/entry-sent.png` });
+    } else if (verb === 'validated') {
+      await page.waitForFunction(() => document.querySelector('#saisie-message')?.classList.contains('valide'),
+        { timeout: 10000 });
+      say('validated ' + (await page.$eval('#saisie-message', (e) => e.textContent.trim())));
+      if (shots) await page.screenshot({ path: `${shots}/entry-validated.png` });
+      await page.click('#onglet-general');
     } else if (verb === 'quit') {
       break;
     }

@@ -1,4 +1,5 @@
 #include "live/liveresultsdialog.h"
+#include "rounds/rounds.h"
 #include "rankings/ranking.h"
 #include "rounds/scoreentrydialog.h"
 #include "support/driving.h"
@@ -12,6 +13,7 @@
 #include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QToolButton>
 
 namespace {
 
@@ -61,10 +63,14 @@ private slots:
         choose(app, "&Ouvrir");
 
         const quint16 port = freePort();
+        QStringList codes;
         QVERIFY(drive<LiveResultsDialog>(app, "Résultats en direct...", [&](LiveResultsDialog &d) {
             child<QSpinBox>(d, "portBox")->setValue(port);
             child<QCheckBox>(d, "publishBox")->click();
             QVERIFY(d.isPublishing());
+            child<QCheckBox>(d, "tableEntryBox")->click();
+            codes = p.read("codes.tmp").mid(1);
+            QVERIFY(child<QLabel>(d, "tableCodes")->text().contains(QStringLiteral("2 <b>%1</b>").arg(codes.value(1))));
             click(d, "CloseBtn");
         }));
 
@@ -80,6 +86,39 @@ private slots:
         QVERIFY2(rows.startsWith("rows "), rows.constData());
         const QJsonArray shown = QJsonDocument::fromJson(rows.mid(5)).array();
         QCOMPARE(shown.size(), buildGeneralRanking(app.state()).size());
+
+        // Table 2's captain sends other scores than those entered with its code; the director sees
+        // them proposed, accepts them, confirms they replace the table's, and the page shows them
+        // validated and the new totals.
+        const rounds::TableEntry table2 = rounds::tableEntry(app.state(), 2);
+        QVERIFY(rounds::enteredTables(app.state()).value(1));
+        browser.write(QStringLiteral("enter 2 %1 97 -31 -33 -33\n").arg(codes.value(1)).toUtf8());
+        const QByteArray sent = nextLine(browser);
+        QVERIFY2(sent == "sent Reçu, en attente de validation", sent.constData());
+        auto *tile = child<QToolButton>(app.mainWindow(), "table2");
+        QVERIFY(QTest::qWaitFor([&] { return tile->property("proposed").toBool(); }));
+        QVERIFY(tile->toolTip().contains(table2.names[0] + QStringLiteral(" 97")));
+        const QString line = table2.seated.seatCodes[0] + QStringLiteral("=97");
+        QVERIFY(!p.read("tour.tmp").contains(line));
+        p.messages.answers = {Messages::Yes, Messages::No}; // accepted, but not in place of the table's
+        tile->click();
+        QVERIFY(!p.read("tour.tmp").contains(line));
+        QVERIFY(tile->property("proposed").toBool());
+        p.messages.answers = {Messages::Yes, Messages::Yes};
+        tile->click();
+        QVERIFY(p.read("tour.tmp").contains(line));
+        QVERIFY(!tile->property("proposed").toBool());
+        browser.write("validated\n");
+        const QByteArray validated = nextLine(browser);
+        QVERIFY2(validated.startsWith("validated "), validated.constData());
+        QString nord;
+        for (const QJsonValue &row : shown)
+            if (row[1].toString() == table2.names[0].trimmed())
+                nord = row[0].toString();
+        browser.write(
+            QStringLiteral("expect %1 %2\n").arg(nord, totalOf(app.state(), table2.names[0].trimmed())).toUtf8());
+        const QByteArray accepted = nextLine(browser);
+        QVERIFY2(accepted.startsWith("updated "), accepted.constData());
 
         // Score entry records the first table still missing; its Nord player's new total must
         // reach the page without a reload.

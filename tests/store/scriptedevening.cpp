@@ -213,7 +213,9 @@ void sendFromTable(Application &app, Journal &journal, int table, bool accept)
         lines << seated.seatCodes[i] + QLatin1Char('=') + submission.scores[i];
     }
     const Result<QStringList> codes = tableentry::codesOfRound(state);
-    const Result<QString> received = tableentry::receiveSubmission(state, codes.value().value(table - 1), submission);
+    tableentry::CodeLocks locks;
+    const Result<QString> received =
+        tableentry::receiveSubmission(state, codes.value().value(table - 1), submission, locks, 0);
     if (!codes.ok() || !received.ok() || !received.value().isEmpty())
         return;
     // The line propositions.tmp holds, then the table's score lines once accepted.
