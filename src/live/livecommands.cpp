@@ -4,7 +4,6 @@
 #include "live/liveresultsdialog.h"
 #include "live/tableentry.h"
 #include "platform/platform.h"
-#include "rounds/rounds.h"
 #include "windows/eveningpanel.h"
 
 namespace {
@@ -13,20 +12,13 @@ namespace {
 // rejected, or left waiting.
 void reviewSubmission(Tournament &state, int table)
 {
-    std::optional<tableentry::Submission> waiting;
-    for (const tableentry::Submission &s : tableentry::waitingSubmissions(state))
-        if (s.round == state.currentRound() && s.table == table)
-            waiting = s;
+    const std::optional<tableentry::Submission> waiting = tableentry::waitingSubmission(state, table);
     if (!waiting)
         return;
-    static const char *const seats[] = {"Nord", "Sud", "Est", "Ouest"};
-    const rounds::TableEntry entry = rounds::tableEntry(state, table);
-    QString text = QStringLiteral("La table %1 propose ces scores :\n\n").arg(table);
-    for (size_t i = 0; i < 4; ++i)
-        text += QStringLiteral("%1 : %2   %3\n")
-                    .arg(QLatin1String(seats[i]), entry.emptyChairs[i] ? QStringLiteral("chaise vide") : entry.names[i],
-                         waiting->scores[i]);
-    text += QStringLiteral("\nOui : les accepter. Non : les refuser. Annuler : décider plus tard.");
+    const QString text = QStringLiteral("La table %1 propose ces scores :\n\n%2\n\nOui : les accepter. Non : les "
+                                        "refuser. Annuler : décider plus tard.")
+                             .arg(table)
+                             .arg(tableentry::describeSubmission(state, *waiting).join(QLatin1Char('\n')));
     const QString title = QStringLiteral("Scores proposés par la table %1").arg(table);
     const Messages::Button answer = platform().messages->show(title, text, Messages::Icon::Question,
                                                               Messages::Yes | Messages::No | Messages::Cancel);

@@ -256,10 +256,7 @@ LiveResponse tableAnswer(const Tournament &state, QByteArrayView query, bool ent
     if (table < 1 || table > state.tableCount())
         return notFound(QStringLiteral("Cette table n’existe pas dans ce tour."));
     const rounds::TableEntry entry = rounds::tableEntry(state, int(table));
-    bool waiting = false;
-    for (const tableentry::Submission &s : tableentry::waitingSubmissions(state))
-        waiting = waiting || (s.round == state.currentRound() && s.table == table);
-    static const char *const seats[] = {"Nord", "Sud", "Est", "Ouest"};
+    const bool waiting = tableentry::waitingSubmission(state, int(table)).has_value();
     JsonWriter json;
     json.begin('{').key("ouverte").boolean(entryOpen).key("tour").number(state.currentRound());
     json.key("table").number(table).key("etat");
@@ -268,8 +265,8 @@ LiveResponse tableAnswer(const Tournament &state, QByteArrayView query, bool ent
                                                               : QStringLiteral("libre"));
     json.key("sieges").begin('[');
     for (size_t i = 0; i < 4; ++i) {
-        json.begin('{').key("place").string(QString::fromLatin1(seats[i]));
-        json.key("nom").string(entry.emptyChairs[i] ? QString() : entry.names[i]);
+        json.begin('{').key("place").string(tableentry::seatNames[i]);
+        json.key("nom").string(entry.emptyChairs[i] ? QString() : entry.names[i].trimmed());
         json.key("vide").boolean(entry.emptyChairs[i]).end('}');
     }
     json.end(']').end('}');

@@ -211,7 +211,7 @@ void LiveResultsDialog::showCodes()
         lines << QStringLiteral("Codes des tables du tour %1 :").arg(state().currentRound());
     QStringList row;
     for (qsizetype t = 0; t < codes.value().size(); ++t)
-        row << QStringLiteral("%1 <b>%2</b>").arg(t + 1).arg(codes.value()[t]);
+        row << QStringLiteral("%1&nbsp;<b>%2</b>").arg(t + 1).arg(codes.value()[t]);
     if (!row.isEmpty())
         lines << row.join(QStringLiteral(" · "));
     for (const int table : m_publication.lockedTables())

@@ -15,9 +15,6 @@ namespace tableentry {
 
 namespace {
 
-const std::array<QString, 4> seatNames = {QStringLiteral("Nord"), QStringLiteral("Sud"), QStringLiteral("Est"),
-                                          QStringLiteral("Ouest")};
-
 bool inProgress(const Tournament &state)
 {
     return state.opened() && rounds::refusalWithoutSeats(state).isEmpty();
@@ -249,6 +246,27 @@ QList<Submission> waitingSubmissions(const Tournament &state)
     return waiting;
 }
 
+std::optional<Submission> waitingSubmission(const Tournament &state, int table)
+{
+    std::optional<Submission> waiting;
+    for (const Submission &s : waitingSubmissions(state))
+        if (s.round == state.currentRound() && s.table == table)
+            waiting = s;
+    return waiting;
+}
+
+QStringList describeSubmission(const Tournament &state, const Submission &submission)
+{
+    const rounds::TableEntry entry = rounds::tableEntry(state, submission.table);
+    QStringList seats;
+    for (size_t i = 0; i < 4; ++i)
+        seats << QStringLiteral("%1 %2 %3")
+                     .arg(seatNames[i],
+                          entry.emptyChairs[i] ? QStringLiteral("(chaise vide)") : entry.names[i].trimmed(),
+                          submission.scores[i]);
+    return seats;
+}
+
 bool wouldReplace(const Tournament &state, int table)
 {
     return rounds::enteredTables(state).value(table - 1);
@@ -257,10 +275,7 @@ bool wouldReplace(const Tournament &state, int table)
 Result<Acceptance> acceptSubmission(Tournament &state, int table)
 {
     Acceptance acceptance;
-    std::optional<Submission> waiting;
-    for (const Submission &s : waitingSubmissions(state))
-        if (s.round == state.currentRound() && s.table == table)
-            waiting = s;
+    const std::optional<Submission> waiting = waitingSubmission(state, table);
     if (!waiting) {
         acceptance.refusal = QStringLiteral("Aucun score n'attend pour la table %1.").arg(table);
         return acceptance;

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 class Tournament;
 
@@ -21,6 +22,8 @@ namespace tableentry {
 // What the codes are drawn from: no 0/O nor 1/I to misread on a slip.
 inline const QString codeAlphabet = QStringLiteral("ABCDEFGHJKLMNPQRSTUVWXYZ23456789");
 constexpr int codeLength = 4;
+inline const std::array<QString, 4> seatNames = {QStringLiteral("Nord"), QStringLiteral("Sud"), QStringLiteral("Est"),
+                                                 QStringLiteral("Ouest")};
 
 // The codes of the round in progress, table t at t - 1: those of codes.tmp when they belong to
 // this round, any missing one drawn and the file written first. Empty before the draw.
@@ -80,6 +83,10 @@ Result<QString> receiveSubmission(Tournament &state, const QString &code, const 
 
 // The submissions waiting, in the order they came; lines that do not read as one are skipped.
 QList<Submission> waitingSubmissions(const Tournament &state);
+// The round in progress's submission waiting for table, if any.
+std::optional<Submission> waitingSubmission(const Tournament &state, int table);
+// What a submission gives each seat, for the director: "Nord DUPONT Jean 120", "Est (chaise vide) 0".
+QStringList describeSubmission(const Tournament &state, const Submission &submission);
 
 // Whether accepting table's submission would replace scores already recorded for it.
 bool wouldReplace(const Tournament &state, int table);

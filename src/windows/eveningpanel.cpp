@@ -1,7 +1,6 @@
 #include "windows/eveningpanel.h"
 
 #include "live/tableentry.h"
-#include "rounds/rounds.h"
 #include "store/evening.h"
 #include "store/takeup.h"
 #include "tournament/plural.h"
@@ -38,19 +37,10 @@ QString counted(qsizetype n, const QString &singular, const QString &plural)
 // "Nord DUPONT Jean 120, Sud …".
 QHash<int, QString> proposedScores(const Tournament &state)
 {
-    static const char *const seats[] = {"Nord", "Sud", "Est", "Ouest"};
     QHash<int, QString> proposed;
-    for (const tableentry::Submission &s : tableentry::waitingSubmissions(state)) {
-        if (s.round != state.currentRound() || s.table < 1 || s.table > state.tableCount())
-            continue;
-        const rounds::TableEntry entry = rounds::tableEntry(state, s.table);
-        QStringList seated;
-        for (size_t i = 0; i < 4; ++i)
-            seated << QStringLiteral("%1 %2 %3")
-                          .arg(QLatin1String(seats[i]),
-                               entry.emptyChairs[i] ? QStringLiteral("(chaise vide)") : entry.names[i], s.scores[i]);
-        proposed.insert(s.table, seated.join(QStringLiteral(", ")));
-    }
+    for (const tableentry::Submission &s : tableentry::waitingSubmissions(state))
+        if (s.round == state.currentRound() && s.table >= 1 && s.table <= state.tableCount())
+            proposed.insert(s.table, tableentry::describeSubmission(state, s).join(QStringLiteral(", ")));
     return proposed;
 }
 
@@ -76,12 +66,11 @@ EveningPanel::EveningPanel(const Tournament &tournament, QWidget *parent) : QFra
     m_tileGrid->setColumnStretch(tilesPerRow, 1); // tiles packed on the left, a row of ten at most
     m_missing = line(this, "missingTables");
     m_missing->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    connect(m_missing, &QLabel::linkActivated, this, [this](const QString &link) {
-        if (link.startsWith(QLatin1Char('p')))
-            emit proposedTableClicked(link.mid(1).toInt());
-        else
-            emit tableClicked(link.toInt());
-    });
+    connect(m_missing, &QLabel::linkActivated, this, [this](const QString &link) { emit tableClicked(link.toInt()); });
+    m_proposed = line(this, "proposedTables");
+    m_proposed->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(m_proposed, &QLabel::linkActivated, this,
+            [this](const QString &link) { emit proposedTableClicked(link.toInt()); });
     m_locked = line(this, "lockedTables");
     m_locked->setStyleSheet(QStringLiteral("color: #b71c1c; font-weight: bold;"));
     m_locked->hide();
@@ -99,6 +88,7 @@ EveningPanel::EveningPanel(const Tournament &tournament, QWidget *parent) : QFra
     layout->addWidget(m_stage);
     layout->addWidget(m_tiles);
     layout->addWidget(m_missing);
+    layout->addWidget(m_proposed);
     layout->addWidget(m_locked);
     layout->addWidget(m_incidents);
     layout->addWidget(m_saved);
@@ -115,7 +105,9 @@ void EveningPanel::refresh()
     m_description->setText(description);
     m_description->setVisible(state.opened() && !description.isEmpty());
     m_stage->setText(now.stage);
-    showTables(now.tablesEntered, proposedScores(state), now.round);
+    const QHash<int, QString> proposed = proposedScores(state);
+    showTables(now.tablesEntered, proposed, now.round);
+    showProposed(now.tablesEntered, proposed);
     QString incidents = counted(now.penalties, QStringLiteral("pénalité"), QStringLiteral("pénalités")) +
                         QStringLiteral(", ") +
                         counted(now.exclusions, QStringLiteral("exclusion"), QStringLiteral("exclusions"));
@@ -135,6 +127,24 @@ void EveningPanel::showLockedTables(const QList<int> &tables)
         lines << QStringLiteral("Table %1 bloquée une minute : cinq codes faux envoyés d'un téléphone.").arg(table);
     m_locked->setText(lines.join(QLatin1Char('\n')));
     m_locked->setVisible(!lines.isEmpty());
+}
+
+void EveningPanel::showProposed(const QList<bool> &entered, const QHash<int, QString> &proposed)
+{
+    QList<int> tables = proposed.keys();
+    std::sort(tables.begin(), tables.end());
+    QStringList lines;
+    for (const int table : std::as_const(tables).first(std::min(tables.size(), qsizetype(maxProposedListed))))
+        lines << QStringLiteral("<a href=\"%1\">Table %1</a> %2 : %3")
+                     .arg(table)
+                     .arg(entered.value(table - 1) ? QStringLiteral("déjà saisie, correction proposée")
+                                                   : QStringLiteral("proposée"),
+                          proposed[table].toHtmlEscaped());
+    if (tables.size() > maxProposedListed)
+        lines << QStringLiteral("… et %1").arg(plural(
+            tables.size() - maxProposedListed, QStringLiteral("%1 autre table"), QStringLiteral("%1 autres tables")));
+    m_proposed->setText(lines.join(QStringLiteral("<br>")));
+    m_proposed->setVisible(!lines.isEmpty());
 }
 
 void EveningPanel::showTables(const QList<bool> &entered, const QHash<int, QString> &proposed, int round)
@@ -160,13 +170,6 @@ void EveningPanel::showTables(const QList<bool> &entered, const QHash<int, QStri
             if (missingCount > maxMissingListed)
                 text += QStringLiteral(" … (%1 de plus)").arg(missingCount - maxMissingListed);
         }
-        QList<int> waiting = proposed.keys();
-        std::sort(waiting.begin(), waiting.end());
-        QStringList links;
-        for (const int table : std::as_const(waiting).first(std::min(waiting.size(), qsizetype(maxMissingListed))))
-            links << QStringLiteral("<a href=\"p%1\">%1</a>").arg(table);
-        if (!links.isEmpty())
-            text += QStringLiteral("<br>Proposées par les tables : ") + links.join(QStringLiteral(", "));
         m_missing->setText(text);
         return;
     }

@@ -23,6 +23,8 @@ public:
     static constexpr int maxTiles = 60;
     // How many missing table numbers a large field lists.
     static constexpr int maxMissingListed = 40;
+    // How many tables' proposed scores are spelt out.
+    static constexpr int maxProposedListed = 8;
 
     EveningPanel(const Tournament &tournament, QWidget *parent);
 
@@ -41,6 +43,7 @@ signals:
 
 private:
     void showTables(const QList<bool> &entered, const QHash<int, QString> &proposed, int round);
+    void showProposed(const QList<bool> &entered, const QHash<int, QString> &proposed);
     QString savedText() const;
 
     const Tournament &m_tournament;
@@ -50,6 +53,7 @@ private:
     QGridLayout *m_tileGrid = nullptr;
     QList<QToolButton *> m_tileButtons;
     QLabel *m_missing = nullptr;
+    QLabel *m_proposed = nullptr;
     QLabel *m_locked = nullptr;
     QLabel *m_incidents = nullptr;
     QLabel *m_saved = nullptr;

@@ -70,7 +70,9 @@ private slots:
             QVERIFY(d.isPublishing());
             child<QCheckBox>(d, "tableEntryBox")->click();
             codes = p.read("codes.tmp").mid(1);
-            QVERIFY(child<QLabel>(d, "tableCodes")->text().contains(QStringLiteral("2 <b>%1</b>").arg(codes.value(1))));
+            QVERIFY(child<QLabel>(d, "tableCodes")
+                        ->text()
+                        .contains(QStringLiteral("2&nbsp;<b>%1</b>").arg(codes.value(1))));
             click(d, "CloseBtn");
         }));
 
@@ -97,7 +99,7 @@ private slots:
         QVERIFY2(sent == "sent Reçu, en attente de validation", sent.constData());
         auto *tile = child<QToolButton>(app.mainWindow(), "table2");
         QVERIFY(QTest::qWaitFor([&] { return tile->property("proposed").toBool(); }));
-        QVERIFY(tile->toolTip().contains(table2.names[0] + QStringLiteral(" 97")));
+        QVERIFY(tile->toolTip().contains(table2.names[0].trimmed() + QStringLiteral(" 97")));
         const QString line = table2.seated.seatCodes[0] + QStringLiteral("=97");
         QVERIFY(!p.read("tour.tmp").contains(line));
         p.messages.answers = {Messages::Yes, Messages::No}; // accepted, but not in place of the table's
