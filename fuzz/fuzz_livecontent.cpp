@@ -8,30 +8,6 @@
 
 namespace {
 
-// Two tables, an empty chair, names with accents, two finished rounds, round 3 half entered, a
-// penalty and an exclusion.
-const Tournament &tournament()
-{
-    static const Tournament state = [] {
-        Tournament::Data d;
-        d.playerRegisterList = {"DUPONT Jean = N1",     "DUPUIS Hélène = S1", "LEFÈVRE Zoé = E1", "CŒUR Anaïs = O1",
-                                entries::emptyChair(2), "MARTIN Luc = S2",    "MARTIN Léa = E2",  "\"ÉVE\" \\ = O2"};
-        entries::sort(d.playerRegisterList);
-        const QStringList round{"N1=60", "O1=-20", "E1=-20", "S1=-20", "N2=30", "O2=-10", "E2=-10", "S2=-10"};
-        d.finishedRounds << round << round;
-        d.scoreList = round.mid(0, 4);
-        d.roundStarted = true;
-        d.currentRound = 3;
-        d.penalties = {"S1=-50"};
-        d.exclusions = {"E2"};
-        d.date = "08/12/2026";
-        d.place = "Salle des fêtes";
-        d.started = d.opened = true;
-        return Tournament(std::move(d));
-    }();
-    return state;
-}
-
 void check(const LiveResponse &r)
 {
     fuzzing::require(r.status == 200 || r.status == 404, "an answer is found or not found");
@@ -57,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qsizetype newline = bytes.indexOf('\n');
     const QByteArrayView path = newline < 0 ? QByteArrayView(bytes) : QByteArrayView(bytes).first(newline);
     const QByteArrayView query = newline < 0 ? QByteArrayView() : QByteArrayView(bytes).sliced(newline + 1);
-    LiveContent content(tournament());
+    LiveContent content(fuzzing::liveTournament());
     const LiveResponse first = content.answer(path, query);
     check(first);
     content.invalidate();

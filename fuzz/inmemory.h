@@ -80,4 +80,28 @@ inline QStringList seatCodesOf(const QStringList &registerLines)
     return codes;
 }
 
+// What the phones' readers are fuzzed against: two tables, an empty chair, names with accents, two finished rounds,
+// round 3 half entered, a penalty and an exclusion.
+inline const Tournament &liveTournament()
+{
+    static const Tournament state = [] {
+        Tournament::Data d;
+        d.playerRegisterList = {"DUPONT Jean = N1",     "DUPUIS Hélène = S1", "LEFÈVRE Zoé = E1", "CŒUR Anaïs = O1",
+                                entries::emptyChair(2), "MARTIN Luc = S2",    "MARTIN Léa = E2",  "\"ÉVE\" \\ = O2"};
+        entries::sort(d.playerRegisterList);
+        const QStringList round{"N1=60", "O1=-20", "E1=-20", "S1=-20", "N2=30", "O2=-10", "E2=-10", "S2=-10"};
+        d.finishedRounds << round << round;
+        d.scoreList = round.mid(0, 4);
+        d.roundStarted = true;
+        d.currentRound = 3;
+        d.penalties = {"S1=-50"};
+        d.exclusions = {"E2"};
+        d.date = "08/12/2026";
+        d.place = "Salle des fêtes";
+        d.started = d.opened = true;
+        return Tournament(std::move(d));
+    }();
+    return state;
+}
+
 } // namespace fuzzing
