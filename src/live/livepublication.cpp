@@ -59,6 +59,7 @@ void LivePublication::stop()
 {
     m_tellPhones.stop();
     m_server.stop();
+    setTableEntryOpen(false); // a new publication takes no scores until the director says so
 }
 
 void LivePublication::drawCodes()

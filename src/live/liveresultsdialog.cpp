@@ -145,7 +145,6 @@ void LiveResultsDialog::publishToggled(bool on)
         return;
     if (!on) {
         m_publication.stop();
-        m_publication.setTableEntryOpen(false);
     } else {
         LiveServerSettings settings;
         settings.port = quint16(m_port->value());

@@ -121,9 +121,12 @@ private slots:
         QVERIFY(post(port, scores(round, missing, codes[missing - 1])).contains(R"("etat":"saisie")"));
         QCOMPARE(rounds::tableEntry(state, missing).scores[0], QStringLiteral("12"));
 
-        // Closed: refused, nothing written.
+        // Publishing again takes no scores until the director says so: refused, nothing written.
         QVERIFY(drive<LiveResultsDialog>(app, "Résultats en direct...", [&](LiveResultsDialog &d) {
-            child<QCheckBox>(d, "tableEntryBox")->click();
+            child<QCheckBox>(d, "publishBox")->click();
+            child<QCheckBox>(d, "publishBox")->click();
+            QVERIFY(d.isPublishing());
+            QVERIFY(!child<QCheckBox>(d, "tableEntryBox")->isChecked());
             click(d, "CloseBtn");
         }));
         const QByteArray journal = p.bytes("tour.tmp");
