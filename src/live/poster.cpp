@@ -9,8 +9,7 @@ namespace {
 void centred(Canvas &canvas, int width, int y, const QString &text)
 {
     const int size = canvas.fontSize();
-    while (canvas.fontSize() > 4 && canvas.textWidth(text) > width - 40)
-        canvas.setFontSize(canvas.fontSize() - 1);
+    fitFontSize(canvas, size, text, width - 40);
     canvas.drawText((width - canvas.textWidth(text)) / 2, y, text);
     canvas.setFontSize(size);
 }

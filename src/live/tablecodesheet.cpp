@@ -42,14 +42,6 @@ struct Slip
     }
 };
 
-// Set at size, or smaller until it fits in width: a long name is never cut at the slip's edge.
-void fitted(Canvas &canvas, int size, const QString &text, int width)
-{
-    canvas.setFontSize(size);
-    while (canvas.fontSize() > 4 && canvas.textWidth(text) > width)
-        canvas.setFontSize(canvas.fontSize() - 1);
-}
-
 // A cut line: dashes, drawn thin.
 void dashed(Canvas &canvas, int x1, int y1, int x2, int y2, int dash)
 {
@@ -68,7 +60,7 @@ void drawSlip(Canvas &canvas, const Slip &slip, int left, int top, int width, co
     const int x = left + slip.margin;
 
     const QString number = QStringLiteral("Table %1").arg(table);
-    fitted(canvas, slip.numberSize, number, inner / 2);
+    fitFontSize(canvas, slip.numberSize, number, inner / 2);
     const int numberBottom = top + slip.number + canvas.textHeight(number);
     canvas.drawText(x, top + slip.number, number);
     const QString round = QStringLiteral("Tour %1").arg(state.currentRound());
@@ -80,14 +72,14 @@ void drawSlip(Canvas &canvas, const Slip &slip, int left, int top, int width, co
     for (const QChar c : code)
         characters << QString(c);
     const QString spaced = characters.join(QLatin1Char(' '));
-    fitted(canvas, slip.codeSize, spaced, inner);
+    fitFontSize(canvas, slip.codeSize, spaced, inner);
     canvas.drawText(left + (width - canvas.textWidth(spaced)) / 2, top + slip.code, spaced);
 
     const rounds::TableEntry entry = rounds::tableEntry(state, table);
     for (size_t i = 0; i < 4; ++i) {
         const QString name = entry.emptyChairs[i] ? QStringLiteral("chaise vide") : entry.names[i].trimmed();
         const QString line = QStringLiteral("%1 : %2").arg(seatName(QChar(seatLetters[i])), name);
-        fitted(canvas, slip.seatSize, line, inner);
+        fitFontSize(canvas, slip.seatSize, line, inner);
         canvas.drawText(x, top + slip.seats + int(i) * slip.seatHeight, line);
     }
 

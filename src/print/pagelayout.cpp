@@ -116,6 +116,13 @@ int visibleWidth(Canvas &canvas, const QString &text)
     return canvas.textWidth(text.left(visibleLength(text)));
 }
 
+void fitFontSize(Canvas &canvas, int size, const QString &text, int width)
+{
+    canvas.setFontSize(size);
+    while (canvas.fontSize() > 4 && canvas.textWidth(text) > width)
+        canvas.setFontSize(canvas.fontSize() - 1);
+}
+
 QString elided(Canvas &canvas, const QString &text, int width)
 {
     const qsizetype visible = visibleLength(text);

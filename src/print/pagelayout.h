@@ -68,6 +68,10 @@ int visibleWidth(Canvas &canvas, const QString &text);
 // `text` cut into lines that fit in `width`, at blanks; a word wider than `width` is elided.
 QStringList wrapped(Canvas &canvas, const QString &text, int width);
 
+// The canvas set at `size`, or smaller (down to 4) until `text` fits in `width`: a long name is set
+// smaller rather than cut.
+void fitFontSize(Canvas &canvas, int size, const QString &text, int width);
+
 // `text` as it fits in `width` at the canvas's current size: whole when its visible part fits
 // (trailing blanks draw nothing), else cut and ended with "…"; empty when not even "…" fits.
 QString elided(Canvas &canvas, const QString &text, int width);
