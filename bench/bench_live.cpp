@@ -34,6 +34,7 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <sys/resource.h>
@@ -148,10 +149,10 @@ private:
             const QByteArray event = m_streamBuffer.left(end);
             m_streamBuffer.remove(0, end + 2);
             const qsizetype data = event.indexOf("data: ");
-            if (data >= 0) {
-                m_wantedVersion = event.mid(data + 6).trimmed().toULongLong();
+            // The stream's first event tells the version the phone loads at its own time: were it
+            // loaded now, every phone would ask at once as the crowd starts.
+            if (data >= 0 && std::exchange(m_wantedVersion, event.mid(data + 6).trimmed().toULongLong()) != 0)
                 loadPage();
-            }
         }
     }
     void loadPage()
