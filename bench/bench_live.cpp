@@ -149,9 +149,12 @@ private:
             const QByteArray event = m_streamBuffer.left(end);
             m_streamBuffer.remove(0, end + 2);
             const qsizetype data = event.indexOf("data: ");
+            if (data < 0)
+                continue;
+            m_wantedVersion = event.mid(data + 6).trimmed().toULongLong();
             // The stream's first event tells the version the phone loads at its own time: were it
             // loaded now, every phone would ask at once as the crowd starts.
-            if (data >= 0 && std::exchange(m_wantedVersion, event.mid(data + 6).trimmed().toULongLong()) != 0)
+            if (std::exchange(m_heard, true))
                 loadPage();
         }
     }
@@ -216,7 +219,7 @@ private:
     QTimer m_reload;
     quint64 m_wantedVersion = 0, m_versionAsked = 0, m_versionHeld = 0;
     double m_sentAt = 0;
-    bool m_inFlight = false, m_again = false;
+    bool m_inFlight = false, m_again = false, m_heard = false;
 };
 
 // The GUI thread's lateness on a 10 ms timer, from now on.
