@@ -1,20 +1,28 @@
 // The live results under a room's load, on the loopback: 500 phones, each holding its live
 // connection and loading the ranking every 5 s, while a table is recorded every second through
-// the tournament; then the same evening with the server off. (The largest field's ranking page
-// is bench_livecontent's.)
+// the tournament; then the same evening with the server off; then, the phones still following,
+// 40 tables sending their scores within the same second, each from its own connection, once left
+// waiting for the director and once accepted as they come. (The largest field's ranking page is
+// bench_livecontent's.)
 //
 //   bench_live [seconds] [phones]    (build in Release)
 //
 // Prints the page times (p50, p99, max), how long after a table was recorded every phone had the
-// new ranking, the GUI thread's longest stall (a 10 ms timer's lateness) and the resident memory.
+// new ranking, the GUI thread's longest stall (a 10 ms timer's lateness) and the resident memory;
+// for the tables, every submission's answer time and what it said.
 
 #include "live/livepublication.h"
+#include "live/tableentry.h"
+#include "platform/platform.h"
 #include "tournament/tournament.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMutex>
+#include <QTemporaryDir>
 #include <QTcpSocket>
 #include <QThread>
 #include <QTimer>
@@ -26,6 +34,7 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <sys/resource.h>
@@ -140,10 +149,13 @@ private:
             const QByteArray event = m_streamBuffer.left(end);
             m_streamBuffer.remove(0, end + 2);
             const qsizetype data = event.indexOf("data: ");
-            if (data >= 0) {
-                m_wantedVersion = event.mid(data + 6).trimmed().toULongLong();
+            if (data < 0)
+                continue;
+            m_wantedVersion = event.mid(data + 6).trimmed().toULongLong();
+            // The stream's first event tells the version the phone loads at its own time: were it
+            // loaded now, every phone would ask at once as the crowd starts.
+            if (std::exchange(m_heard, true))
                 loadPage();
-            }
         }
     }
     void loadPage()
@@ -207,7 +219,81 @@ private:
     QTimer m_reload;
     quint64 m_wantedVersion = 0, m_versionAsked = 0, m_versionHeld = 0;
     double m_sentAt = 0;
-    bool m_inFlight = false, m_again = false;
+    bool m_inFlight = false, m_again = false, m_heard = false;
+};
+
+// The GUI thread's lateness on a 10 ms timer, from now on.
+class StallWatch
+{
+public:
+    StallWatch()
+    {
+        m_tick.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_tick, &QTimer::timeout, [this] {
+            const double now = nowMs();
+            m_stalls.push_back(std::max(0.0, now - m_expected));
+            m_expected = now + 10;
+        });
+        m_tick.start(10);
+    }
+    double maxMs() const { return m_stalls.empty() ? 0 : *std::max_element(m_stalls.begin(), m_stalls.end()); }
+    double p99Ms() const { return percentile(m_stalls, 0.99); }
+
+private:
+    QTimer m_tick;
+    double m_expected = nowMs() + 10;
+    std::vector<double> m_stalls;
+};
+
+void runFor(int ms)
+{
+    QTimer::singleShot(ms, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+}
+
+// Connections past the limit wait unanswered: two a phone, and one for each table sending.
+LiveServerSettings settingsFor(int phones)
+{
+    LiveServerSettings settings;
+    settings.port = 0;
+    settings.maxConnections = std::max(1000, 2 * phones + 50);
+    return settings;
+}
+
+// The phones live in threads of their own, as they would on their own devices: two, so that each
+// thread's event loop watches half the sockets.
+class Crowd
+{
+public:
+    Crowd(quint16 port, int phones, Measures &measures)
+    {
+        for (int k = 0; k < rooms; ++k) {
+            m_hub[k].moveToThread(&m_room[k]);
+            m_room[k].start();
+            QMetaObject::invokeMethod(
+                &m_hub[k],
+                [&, k] {
+                    for (int i = k; i < phones; i += rooms)
+                        m_phones[k].push_back(std::make_unique<Phone>(port, measures, i * 5000 / phones));
+                },
+                Qt::BlockingQueuedConnection);
+        }
+    }
+    ~Crowd()
+    {
+        for (int k = 0; k < rooms; ++k) {
+            QMetaObject::invokeMethod(
+                &m_hub[k], [&, k] { m_phones[k].clear(); }, Qt::BlockingQueuedConnection);
+            m_room[k].quit();
+            m_room[k].wait();
+        }
+    }
+
+private:
+    static constexpr int rooms = 2;
+    QThread m_room[rooms];
+    QObject m_hub[rooms];
+    std::vector<std::unique_ptr<Phone>> m_phones[rooms];
 };
 
 struct EveningFigures
@@ -222,16 +308,7 @@ EveningFigures playEvening(Tournament &tournament, Evening &evening, int seconds
 {
     EveningFigures figures;
     figures.residentBeforeKiB = residentKiB();
-    std::vector<double> stalls;
-    QTimer tick;
-    tick.setTimerType(Qt::PreciseTimer);
-    double expected = nowMs() + 10;
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        const double now = nowMs();
-        stalls.push_back(std::max(0.0, now - expected));
-        expected = now + 10;
-    });
-    tick.start(10);
+    StallWatch watch;
     QTimer record;
     QObject::connect(&record, &QTimer::timeout, [&] {
         tournament.restore(evening.next());
@@ -241,11 +318,10 @@ EveningFigures playEvening(Tournament &tournament, Evening &evening, int seconds
         }
     });
     record.start(1000);
-    QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
-    QCoreApplication::exec();
+    runFor(seconds * 1000);
     figures.residentAfterKiB = residentKiB();
-    figures.stallMaxMs = stalls.empty() ? 0 : *std::max_element(stalls.begin(), stalls.end());
-    figures.stallP99Ms = percentile(stalls, 0.99);
+    figures.stallMaxMs = watch.maxMs();
+    figures.stallP99Ms = watch.p99Ms();
     return figures;
 }
 
@@ -254,6 +330,140 @@ void printEvening(const char *title, const EveningFigures &f)
     std::printf("%s: GUI thread stall max %.1f ms, p99 %.1f ms; resident %ld KiB → %ld KiB (%+ld KiB)\n", title,
                 f.stallMaxMs, f.stallP99Ms, f.residentBeforeKiB, f.residentAfterKiB,
                 f.residentAfterKiB - f.residentBeforeKiB);
+}
+
+// What the tables were answered.
+struct Answers
+{
+    QMutex lock;
+    std::vector<double> ms; // each submission, request written to answer read
+    double lastAt = 0;      // when the last answer came
+    int unexpected = 0;     // not a 200 with the state awaited
+};
+
+// A table's captain: a connection of its own, its four scores sent once.
+class Captain : public QObject
+{
+public:
+    Captain(quint16 port, const QByteArray &body, const QString &etat, Answers &answers)
+        : m_request("POST /api/saisie HTTP/1.1\r\nHost: bench\r\nContent-Type: application/json\r\nContent-Length: " +
+                    QByteArray::number(body.size()) + "\r\n\r\n" + body),
+          m_etat(etat), m_answers(answers)
+    {
+        connect(&m_socket, &QTcpSocket::readyRead, this, &Captain::read);
+        m_socket.connectToHost(QHostAddress::LocalHost, port);
+        m_socket.waitForConnected(1000);
+    }
+    void send()
+    {
+        m_sentAt = nowMs();
+        m_socket.write(m_request);
+    }
+
+private:
+    void read()
+    {
+        m_buffer += m_socket.readAll();
+        const qsizetype head = m_buffer.indexOf("\r\n\r\n");
+        if (head < 0)
+            return;
+        qsizetype length = 0;
+        const QList<QByteArray> lines = m_buffer.left(head).split('\n');
+        for (const QByteArray &line : lines)
+            if (line.toLower().startsWith("content-length:"))
+                length = line.mid(15).trimmed().toLongLong();
+        if (m_buffer.size() < head + 4 + length)
+            return;
+        const double done = nowMs();
+        const QJsonObject answer = QJsonDocument::fromJson(m_buffer.mid(head + 4, length)).object();
+        QMutexLocker locked(&m_answers.lock);
+        m_answers.ms.push_back(done - m_sentAt);
+        m_answers.lastAt = std::max(m_answers.lastAt, done);
+        if (!lines.value(0).contains(" 200 ") || answer.value(QLatin1String("etat")).toString() != m_etat)
+            ++m_answers.unexpected;
+    }
+
+    QTcpSocket m_socket;
+    const QByteArray m_request;
+    const QString m_etat;
+    Answers &m_answers;
+    QByteArray m_buffer;
+    double m_sentAt = 0;
+};
+
+// 40 tables send their scores within the same second while the phones follow, from a thread of
+// their own: left waiting for the director, or accepted as they come (the ranking changes, every
+// phone reloads it). Prints the answers and the GUI thread's longest stall; whether they met
+// their bounds.
+bool sendTables(int phones, bool autoAccept)
+{
+    constexpr int tables = 40;
+    Evening evening(tables);
+    Tournament tournament(evening.base); // no table of round 3 entered
+    LivePublication publication(tournament);
+    if (const Outcome started = publication.start(settingsFor(phones)); !started.ok()) {
+        std::printf("server not started: %s\n", qPrintable(started.error));
+        return false;
+    }
+    publication.setTableEntryOpen(true);
+    publication.setAutoAccept(autoAccept);
+    const QStringList codes = tableentry::codesOfRound(tournament).value();
+    const quint16 port = publication.port();
+    Measures measures;
+    Crowd crowd(port, phones, measures);
+    runFor(6000); // every phone has loaded the ranking
+    {
+        QMutexLocker locked(&measures.lock);
+        measures.pageMs.clear();
+    }
+
+    Answers answers;
+    QThread client;
+    QObject hub;
+    std::vector<std::unique_ptr<Captain>> captains;
+    hub.moveToThread(&client);
+    client.start();
+    const QString etat = autoAccept ? QStringLiteral("saisie") : QStringLiteral("proposée");
+    QMetaObject::invokeMethod(
+        &hub,
+        [&] {
+            for (int t = 1; t <= tables; ++t) {
+                const QByteArray body = QStringLiteral(R"({"tour":3,"table":%1,"code":"%2","scores":["120","-40",)"
+                                                       R"("-40","-40"]})")
+                                            .arg(t)
+                                            .arg(codes.value(t - 1))
+                                            .toUtf8();
+                captains.push_back(std::make_unique<Captain>(port, body, etat, answers));
+            }
+        },
+        Qt::BlockingQueuedConnection);
+    StallWatch watch;
+    QMetaObject::invokeMethod(&hub, [&] {
+        for (int t = 0; t < tables; ++t)
+            QTimer::singleShot(t * 1000 / tables, captains[size_t(t)].get(), &Captain::send);
+    });
+    runFor(4000); // the tables, then the phones reloading after the last
+    QMetaObject::invokeMethod(
+        &hub, [&] { captains.clear(); }, Qt::BlockingQueuedConnection);
+    client.quit();
+    client.wait();
+
+    QMutexLocker answered(&answers.lock);
+    QMutexLocker followed(&measures.lock);
+    const double answerMax = percentile(answers.ms, 1.0);
+    std::printf("%d tables within a second, %s: %zu answers, %d unexpected; answer p99 %.1f ms, max %.1f ms; "
+                "GUI thread stall max %.1f ms\n",
+                tables, autoAccept ? "accepted as they come" : "left waiting", answers.ms.size(), answers.unexpected,
+                percentile(answers.ms, 0.99), answerMax, watch.maxMs());
+    const quint64 last = publication.version();
+    std::printf("  meanwhile %zu pages, p99 %.1f ms, max %.1f ms", measures.pageMs.size(),
+                percentile(measures.pageMs, 0.99), percentile(measures.pageMs, 1.0));
+    if (autoAccept)
+        std::printf("; the last table on %d/%d phones %.0f ms after its answer", measures.phonesUpToDate[last], phones,
+                    measures.lastPhoneAt[last] - answers.lastAt);
+    std::printf("\n");
+    return int(answers.ms.size()) == tables && answers.unexpected == 0 && answerMax <= 200 && watch.maxMs() <= 50 &&
+           (!autoAccept || measures.phonesUpToDate[last] == phones) && measures.errors == 0;
 }
 
 } // namespace
@@ -268,45 +478,27 @@ int main(int argc, char **argv)
     getrlimit(RLIMIT_NOFILE, &files);
     files.rlim_cur = files.rlim_max;
     setrlimit(RLIMIT_NOFILE, &files);
+    // The tables' scores are written to the working files and synced, as the program does beside
+    // itself: on a disk, not in a memory file system.
+    QTemporaryDir work(QCoreApplication::applicationDirPath() + QStringLiteral("/bench_live-XXXXXX"));
+    Platform services;
+    services.files = WorkingFiles(work.path());
+    installPlatform(services);
 
     bool met = true;
     {
         Evening evening(15);
         Tournament tournament(evening.next());
         LivePublication publication(tournament);
-        LiveServerSettings settings;
-        settings.port = 0;
-        settings.maxConnections = std::max(1000, 2 * phones + 10);
-        if (const Outcome started = publication.start(settings); !started.ok()) {
+        if (const Outcome started = publication.start(settingsFor(phones)); !started.ok()) {
             std::printf("server not started: %s\n", qPrintable(started.error));
             return 1;
         }
         Measures measures;
-        // The phones live in threads of their own, as they would on their own devices: two, so that
-        // each thread's event loop watches half the sockets.
-        constexpr int rooms = 2;
-        QThread room[rooms];
-        QObject hub[rooms];
-        std::vector<std::unique_ptr<Phone>> crowd[rooms];
-        const quint16 port = publication.port();
-        for (int k = 0; k < rooms; ++k) {
-            hub[k].moveToThread(&room[k]);
-            room[k].start();
-            QMetaObject::invokeMethod(
-                &hub[k],
-                [&, k] {
-                    for (int i = k; i < phones; i += rooms)
-                        crowd[k].push_back(std::make_unique<Phone>(port, measures, i * 5000 / phones));
-                },
-                Qt::BlockingQueuedConnection);
-        }
-        const EveningFigures on =
-            playEvening(tournament, evening, seconds, &measures, [&] { return publication.version(); });
-        for (int k = 0; k < rooms; ++k) {
-            QMetaObject::invokeMethod(
-                &hub[k], [&, k] { crowd[k].clear(); }, Qt::BlockingQueuedConnection);
-            room[k].quit();
-            room[k].wait();
+        EveningFigures on;
+        {
+            Crowd crowd(publication.port(), phones, measures);
+            on = playEvening(tournament, evening, seconds, &measures, [&] { return publication.version(); });
         }
 
         QMutexLocker locked(&measures.lock);
@@ -335,5 +527,7 @@ int main(int argc, char **argv)
         Tournament tournament(evening.next());
         printEvening("server off", playEvening(tournament, evening, seconds, nullptr, {}));
     }
+    for (const bool autoAccept : {false, true})
+        met = sendTables(phones, autoAccept) && met;
     return met ? 0 : 1;
 }
