@@ -34,12 +34,47 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include <sys/resource.h>
 
 namespace {
+
+// One HTTP answer read off a connection.
+struct Answer
+{
+    int status = 0;
+    QByteArray etag;
+    QByteArray body;
+};
+
+// The first whole answer in buffer, taken out of it; none while it is still coming.
+std::optional<Answer> takeAnswer(QByteArray &buffer)
+{
+    const qsizetype head = buffer.indexOf("\r\n\r\n");
+    if (head < 0)
+        return std::nullopt;
+    Answer answer;
+    qsizetype length = 0;
+    const QList<QByteArray> lines = buffer.left(head).split('\n');
+    answer.status = lines.value(0).split(' ').value(1).toInt();
+    for (const QByteArray &line : lines) {
+        const QByteArray lower = line.toLower();
+        if (lower.startsWith("content-length:"))
+            length = line.mid(15).trimmed().toLongLong();
+        else if (lower.startsWith("etag:"))
+            answer.etag = line.mid(5).trimmed();
+    }
+    if (answer.status == 304)
+        length = 0; // its Content-Length is the 200's: no body
+    if (buffer.size() < head + 4 + length)
+        return std::nullopt;
+    answer.body = buffer.mid(head + 4, length);
+    buffer.remove(0, head + 4 + length);
+    return answer;
+}
 
 double nowMs()
 {
@@ -175,25 +210,12 @@ private:
     void pageRead()
     {
         m_pageBuffer += m_page.readAll();
-        const qsizetype head = m_pageBuffer.indexOf("\r\n\r\n");
-        if (head < 0)
+        const std::optional<Answer> answer = takeAnswer(m_pageBuffer);
+        if (!answer)
             return;
-        qsizetype length = 0;
-        const QList<QByteArray> lines = m_pageBuffer.left(head).split('\n');
-        for (const QByteArray &line : lines) {
-            const QByteArray lower = line.toLower();
-            if (lower.startsWith("content-length:"))
-                length = line.mid(15).trimmed().toLongLong();
-            else if (lower.startsWith("etag:"))
-                m_etag = line.mid(5).trimmed();
-        }
-        const bool unchanged = lines.value(0).contains(" 304 "); // its Content-Length is the 200's: no body
-        if (unchanged)
-            length = 0;
-        if (m_pageBuffer.size() < head + 4 + length)
-            return;
-        const bool ok = lines.value(0).contains(" 200 ") || unchanged;
-        m_pageBuffer.remove(0, head + 4 + length);
+        if (!answer->etag.isEmpty())
+            m_etag = answer->etag;
+        const bool ok = answer->status == 200 || answer->status == 304;
         const double done = nowMs();
         {
             QMutexLocker locked(&m_measures.lock);
@@ -364,22 +386,15 @@ private:
     void read()
     {
         m_buffer += m_socket.readAll();
-        const qsizetype head = m_buffer.indexOf("\r\n\r\n");
-        if (head < 0)
-            return;
-        qsizetype length = 0;
-        const QList<QByteArray> lines = m_buffer.left(head).split('\n');
-        for (const QByteArray &line : lines)
-            if (line.toLower().startsWith("content-length:"))
-                length = line.mid(15).trimmed().toLongLong();
-        if (m_buffer.size() < head + 4 + length)
+        const std::optional<Answer> answer = takeAnswer(m_buffer);
+        if (!answer)
             return;
         const double done = nowMs();
-        const QJsonObject answer = QJsonDocument::fromJson(m_buffer.mid(head + 4, length)).object();
+        const QJsonObject json = QJsonDocument::fromJson(answer->body).object();
         QMutexLocker locked(&m_answers.lock);
         m_answers.ms.push_back(done - m_sentAt);
         m_answers.lastAt = std::max(m_answers.lastAt, done);
-        if (!lines.value(0).contains(" 200 ") || answer.value(QLatin1String("etat")).toString() != m_etat)
+        if (answer->status != 200 || json.value(QLatin1String("etat")).toString() != m_etat)
             ++m_answers.unexpected;
     }
 
