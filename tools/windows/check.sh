@@ -73,7 +73,7 @@ if nice -n 19 cmake --build "$linux" --target scriptedevening -j"$(nproc)" >/dev
         { same=0; echo "  $f diffère"; }
     done
     if [ $same = 1 ]; then
-      pass "$(wc -w <<<"$listing_l") fichiers identiques octet pour octet ($(echo $listing_l))"
+      pass "$(wc -w <<<"$listing_l") fichiers identiques octet pour octet, codes des tables mis à part ($(echo $listing_l))"
     else
       fail "fichiers différents entre Windows et Linux"
     fi
